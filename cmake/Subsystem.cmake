@@ -1,0 +1,43 @@
+# One static library per subsystem folder; every .cpp in the folder belongs to it,
+# so adding a file needs no CMake edit (re-run cmake if a new file is not seen).
+function(menajer_subsystem name)
+  cmake_parse_arguments(A "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_DEPS} PRIVATE ${A_PRIVATE_DEPS})
+endfunction()
+
+# tests/<folder>/*_test.cpp become test_<folder> (label unit, no display);
+# *_gl_test.cpp become test_<folder>_gl (label gl, run under Xvfb by scripts/test).
+function(menajer_tests folder)
+  cmake_parse_arguments(A "" "" "LIBS" ${ARGN})
+  file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  file(GLOB gl CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_gl_test.cpp)
+  file(GLOB helpers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_helpers.cpp)
+  set(unit ${all})
+  if(gl)
+    list(REMOVE_ITEM unit ${gl})
+  endif()
+  foreach(kind unit gl)
+    if(NOT ${kind})
+      continue()
+    endif()
+    if(kind STREQUAL "unit")
+      set(exe test_${folder})
+    else()
+      set(exe test_${folder}_gl)
+    endif()
+    add_executable(${exe} ${${kind}} ${helpers})
+    set_target_properties(${exe} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    target_link_libraries(${exe} PRIVATE ${A_LIBS} GTest::gtest GTest::gtest_main)
+    target_compile_definitions(${exe} PRIVATE
+      MENAJER_RUN_DIR="${MENAJER_RUN_DIR}"
+      MENAJER_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+      MENAJER_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    set(workdir ${CMAKE_BINARY_DIR}/testwork/${exe})
+    file(MAKE_DIRECTORY ${workdir})
+    add_test(NAME ${exe} COMMAND ${exe} WORKING_DIRECTORY ${workdir})
+    set_tests_properties(${exe} PROPERTIES LABELS ${kind} TIMEOUT 600)
+  endforeach()
+endfunction()

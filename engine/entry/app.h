@@ -1,0 +1,22 @@
+// The game program's start-up, main loop and shutdown.
+#pragma once
+
+#include "platform/platform.h"
+
+struct StartupSettings {
+    bool waitForRefresh = false;
+    bool lineAntialiasing = false;
+};
+extern StartupSettings startupSettings;
+
+bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage message,
+                       int command);
+int startUp(void* instance);
+int shutDown();
+int loadGameData();
+void renderFrame();
+void handleGlobalKeys();
+int windowProc(const platform::WindowMessage& message);
+
+// The program entry after the platform is set: dialog, start-up, loop, shutdown. Returns 0.
+int menajerMain(void* instance);

@@ -1,0 +1,3 @@
+#include "engine/entry/app.h"
+
+int main() { return menajerMain(nullptr); }

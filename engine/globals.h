@@ -1,0 +1,8 @@
+// The engine's global objects, defined (in construction order) in engine/entry/globals.cpp.
+#pragma once
+
+#include "engine/debug_log.h"
+#include "engine/engine.h"
+
+extern DebugLog debugLog;
+extern Engine engine;

@@ -1,0 +1,34 @@
+// Fixed OpenGL state: defaults at creation, per-frame reset, 2D mode, lights, and the
+// driver's capabilities (multitexture, swap control).
+#pragma once
+
+#include <cstdint>
+
+class RenderState {
+public:
+    RenderState();
+    virtual ~RenderState();
+
+    int initialise(uint8_t lineSmoothing, float fieldOfView, float nearPlane, float farPlane);
+    void resize(int width, int height);
+    void beginFrame();
+    void resetFrameState();
+    void set2DMode(int mode);
+    void endFrame();
+    void setupLights();
+
+    void logDriverInfo();
+    void logExtensions();
+    bool loadMultitexture();
+    void loadSwapControl();
+    void setSwapInterval(uint8_t interval);
+    void applyViewOptions(bool waitForRefresh, bool lineAntialiasing);
+
+    char* vendor = nullptr;
+    char* renderer = nullptr;
+    char* version = nullptr;
+    uint8_t swapControlAvailable = 0;
+    float fieldOfView = 75.0f;
+    float nearPlane = 0.1f;
+    float farPlane = 250.0f;
+};

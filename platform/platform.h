@@ -1,0 +1,130 @@
+// The platform contract: everything the engine needs from the operating system.
+// Two implementations: SdlPlatform (the real one) and TestPlatform (scripted, for tests).
+// No other folder includes SDL; the rest of the program talks to this interface only.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+enum class MessageIcon { Error, Warning, Information, Question };
+
+// Window messages the game reacts to, in the shape the main loop dispatches them.
+enum class MessageType {
+    Quit,      // the quit message: ends the main loop
+    Close,     // the window's close request (also SIGTERM through SDL)
+    Size,      // wParam = width, lParam = height
+    Activate,  // window shown or focus gained
+    KeyDown,   // wParam = virtual key (8 for Backspace)
+    Char,      // wParam = Windows-1254 byte of one typed character
+    SysCommand // wParam = system command (screen saver 0xF140, monitor power 0xF170)
+};
+
+struct WindowMessage {
+    MessageType type = MessageType::Quit;
+    uint32_t wParam = 0;
+    uint32_t lParam = 0;
+};
+
+// What Engine::setupPixelFormat asks for.
+struct PixelFormatRequest {
+    int colorBits = 16;
+    int depthBits = 16;
+    int stencilBits = 1;
+    bool doubleBuffer = true;
+};
+
+// Start-up dialog: a modal dialog whose procedure is the engine's. The platform sends
+// DialogInit once, DialogCommand with the command id (1 for "Devam" or Enter, 2 for
+// Escape's cancel), and DialogClose for the window's close request. The procedure reads
+// and sets check boxes through the handle and ends the dialog with endDialog().
+enum class DialogMessage { Init, Command, Close };
+
+class DialogHandle {
+public:
+    virtual ~DialogHandle() = default;
+    virtual void checkButton(int id, bool checked) = 0;
+    virtual bool isButtonChecked(int id) const = 0;
+    virtual void endDialog() = 0;
+};
+
+using DialogProc = bool (*)(DialogHandle& dialog, DialogMessage message, int command);
+
+// Input devices, in the shape of the device states the input system reads.
+enum class InputDevice { Keyboard, Mouse, Joystick };
+
+// Device results: 0 is success; the failures keep the values the input code expects.
+constexpr int32_t INPUT_OK = 0;
+constexpr int32_t INPUT_ERR_NOT_ACQUIRED = int32_t(0x8007000C);
+constexpr int32_t INPUT_ERR_ACCESS_DENIED = int32_t(0x80070005);
+constexpr int32_t INPUT_ERR_INPUT_LOST = int32_t(0x8007001E);
+constexpr int32_t INPUT_ERR_NO_DEVICE = int32_t(0x80040154);
+
+struct MouseSample { // 16 bytes: relative x, y, wheel; four buttons (bit 7 = down)
+    int32_t x = 0, y = 0, z = 0;
+    uint8_t buttons[4] = {};
+};
+
+struct JoystickSample { // 80 bytes, the standard joystick state layout
+    int32_t x = 0, y = 0, z = 0, rx = 0, ry = 0, rz = 0;
+    int32_t sliders[2] = {};
+    uint32_t pov[4] = {};
+    uint8_t buttons[32] = {};
+};
+static_assert(sizeof(MouseSample) == 16);
+static_assert(sizeof(JoystickSample) == 80);
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Start-up dialog (modal, before the game window exists).
+    virtual void runStartupDialog(DialogProc proc) = 0;
+
+    // Window and context, step by step; each answers false when its step fails.
+    virtual bool registerWindowClass(const char* className) = 0;
+    virtual bool unregisterWindowClass(const char* className) = 0;
+    virtual bool changeDisplayMode(int width, int height, int colorBits) = 0;
+    virtual void restoreDisplayMode() = 0;
+    virtual bool createWindow(const char* title, int width, int height) = 0;
+    virtual bool destroyWindow() = 0;
+    virtual bool getDeviceContext() = 0;
+    virtual bool releaseDeviceContext() = 0;
+    virtual bool choosePixelFormat(const PixelFormatRequest& request) = 0;
+    virtual bool setPixelFormat() = 0;
+    virtual bool createContext() = 0;
+    virtual bool deleteContext() = 0;
+    virtual bool makeCurrent(bool current) = 0;
+    virtual void showWindow() = 0; // show, raise, give keyboard focus
+    virtual void showCursor(bool show) = 0;
+    virtual void swapBuffers() = 0;
+    virtual void* glProcAddress(const char* name) = 0;
+    virtual bool canSetSwapInterval() = 0;
+    virtual bool setSwapInterval(int interval) = 0;
+
+    // Message boxes; texts and caption in Windows-1254, caption may be null.
+    virtual int messageBox(const char* text, const char* caption, MessageIcon icon) = 0;
+
+    // Message queue.
+    virtual bool peekMessage(WindowMessage& message) = 0;
+    virtual void postQuitMessage(int exitCode) = 0;
+
+    // Milliseconds since a fixed start, wrapping at 32 bits.
+    virtual uint32_t ticks() = 0;
+
+    // Input devices. create answers false when the device is absent.
+    virtual bool createInputDevice(InputDevice device) = 0;
+    virtual void releaseInputDevice(InputDevice device) = 0;
+    virtual int32_t acquireInputDevice(InputDevice device) = 0;
+    virtual void unacquireInputDevice(InputDevice device) = 0;
+    virtual int32_t readKeyboard(uint8_t state[256]) = 0; // scan code bytes, bit 7 = down
+    virtual int32_t readMouse(MouseSample& sample) = 0;
+    virtual int32_t readJoystick(JoystickSample& sample) = 0;
+    virtual void cursorScreenPosition(int32_t& x, int32_t& y) = 0;
+};
+
+// The platform in use; set once by main() or by a test before anything else runs.
+Platform& current();
+void setCurrent(Platform* platform);
+
+} // namespace platform
