@@ -1,0 +1,8 @@
+// Pieces of start-up and of the frame that sit on the render and GUI subsystems.
+#pragma once
+
+// Start-up steps 2 and 3: the font picture twice, then the font's display lists.
+void loadFont();
+
+// The FPS and cursor lines, and the title and footer captions.
+void drawDebugOverlay();
