@@ -71,7 +71,7 @@ TEST(KeyTable, ShiftedCharactersFollowAUsLayout) {
     const char* to = "ABZ!@#$%^&*()_+{}|:\"<>?~";
     for (size_t i = 0; from[i]; ++i)
         EXPECT_EQ(t.shifted[uint8_t(from[i])], uint8_t(to[i])) << from[i];
-    for (int k : {0, 'A', '!', ' ', 127, 128, 149, 256, 269})
+    for (int k : {0, int('A'), int('!'), int(' '), 127, 128, 149, 256, 269})
         EXPECT_EQ(t.shifted[k], 0) << k;
 }
 
