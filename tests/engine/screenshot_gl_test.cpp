@@ -18,7 +18,9 @@ Bytes readAll(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string shotPath(int number) { return "veri/ekrang/ekrang" + std::to_string(number) + ".tga"; }
+std::string shotPath(int number) {
+    return "veri/ekrang/ekrang" + std::to_string(number) + ".tga";
+}
 
 void fill(int x, int y, int width, int height, float r, float g, float b) {
     glEnable(GL_SCISSOR_TEST);
@@ -59,9 +61,9 @@ bool Screenshot::opened = false;
 
 TEST_F(Screenshot, FullFrameLayout) {
     fill(0, 0, 1024, 768, 0, 0, 0);
-    fill(0, 0, 1, 1, 1, 0, 0);       // bottom-left: red
-    fill(1023, 767, 1, 1, 1, 1, 1);  // top-right: white
-    fill(1, 0, 1, 1, 0, 0, 1);       // second pixel of the bottom row: blue
+    fill(0, 0, 1, 1, 1, 0, 0);      // bottom-left: red
+    fill(1023, 767, 1, 1, 1, 1, 1); // top-right: white
+    fill(1, 0, 1, 1, 0, 0, 1);      // second pixel of the bottom row: blue
     ASSERT_EQ(saveScreenshot(), 0);
     EXPECT_EQ(screenshotCounter, 1);
 
@@ -72,8 +74,7 @@ TEST_F(Screenshot, FullFrameLayout) {
     // Blue, green, red; bottom row first.
     EXPECT_EQ(Bytes(file.begin() + 18, file.begin() + 24), (Bytes{0, 0, 255, 255, 0, 0}));
     EXPECT_EQ(Bytes(file.end() - 3, file.end()), (Bytes{255, 255, 255}));
-    EXPECT_EQ(Bytes(file.begin() + 18 + 1024 * 3, file.begin() + 21 + 1024 * 3),
-              (Bytes{0, 0, 0}));
+    EXPECT_EQ(Bytes(file.begin() + 18 + 1024 * 3, file.begin() + 21 + 1024 * 3), (Bytes{0, 0, 0}));
 }
 
 TEST_F(Screenshot, OddWidthRowsArePackedTightly) {
@@ -90,7 +91,8 @@ TEST_F(Screenshot, OddWidthRowsArePackedTightly) {
 
 TEST_F(Screenshot, NumbersRunFromZeroToHundredThenAgain) {
     glViewport(0, 0, 2, 2);
-    for (int i = 0; i <= 100; ++i) ASSERT_EQ(saveScreenshot(), 0) << "shot " << i;
+    for (int i = 0; i <= 100; ++i)
+        ASSERT_EQ(saveScreenshot(), 0) << "shot " << i;
     EXPECT_TRUE(std::filesystem::exists(shotPath(100)));
     EXPECT_FALSE(std::filesystem::exists(shotPath(101)));
     EXPECT_EQ(screenshotCounter, 0);

@@ -11,13 +11,16 @@ constexpr int kHeight = 3;
 const uint8_t kColors[2][3] = {{255, 0, 0}, {0, 255, 0}};
 
 // Which of the two colours pixel (x, row) has, rows counted from the picture's bottom.
-int colorAt(int x, int row) { return (x * 7 + row * 3) % 5 < 2; }
+int colorAt(int x, int row) {
+    return (x * 7 + row * 3) % 5 < 2;
+}
 
 Bytes expectedRgb() {
     Bytes out;
     for (int row = 0; row < kHeight; ++row)
         for (int x = 0; x < kWidth; ++x)
-            for (int c = 0; c < 3; ++c) out.push_back(kColors[colorAt(x, row)][c]);
+            for (int c = 0; c < 3; ++c)
+                out.push_back(kColors[colorAt(x, row)][c]);
     return out;
 }
 
@@ -52,14 +55,17 @@ Bytes encode(const Variant& v) {
         put16(out, 1);
         put16(out, unsigned(v.bits));
         put32(out, v.bitFields ? 3 : 0);
-        for (int i = 0; i < 5; ++i) put32(out, 0);
+        for (int i = 0; i < 5; ++i)
+            put32(out, 0);
         // Masks in the 124-byte header or right after the 40-byte one: 16 bits as 5-6-5.
         const bool wide = v.bits == 32;
         const uint32_t masks[3] = {wide ? 0x0000FF00u : 0xF800u, wide ? 0x00FF0000u : 0x07E0u,
                                    wide ? 0xFF000000u : 0x001Fu};
         if (v.headerSize > 40 || maskBytes)
-            for (uint32_t m : masks) put32(out, v.bitFields ? m : 0);
-        while (out.size() < 14 + v.headerSize + maskBytes) out.push_back(0);
+            for (uint32_t m : masks)
+                put32(out, v.bitFields ? m : 0);
+        while (out.size() < 14 + v.headerSize + maskBytes)
+            out.push_back(0);
     }
     for (uint32_t i = 0; i < (paletted ? 1u << v.bits : 0); ++i) {
         const uint8_t* c = kColors[i == 1 ? 1 : 0];
@@ -82,10 +88,11 @@ Bytes encode(const Variant& v) {
                                                : (c[0] >> 3) << 10 | (c[1] >> 3) << 5 | c[2] >> 3;
                 line[x * 2] = uint8_t(p), line[x * 2 + 1] = uint8_t(p >> 8);
             } else {
-                const uint32_t p = v.bitFields ? uint32_t(c[0]) << 8 | uint32_t(c[1]) << 16 |
-                                                     uint32_t(c[2]) << 24
-                                               : uint32_t(c[0]) << 16 | uint32_t(c[1]) << 8 | c[2];
-                for (int k = 0; k < 4; ++k) line[size_t(x * 4 + k)] = uint8_t(p >> (8 * k));
+                const uint32_t p =
+                    v.bitFields ? uint32_t(c[0]) << 8 | uint32_t(c[1]) << 16 | uint32_t(c[2]) << 24
+                                : uint32_t(c[0]) << 16 | uint32_t(c[1]) << 8 | c[2];
+                for (int k = 0; k < 4; ++k)
+                    line[size_t(x * 4 + k)] = uint8_t(p >> (8 * k));
             }
         }
         out.insert(out.end(), line.begin(), line.end());
@@ -93,24 +100,25 @@ Bytes encode(const Variant& v) {
     return out;
 }
 
-ImagePtr decode(const Bytes& file) { return decodeBitmap(file.data(), file.size()); }
+ImagePtr decode(const Bytes& file) {
+    return decodeBitmap(file.data(), file.size());
+}
 
 } // namespace
 
 TEST(Bitmap, EveryDepthAndRowOrderGivesRgbBottomRowFirst) {
     const Variant variants[] = {
-        {1, false, 40, false},  {4, false, 40, false},  {8, false, 40, false},
-        {24, false, 40, false}, {32, false, 40, false}, {16, false, 40, false},
-        {1, true, 40, false},   {8, true, 40, false},   {24, true, 40, false},
-        {32, true, 40, false},  {16, false, 40, true},  {32, false, 40, true},
+        {1, false, 40, false},  {4, false, 40, false},   {8, false, 40, false},
+        {24, false, 40, false}, {32, false, 40, false},  {16, false, 40, false},
+        {1, true, 40, false},   {8, true, 40, false},    {24, true, 40, false},
+        {32, true, 40, false},  {16, false, 40, true},   {32, false, 40, true},
         {32, true, 124, true},  {24, false, 124, false}, {8, false, 12, false},
         {24, false, 12, false},
     };
     const Bytes expected = expectedRgb();
     for (const Variant& v : variants) {
-        SCOPED_TRACE(testing::Message() << v.bits << " bits, top-down " << v.topDown
-                                        << ", header " << v.headerSize << ", masks "
-                                        << v.bitFields);
+        SCOPED_TRACE(testing::Message() << v.bits << " bits, top-down " << v.topDown << ", header "
+                                        << v.headerSize << ", masks " << v.bitFields);
         ImagePtr image = decode(encode(v));
         ASSERT_TRUE(image);
         EXPECT_EQ(image->components, 3);
@@ -165,7 +173,8 @@ TEST(Bitmap, RefusesMalformedFiles) {
         {"cut inside the header", Bytes(good.begin(), good.begin() + 30)},
         {"empty", Bytes{}},
     };
-    for (const auto& c : cases) EXPECT_FALSE(decode(c.file)) << c.what;
+    for (const auto& c : cases)
+        EXPECT_FALSE(decode(c.file)) << c.what;
 }
 
 TEST(Bitmap, ReadsDataNamesFromDisk) {

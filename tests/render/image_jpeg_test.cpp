@@ -30,7 +30,8 @@ bool writeJpeg(const char* path, int width, int height, int components, const ui
     while (info.next_scanline < info.image_height) {
         const uint8_t* color = int(info.next_scanline) < height / 2 ? top : bottom;
         for (int x = 0; x < width; ++x)
-            for (int c = 0; c < components; ++c) row[size_t(x * components + c)] = color[c];
+            for (int c = 0; c < components; ++c)
+                row[size_t(x * components + c)] = color[c];
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
     }
@@ -41,7 +42,8 @@ bool writeJpeg(const char* path, int width, int height, int components, const ui
 
 void expectNear(const uint8_t* pixel, std::initializer_list<int> want, const char* where) {
     int c = 0;
-    for (int w : want) EXPECT_NEAR(pixel[c++], w, 6) << where << " component " << c;
+    for (int w : want)
+        EXPECT_NEAR(pixel[c++], w, 6) << where << " component " << c;
 }
 
 } // namespace

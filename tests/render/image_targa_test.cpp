@@ -10,7 +10,9 @@ Bytes pixelsOf(const DecodedImage& image) {
     return Bytes(image.pixels, image.pixels + image.byteCount());
 }
 
-ImagePtr decode(const Bytes& file) { return decodeTarga(file.data(), file.size()); }
+ImagePtr decode(const Bytes& file) {
+    return decodeTarga(file.data(), file.size());
+}
 
 } // namespace
 
@@ -36,12 +38,13 @@ TEST(Targa, RawTrueColourKeepsFileRowOrderAndSwapsRedBlue) {
 
 TEST(Targa, SixteenBitPixels) {
     Bytes data;
-    for (unsigned p : {0x7FFFu, 0x8000u, 0x7C00u, 0x03E0u, 0x001Fu}) put16(data, p);
+    for (unsigned p : {0x7FFFu, 0x8000u, 0x7C00u, 0x03E0u, 0x001Fu})
+        put16(data, p);
     ImagePtr image = decode(targaHeader(2, 5, 1, 16) + data);
     ASSERT_TRUE(image);
     EXPECT_EQ(image->components, 3);
-    EXPECT_EQ(pixelsOf(*image), (Bytes{0xF8, 0xF8, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0,
-                                       0xF8}));
+    EXPECT_EQ(pixelsOf(*image),
+              (Bytes{0xF8, 0xF8, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0, 0xF8}));
 }
 
 TEST(Targa, RunLengthPackets) {
@@ -83,7 +86,8 @@ TEST(Targa, RefusesWhatItCannotDecode) {
         {"huge size, tiny file", targaHeader(2, 65535, 65535, 32) + Bytes(64, 0)},
         {"image id past the end", Bytes{200, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 24, 0}},
     };
-    for (const auto& c : cases) EXPECT_FALSE(decode(c.file)) << c.what;
+    for (const auto& c : cases)
+        EXPECT_FALSE(decode(c.file)) << c.what;
 }
 
 TEST(Targa, ReadsDataNamesFromDisk) {

@@ -32,7 +32,8 @@ inline Bytes targaHeader(int type, int width, int height, int bits, int idLength
     put16(out, unsigned(height));
     out.push_back(uint8_t(bits));
     out.push_back(0);
-    for (int i = 0; i < idLength; ++i) out.push_back(0xEE);
+    for (int i = 0; i < idLength; ++i)
+        out.push_back(0xEE);
     return out;
 }
 
