@@ -13,7 +13,9 @@ class FontTest : public gltest::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        if (bitmapFont.listBase == 0) ASSERT_EQ(bitmapFont.build(), 1);
+        if (bitmapFont.listBase == 0) {
+            ASSERT_EQ(bitmapFont.build(), 1);
+        }
     }
     // Every cell a full white square, so each glyph's extent can be measured.
     void useSolidFont() {
