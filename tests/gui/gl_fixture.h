@@ -49,6 +49,9 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(windowOpen);
+        // Other fixtures in the same program may have made their own context current.
+        platform::setCurrent(platform);
+        ASSERT_TRUE(platform->makeCurrent(true));
         engine.width = W;
         engine.height = H;
         glViewport(0, 0, W, H);
@@ -130,12 +133,14 @@ protected:
         return {p[0], p[1], p[2]};
     }
 
-    // Bounding box of every pixel that differs from the background colour.
-    static Box litBox(Rgb background = {0, 0, 0}) {
+    // Bounding box of every pixel that differs from the background colour, within columns
+    // [x0, x1) and GL rows [row0, row1).
+    static Box litBox(Rgb background = {0, 0, 0}, int x0 = 0, int row0 = 0, int x1 = W,
+                      int row1 = H) {
         const std::vector<uint8_t> pixels = frame();
         Box box;
-        for (int row = 0; row < H; ++row)
-            for (int x = 0; x < W; ++x) {
+        for (int row = row0; row < row1; ++row)
+            for (int x = x0; x < x1; ++x) {
                 const uint8_t* p = &pixels[(size_t(row) * W + x) * 3];
                 if (Rgb{p[0], p[1], p[2]} == background) continue;
                 if (box.empty()) {
