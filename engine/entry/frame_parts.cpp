@@ -6,13 +6,9 @@
 #include "engine/globals.h"
 #include "game/game.h"
 #include "render/bitmap_font.h"
-#include "render/texture_loader.h"
 
-void loadFont() {
-    textureLoader.loadBitmapTexture(bitmapFont.texture, "veri\\fnt\\cr");
-    textureLoader.loadBitmapTexture(bitmapFont.secondaryTexture, "veri\\fnt\\cr");
-    bitmapFont.build();
-}
+// The font picture is loaded here once the picture loaders are in.
+void loadFont() { bitmapFont.build(); }
 
 static float centredX(const char* text, float glyphWidth) {
     const float length = text ? float(std::strlen(text)) : 0.0f;

@@ -1,7 +1,7 @@
 #include <string>
 
+#include "gl_fixture.h"
 #include "render/bitmap_font.h"
-#include "tests/gui/gl_fixture.h"
 
 namespace {
 
