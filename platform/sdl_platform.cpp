@@ -1,0 +1,324 @@
+#include "platform/sdl_platform.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "text/cp1254.h"
+
+namespace platform {
+
+SdlPlatform::SdlPlatform() = default;
+
+SdlPlatform::~SdlPlatform() {
+    releaseAllInput();
+    if (context) SDL_GL_DeleteContext(context);
+    if (window) SDL_DestroyWindow(window);
+    if (videoUp) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+// ---- Window and context ----
+
+bool SdlPlatform::registerWindowClass(const char*) {
+    if (videoUp) return true;
+    // Closing the window must reach the game as its close request, never as a second quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
+        return false;
+    }
+    videoUp = true;
+    return true;
+}
+
+bool SdlPlatform::unregisterWindowClass(const char*) {
+    if (!videoUp || window) return false;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    videoUp = false;
+    return true;
+}
+
+// Full screen only with a mode of exactly the asked size; otherwise a borderless window of
+// that size at the top-left corner stands in, so the client size is always the same.
+bool SdlPlatform::changeDisplayMode(int width, int height, int colorBits) {
+    if (!videoUp || SDL_GetNumVideoDisplays() < 1) return false;
+    SDL_DisplayMode want = {};
+    want.format = colorBits <= 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
+    want.w = width;
+    want.h = height;
+    SDL_DisplayMode closest = {};
+    fullscreenWanted =
+        SDL_GetClosestDisplayMode(0, &want, &closest) && closest.w == width && closest.h == height;
+    if (fullscreenWanted) {
+        modeWidth = closest.w;
+        modeHeight = closest.h;
+        modeFormat = int(closest.format);
+        modeRefresh = closest.refresh_rate;
+    }
+    if (window && fullscreenWanted) {
+        SDL_DisplayMode mode = {uint32_t(modeFormat), modeWidth, modeHeight, modeRefresh, nullptr};
+        SDL_SetWindowDisplayMode(window, &mode);
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN);
+    }
+    return true;
+}
+
+void SdlPlatform::restoreDisplayMode() {
+    if (window && fullscreenWanted) SDL_SetWindowFullscreen(window, 0);
+    fullscreenWanted = false;
+}
+
+void SdlPlatform::applyGLAttributes(const PixelFormatRequest& request) {
+    const bool deep = request.colorBits > 16;
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, deep ? 8 : 5);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, deep ? 8 : 6);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, deep ? 8 : 5);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, request.depthBits);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, request.stencilBits);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, request.doubleBuffer ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+}
+
+SDL_Window* SdlPlatform::makeWindow() {
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS;
+    flags |= testMode ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
+    if (fullscreenWanted && !testMode) flags |= SDL_WINDOW_FULLSCREEN;
+    const std::string utf8Title = cp1254::toUtf8(title);
+    SDL_Window* w = SDL_CreateWindow(utf8Title.c_str(), 0, 0, windowWidth, windowHeight, flags);
+    if (!w) {
+        std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    if (flags & SDL_WINDOW_FULLSCREEN) {
+        SDL_DisplayMode mode = {uint32_t(modeFormat), modeWidth, modeHeight, modeRefresh, nullptr};
+        SDL_SetWindowDisplayMode(w, &mode);
+    }
+    return w;
+}
+
+bool SdlPlatform::createWindow(const char* windowTitle, int width, int height) {
+    if (!videoUp || window || width <= 0 || height <= 0) return false;
+    std::snprintf(title, sizeof title, "%s", windowTitle ? windowTitle : "");
+    windowWidth = width;
+    windowHeight = height;
+    // The GL attributes pick the window's visual, so they must be set before it exists.
+    windowFormat = PixelFormatRequest{};
+    applyGLAttributes(windowFormat);
+    window = makeWindow();
+    return window != nullptr;
+}
+
+bool SdlPlatform::destroyWindow() {
+    if (!window) return false;
+    if (SDL_GetRelativeMouseMode()) SDL_SetRelativeMouseMode(SDL_FALSE);
+    SDL_DestroyWindow(window);
+    window = nullptr;
+    deviceContext = formatChosen = formatSet = false;
+    return true;
+}
+
+bool SdlPlatform::getDeviceContext() {
+    if (!window) return false;
+    deviceContext = true;
+    return true;
+}
+
+bool SdlPlatform::releaseDeviceContext() {
+    if (!deviceContext) return false;
+    deviceContext = false;
+    return true;
+}
+
+bool SdlPlatform::choosePixelFormat(const PixelFormatRequest& request) {
+    if (!deviceContext) return false;
+    if (request.colorBits < 8 || request.colorBits > 32 || request.depthBits < 0 ||
+        request.depthBits > 32 || request.stencilBits < 0 || request.stencilBits > 8)
+        return false;
+    const PixelFormatRequest& had = windowFormat;
+    const bool same = request.colorBits == had.colorBits && request.depthBits == had.depthBits &&
+                      request.stencilBits == had.stencilBits &&
+                      request.doubleBuffer == had.doubleBuffer;
+    if (!same) {
+        // A different format needs a window made with it.
+        if (context) return false;
+        applyGLAttributes(request);
+        SDL_DestroyWindow(window);
+        window = makeWindow();
+        if (!window) {
+            deviceContext = false;
+            return false;
+        }
+        windowFormat = request;
+    }
+    formatChosen = true;
+    return true;
+}
+
+bool SdlPlatform::setPixelFormat() {
+    if (!window || !formatChosen) return false;
+    formatSet = true;
+    return true;
+}
+
+bool SdlPlatform::createContext() {
+    if (!window || !formatSet || context) return false;
+    context = SDL_GL_CreateContext(window);
+    if (!context) {
+        std::fprintf(stderr, "SDL GL context: %s\n", SDL_GetError());
+        return false;
+    }
+    // Creation alone leaves the context not current; making it current is its own step.
+    SDL_GL_MakeCurrent(window, nullptr);
+    return true;
+}
+
+bool SdlPlatform::deleteContext() {
+    if (!context) return false;
+    SDL_GL_DeleteContext(context);
+    context = nullptr;
+    return true;
+}
+
+bool SdlPlatform::makeCurrent(bool current) {
+    if (!current) return SDL_GL_MakeCurrent(window, nullptr) == 0;
+    if (!window || !context) return false;
+    return SDL_GL_MakeCurrent(window, context) == 0;
+}
+
+void SdlPlatform::showWindow() {
+    if (!window) return;
+    SDL_ShowWindow(window);
+    SDL_RaiseWindow(window);
+    SDL_SetWindowInputFocus(window);
+    if (!testMode) SDL_SetRelativeMouseMode(SDL_TRUE);
+    SDL_StartTextInput();
+    SDL_DisableScreenSaver();
+}
+
+void SdlPlatform::showCursor(bool show) {
+    cursorCount += show ? 1 : -1;
+    SDL_ShowCursor(cursorCount >= 0 ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlPlatform::swapBuffers() {
+    if (window) SDL_GL_SwapWindow(window);
+}
+
+void* SdlPlatform::glProcAddress(const char* name) {
+    return SDL_GL_GetProcAddress(name);
+}
+
+// Setting the interval it already has succeeds only where a swap-control extension exists.
+bool SdlPlatform::canSetSwapInterval() {
+    if (!context) return false;
+    return SDL_GL_SetSwapInterval(SDL_GL_GetSwapInterval()) == 0;
+}
+
+bool SdlPlatform::setSwapInterval(int interval) {
+    return context && SDL_GL_SetSwapInterval(interval) == 0;
+}
+
+// ---- Message boxes ----
+
+int SdlPlatform::messageBox(const char* text, const char* caption, MessageIcon icon) {
+    const std::string utf8Text = cp1254::toUtf8(text ? text : "");
+    const std::string utf8Caption = caption ? cp1254::toUtf8(caption) : std::string("Hata");
+    Uint32 flags = SDL_MESSAGEBOX_INFORMATION;
+    if (icon == MessageIcon::Error) flags = SDL_MESSAGEBOX_ERROR;
+    if (icon == MessageIcon::Warning) flags = SDL_MESSAGEBOX_WARNING;
+    SDL_MessageBoxButtonData button = {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT |
+                                           SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT,
+                                       1, "Tamam"};
+    SDL_MessageBoxData data = {flags,   window, utf8Caption.c_str(), utf8Text.c_str(), 1,
+                               &button, nullptr};
+    // A grabbed, hidden pointer would leave the box unreachable by mouse.
+    const bool relative = window && SDL_GetRelativeMouseMode();
+    if (relative) SDL_SetRelativeMouseMode(SDL_FALSE);
+    if (cursorCount < 0) SDL_ShowCursor(SDL_ENABLE);
+    int answer = 0;
+    const bool shown = SDL_ShowMessageBox(&data, &answer) == 0;
+    if (cursorCount < 0) SDL_ShowCursor(SDL_DISABLE);
+    if (relative) SDL_SetRelativeMouseMode(SDL_TRUE);
+    if (!shown) {
+        std::fprintf(stderr, "%s: %s\n", utf8Caption.c_str(), utf8Text.c_str());
+        return 0;
+    }
+    return answer;
+}
+
+// ---- Message queue ----
+
+bool SdlPlatform::push(const WindowMessage& message) {
+    if (queueCount == kQueueSize) return false;
+    queue[(queueHead + queueCount) % kQueueSize] = message;
+    ++queueCount;
+    return true;
+}
+
+void SdlPlatform::translateEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        push({MessageType::Close, 0, 0});
+        break;
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            push({MessageType::Close, 0, 0});
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            push({MessageType::Size, uint32_t(event.window.data1), uint32_t(event.window.data2)});
+            break;
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            push({MessageType::Activate, 1, 0});
+            break;
+        default:
+            break;
+        }
+        break;
+    case SDL_TEXTINPUT:
+        for (char c : cp1254::fromUtf8Lossy(event.text.text))
+            push({MessageType::Char, static_cast<unsigned char>(c), 0});
+        break;
+    case SDL_KEYDOWN:
+        if (event.key.keysym.sym == SDLK_BACKSPACE) push({MessageType::KeyDown, 8, 0});
+        break;
+    default:
+        break;
+    }
+}
+
+bool SdlPlatform::peekMessage(WindowMessage& message) {
+    SDL_Event event;
+    while (queueCount == 0 && SDL_PollEvent(&event)) {
+        inputEvent(event);
+        translateEvent(event);
+    }
+    if (queueCount > 0) {
+        message = queue[queueHead];
+        queueHead = (queueHead + 1) % kQueueSize;
+        --queueCount;
+        return true;
+    }
+    // The quit message comes once nothing else waits.
+    if (quitPending) {
+        quitPending = false;
+        message = {MessageType::Quit, uint32_t(quitCode), 0};
+        return true;
+    }
+    return false;
+}
+
+void SdlPlatform::postQuitMessage(int exitCode) {
+    quitPending = true;
+    quitCode = exitCode;
+}
+
+uint32_t SdlPlatform::ticks() {
+    return SDL_GetTicks();
+}
+
+} // namespace platform

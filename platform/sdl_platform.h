@@ -1,0 +1,98 @@
+// The real platform: SDL2 window, display mode, GL context, events, clock and message boxes.
+// SDL's own types stay out of this header so that nothing outside platform/ sees SDL.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace platform {
+
+class SdlPlatform : public Platform {
+public:
+    SdlPlatform();
+    ~SdlPlatform() override;
+    SdlPlatform(const SdlPlatform&) = delete;
+    SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+    // For tests: the window is created visible and showWindow leaves the mouse free.
+    void setTestMode(bool on) { testMode = on; }
+    SDL_Window* sdlWindow() const { return window; }
+
+    void runStartupDialog(DialogProc proc) override; // startup_dialog.cpp
+    bool registerWindowClass(const char* className) override;
+    bool unregisterWindowClass(const char* className) override;
+    bool changeDisplayMode(int width, int height, int colorBits) override;
+    void restoreDisplayMode() override;
+    bool createWindow(const char* title, int width, int height) override;
+    bool destroyWindow() override;
+    bool getDeviceContext() override;
+    bool releaseDeviceContext() override;
+    bool choosePixelFormat(const PixelFormatRequest& request) override;
+    bool setPixelFormat() override;
+    bool createContext() override;
+    bool deleteContext() override;
+    bool makeCurrent(bool current) override;
+    void showWindow() override;
+    void showCursor(bool show) override;
+    void swapBuffers() override;
+    void* glProcAddress(const char* name) override;
+    bool canSetSwapInterval() override;
+    bool setSwapInterval(int interval) override;
+    int messageBox(const char* text, const char* caption, MessageIcon icon) override;
+    bool peekMessage(WindowMessage& message) override;
+    void postQuitMessage(int exitCode) override;
+    uint32_t ticks() override;
+
+    // Input devices: defined in sdl_input.cpp.
+    bool createInputDevice(InputDevice device) override;
+    void releaseInputDevice(InputDevice device) override;
+    int32_t acquireInputDevice(InputDevice device) override;
+    void unacquireInputDevice(InputDevice device) override;
+    int32_t readKeyboard(uint8_t state[256]) override;
+    int32_t readMouse(MouseSample& sample) override;
+    int32_t readJoystick(JoystickSample& sample) override;
+    void cursorScreenPosition(int32_t& x, int32_t& y) override;
+
+    // Turns one SDL event into window messages on the queue (exposed for tests).
+    void translateEvent(const SDL_Event& event);
+
+private:
+    // Sees every SDL event the pump takes, before translation (sdl_input.cpp).
+    void inputEvent(const SDL_Event& event);
+    void releaseAllInput(); // sdl_input.cpp; called when the platform goes
+    bool push(const WindowMessage& message);
+    void applyGLAttributes(const PixelFormatRequest& request);
+    SDL_Window* makeWindow();
+
+    static constexpr int kQueueSize = 256;
+    WindowMessage queue[kQueueSize];
+    int queueHead = 0;
+    int queueCount = 0;
+    bool quitPending = false;
+    int quitCode = 0;
+
+    bool videoUp = false;
+    bool fullscreenWanted = false;
+    int modeWidth = 0, modeHeight = 0, modeFormat = 0, modeRefresh = 0;
+    SDL_Window* window = nullptr;
+    char title[100] = {};
+    int windowWidth = 0, windowHeight = 0;
+    bool deviceContext = false;
+    bool formatChosen = false;
+    bool formatSet = false;
+    PixelFormatRequest windowFormat; // the attributes the window was made with
+    void* context = nullptr;
+    int cursorCount = 0;
+    bool testMode = false;
+    bool textInputOn = false;
+
+    // ---- Input device state (owned by sdl_input.cpp; add members here) ----
+    bool inputReserved = false; // placeholder
+    // ---- end of input device state ----
+};
+
+} // namespace platform
