@@ -52,6 +52,7 @@ protected:
     }
     void TearDown() override {
         engine.destroy();
+        engine.inputSystem.release(); // the host goes with the test
         parkPlatform();
     }
     platform::TestPlatform host{true};
