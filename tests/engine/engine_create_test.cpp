@@ -102,18 +102,6 @@ TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
     EXPECT_GE(host.cursorShowCount, 0);
 }
 
-TEST_F(EngineCreateTest, PixelFormatRequestAndWindow) {
-    createGameEngine();
-    EXPECT_EQ(host.pixelFormat.colorBits, 16);
-    EXPECT_EQ(host.pixelFormat.depthBits, 16);
-    EXPECT_EQ(host.pixelFormat.stencilBits, 1);
-    EXPECT_TRUE(host.pixelFormat.doubleBuffer);
-    EXPECT_EQ(host.displayWidth, 1024);
-    EXPECT_EQ(host.displayHeight, 768);
-    EXPECT_EQ(host.displayBits, 16);
-    EXPECT_EQ(host.windowTitle, "Zendor Menajer");
-}
-
 // Without a GL driver there is no multitexturing: start-up ends with three boxes.
 TEST_F(EngineCreateTest, MissingMultitextureEndsStartUp) {
     host.scriptDialog({{platform::DialogEventType::PressEnter}});
@@ -151,35 +139,6 @@ TEST_F(EngineCreateTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {
         state.setSwapInterval(2);
         EXPECT_EQ(fresh.swapInterval, c.interval) << c.canSwap << c.waitForRefresh;
         EXPECT_TRUE(fresh.messageBoxes.empty());
-    }
-}
-
-TEST_F(EngineCreateTest, WindowMessages) {
-    struct Case {
-        platform::MessageType type;
-        uint32_t wParam;
-        int result;
-        bool quit;
-    };
-    using platform::MessageType;
-    const Case cases[] = {
-        {MessageType::Close, 0, 0, true},
-        {MessageType::Activate, 0, 0, false},
-        {MessageType::SysCommand, 0xF140, 0, false},
-        {MessageType::SysCommand, 0xF170, 0, false},
-        {MessageType::SysCommand, 0xF060, 1, false},
-        {MessageType::KeyDown, 8, 0, false},
-    };
-    for (const Case& c : cases) {
-        platform::TestPlatform fresh(false);
-        platform::setCurrent(&fresh);
-        engine.active = 0;
-        EXPECT_EQ(windowProc({c.type, c.wParam, 0}), c.result) << int(c.type) << " " << c.wParam;
-        EXPECT_EQ(fresh.quitPosted, c.quit) << int(c.type);
-        if (c.quit) {
-            EXPECT_EQ(fresh.quitCode, 0);
-        }
-        EXPECT_EQ(engine.active, c.type == MessageType::Activate ? 1 : 0);
     }
 }
 

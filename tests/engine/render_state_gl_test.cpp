@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 
 #include "engine/entry/app.h"
 #include "engine/globals.h"
@@ -107,18 +106,6 @@ TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
     engine.renderState.set2DMode(0);
     EXPECT_EQ(GLSnapshot::take().projection, outside.projection);
     EXPECT_EQ(GLSnapshot::take().projectionDepth, outside.projectionDepth);
-}
-
-TEST_F(EngineGLTest, LightsOneToFourAndMultitextureUnits) {
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
-    for (GLenum light = GL_LIGHT1; light <= GL_LIGHT4; ++light)
-        EXPECT_TRUE(glIsEnabled(light));
-    GLfloat position[4] = {};
-    glGetLightfv(GL_LIGHT4, GL_POSITION, position);
-    EXPECT_FLOAT_EQ(position[1], 1.6f);
-    GLint unit = 0;
-    glGetIntegerv(GL_ACTIVE_TEXTURE_ARB, &unit);
-    EXPECT_EQ(unit, GL_TEXTURE0_ARB);
 }
 
 TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {
