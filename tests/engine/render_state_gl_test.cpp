@@ -8,6 +8,7 @@
 #include "engine/entry/app.h"
 #include "engine/globals.h"
 #include "game/game.h"
+#include "render/bitmap_font.h"
 #include "platform_fixture.h"
 
 namespace {
@@ -151,6 +152,7 @@ TEST_F(EngineGLTest, CloseRequestEndsTheLoopThroughShutDown) {
     EXPECT_FALSE(host.displayModeChanged);
     EXPECT_EQ(engine.ready, 1);
     EXPECT_EQ(host.pendingMessages(), 0u);
+    bitmapFont = BitmapFont{}; // its lists died with this context
 }
 
 } // namespace
