@@ -2,7 +2,6 @@
 
 #include "engine/entry/frame_parts.h"
 #include "game/game.h"
-#include "render/bitmap_font.h"
 #include "tests/gui/gl_fixture.h"
 
 namespace {
@@ -13,10 +12,7 @@ using gltest::H;
 class OverlayTest : public gltest::GlTest {};
 
 TEST_F(OverlayTest, FpsAndCursorLinesInTheTopRightAndTheTitleCentred) {
-    if (bitmapFont.listBase == 0) {
-        ASSERT_EQ(bitmapFont.build(), 1);
-    }
-    bitmapFont.texture = fontTexture([](int) { return true; });
+    useFont([](int) { return true; });
     engine.fps = 100.0f;
     engine.inputSystem.cursorX = 12;
     engine.inputSystem.cursorY = 345;

@@ -37,24 +37,6 @@ TEST_F(TimingTest, IntervalTimerFiresStrictlyAfterItsPeriodAndOnlyThenRestarts) 
     EXPECT_EQ(timer.tick(5), 0);
 }
 
-TEST_F(TimingTest, IntervalTimerAtRateTenShowsACursorOncePerTenthOfASecond) {
-    IntervalTimer timer;
-    clock.setTicks(5000);
-    int fired = 0;
-    for (int frame = 0; frame < 60; ++frame) { // one second at 60 frames per second
-        fired += timer.tick(10);
-        clock.advance(frame % 3 == 0 ? 16 : 17);
-    }
-    EXPECT_GE(fired, 8);
-    EXPECT_LE(fired, 10);
-}
-
-TEST_F(TimingTest, IntervalTimerWithRateZeroNeverFires) {
-    IntervalTimer timer;
-    clock.setTicks(100000);
-    EXPECT_EQ(timer.tick(0), 0);
-}
-
 TEST_F(TimingTest, FpsAtSixtyFramesPerSecondReadsSixtyOrSixtyOne) {
     const uint32_t start = 20000;
     int closes = 0;
@@ -70,14 +52,6 @@ TEST_F(TimingTest, FpsAtSixtyFramesPerSecondReadsSixtyOrSixtyOne) {
     EXPECT_GE(closes, 6);
 }
 
-TEST_F(TimingTest, FirstUpdateClosesACountAndTakesTheWholeUptimeAsDelta) {
-    clock.setTicks(7000);
-    engine.updateTiming();
-    EXPECT_FLOAT_EQ(engine.fps, 1.0f);
-    EXPECT_FLOAT_EQ(engine.frameDelta, 7.0f);
-    EXPECT_FLOAT_EQ(engine.frameTime, 7.0f);
-}
-
 TEST_F(TimingTest, BelowOneFramePerSecondEveryFrameClosesACount) {
     clock.setTicks(3000);
     engine.updateTiming();
@@ -89,23 +63,10 @@ TEST_F(TimingTest, BelowOneFramePerSecondEveryFrameClosesACount) {
         EXPECT_EQ(engine.frameCount, 0.0f);
         EXPECT_FLOAT_EQ(engine.frameDelta, 1.5f);
     }
-}
-
-TEST_F(TimingTest, ClampDeltaCapsOnlyLongFrames) {
-    struct Case {
-        uint8_t clamp;
-        uint32_t stepMs;
-        float delta;
-    } cases[] = {{0, 100, 0.1f}, {1, 100, 0.06f}, {1, 40, 0.04f}};
-    for (const Case& c : cases) {
-        clock.setTicks(50000);
-        engine.updateTiming();
-        engine.clampDelta = c.clamp;
-        clock.advance(c.stepMs);
-        engine.updateTiming();
-        EXPECT_NEAR(engine.frameDelta, c.delta, 1e-3f) << int(c.clamp) << " " << c.stepMs;
-        engine.clampDelta = 0;
-    }
+    engine.clampDelta = 1;
+    clock.advance(1500);
+    engine.updateTiming();
+    EXPECT_FLOAT_EQ(engine.frameDelta, 0.06f);
 }
 
 } // namespace
