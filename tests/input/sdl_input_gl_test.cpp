@@ -1,14 +1,11 @@
 // The real SDL backend under X, driven by xdotool: every key of the table reaches its KeyCode,
 // relative moves reach the cursor with the game's acceleration, buttons and wheel arrive.
-#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
-#include <thread>
 
-#include "input/input_system.h"
-#include "platform/sdl_platform.h"
+#include "sdl_window_helpers.h"
 
 namespace {
 
@@ -21,31 +18,10 @@ protected:
     void SetUp() override {
         if (!std::getenv("DISPLAY") || std::system("command -v xdotool >/dev/null") != 0)
             GTEST_SKIP() << "needs an X display and xdotool";
-        platform::setCurrent(&sdl);
-        ASSERT_TRUE(sdl.registerWindowClass("Menajer"));
-        ASSERT_TRUE(sdl.createWindow("Menajer", 1024, 768));
-        sdl.showWindow();
-        ASSERT_EQ(input.create(nullptr, nullptr), 0);
-        input.setMouseBounds(0, 0, 1024 - 9, 768 - 9);
-        bool acquired = false;
-        for (int i = 0; i < 200 && !acquired; ++i)
-            acquired = frame() == 0;
-        ASSERT_TRUE(acquired) << "the window never got input focus";
+        ASSERT_TRUE(window.open()) << "the window never got input focus";
     }
-    void TearDown() override {
-        input.release();
-        sdl.destroyWindow();
-        platform::setCurrent(nullptr);
-    }
-
-    // One pass of the main loop: drain the messages, then poll once.
-    int32_t frame() {
-        std::this_thread::sleep_for(std::chrono::milliseconds(15));
-        platform::WindowMessage message;
-        while (sdl.peekMessage(message)) {
-        }
-        return input.poll();
-    }
+    void TearDown() override { window.close(); }
+    int32_t frame() { return window.frame(); }
     static void xdotool(const std::string& args) {
         ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
     }
@@ -63,8 +39,8 @@ protected:
         return down;
     }
 
-    platform::SdlPlatform sdl;
-    InputSystem input;
+    SdlGameWindow window;
+    InputSystem& input = window.input;
 };
 
 } // namespace
