@@ -121,7 +121,7 @@ int windowProc(const platform::WindowMessage& message) {
             game.typingBuffer.backspace();
         return 0;
     case MessageType::Char:
-        if (game.typingBuffer.active == 1) game.typingBuffer.typeChar(int(message.wParam));
+        if (game.typingBuffer.active == 1) game.typingBuffer.typeChar(uint8_t(message.wParam));
         return 0;
     case MessageType::SysCommand:
         if (message.wParam == kScreenSaverCommand || message.wParam == kMonitorPowerCommand)
