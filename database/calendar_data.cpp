@@ -5,22 +5,12 @@
 #include "database/file_io.h"
 #include "database/fixed_text.h"
 
-namespace {
-
-bool refuse(LoadReport* report, LoadStatus status, int64_t offset, int64_t value, int64_t expected,
-            const char* message) {
-    if (report) *report = LoadReport{status, offset, value, expected, message};
-    return false;
-}
-
-} // namespace
-
 bool CalendarData::read(const char* path, LoadReport* report) {
     ByteSource source;
     if (!source.openFile(path)) {
         monthCount = 0;
         months.reset();
-        return refuse(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kCalendarMissing);
+        return refuseLoad(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kCalendarMissing);
     }
     return load(source, report);
 }
@@ -36,15 +26,15 @@ bool CalendarData::load(ByteSource& source, LoadReport* report) {
     months.reset();
     int32_t header[2] = {};
     if (!source.read(header, sizeof header))
-        return refuse(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
-                      int64_t(kCalendarHeaderSize), db_text::kCalendarBroken);
+        return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
+                          int64_t(kCalendarHeaderSize), db_text::kCalendarBroken);
     const int32_t n = header[0];
-    if (n < 0) return refuse(report, LOAD_BAD_COUNT, 0, n, 0, db_text::kCalendarBroken);
+    if (n < 0) return refuseLoad(report, LOAD_BAD_COUNT, 0, n, 0, db_text::kCalendarBroken);
     const int64_t needed = int64_t(kCalendarHeaderSize) + int64_t(kCalendarBytesPerMonth) * n;
     if (int64_t(source.size()) < needed)
-        return refuse(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
-                      needed, db_text::kCalendarBroken);
-    if (!resize(n)) return refuse(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kCalendarBroken);
+        return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
+                          needed, db_text::kCalendarBroken);
+    if (!resize(n)) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kCalendarBroken);
 
     bool ok = true;
     for (int32_t i = 0; ok && i < n; ++i) {
@@ -61,8 +51,8 @@ bool CalendarData::load(ByteSource& source, LoadReport* report) {
     if (!ok) {
         monthCount = 0;
         months.reset();
-        return refuse(report, LOAD_SHORT_FILE, int64_t(source.position()), int64_t(source.size()),
-                      needed, db_text::kCalendarBroken);
+        return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
+                          int64_t(source.size()), needed, db_text::kCalendarBroken);
     }
     if (report) *report = LoadReport{};
     return true;

@@ -21,6 +21,13 @@ struct LoadReport {
     const char* message = nullptr; // the game's Windows-1254 text; null when loaded
 };
 
+// Fills the report (if asked for) and answers false, for a reader's early return.
+inline bool refuseLoad(LoadReport* report, LoadStatus status, int64_t offset, int64_t value,
+                       int64_t expected, const char* message) {
+    if (report) *report = LoadReport{status, offset, value, expected, message};
+    return false;
+}
+
 // The game's texts, shared by the game and the editor.
 namespace db_text {
 extern const char* const kNotFound;        // player or team file missing

@@ -21,12 +21,6 @@ char* textField(PlayerRecord& r, int i) {
 }
 constexpr int kTextFields = 5;
 
-bool refuse(LoadReport* report, LoadStatus status, int64_t offset, int64_t value, int64_t expected,
-            const char* message) {
-    if (report) *report = LoadReport{status, offset, value, expected, message};
-    return false;
-}
-
 } // namespace
 
 PlayerRecord newPlayerRecord() {
@@ -43,7 +37,7 @@ bool PlayerDatabase::read(const char* path, LoadReport* report) {
     ByteSource source;
     if (!source.openFile(path)) {
         emptyGameForm();
-        return refuse(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kNotFound);
+        return refuseLoad(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kNotFound);
     }
     return load(source, report);
 }
@@ -64,28 +58,34 @@ bool PlayerDatabase::load(ByteSource& source, LoadReport* report) {
     emptyGameForm();
     DatabaseFileHeader header{};
     if (!source.read(&header, sizeof header))
-        return refuse(report, LOAD_BAD_VERSION, 0, 0, kPlayerFileVersion, db_text::kWrongVersion);
+        return refuseLoad(report, LOAD_BAD_VERSION, 0, 0, kPlayerFileVersion,
+                          db_text::kWrongVersion);
     if (header.version != kPlayerFileVersion)
-        return refuse(report, LOAD_BAD_VERSION, 0, header.version, kPlayerFileVersion,
-                      db_text::kWrongVersion);
+        return refuseLoad(report, LOAD_BAD_VERSION, 0, header.version, kPlayerFileVersion,
+                          db_text::kWrongVersion);
     if (header.count < 0 || header.count > kPlayerCapacity)
-        return refuse(report, LOAD_BAD_COUNT, 4, header.count, kPlayerCapacity, db_text::kBadCount);
+        return refuseLoad(report, LOAD_BAD_COUNT, 4, header.count, kPlayerCapacity,
+                          db_text::kBadCount);
     const int64_t needed = int64_t(kHeaderSize) + int64_t(kPlayerEntrySize) * header.count;
     if (int64_t(source.size()) < needed)
-        return refuse(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
-                      needed, db_text::kShortFile);
+        return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
+                          needed, db_text::kShortFile);
 
     Records fresh = allocateRecords(editorForm() ? roomFor : header.count);
-    if (!fresh) return refuse(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kNoMemory);
+    if (!fresh) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kNoMemory);
     for (int32_t i = 0; i < header.count; ++i) {
+        unsigned char entry[kPlayerEntrySize];
+        if (!source.read(entry, sizeof entry))
+            return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
+                              int64_t(source.size()), needed, db_text::kShortFile);
         unsigned char* bytes = reinterpret_cast<unsigned char*>(&fresh[i]);
-        bool ok = source.read(bytes, sizeof(PlayerRecord));
-        // The trailing copies are read over the record's own, so they win.
-        for (const PlayerBlockCopy& copy : kPlayerBlockCopies)
-            ok = ok && source.read(bytes + copy.recordOffset, copy.size);
-        if (!ok)
-            return refuse(report, LOAD_SHORT_FILE, int64_t(source.position()),
-                          int64_t(source.size()), needed, db_text::kShortFile);
+        std::memcpy(bytes, entry, sizeof(PlayerRecord));
+        // The trailing copies go over the record's own, so they win.
+        std::size_t at = sizeof(PlayerRecord);
+        for (const PlayerBlockCopy& copy : kPlayerBlockCopies) {
+            std::memcpy(bytes + copy.recordOffset, entry + at, copy.size);
+            at += copy.size;
+        }
         for (int t = 0; t < kTextFields; ++t)
             fixed_text::cut(textField(fresh[i], t), kPlayerTextSize, kPlayerTextSize - 1);
     }

@@ -5,22 +5,12 @@
 #include "database/file_io.h"
 #include "database/fixed_text.h"
 
-namespace {
-
-bool refuse(LoadReport* report, LoadStatus status, int64_t offset, int64_t value, int64_t expected,
-            const char* message) {
-    if (report) *report = LoadReport{status, offset, value, expected, message};
-    return false;
-}
-
-} // namespace
-
 bool TeamDatabase::read(const char* path, LoadReport* report) {
     ByteSource source;
     if (!source.openFile(path)) {
         count = 0;
         records.reset();
-        return refuse(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kNotFound);
+        return refuseLoad(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kNotFound);
     }
     return load(source, report);
 }
@@ -36,24 +26,25 @@ bool TeamDatabase::load(ByteSource& source, LoadReport* report) {
     records.reset();
     DatabaseFileHeader header{};
     if (!source.read(&header, sizeof header))
-        return refuse(report, LOAD_BAD_VERSION, 0, 0, kTeamFileVersion, db_text::kWrongVersion);
+        return refuseLoad(report, LOAD_BAD_VERSION, 0, 0, kTeamFileVersion, db_text::kWrongVersion);
     if (header.version != kTeamFileVersion)
-        return refuse(report, LOAD_BAD_VERSION, 0, header.version, kTeamFileVersion,
-                      db_text::kWrongVersion);
+        return refuseLoad(report, LOAD_BAD_VERSION, 0, header.version, kTeamFileVersion,
+                          db_text::kWrongVersion);
     if (header.count < 0)
-        return refuse(report, LOAD_BAD_COUNT, 4, header.count, 0, db_text::kBadCount);
+        return refuseLoad(report, LOAD_BAD_COUNT, 4, header.count, 0, db_text::kBadCount);
     const int64_t needed = int64_t(kHeaderSize) + int64_t(kTeamRecordSize) * header.count;
     if (int64_t(source.size()) < needed)
-        return refuse(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
-                      needed, db_text::kShortFile);
-    if (!resize(header.count)) return refuse(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kNoMemory);
+        return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
+                          needed, db_text::kShortFile);
+    if (!resize(header.count))
+        return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kNoMemory);
     for (int32_t i = 0; i < header.count; ++i) {
         TeamRecord& team = records[i];
         if (!source.read(&team, sizeof team)) {
             count = 0;
             records.reset();
-            return refuse(report, LOAD_SHORT_FILE, int64_t(source.position()),
-                          int64_t(source.size()), needed, db_text::kShortFile);
+            return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
+                              int64_t(source.size()), needed, db_text::kShortFile);
         }
         fixed_text::cut(team.name, kTeamNameSize, kTeamNameSize - 1);
         if (team.squad_size < 0) team.squad_size = 0;

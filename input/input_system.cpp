@@ -63,6 +63,7 @@ void InputSystem::clearStates() {
 }
 
 int32_t InputSystem::create(void* /*instance*/, void* windowHandle) {
+    release(); // a second create must not leak the first one's devices
     window = windowHandle;
     directInput = &platform::current();
     currentInput = this;
