@@ -15,7 +15,9 @@ protected:
     }
     static void TearDownTestSuite() {
         host->closeGLWindow();
-        platform::setCurrent(nullptr);
+        // An idle platform stays current for whatever the global objects do at exit.
+        static platform::TestPlatform* idle = new platform::TestPlatform(false);
+        platform::setCurrent(idle);
         delete host;
     }
     void SetUp() override {
