@@ -4,9 +4,18 @@
 
 #include <cstdint>
 
+// Multitexture entry points, looked up once and kept for the whole run; the swap interval
+// is set through the platform.
+namespace glext {
+using ActiveTextureProc = void (*)(unsigned int textureUnit);
+
+extern ActiveTextureProc glActiveTextureARB;
+extern ActiveTextureProc glClientActiveTextureARB;
+} // namespace glext
+
 class RenderState {
 public:
-    RenderState();
+    RenderState() = default;
     virtual ~RenderState();
 
     int initialise(uint8_t lineSmoothing, float fieldOfView, float nearPlane, float farPlane);

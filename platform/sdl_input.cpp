@@ -1,41 +1,212 @@
-// Input devices of the SDL backend. First version: no device is present.
+// Input devices of the SDL backend: SDL's keyboard state under the scan codes the key table
+// knows, relative mouse motion with three buttons and the wheel, and the first joystick.
+// A device counts as acquired only while the game window has input focus.
 #include "platform/sdl_platform.h"
 
 #include <SDL.h>
 
+#include <cstdlib>
+#include <cstring>
+
 namespace platform {
 
-void SdlPlatform::inputEvent(const SDL_Event&) {}
+namespace {
 
-void SdlPlatform::releaseAllInput() {}
+constexpr int32_t WHEEL_NOTCH = 120;
+constexpr int32_t AXIS_RANGE = 1000;
+constexpr int32_t AXIS_DEAD_ZONE = 100; // 10 % of the range
 
-bool SdlPlatform::createInputDevice(InputDevice) {
-    return false;
+struct ScanCodeMapping {
+    SDL_Scancode sdl;
+    uint8_t scanCode;
+};
+
+// Physical keys only: the layout and Shift never change what a key reports. The Windows and
+// menu keys are left out on purpose; the game has no use for them.
+// clang-format off
+constexpr ScanCodeMapping kScanCodes[] = {
+    {SDL_SCANCODE_ESCAPE, 1}, {SDL_SCANCODE_1, 2}, {SDL_SCANCODE_2, 3}, {SDL_SCANCODE_3, 4},
+    {SDL_SCANCODE_4, 5}, {SDL_SCANCODE_5, 6}, {SDL_SCANCODE_6, 7}, {SDL_SCANCODE_7, 8},
+    {SDL_SCANCODE_8, 9}, {SDL_SCANCODE_9, 10}, {SDL_SCANCODE_0, 11}, {SDL_SCANCODE_MINUS, 12},
+    {SDL_SCANCODE_EQUALS, 13}, {SDL_SCANCODE_BACKSPACE, 14}, {SDL_SCANCODE_TAB, 15},
+    {SDL_SCANCODE_Q, 16}, {SDL_SCANCODE_W, 17}, {SDL_SCANCODE_E, 18}, {SDL_SCANCODE_R, 19},
+    {SDL_SCANCODE_T, 20}, {SDL_SCANCODE_Y, 21}, {SDL_SCANCODE_U, 22}, {SDL_SCANCODE_I, 23},
+    {SDL_SCANCODE_O, 24}, {SDL_SCANCODE_P, 25}, {SDL_SCANCODE_LEFTBRACKET, 26},
+    {SDL_SCANCODE_RIGHTBRACKET, 27}, {SDL_SCANCODE_RETURN, 28}, {SDL_SCANCODE_LCTRL, 29},
+    {SDL_SCANCODE_A, 30}, {SDL_SCANCODE_S, 31}, {SDL_SCANCODE_D, 32}, {SDL_SCANCODE_F, 33},
+    {SDL_SCANCODE_G, 34}, {SDL_SCANCODE_H, 35}, {SDL_SCANCODE_J, 36}, {SDL_SCANCODE_K, 37},
+    {SDL_SCANCODE_L, 38}, {SDL_SCANCODE_SEMICOLON, 39}, {SDL_SCANCODE_APOSTROPHE, 40},
+    {SDL_SCANCODE_GRAVE, 41}, {SDL_SCANCODE_LSHIFT, 42}, {SDL_SCANCODE_BACKSLASH, 43},
+    {SDL_SCANCODE_Z, 44}, {SDL_SCANCODE_X, 45}, {SDL_SCANCODE_C, 46}, {SDL_SCANCODE_V, 47},
+    {SDL_SCANCODE_B, 48}, {SDL_SCANCODE_N, 49}, {SDL_SCANCODE_M, 50}, {SDL_SCANCODE_COMMA, 51},
+    {SDL_SCANCODE_PERIOD, 52}, {SDL_SCANCODE_SLASH, 53}, {SDL_SCANCODE_RSHIFT, 54},
+    {SDL_SCANCODE_KP_MULTIPLY, 55}, {SDL_SCANCODE_LALT, 56}, {SDL_SCANCODE_SPACE, 57},
+    {SDL_SCANCODE_CAPSLOCK, 58}, {SDL_SCANCODE_F1, 59}, {SDL_SCANCODE_F2, 60},
+    {SDL_SCANCODE_F3, 61}, {SDL_SCANCODE_F4, 62}, {SDL_SCANCODE_F5, 63}, {SDL_SCANCODE_F6, 64},
+    {SDL_SCANCODE_F7, 65}, {SDL_SCANCODE_F8, 66}, {SDL_SCANCODE_F9, 67}, {SDL_SCANCODE_F10, 68},
+    {SDL_SCANCODE_NUMLOCKCLEAR, 69}, {SDL_SCANCODE_SCROLLLOCK, 70}, {SDL_SCANCODE_KP_7, 71},
+    {SDL_SCANCODE_KP_8, 72}, {SDL_SCANCODE_KP_9, 73}, {SDL_SCANCODE_KP_MINUS, 74},
+    {SDL_SCANCODE_KP_4, 75}, {SDL_SCANCODE_KP_5, 76}, {SDL_SCANCODE_KP_6, 77},
+    {SDL_SCANCODE_KP_PLUS, 78}, {SDL_SCANCODE_KP_1, 79}, {SDL_SCANCODE_KP_2, 80},
+    {SDL_SCANCODE_KP_3, 81}, {SDL_SCANCODE_KP_0, 82}, {SDL_SCANCODE_KP_PERIOD, 83},
+    {SDL_SCANCODE_F11, 87}, {SDL_SCANCODE_F12, 88}, {SDL_SCANCODE_KP_ENTER, 156},
+    {SDL_SCANCODE_RCTRL, 157}, {SDL_SCANCODE_KP_DIVIDE, 181}, {SDL_SCANCODE_PRINTSCREEN, 183},
+    {SDL_SCANCODE_RALT, 184}, {SDL_SCANCODE_HOME, 199}, {SDL_SCANCODE_UP, 200},
+    {SDL_SCANCODE_PAGEUP, 201}, {SDL_SCANCODE_LEFT, 203}, {SDL_SCANCODE_RIGHT, 205},
+    {SDL_SCANCODE_END, 207}, {SDL_SCANCODE_DOWN, 208}, {SDL_SCANCODE_PAGEDOWN, 209},
+    {SDL_SCANCODE_INSERT, 210}, {SDL_SCANCODE_DELETE, 211},
+};
+// clang-format on
+
+// ±32767 to ±1000; the dead zone reads as centre and the rest of the travel is spread over
+// the whole range, so full deflection still gives 1000.
+int32_t scaleAxis(int16_t raw) {
+    const int32_t magnitude = std::abs(int32_t(raw)) * AXIS_RANGE / 32767;
+    if (magnitude <= AXIS_DEAD_ZONE) return 0;
+    int32_t scaled = (magnitude - AXIS_DEAD_ZONE) * AXIS_RANGE / (AXIS_RANGE - AXIS_DEAD_ZONE);
+    if (scaled > AXIS_RANGE) scaled = AXIS_RANGE;
+    return raw < 0 ? -scaled : scaled;
 }
 
-void SdlPlatform::releaseInputDevice(InputDevice) {}
-
-int32_t SdlPlatform::acquireInputDevice(InputDevice) {
-    return INPUT_ERR_NO_DEVICE;
+bool hasFocus(SDL_Window* window) {
+    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS);
 }
 
-void SdlPlatform::unacquireInputDevice(InputDevice) {}
+} // namespace
 
-int32_t SdlPlatform::readKeyboard(uint8_t*) {
-    return INPUT_ERR_NO_DEVICE;
+void SdlPlatform::inputEvent(const SDL_Event& event) {
+    if (event.type == SDL_MOUSEWHEEL && inputAcquired[int(InputDevice::Mouse)]) {
+        int32_t notches = event.wheel.y;
+        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+        const int64_t sum = int64_t(wheelMotion) + int64_t(notches) * WHEEL_NOTCH;
+        wheelMotion = sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : int32_t(sum);
+    }
+    // Focus lost and found again between two polls still counts as lost.
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST &&
+        window && event.window.windowID == SDL_GetWindowID(window)) {
+        for (bool& acquired : inputAcquired)
+            acquired = false;
+    }
 }
 
-int32_t SdlPlatform::readMouse(MouseSample&) {
-    return INPUT_ERR_NO_DEVICE;
+void SdlPlatform::releaseAllInput() {
+    releaseInputDevice(InputDevice::Keyboard);
+    releaseInputDevice(InputDevice::Mouse);
+    releaseInputDevice(InputDevice::Joystick);
 }
 
-int32_t SdlPlatform::readJoystick(JoystickSample&) {
-    return INPUT_ERR_NO_DEVICE;
+bool SdlPlatform::createInputDevice(InputDevice device) {
+    const int d = int(device);
+    if (inputCreated[d]) return true;
+    if (device == InputDevice::Joystick) {
+        if (!joystickSubsystem) {
+            if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return false;
+            joystickSubsystem = true;
+        }
+        if (SDL_NumJoysticks() < 1 || !(joystickDevice = SDL_JoystickOpen(0))) {
+            SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+            joystickSubsystem = false;
+            return false;
+        }
+    }
+    inputCreated[d] = true;
+    inputAcquired[d] = false;
+    return true;
+}
+
+void SdlPlatform::releaseInputDevice(InputDevice device) {
+    const int d = int(device);
+    if (!inputCreated[d]) return;
+    inputCreated[d] = false;
+    inputAcquired[d] = false;
+    if (device != InputDevice::Joystick) return;
+    // SDL may already have closed it when its subsystem went down with the window.
+    if (joystickDevice && SDL_WasInit(SDL_INIT_JOYSTICK))
+        SDL_JoystickClose(static_cast<SDL_Joystick*>(joystickDevice));
+    joystickDevice = nullptr;
+    if (joystickSubsystem) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    joystickSubsystem = false;
+}
+
+int32_t SdlPlatform::acquireInputDevice(InputDevice device) {
+    const int d = int(device);
+    if (!inputCreated[d]) return INPUT_ERR_NO_DEVICE;
+    if (!hasFocus(window)) return INPUT_ERR_ACCESS_DENIED;
+    if (device == InputDevice::Mouse && !inputAcquired[d]) {
+        // Movement and wheel from before the acquire are not the game's.
+        SDL_GetRelativeMouseState(nullptr, nullptr);
+        wheelMotion = 0;
+    }
+    inputAcquired[d] = true;
+    return INPUT_OK;
+}
+
+void SdlPlatform::unacquireInputDevice(InputDevice device) {
+    inputAcquired[int(device)] = false;
+}
+
+int32_t SdlPlatform::readKeyboard(uint8_t* state) {
+    const int d = int(InputDevice::Keyboard);
+    if (!inputCreated[d]) return INPUT_ERR_NO_DEVICE;
+    if (!inputAcquired[d] || !hasFocus(window)) {
+        inputAcquired[d] = false;
+        return INPUT_ERR_NOT_ACQUIRED;
+    }
+    int count = 0;
+    const Uint8* keys = SDL_GetKeyboardState(&count);
+    std::memset(state, 0, 256);
+    for (const ScanCodeMapping& m : kScanCodes)
+        if (m.sdl < count && keys[m.sdl]) state[m.scanCode] = 0x80;
+    return INPUT_OK;
+}
+
+int32_t SdlPlatform::readMouse(MouseSample& sample) {
+    const int d = int(InputDevice::Mouse);
+    if (!inputCreated[d]) return INPUT_ERR_NO_DEVICE;
+    if (!inputAcquired[d] || !hasFocus(window)) {
+        inputAcquired[d] = false;
+        return INPUT_ERR_NOT_ACQUIRED;
+    }
+    int dx = 0, dy = 0;
+    const Uint32 buttons = SDL_GetRelativeMouseState(&dx, &dy);
+    sample = MouseSample{};
+    sample.x = dx;
+    sample.y = dy;
+    sample.z = wheelMotion;
+    wheelMotion = 0;
+    sample.buttons[0] = (buttons & SDL_BUTTON_LMASK) ? 0x80 : 0;
+    sample.buttons[1] = (buttons & SDL_BUTTON_RMASK) ? 0x80 : 0;
+    sample.buttons[2] = (buttons & SDL_BUTTON_MMASK) ? 0x80 : 0;
+    sample.buttons[3] = (buttons & SDL_BUTTON_X1MASK) ? 0x80 : 0;
+    return INPUT_OK;
+}
+
+int32_t SdlPlatform::readJoystick(JoystickSample& sample) {
+    const int d = int(InputDevice::Joystick);
+    if (!inputCreated[d] || !joystickDevice) return INPUT_ERR_NO_DEVICE;
+    if (!inputAcquired[d] || !hasFocus(window)) {
+        inputAcquired[d] = false;
+        return INPUT_ERR_NOT_ACQUIRED;
+    }
+    SDL_Joystick* joy = static_cast<SDL_Joystick*>(joystickDevice);
+    SDL_JoystickUpdate();
+    if (!SDL_JoystickGetAttached(joy)) return INPUT_ERR_INPUT_LOST;
+    sample = JoystickSample{};
+    sample.x = scaleAxis(SDL_JoystickGetAxis(joy, 0));
+    sample.y = scaleAxis(SDL_JoystickGetAxis(joy, 1));
+    for (uint32_t& pov : sample.pov)
+        pov = 0xFFFFFFFFu; // centred
+    const int buttons = SDL_JoystickNumButtons(joy);
+    for (int b = 0; b < buttons && b < 32; ++b)
+        sample.buttons[b] = SDL_JoystickGetButton(joy, b) ? 0x80 : 0;
+    return INPUT_OK;
 }
 
 void SdlPlatform::cursorScreenPosition(int32_t& x, int32_t& y) {
-    x = 0;
-    y = 0;
+    int gx = 0, gy = 0;
+    SDL_GetGlobalMouseState(&gx, &gy);
+    x = gx;
+    y = gy;
 }
 
 } // namespace platform

@@ -92,7 +92,11 @@ private:
     bool textInputOn = false;
 
     // ---- Input device state (owned by sdl_input.cpp; add members here) ----
-    bool inputReserved = false; // placeholder
+    bool inputCreated[3] = {};
+    bool inputAcquired[3] = {};
+    void* joystickDevice = nullptr; // SDL_Joystick*
+    bool joystickSubsystem = false;
+    int32_t wheelMotion = 0; // 120 per notch, summed between two mouse reads
     // ---- end of input device state ----
 };
 

@@ -1,6 +1,164 @@
 #include "engine/entry/app.h"
 
+#include "engine/entry/frame_parts.h"
+#include "engine/globals.h"
+#include "engine/screenshot.h"
+#include "game/game.h"
+
 StartupSettings startupSettings;
 
-// Placeholder until the start-up sequence lands.
-int menajerMain(void*) { return 0; }
+namespace {
+
+constexpr int kRefreshBox = 1004;
+constexpr int kSmoothingBox = 1008;
+constexpr int kContinueCommand = 1;
+
+constexpr uint32_t kKeyBackspace = 8;
+constexpr uint32_t kScreenSaverCommand = 0xF140;
+constexpr uint32_t kMonitorPowerCommand = 0xF170;
+
+constexpr uint32_t kKeyEscape = 27;
+constexpr uint32_t kKeyF12 = 149;
+constexpr uint32_t kRightMouseButton = 257;
+
+constexpr int32_t kMenuIdle = 1;
+constexpr int32_t kMenuLocked = 2;
+constexpr int32_t kMenuExitBox = 8;
+constexpr int32_t kBarExitBox = 3;
+
+} // namespace
+
+bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage message,
+                       int command) {
+    switch (message) {
+    case platform::DialogMessage::Init:
+        dialog.checkButton(kSmoothingBox, true);
+        return false;
+    case platform::DialogMessage::Command:
+        if ((command & 0xFFFF) != kContinueCommand) return false;
+        startupSettings.waitForRefresh = dialog.isButtonChecked(kRefreshBox);
+        startupSettings.lineAntialiasing = dialog.isButtonChecked(kSmoothingBox);
+        dialog.endDialog();
+        return true;
+    case platform::DialogMessage::Close:
+        // Ends without reading the boxes: both settings stay as they were.
+        dialog.endDialog();
+        return true;
+    }
+    return false;
+}
+
+int startUp(void* instance) {
+    if (!engine.create(instance, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                       1000.0f))
+        return 0;
+    loadFont();
+    loadGameData();
+    engine.ready = 1;
+    return 1;
+}
+
+int shutDown() {
+    game.shutdownHook();
+    engine.destroy();
+    return 1;
+}
+
+int loadGameData() {
+    game.loadData();
+    calendar.load("veri\\database\\tarih.trh");
+    return 1;
+}
+
+void renderFrame() {
+    if (engine.ready != 1) return;
+    RenderState& state = engine.renderState;
+
+    handleGlobalKeys();
+    state.beginFrame();
+    state.resetFrameState();
+    state.set2DMode(1);
+    game.drawBackground();
+    game.drawPage();
+    game.drawMenuBar();
+    game.updateMenu();
+    drawDebugOverlay();
+    calendar.draw(13, 27);
+    mailbox.drawIndicator(13, 17);
+    game.drawPointer();
+    state.set2DMode(0);
+    state.endFrame();
+}
+
+void handleGlobalKeys() {
+    const InputSystem& input = engine.inputSystem;
+    if (input.keyState(kKeyEscape) != KEY_UP && game.menuState == kMenuIdle) {
+        game.exitConfirm = 1;
+        game.menuState = kMenuExitBox;
+        game.barMode = kBarExitBox;
+    }
+    if (input.keyState(kRightMouseButton) != KEY_UP && game.menuState != kMenuExitBox &&
+        game.menuState != kMenuLocked)
+        game.menuState = kMenuIdle;
+}
+
+int windowProc(const platform::WindowMessage& message) {
+    using platform::MessageType;
+    switch (message.type) {
+    case MessageType::Size:
+        engine.width = int32_t(message.wParam);
+        engine.height = int32_t(message.lParam);
+        engine.renderState.resize(engine.width, engine.height);
+        return 0;
+    case MessageType::Activate:
+        engine.active = 1;
+        return 0;
+    case MessageType::Close:
+        platform::current().postQuitMessage(0);
+        return 0;
+    case MessageType::KeyDown:
+        if (message.wParam == kKeyBackspace && game.typingBuffer.active == 1)
+            game.typingBuffer.backspace();
+        return 0;
+    case MessageType::Char:
+        if (game.typingBuffer.active == 1) game.typingBuffer.typeChar(uint8_t(message.wParam));
+        return 0;
+    case MessageType::SysCommand:
+        if (message.wParam == kScreenSaverCommand || message.wParam == kMonitorPowerCommand)
+            return 0;
+        break;
+    case MessageType::Quit:
+        break;
+    }
+    return 1; // left to the system's default handling
+}
+
+int menajerMain(void* instance) {
+    platform::Platform& host = platform::current();
+
+    host.runStartupDialog(startupDialogProc);
+    if (!startUp(instance)) {
+        host.messageBox("Motor Acilamadi!", nullptr, platform::MessageIcon::Question);
+        return 0;
+    }
+    engine.renderState.applyViewOptions(startupSettings.waitForRefresh,
+                                        startupSettings.lineAntialiasing);
+
+    // Never waits: an empty queue means one input poll and one frame.
+    for (;;) {
+        platform::WindowMessage message;
+        if (host.peekMessage(message)) {
+            if (message.type == platform::MessageType::Quit) break;
+            windowProc(message);
+            continue;
+        }
+        engine.inputSystem.poll();
+        if (engine.active) {
+            renderFrame();
+            if (engine.inputSystem.keyState(kKeyF12) == KEY_PRESSED) saveScreenshot();
+        }
+    }
+
+    shutDown();
+    return 0;
+}

@@ -6,3 +6,8 @@ void loadFont();
 
 // The FPS and cursor lines, and the title and footer captions.
 void drawDebugOverlay();
+
+// Text centred in the top bar (glyph width a, height b), drawn in size mode 1.
+void drawTitleCaption(const char* text, float glyphWidth, float glyphHeight);
+// Text centred in the bottom bar (glyph width a, height b), drawn in size mode 0.
+void drawFooterCaption(const char* text, float glyphWidth, float glyphHeight);

@@ -1,0 +1,68 @@
+// The calendar file: a month count, then the month entries, then one table of 31 day slots
+// per month, each slot a day number and a weekday name.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "database/load_report.h"
+
+constexpr int kCalendarDaySlots = 31;
+constexpr std::size_t kWeekdaySize = 52;
+constexpr std::size_t kCalendarHeaderSize = 8;
+constexpr std::size_t kCalendarMonthSize = 16;
+constexpr std::size_t kCalendarDaySize = 56;
+constexpr std::size_t kCalendarBytesPerMonth =
+    kCalendarMonthSize + kCalendarDaySlots * kCalendarDaySize;
+
+struct CalendarDay {
+    int32_t day;
+    char weekday[kWeekdaySize];
+};
+
+// A month entry as stored; the first and last words mean nothing to the reader.
+struct CalendarMonthEntry {
+    int32_t reserved;
+    int32_t month;
+    int32_t year;
+    int32_t dayTable;
+};
+
+struct CalendarMonth {
+    int32_t month;
+    int32_t year;
+    CalendarDay days[kCalendarDaySlots];
+};
+
+static_assert(sizeof(CalendarDay) == kCalendarDaySize);
+static_assert(offsetof(CalendarDay, day) == 0);
+static_assert(offsetof(CalendarDay, weekday) == 4);
+static_assert(sizeof(CalendarMonthEntry) == kCalendarMonthSize);
+static_assert(offsetof(CalendarMonthEntry, month) == 4);
+static_assert(offsetof(CalendarMonthEntry, year) == 8);
+static_assert(kCalendarBytesPerMonth == 1752);
+
+class ByteSource;
+
+class CalendarData {
+public:
+    CalendarData() = default;
+    CalendarData(const CalendarData&) = delete;
+    CalendarData& operator=(const CalendarData&) = delete;
+    virtual ~CalendarData() = default;
+
+    // Reads a whole calendar file (a host path); a refusal leaves the calendar empty. Every
+    // weekday name is terminated inside its field.
+    bool read(const char* path, LoadReport* report = nullptr);
+    bool readMemory(const void* data, std::size_t size, LoadReport* report = nullptr);
+    // Makes room for n zeroed months (monthCount n); false when memory runs out.
+    bool resize(int32_t n);
+    bool write(const char* path) const;
+
+    int32_t monthCount = 0;
+    std::unique_ptr<CalendarMonth[]> months;
+
+private:
+    bool load(ByteSource& source, LoadReport* report);
+};

@@ -1,0 +1,125 @@
+#include "database/file_io.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+ByteSource::~ByteSource() {
+    if (file) std::fclose(file);
+}
+
+bool ByteSource::openFile(const char* path) {
+    std::FILE* f = std::fopen(path, "rb");
+    if (!f) return false;
+    struct stat st;
+    const bool statted = fstat(fileno(f), &st) == 0;
+    if (!statted || !S_ISREG(st.st_mode)) {
+        const int saved = !statted ? errno : S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        std::fclose(f);
+        errno = saved;
+        return false;
+    }
+    if (file) std::fclose(file);
+    file = f;
+    memory = nullptr;
+    total = uint64_t(st.st_size);
+    pos = 0;
+    return true;
+}
+
+void ByteSource::openMemory(const void* data, std::size_t size) {
+    if (file) std::fclose(file);
+    file = nullptr;
+    memory = static_cast<const unsigned char*>(data);
+    total = size;
+    pos = 0;
+}
+
+bool ByteSource::read(void* dst, std::size_t n) {
+    if (n > total - pos) return false;
+    if (file) {
+        if (std::fread(dst, 1, n, file) != n) return false;
+    } else if (n) {
+        std::memcpy(dst, memory + pos, n);
+    }
+    pos += n;
+    return true;
+}
+
+FileWriter::~FileWriter() {
+    discard();
+}
+
+bool FileWriter::open(const char* path) {
+    discard();
+    target = path;
+    temporary = target + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) {
+        temporary.clear();
+        return false;
+    }
+    // mkstemp makes the file private; give it the mode the target has or a new file would get.
+    struct stat st;
+    mode_t mode;
+    if (stat(path, &st) == 0) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    fchmod(fd, mode);
+    file = fdopen(fd, "wb");
+    if (!file) {
+        const int saved = errno;
+        close(fd);
+        discard();
+        errno = saved;
+        return false;
+    }
+    failed = false;
+    return true;
+}
+
+bool FileWriter::write(const void* data, std::size_t n) {
+    if (!file || failed) return false;
+    if (std::fwrite(data, 1, n, file) != n) {
+        failed = true;
+        writeError = errno;
+    }
+    return !failed;
+}
+
+bool FileWriter::commit() {
+    if (!file) return false;
+    bool ok = !failed && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    int saved = failed ? writeError : errno;
+    if (std::fclose(file) != 0 && ok) {
+        ok = false;
+        saved = errno;
+    }
+    file = nullptr;
+    if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        saved = errno;
+    }
+    if (ok) {
+        temporary.clear();
+        return true;
+    }
+    discard();
+    errno = saved;
+    return false;
+}
+
+void FileWriter::discard() {
+    const int saved = errno;
+    if (file) std::fclose(file);
+    file = nullptr;
+    if (!temporary.empty()) std::remove(temporary.c_str());
+    temporary.clear();
+    errno = saved;
+}

@@ -1,0 +1,62 @@
+// The in-memory player database, indexed by player id. The game's form holds exactly the
+// file's records; the editor's form (after init) always has room for kPlayerCapacity.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+#include "database/load_report.h"
+#include "database/player_record.h"
+
+class ByteSource;
+
+struct FreeDeleter {
+    void operator()(void* p) const { std::free(p); }
+};
+
+class PlayerDatabase {
+public:
+    PlayerDatabase() = default;
+    PlayerDatabase(const PlayerDatabase&) = delete;
+    PlayerDatabase& operator=(const PlayerDatabase&) = delete;
+    virtual ~PlayerDatabase() = default;
+
+    // Reads a whole player file (a host path). Refusals leave the editor's form exactly as it
+    // was and the game's form empty.
+    bool read(const char* path, LoadReport* report = nullptr);
+    bool readMemory(const void* data, std::size_t size, LoadReport* report = nullptr);
+    // Every text is written terminated and cut to 48 characters.
+    bool write(const char* path) const;
+
+    // Turns this into the editor's form: empty, nothing selected, a fresh array of
+    // kPlayerCapacity records. False (and nothing changed) when memory runs out.
+    bool init();
+    // Stores a copy of the template at index count with id count; false when full.
+    bool append(const PlayerRecord& player);
+    // Overwrites the selected record's texts and birth date; false when nothing is selected.
+    bool modifySelected(const PlayerRecord& player);
+
+    int32_t playerCount() const { return count; }
+    // The selected record's id, else the last record's; -1 when there is neither.
+    int32_t currentId() const;
+
+    int32_t version() const { return fileVersion; }
+    int32_t capacity() const { return roomFor; }
+    bool editorForm() const { return roomFor != 0; }
+    // Null outside 0 to count - 1, so squad ids from a team file can be looked up unchecked.
+    PlayerRecord* record(int32_t index);
+    const PlayerRecord* record(int32_t index) const;
+
+    int32_t selected = -1; // editor: index of the selected record, -1 for none
+
+private:
+    bool load(ByteSource& source, LoadReport* report);
+    void emptyGameForm();
+
+    int32_t fileVersion = kPlayerFileVersion;
+    int32_t count = 0;
+    int32_t roomFor = 0;
+    std::unique_ptr<PlayerRecord[], FreeDeleter> records;
+};

@@ -1,0 +1,76 @@
+#include "engine/debug_log.h"
+
+#include <cstdarg>
+
+namespace {
+
+constexpr const char* kFileName = "rav3d.htm";
+
+} // namespace
+
+DebugLog::DebugLog() {
+    open();
+}
+
+DebugLog::~DebugLog() {
+    close();
+}
+
+void DebugLog::open() {
+    stream = std::fopen(kFileName, "w");
+    if (!stream) return;
+    std::fclose(stream);
+    stream = nullptr;
+
+    writeLine("<html>");
+    writeLine("<head>");
+    writeLine("<title>Rav3d Log</title>");
+    writeLine("</head>");
+    writeLine("<body bgcolor=\"#000000\" text=\"#FF0000\" link=\"#FFFFFF\" vlink=\"#FFFFFF\" "
+              "alink=\"#FFFFFF\">");
+    writeLine("<p> ----------------------------------</p>");
+    writeLine("%s", "");
+    writeLine("%s", "");
+    writeLine("<p> |                                |</p>");
+    writeLine("<p> |                                |</p>");
+    writeLine("<p> |                                |</p>");
+    writeLine("<p> **********************************\n</p>");
+    writeLine("<p>DEBUG LOG:: \n</p>");
+}
+
+void DebugLog::close() {
+    writeLine("<p> Proje Baslangic Zamani:10/07/2003 - Temmuz</p>");
+    writeParagraph("<p> Son Guncelleme Zamani: %s Saat: %s\n</p>", __DATE__, __TIME__);
+    writeLine("<p> **********************************</p>");
+    writeLine("<p> |                                |</p>");
+    writeLine("<p> ----------------------------------</p>");
+    writeLine("</body>");
+    writeLine("</html>");
+}
+
+bool DebugLog::writeLine(const char* format, ...) {
+    stream = std::fopen(kFileName, "a+");
+    if (!stream) return false;
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stream, format, args);
+    va_end(args);
+    std::fputc('\n', stream);
+    std::fclose(stream);
+    stream = nullptr;
+    return true;
+}
+
+bool DebugLog::writeParagraph(const char* format, ...) {
+    constexpr int kOpen = 4;  // "<p> "
+    constexpr int kClose = 5; // " </p>"
+    char message[PARAGRAPH_LIMIT - kOpen - kClose + 1];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(message, sizeof message, format, args);
+    va_end(args);
+
+    char line[PARAGRAPH_LIMIT + 1];
+    std::snprintf(line, sizeof line, "<p> %s </p>", message);
+    return writeLine("%s", line);
+}

@@ -1,0 +1,61 @@
+#include "input/hit_rect.h"
+
+namespace {
+
+int cursorInside(const InputSystem& input, float x, float y, float width, float height) {
+    int32_t px = 0, py = 0;
+    input.mousePosition(px, py);
+    return HitRect::contains(x, y, width, height, float(px), float(py));
+}
+
+} // namespace
+
+int HitRect::setRect(float newX, float newY, float newWidth, float newHeight) {
+    x = newX;
+    y = newY;
+    width = newWidth;
+    height = newHeight;
+    return 1;
+}
+
+int HitRect::contains(float x, float y, float width, float height, float px, float py) {
+    return x < px && px < x + width && y < py && py < y + height;
+}
+
+int HitRect::hitTest(const InputSystem& input) const {
+    if (!cursorInside(input, x, y, width, height)) return 0;
+    return input.keyState(KEY_MOUSE_LEFT) == KEY_RELEASED ? 2 : 1;
+}
+
+int HitRect::pointerState(const InputSystem& input, float x, float y, float width, float height) {
+    if (!cursorInside(input, x, y, width, height)) return 0;
+    switch (input.keyState(KEY_MOUSE_LEFT)) {
+    case KEY_HELD:
+        return 4;
+    case KEY_RELEASED:
+        return 2;
+    default:
+        return 1;
+    }
+}
+
+int HitRect::pressedOutside(const InputSystem& input, float x, float y, float width, float height) {
+    return !cursorInside(input, x, y, width, height) &&
+           input.keyState(KEY_MOUSE_LEFT) == KEY_PRESSED;
+}
+
+// Without an input system there is no cursor: nothing is hit.
+int HitRect::hitTest() const {
+    const InputSystem* input = InputSystem::current();
+    return input ? hitTest(*input) : 0;
+}
+
+int HitRect::pointerState(float x, float y, float width, float height) {
+    const InputSystem* input = InputSystem::current();
+    return input ? pointerState(*input, x, y, width, height) : 0;
+}
+
+int HitRect::pressedOutside(float x, float y, float width, float height) {
+    const InputSystem* input = InputSystem::current();
+    return input ? pressedOutside(*input, x, y, width, height) : 0;
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/entry/app.h"
+#include "engine/globals.h"
+#include "platform_fixture.h"
+
+using platform::MessageIcon;
+using platform::Step;
+
+namespace {
+
+constexpr MessageIcon W = MessageIcon::Warning;
+constexpr MessageIcon E = MessageIcon::Error;
+constexpr MessageIcon I = MessageIcon::Information;
+
+const char* const kPixelFatal = "Pixel Ayari Yapilamadi ve Program Kapatilacak!!!";
+
+int createGameEngine() {
+    return engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                         1000.0f);
+}
+
+class EngineCreateTest : public ::testing::Test {
+protected:
+    void SetUp() override { platform::setCurrent(&host); }
+    void TearDown() override { parkPlatform(); }
+    platform::TestPlatform host{false};
+};
+
+struct CreateFailure {
+    Step step;
+    BoxList boxes;
+    bool tornDown; // Engine::destroy ran
+};
+
+// A failing unregistration makes the teardown visible among the boxes, so its place in
+// the sequence is checked too.
+TEST_F(EngineCreateTest, EachFailedStepShowsItsTextsInOrder) {
+    const std::pair<std::string, MessageIcon> down = {"Pencere Kayittan kaldirilamadi!", I};
+    const CreateFailure cases[] = {
+        {Step::RegisterClass, {{"Pencere Kayit edilemedi!", W}}, false},
+        {Step::DisplayMode, {{"Simdi Pencere kapatilacak!", E}}, false},
+        {Step::CreateWindow, {down, {"Pencere olusturulamadi", W}}, true},
+        {Step::DeviceContext,
+         {{"OpenGL hatasi Opengl Context aygiti olusuturulamadi.", W}, {kPixelFatal, W}, down},
+         true},
+        {Step::ChoosePixelFormat,
+         {{"Suitable PixelFormat bulunamadi!", W}, {kPixelFatal, W}, down},
+         true},
+        {Step::SetPixelFormat, {{"Pixel format ayarlanamadi!", W}, {kPixelFatal, W}, down}, true},
+        {Step::CreateContext,
+         {{"OpenGL rendering context olusturulamadi!", W}, {kPixelFatal, W}, down},
+         true},
+        {Step::MakeCurrent,
+         {{"OpenGL rendering context aktif hale getirilemedi.", W}, {kPixelFatal, W}, down},
+         true},
+        // No GL driver behind the test backend: no multitexturing.
+        {Step::Count,
+         {{"Ekran kartiniz Multitexture u desteklemiyor!", W},
+          {"OpenGL giris ayarlari yapilamadi!", W},
+          down},
+         true},
+    };
+    for (const CreateFailure& c : cases) {
+        platform::TestPlatform fresh(false);
+        platform::setCurrent(&fresh);
+        if (c.step != Step::Count) fresh.failStep(c.step);
+        fresh.failStep(Step::UnregisterClass);
+        const char* name = c.step == Step::Count ? "initialise" : stepName(c.step);
+        EXPECT_EQ(createGameEngine(), 0) << name;
+        EXPECT_EQ(boxesOf(fresh), c.boxes) << name;
+        for (const platform::RecordedMessageBox& box : fresh.messageBoxes)
+            EXPECT_EQ(box.caption, "Zendor Menajer") << name;
+        EXPECT_EQ(fresh.stepCalls(Step::UnregisterClass), c.tornDown ? 1 : 0) << name;
+        if (c.tornDown) {
+            EXPECT_FALSE(fresh.displayModeChanged) << name;
+            EXPECT_FALSE(fresh.windowExists || fresh.contextExists || fresh.deviceContextHeld)
+                << name;
+        }
+        EXPECT_EQ(engine.active, 0);
+    }
+}
+
+TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
+    host.failStep(Step::MakeCurrent);
+    for (Step step : {Step::ReleaseCurrent, Step::DeleteContext, Step::ReleaseDeviceContext,
+                      Step::DestroyWindow, Step::UnregisterClass})
+        host.failStep(step);
+    EXPECT_EQ(createGameEngine(), 0);
+    const BoxList expected = {
+        {"OpenGL rendering context aktif hale getirilemedi.", W},
+        {kPixelFatal, W},
+        {"DC ve RC kaldirilamadi!", I},
+        {"RC context kaldirilamadi!", I},
+        {"DC kaldirilamadi!", I},
+        {"Pencere Kaldirilamadi!", I},
+        {"Pencere Kayittan kaldirilamadi!", I},
+    };
+    EXPECT_EQ(boxesOf(host), expected);
+    EXPECT_GE(host.cursorShowCount, 0);
+}
+
+// Without a GL driver there is no multitexturing: start-up ends with three boxes.
+TEST_F(EngineCreateTest, MissingMultitextureEndsStartUp) {
+    host.scriptDialog({{platform::DialogEventType::PressEnter}});
+    EXPECT_EQ(menajerMain(nullptr), 0);
+    const BoxList expected = {
+        {"Ekran kartiniz Multitexture u desteklemiyor!", W},
+        {"OpenGL giris ayarlari yapilamadi!", W},
+        {"Motor Acilamadi!", MessageIcon::Question},
+    };
+    EXPECT_EQ(boxesOf(host), expected);
+    ASSERT_EQ(host.messageBoxes.size(), 3u);
+    EXPECT_FALSE(host.messageBoxes[2].hasCaption);
+    EXPECT_EQ(engine.ready, 0);
+    EXPECT_FALSE(host.windowExists);
+
+    const std::vector<std::string> log = logLines();
+    EXPECT_NE(
+        std::find(log.begin(), log.end(), "<p> Ekran Kartiniz Multitexture u desteklemiyor!! </p>"),
+        log.end());
+}
+
+TEST_F(EngineCreateTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {
+    struct Case {
+        bool canSwap;
+        bool waitForRefresh;
+        int interval;
+    };
+    for (Case c : {Case{false, true, -1}, Case{true, true, 1}, Case{true, false, 0}}) {
+        platform::TestPlatform fresh(false);
+        fresh.canSwap = c.canSwap;
+        platform::setCurrent(&fresh);
+        RenderState state;
+        state.loadSwapControl();
+        state.applyViewOptions(c.waitForRefresh, true);
+        state.setSwapInterval(2);
+        EXPECT_EQ(fresh.swapInterval, c.interval) << c.canSwap << c.waitForRefresh;
+        EXPECT_TRUE(fresh.messageBoxes.empty());
+    }
+}
+
+} // namespace

@@ -1,0 +1,34 @@
+// Tests run the global engine on a TestPlatform of their own; between tests, and at exit when
+// the global engine releases its input devices, an idle one stays current.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/test/test_platform.h"
+
+inline void parkPlatform() {
+    static platform::TestPlatform* idle = new platform::TestPlatform(false);
+    platform::setCurrent(idle);
+}
+
+using BoxList = std::vector<std::pair<std::string, platform::MessageIcon>>;
+
+inline BoxList boxesOf(const platform::TestPlatform& host) {
+    BoxList boxes;
+    for (const platform::RecordedMessageBox& box : host.messageBoxes)
+        boxes.emplace_back(box.text, box.icon);
+    return boxes;
+}
+
+inline std::vector<std::string> logLines() {
+    std::ifstream in("rav3d.htm", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}

@@ -1,0 +1,148 @@
+// A real GL window under the test platform with a one-unit-per-pixel 2D projection, and
+// helpers to make textures and read pixels back.
+#pragma once
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "engine/globals.h"
+#include "platform/test/test_platform.h"
+#include "render/bitmap_font.h"
+
+namespace gltest {
+
+constexpr int W = 1024;
+constexpr int H = 768;
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
+    return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
+
+// Columns and GL rows (bottom-up, inclusive) of the pixels that differ from the background.
+struct Box {
+    int left = -1, right = -1, bottom = -1, top = -1;
+    bool empty() const { return left < 0; }
+    int width() const { return empty() ? 0 : right - left + 1; }
+    int height() const { return empty() ? 0 : top - bottom + 1; }
+};
+
+class GlTest : public ::testing::Test {
+protected:
+    // One window for the whole run, never closed: the globals may ask for the platform at exit.
+    static void SetUpTestSuite() {
+        if (platform) return;
+        platform = new platform::TestPlatform(true);
+        windowOpen = platform->openGLWindow(W, H);
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(windowOpen);
+        platform::setCurrent(platform);
+        ASSERT_TRUE(platform->makeCurrent(true)); // another fixture may own the context
+        engine.width = W;
+        engine.height = H;
+        glViewport(0, 0, W, H);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, W, 0, H, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_BLEND);
+        glEnable(GL_TEXTURE_2D);
+        glColor4ub(255, 255, 255, 255);
+        glReadBuffer(GL_BACK);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        clear({0, 0, 0});
+    }
+
+    void TearDown() override { glDeleteTextures(GLsizei(textures.size()), textures.data()); }
+
+    static void clear(Rgb c) {
+        glClearColor(float(c.r) / 255, float(c.g) / 255, float(c.b) / 255, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+
+    // Nearest-filtered, modulated RGB texture; row 0 is the bottom row, as GL stores it.
+    uint32_t makeTexture(int size, const std::function<Rgb(int x, int row)>& texel) {
+        std::vector<uint8_t> data;
+        for (int row = 0; row < size; ++row)
+            for (int x = 0; x < size; ++x) {
+                const Rgb c = texel(x, row);
+                data.insert(data.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b)});
+            }
+        GLuint id = 0;
+        glGenTextures(1, &id);
+        glBindTexture(GL_TEXTURE_2D, id);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     data.data());
+        textures.push_back(id);
+        return id;
+    }
+
+    uint32_t solidTexture(Rgb c) {
+        return makeTexture(4, [c](int, int) { return c; });
+    }
+
+    // A 256 × 256 glyph picture of 16-texel cells: white where lit(cell), else black.
+    uint32_t fontTexture(const std::function<bool(int cell)>& lit) {
+        return makeTexture(256, [&](int x, int row) {
+            return lit((15 - row / 16) * 16 + x / 16) ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+        });
+    }
+
+    // The font's lists, built once, drawing from a picture whose cells are lit(cell).
+    void useFont(const std::function<bool(int cell)>& lit) {
+        if (bitmapFont.listBase == 0) {
+            ASSERT_EQ(bitmapFont.build(), 1);
+        }
+        bitmapFont.texture = fontTexture(lit);
+    }
+
+    static Rgb pixel(int x, int row) {
+        uint8_t p[3] = {};
+        glReadPixels(x, row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
+        return {p[0], p[1], p[2]};
+    }
+
+    // What differs from the background within columns [x0, x1) and GL rows [row0, row1).
+    static Box litBox(Rgb background = {0, 0, 0}, int x0 = 0, int row0 = 0, int x1 = W,
+                      int row1 = H) {
+        std::vector<uint8_t> pixels(size_t(W) * H * 3);
+        glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        Box box;
+        for (int row = row0; row < row1; ++row)
+            for (int x = x0; x < x1; ++x) {
+                const uint8_t* p = &pixels[(size_t(row) * W + x) * 3];
+                if (Rgb{p[0], p[1], p[2]} == background) continue;
+                if (box.empty()) box = {x, x, row, row};
+                box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, row),
+                       std::max(box.top, row)};
+            }
+        return box;
+    }
+
+    // Pixel centres covered by a span of this length starting on a pixel edge.
+    static int covered(float length) { return int(std::ceil(length - 0.5f)); }
+
+    static inline platform::TestPlatform* platform = nullptr;
+    static inline bool windowOpen = false;
+    std::vector<GLuint> textures;
+};
+
+} // namespace gltest

@@ -1,0 +1,276 @@
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "database/calendar_data.h"
+#include "database/fixed_text.h"
+#include "database/player_database.h"
+#include "database/team_database.h"
+#include "text/cp1254.h"
+#include "tools/odt/odt.h"
+
+const char* const kCheckHelp =
+    "usage: odt check [--players PLAYERS.odt] FILE\n"
+    "\n"
+    "Reads a player (.odt), team (.tdt) or calendar (.trh) file as the game and the editor\n"
+    "read it and reports every problem, one line each, with its byte offset in the file:\n"
+    "  every file: a wrong version, a count out of range, a file shorter than its count\n"
+    "              needs, bytes after the last record\n"
+    "  players:    an id that differs from its index, a text without a terminator in its\n"
+    "              field or longer than 48 characters, trailing block copies that differ\n"
+    "              from the record's own, attributes outside 1 to 20, preferred_foot outside\n"
+    "              1 to 3, position_count outside 0 to 5, positions outside 0 to 15\n"
+    "  teams:      a name without a terminator, a squad_size outside 0 to 100, a negative\n"
+    "              squad id, and with --players a squad id outside that player file\n"
+    "  calendar:   a month outside 1 to 12, a day outside 0 to 31, a weekday name without\n"
+    "              a terminator\n"
+    "\n"
+    "Exit status 0 when the file is sound, 1 when it has a problem or cannot be read, 2 when\n"
+    "the command line is wrong.\n";
+
+namespace {
+
+constexpr uint64_t kReadLimit = uint64_t(1) << 30;
+
+class Problems {
+public:
+    explicit Problems(const std::string& path) : path(path) {}
+
+    void add(uint64_t offset, const char* format, ...) __attribute__((format(printf, 3, 4))) {
+        char text[400];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        std::printf("%s: offset %llu: %s\n", path.c_str(), static_cast<unsigned long long>(offset),
+                    text);
+        ++count;
+    }
+
+    std::string path;
+    long count = 0;
+};
+
+int32_t wordAt(const std::string& bytes, uint64_t offset) {
+    int32_t v;
+    std::memcpy(&v, bytes.data() + offset, 4);
+    return v;
+}
+
+std::string shown(const char* field, std::size_t size) {
+    return cp1254::toUtf8(fixed_text::view(field, size));
+}
+
+void checkText(Problems& p, const std::string& bytes, uint64_t offset, std::size_t size,
+               std::size_t maxChars, const std::string& subject) {
+    const char* field = bytes.data() + offset;
+    const std::size_t n = fixed_text::length(field, size);
+    if (n == size)
+        p.add(offset, "%s has no terminator in its %zu bytes; it is read as its first %zu",
+              subject.c_str(), size, size - 1);
+    else if (n > maxChars)
+        p.add(offset, "%s is %zu characters; at most %zu are kept when it is saved",
+              subject.c_str(), n, maxChars);
+}
+
+void checkTrailing(Problems& p, uint64_t size, uint64_t needed, const char* what) {
+    if (size > needed)
+        p.add(needed, "%llu bytes after the last %s; no reader uses them (is the count too small?)",
+              static_cast<unsigned long long>(size - needed), what);
+}
+
+void checkPlayers(Problems& p, const std::string& bytes, const PlayerDatabase& db) {
+    const char* const texts[] = {"name", "surname", "country", "language", "birthplace"};
+    const char* const blocks[] = {"technical", "physical", "mental", "position"};
+    for (int32_t i = 0; i < db.playerCount(); ++i) {
+        const uint64_t base = kHeaderSize + uint64_t(kPlayerEntrySize) * i;
+        const PlayerRecord& r = *db.record(i);
+        if (r.id != i) p.add(base, "player %d has id %d; an id must equal its index", i, r.id);
+        for (int t = 0; t < 5; ++t)
+            checkText(p, bytes, base + kPlayerColumns[1 + t].offset, kPlayerTextSize,
+                      kPlayerTextChars, std::string(texts[t]) + " of player " + std::to_string(i));
+        uint64_t copyAt = base + sizeof(PlayerRecord);
+        for (int c = 0; c < 4; ++c) {
+            const PlayerBlockCopy& copy = kPlayerBlockCopies[c];
+            for (std::size_t w = 0; w < copy.size; w += 4) {
+                if (wordAt(bytes, copyAt + w) != wordAt(bytes, base + copy.recordOffset + w)) {
+                    p.add(copyAt + w,
+                          "the trailing copy of player %d's %s block differs from the record's "
+                          "own at offset %llu (%d, not %d); both programs use the trailing copy",
+                          i, blocks[c],
+                          static_cast<unsigned long long>(base + copy.recordOffset + w),
+                          wordAt(bytes, copyAt + w), wordAt(bytes, base + copy.recordOffset + w));
+                    break;
+                }
+            }
+            copyAt += copy.size;
+        }
+        for (int c = 0; c < kPlayerColumnCount; ++c) {
+            const PlayerColumn& col = kPlayerColumns[c];
+            if (col.textSize || col.low > col.high) continue;
+            int32_t v;
+            std::memcpy(&v, reinterpret_cast<const char*>(&r) + col.offset, 4);
+            if (v < col.low || v > col.high)
+                p.add(base + col.offset, "%s of player %d is %d; it must be %d to %d", col.name, i,
+                      v, col.low, col.high);
+        }
+    }
+}
+
+void checkTeams(Problems& p, const std::string& bytes, const TeamDatabase& db,
+                const PlayerDatabase* players) {
+    for (int32_t i = 0; i < db.count; ++i) {
+        const uint64_t base = kHeaderSize + uint64_t(kTeamRecordSize) * i;
+        const TeamRecord& t = db.records[i];
+        checkText(p, bytes, base + 4, kTeamNameSize, kTeamNameSize - 1,
+                  "the name of team " + std::to_string(i));
+        const std::string name = shown(t.name, sizeof t.name);
+        const int32_t stored = wordAt(bytes, base + 164);
+        if (stored != t.squad_size)
+            p.add(base + 164, "squad_size of team %d (%s) is %d; it is read as %d", i, name.c_str(),
+                  stored, t.squad_size);
+        for (int32_t j = 0; j < t.squad_size; ++j) {
+            const int32_t id = t.squad[j];
+            const uint64_t at = base + 168 + 4 * uint64_t(j);
+            if (id < 0)
+                p.add(at, "squad entry %d of team %d (%s) is id %d; ids are not negative", j + 1, i,
+                      name.c_str(), id);
+            else if (players && id >= players->playerCount())
+                p.add(at,
+                      "squad entry %d of team %d (%s) is id %d, outside the player file's %d "
+                      "players",
+                      j + 1, i, name.c_str(), id, players->playerCount());
+        }
+    }
+}
+
+void checkCalendar(Problems& p, const std::string& bytes, const CalendarData& cal) {
+    for (int32_t m = 0; m < cal.monthCount; ++m) {
+        const CalendarMonth& month = cal.months[m];
+        if (month.month < 1 || month.month > 12)
+            p.add(kCalendarHeaderSize + kCalendarMonthSize * m + 4,
+                  "month %d of entry %d is outside 1 to 12", month.month, m);
+        const uint64_t table = kCalendarHeaderSize + uint64_t(kCalendarMonthSize) * cal.monthCount +
+                               uint64_t(kCalendarDaySlots) * kCalendarDaySize * m;
+        for (int s = 0; s < kCalendarDaySlots; ++s) {
+            const uint64_t at = table + uint64_t(kCalendarDaySize) * s;
+            if (month.days[s].day < 0 || month.days[s].day > 31)
+                p.add(at, "day %d in slot %d of entry %d is outside 1 to 31 (0 for none)",
+                      month.days[s].day, s + 1, m);
+            checkText(p, bytes, at + 4, kWeekdaySize, kWeekdaySize - 1,
+                      "the weekday name in slot " + std::to_string(s + 1) + " of entry " +
+                          std::to_string(m));
+        }
+    }
+}
+
+} // namespace
+
+int runCheck(int argc, char** argv) {
+    std::string path, playersPath;
+    bool withPlayers = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--players" && i + 1 < argc) {
+            playersPath = argv[++i];
+            withPlayers = true;
+        } else if (arg.rfind("--players=", 0) == 0) {
+            playersPath = arg.substr(10);
+            withPlayers = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "odt check: unknown option %s\n%s", arg.c_str(), kCheckHelp);
+            return EXIT_USAGE;
+        } else if (path.empty()) {
+            path = arg;
+        } else {
+            std::fprintf(stderr, "odt check: expected one FILE\n%s", kCheckHelp);
+            return EXIT_USAGE;
+        }
+    }
+    if (path.empty()) {
+        std::fprintf(stderr, "odt check: expected a FILE\n%s", kCheckHelp);
+        return EXIT_USAGE;
+    }
+    FileKind kind;
+    if (!kindOfPath(path, kind)) {
+        std::fprintf(stderr, "odt check: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
+                     path.c_str());
+        return EXIT_USAGE;
+    }
+
+    if (withPlayers && kind != KIND_TEAMS) {
+        std::fprintf(stderr, "odt check: --players applies to a team file only\n");
+        return EXIT_USAGE;
+    }
+    PlayerDatabase players;
+    if (withPlayers) {
+        std::string bytes;
+        LoadReport report;
+        if (!readFile(playersPath, bytes, kReadLimit)) {
+            std::fprintf(stderr, "odt check: --players %s: cannot read: %s\n", playersPath.c_str(),
+                         std::strerror(errno));
+            return EXIT_BAD_FILE;
+        }
+        if (!players.readMemory(bytes.data(), bytes.size(), &report)) {
+            std::fprintf(stderr, "odt check: --players %s: offset %lld: %s\n", playersPath.c_str(),
+                         static_cast<long long>(report.offset),
+                         explainRefusal(report, KIND_PLAYERS, bytes.size()).c_str());
+            return EXIT_BAD_FILE;
+        }
+    }
+
+    std::string bytes;
+    if (!readFile(path, bytes, kReadLimit)) {
+        std::fprintf(stderr, "odt check: %s: cannot read: %s\n", path.c_str(),
+                     std::strerror(errno));
+        return EXIT_BAD_FILE;
+    }
+    Problems problems(path);
+    LoadReport report;
+    PlayerDatabase db;
+    TeamDatabase teams;
+    CalendarData calendar;
+    bool read = false;
+    uint64_t needed = 0;
+    long records = 0;
+    const char* what = "";
+    switch (kind) {
+    case KIND_PLAYERS:
+        read = db.readMemory(bytes.data(), bytes.size(), &report);
+        records = db.playerCount();
+        needed = kHeaderSize + uint64_t(kPlayerEntrySize) * records;
+        what = "player";
+        if (read) checkPlayers(problems, bytes, db);
+        break;
+    case KIND_TEAMS:
+        read = teams.readMemory(bytes.data(), bytes.size(), &report);
+        records = teams.count;
+        needed = kHeaderSize + uint64_t(kTeamRecordSize) * records;
+        what = "team";
+        if (read) checkTeams(problems, bytes, teams, withPlayers ? &players : nullptr);
+        break;
+    case KIND_CALENDAR:
+        read = calendar.readMemory(bytes.data(), bytes.size(), &report);
+        records = calendar.monthCount;
+        needed = kCalendarHeaderSize + uint64_t(kCalendarBytesPerMonth) * records;
+        what = "month";
+        if (read) checkCalendar(problems, bytes, calendar);
+        break;
+    }
+    if (!read) {
+        problems.add(uint64_t(report.offset), "%s; the programs refuse the whole file",
+                     explainRefusal(report, kind, bytes.size()).c_str());
+    } else {
+        checkTrailing(problems, bytes.size(), needed, what);
+    }
+    if (problems.count) {
+        std::printf("%s: %ld problem%s\n", path.c_str(), problems.count,
+                    problems.count == 1 ? "" : "s");
+        return EXIT_BAD_FILE;
+    }
+    std::printf("%s: sound %s, %ld %s%s\n", path.c_str(), kindName(kind), records, what,
+                records == 1 ? "" : "s");
+    return EXIT_OK;
+}
