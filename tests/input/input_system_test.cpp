@@ -109,6 +109,10 @@ TEST_F(InputTest, CursorStaysOnScreenWhileTheSumsGrow) {
     input.poll();
     EXPECT_EQ(input.cursorX, 1014);
     EXPECT_EQ(input.cursorY, 758);
+    tp.queueMouse(1, 1); // lands exactly on the exclusive maximum
+    input.poll();
+    EXPECT_EQ(input.cursorX, 1014);
+    EXPECT_EQ(input.cursorY, 758);
     for (const int32_t step : {100, -100}) {
         for (int i = 0; i < 20; ++i)
             tp.queueMouse(step, step);
