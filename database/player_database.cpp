@@ -74,14 +74,18 @@ bool PlayerDatabase::load(ByteSource& source, LoadReport* report) {
     Records fresh = allocateRecords(editorForm() ? roomFor : header.count);
     if (!fresh) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kNoMemory);
     for (int32_t i = 0; i < header.count; ++i) {
-        unsigned char* bytes = reinterpret_cast<unsigned char*>(&fresh[i]);
-        bool ok = source.read(bytes, sizeof(PlayerRecord));
-        // The trailing copies are read over the record's own, so they win.
-        for (const PlayerBlockCopy& copy : kPlayerBlockCopies)
-            ok = ok && source.read(bytes + copy.recordOffset, copy.size);
-        if (!ok)
+        unsigned char entry[kPlayerEntrySize];
+        if (!source.read(entry, sizeof entry))
             return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
                               int64_t(source.size()), needed, db_text::kShortFile);
+        unsigned char* bytes = reinterpret_cast<unsigned char*>(&fresh[i]);
+        std::memcpy(bytes, entry, sizeof(PlayerRecord));
+        // The trailing copies go over the record's own, so they win.
+        std::size_t at = sizeof(PlayerRecord);
+        for (const PlayerBlockCopy& copy : kPlayerBlockCopies) {
+            std::memcpy(bytes + copy.recordOffset, entry + at, copy.size);
+            at += copy.size;
+        }
         for (int t = 0; t < kTextFields; ++t)
             fixed_text::cut(textField(fresh[i], t), kPlayerTextSize, kPlayerTextSize - 1);
     }

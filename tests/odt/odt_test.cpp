@@ -135,6 +135,8 @@ TEST(Odt, HelpAndUsage) {
         {"build missing.csv out.tdt", 1, "missing.csv: cannot read: No such file or directory"},
         {"check --frob x.odt", 2, "odt check: unknown option --frob"},
         {"check missing.trh", 1, "cannot read: No such file or directory"},
+        {"check --players a.odt b.trh", 2, "--players applies to a team file only"},
+        {"check --players missing.odt b.tdt", 1, "--players missing.odt: cannot read"},
     };
     for (const auto& e : errors) {
         r = odt(e.args);

@@ -27,7 +27,8 @@ const char* const kCheckHelp =
     "  calendar:   a month outside 1 to 12, a day outside 0 to 31, a weekday name without\n"
     "              a terminator\n"
     "\n"
-    "Exit status 0 when the file is sound, 1 when it has a problem or cannot be read.\n";
+    "Exit status 0 when the file is sound, 1 when it has a problem or cannot be read, 2 when\n"
+    "the command line is wrong.\n";
 
 namespace {
 
@@ -199,6 +200,10 @@ int runCheck(int argc, char** argv) {
         return EXIT_USAGE;
     }
 
+    if (withPlayers && kind != KIND_TEAMS) {
+        std::fprintf(stderr, "odt check: --players applies to a team file only\n");
+        return EXIT_USAGE;
+    }
     PlayerDatabase players;
     if (withPlayers) {
         std::string bytes;
