@@ -64,6 +64,7 @@ private:
     // Sees every SDL event the pump takes, before translation (sdl_input.cpp).
     void inputEvent(const SDL_Event& event);
     void releaseAllInput(); // sdl_input.cpp; called when the platform goes
+    bool startVideo();
     bool push(const WindowMessage& message);
     void applyGLAttributes(const PixelFormatRequest& request);
     SDL_Window* makeWindow();
