@@ -21,8 +21,7 @@ SdlPlatform::~SdlPlatform() {
 
 // ---- Window and context ----
 
-bool SdlPlatform::registerWindowClass(const char*) {
-    if (videoUp) return true;
+bool SdlPlatform::startVideo() {
     // Closing the window must reach the game as its close request, never as a second quit.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
@@ -32,6 +31,10 @@ bool SdlPlatform::registerWindowClass(const char*) {
     }
     videoUp = true;
     return true;
+}
+
+bool SdlPlatform::registerWindowClass(const char*) {
+    return videoUp || startVideo();
 }
 
 bool SdlPlatform::unregisterWindowClass(const char*) {

@@ -64,6 +64,7 @@ private:
     // Sees every SDL event the pump takes, before translation (sdl_input.cpp).
     void inputEvent(const SDL_Event& event);
     void releaseAllInput(); // sdl_input.cpp; called when the platform goes
+    bool startVideo();
     bool push(const WindowMessage& message);
     void applyGLAttributes(const PixelFormatRequest& request);
     SDL_Window* makeWindow();
@@ -88,7 +89,6 @@ private:
     void* context = nullptr;
     int cursorCount = 0;
     bool testMode = false;
-    bool textInputOn = false;
 
     // ---- Input device state (owned by sdl_input.cpp; add members here) ----
     bool inputCreated[3] = {};

@@ -1,22 +1,148 @@
+// The start-up dialog on screen: a small centred window drawn in software, driven by the
+// engine's dialog procedure.
+#include <SDL.h>
+
+#include <cstdio>
+
 #include "platform/sdl_platform.h"
+#include "platform/startup_dialog_view.h"
 
 namespace platform {
 
 namespace {
-class PlainDialog : public DialogHandle {
-public:
-    void checkButton(int id, bool checked) override { (id == 1004 ? a : b) = checked; }
-    bool isButtonChecked(int id) const override { return id == 1004 ? a : b; }
-    void endDialog() override {}
-    bool a = false, b = false;
+
+using View = StartupDialogView;
+
+uint32_t dialogPixels[View::kWidth * View::kHeight];
+
+struct DialogWindow {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+
+    bool open() {
+        window =
+            SDL_CreateWindow("Rav Engine", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             View::kWidth, View::kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+        if (window) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+        if (renderer)
+            texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                                        SDL_TEXTUREACCESS_STREAMING, View::kWidth, View::kHeight);
+        if (!texture) {
+            std::fprintf(stderr, "start-up dialog: %s\n", SDL_GetError());
+            return false;
+        }
+        SDL_RaiseWindow(window);
+        SDL_SetWindowInputFocus(window);
+        return true;
+    }
+
+    void present(const StartupDialogState& state) {
+        PixelBuffer buffer{dialogPixels, View::kWidth, View::kHeight};
+        View::paint(buffer, state);
+        SDL_UpdateTexture(texture, nullptr, dialogPixels, View::kWidth * 4);
+        SDL_RenderClear(renderer);
+        SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+        SDL_RenderPresent(renderer);
+    }
+
+    ~DialogWindow() {
+        if (texture) SDL_DestroyTexture(texture);
+        if (renderer) SDL_DestroyRenderer(renderer);
+        if (window) SDL_DestroyWindow(window);
+    }
 };
+
 } // namespace
 
-// Until the dialog window lands: the settings as "Devam" would leave them untouched.
 void SdlPlatform::runStartupDialog(DialogProc proc) {
-    PlainDialog d;
-    proc(d, DialogMessage::Init, 0);
-    proc(d, DialogMessage::Command, 1);
+    StartupDialogState state;
+    auto send = [&](DialogMessage message, int command) { proc(state, message, command); };
+    send(DialogMessage::Init, 0);
+
+    const bool ownVideo = !videoUp;
+    if (ownVideo && !startVideo()) {
+        // Nothing can be shown: go on with what the dialog offers.
+        send(DialogMessage::Command, 1);
+        return;
+    }
+    bool quitRequested = false;
+    {
+        DialogWindow dialog;
+        if (!dialog.open()) {
+            send(DialogMessage::Command, 1);
+        } else {
+            bool dirty = true;
+            while (!state.ended) {
+                if (dirty) dialog.present(state);
+                dirty = true;
+                SDL_Event e;
+                if (!SDL_WaitEventTimeout(&e, 250)) continue;
+                switch (e.type) {
+                case SDL_QUIT:
+                    quitRequested = true;
+                    send(DialogMessage::Close, 0);
+                    break;
+                case SDL_WINDOWEVENT:
+                    if (e.window.event == SDL_WINDOWEVENT_CLOSE) send(DialogMessage::Close, 0);
+                    break;
+                case SDL_KEYDOWN:
+                    switch (e.key.keysym.sym) {
+                    case SDLK_RETURN:
+                    case SDLK_KP_ENTER:
+                        send(DialogMessage::Command, 1);
+                        break;
+                    case SDLK_ESCAPE:
+                        send(DialogMessage::Command, 2);
+                        break;
+                    case SDLK_F4:
+                        // No window manager may be there to turn Alt+F4 into a close request.
+                        if (e.key.keysym.mod & KMOD_ALT) send(DialogMessage::Close, 0);
+                        break;
+                    case SDLK_TAB:
+                        state.focus = View::nextFocus(state.focus);
+                        if (e.key.keysym.mod & KMOD_SHIFT)
+                            state.focus = View::nextFocus(state.focus);
+                        break;
+                    case SDLK_SPACE:
+                        if (state.focus != 1)
+                            state.checkButton(state.focus, !state.isButtonChecked(state.focus));
+                        send(DialogMessage::Command, state.focus);
+                        break;
+                    default:
+                        break;
+                    }
+                    break;
+                case SDL_MOUSEBUTTONDOWN:
+                    if (e.button.button == SDL_BUTTON_LEFT) {
+                        state.pressed = View::hitTest(e.button.x, e.button.y);
+                        if (state.pressed) state.focus = state.pressed;
+                    }
+                    break;
+                case SDL_MOUSEBUTTONUP:
+                    if (e.button.button == SDL_BUTTON_LEFT) {
+                        const int id = View::hitTest(e.button.x, e.button.y);
+                        const int was = state.pressed;
+                        state.pressed = 0;
+                        if (id == 0 || id != was) break;
+                        if (id != 1) state.checkButton(id, !state.isButtonChecked(id));
+                        send(DialogMessage::Command, id);
+                    }
+                    break;
+                default:
+                    dirty = false;
+                    break;
+                }
+            }
+        }
+    }
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    if (ownVideo) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        videoUp = false;
+    }
+    // A termination request during the dialog still ends the game once its window is up.
+    if (quitRequested) push({MessageType::Close, 0, 0});
 }
 
 } // namespace platform
