@@ -152,7 +152,8 @@ ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
             layout.red.set(wide ? 0x00FF0000u : 0x7C00u);
             layout.green.set(wide ? 0x0000FF00u : 0x03E0u);
             layout.blue.set(wide ? 0x000000FFu : 0x001Fu);
-        } else if (compression == kCompressionBitFields && headerSize != kCoreHeaderSize) {
+        } else if (compression == kCompressionBitFields &&
+                   (headerSize == kInfoHeaderSize || headerSize >= kInfoHeaderSize + 12)) {
             // Masks sit inside the larger headers and right after the 40-byte one.
             const uint8_t* masks = header + kInfoHeaderSize;
             if (headerSize == kInfoHeaderSize) {

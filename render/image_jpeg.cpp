@@ -52,15 +52,20 @@ DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
     jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof info);
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
+    // Checked before starting: a progressive picture gets its whole-image buffers then.
+    if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
+        info.image_height > kMaxSide || size_t(info.image_width) * info.image_height > kMaxPixels) {
+        std::snprintf(errors.message, sizeof errors.message, "picture too large");
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
     jpeg_start_decompress(&info);
 
     const JDIMENSION width = info.output_width;
     const JDIMENSION height = info.output_height;
     const int components = info.output_components;
-    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
-        size_t(width) * height > kMaxPixels ||
-        (components != 1 && components != 3 && components != 4)) {
-        std::snprintf(errors.message, sizeof errors.message, "unsupported size or components");
+    if (components != 1 && components != 3 && components != 4) {
+        std::snprintf(errors.message, sizeof errors.message, "unsupported colour components");
         jpeg_destroy_decompress(&info);
         return nullptr;
     }

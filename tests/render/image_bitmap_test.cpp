@@ -62,4 +62,8 @@ TEST(Bitmap, RefusesMalformedFiles) {
     };
     for (const auto& c : cases)
         EXPECT_FALSE(decode(c.file)) << c.what;
+    // Bit-field masks would run past a header too short to hold them.
+    Bytes masksCut = with(14, {44});
+    masksCut[18] = 1, masksCut[28] = 32, masksCut[30] = 3;
+    EXPECT_FALSE(decode(masksCut));
 }
