@@ -89,8 +89,7 @@ int32_t InputSystem::create(void* /*instance*/, void* windowHandle) {
     joystick = directInput->createInputDevice(InputDevice::Joystick);
     if (!joystick) return INPUT_OK;
     const int32_t result = acquireJoystick();
-    if (result != INPUT_OK && result != INPUT_ERR_ACCESS_DENIED) return result;
-    return INPUT_OK;
+    return result == INPUT_ERR_ACCESS_DENIED ? INPUT_OK : result;
 }
 
 int32_t InputSystem::acquireDevice(InputDevice device) {

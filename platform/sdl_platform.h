@@ -89,7 +89,6 @@ private:
     void* context = nullptr;
     int cursorCount = 0;
     bool testMode = false;
-    bool textInputOn = false;
 
     // ---- Input device state (owned by sdl_input.cpp; add members here) ----
     bool inputCreated[3] = {};

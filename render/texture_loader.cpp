@@ -1,1 +1,152 @@
-// Placeholder translation unit until the image loaders land.
+#include "render/texture_loader.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/globals.h"
+#include "render/image_bitmap.h"
+#include "render/image_jpeg.h"
+#include "render/image_targa.h"
+#include "text/path.h"
+
+TextureLoader textureLoader;
+
+namespace texture {
+
+namespace {
+
+struct Settings {
+    const char* extension;
+    bool unpackAlignmentOne;
+    GLint minFilter;
+    bool modulate;
+};
+
+constexpr Settings kSettings[] = {
+    {".bmp", true, GL_LINEAR_MIPMAP_NEAREST, true},
+    {".tga", false, GL_LINEAR_MIPMAP_NEAREST, false},
+    {".jpg", true, GL_LINEAR_MIPMAP_LINEAR, true},
+};
+
+const Settings& settingsOf(Kind kind) {
+    return kSettings[int(kind)];
+}
+
+} // namespace
+
+bool buildFileName(char* out, size_t outSize, const char* base, Kind kind) {
+    if (!out || outSize == 0) return false;
+    out[0] = '\0';
+    if (!base) return false;
+    const int written = std::snprintf(out, outSize, "%s%.4s", base, settingsOf(kind).extension);
+    if (written < 0 || size_t(written) >= outSize) {
+        out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+bool fileOpens(const char* fileName) {
+    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
+    if (!file) return false;
+    std::fclose(file);
+    return true;
+}
+
+ImagePtr readReportedJpeg(const char* fileName) {
+    debugLog.writeParagraph("Jpeg Adi : %s ", fileName);
+    if (!fileOpens(fileName)) {
+        engine.showWarning("Jpeg dosyasi bulunamadi!");
+        return nullptr;
+    }
+    char error[200];
+    ImagePtr image = readJpeg(fileName, error, sizeof error);
+    if (!image) debugLog.writeParagraph("Jpeg okunamadi : %s : %s", fileName, error);
+    return image;
+}
+
+uint32_t makeTexture(const DecodedImage& image, Kind kind) {
+    const Settings& settings = settingsOf(kind);
+    const GLenum format = image.components == 4 ? GL_RGBA : GL_RGB;
+    const uint8_t* pixels = image.pixels;
+    uint8_t* padded = nullptr;
+    if (settings.unpackAlignmentOne) {
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    } else {
+        // Loaders that leave the alignment alone must still never let GL read past the
+        // buffer: pad the rows to whatever alignment is in force.
+        GLint alignment = 1;
+        glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+        const size_t rowBytes = size_t(image.width) * size_t(image.components);
+        if (alignment > 1 && rowBytes % size_t(alignment) != 0) {
+            const size_t stride = (rowBytes / size_t(alignment) + 1) * size_t(alignment);
+            padded = static_cast<uint8_t*>(std::calloc(size_t(image.height), stride));
+            if (!padded) return 0;
+            for (int32_t row = 0; row < image.height; ++row)
+                std::memcpy(padded + size_t(row) * stride, image.pixels + size_t(row) * rowBytes,
+                            rowBytes);
+            pixels = padded;
+        }
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, image.components, image.width, image.height, format,
+                      GL_UNSIGNED_BYTE, pixels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, settings.minFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (settings.modulate) glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    std::free(padded);
+    return name;
+}
+
+} // namespace texture
+
+using texture::Kind;
+
+bool TextureLoader::loadBitmapTexture(uint32_t& out, const char* base) {
+    if (!base) return false;
+    char name[texture::kGameNameSize];
+    if (!texture::buildFileName(name, sizeof name, base, Kind::Bitmap) ||
+        !texture::fileOpens(name)) {
+        engine.showWarning("Bitmap dosyasi bulunamadi..");
+        return false;
+    }
+    ImagePtr image = readBitmap(name);
+    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Bitmap) : 0;
+    if (!handle) return false;
+    out = handle;
+    return true;
+}
+
+void TextureLoader::loadTargaTexture(uint32_t* array, const char* base, int index) {
+    if (!array || !base || index < 0) return;
+    char name[texture::kGameNameSize];
+    if (!texture::buildFileName(name, sizeof name, base, Kind::Targa) ||
+        !texture::fileOpens(name)) {
+        engine.showWarning("TGA dosyasi bulunamadi..");
+        return;
+    }
+    // An unsupported or damaged picture is skipped silently, as a missing one is reported:
+    // the game goes on without it.
+    ImagePtr image = readTarga(name);
+    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Targa) : 0;
+    if (handle) array[index] = handle;
+}
+
+bool TextureLoader::loadJpegTexture(uint32_t& out, const char* base) {
+    if (!base) return false;
+    char name[texture::kGameNameSize];
+    if (!texture::buildFileName(name, sizeof name, base, Kind::Jpeg)) {
+        engine.showWarning("Jpeg dosyasi bulunamadi!");
+        return false;
+    }
+    ImagePtr image = texture::readReportedJpeg(name);
+    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Jpeg) : 0;
+    if (!handle) return false;
+    out = handle;
+    return true;
+}

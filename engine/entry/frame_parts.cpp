@@ -6,9 +6,14 @@
 #include "engine/globals.h"
 #include "game/game.h"
 #include "render/bitmap_font.h"
+#include "render/texture_loader.h"
 
-// The font picture is loaded here once the picture loaders are in.
-void loadFont() { bitmapFont.build(); }
+// Two copies of the picture: the second is kept but never bound.
+void loadFont() {
+    textureLoader.loadBitmapTexture(bitmapFont.texture, "veri\\fnt\\cr");
+    textureLoader.loadBitmapTexture(bitmapFont.secondaryTexture, "veri\\fnt\\cr");
+    bitmapFont.build();
+}
 
 static float centredX(const char* text, float glyphWidth) {
     const float length = text ? float(std::strlen(text)) : 0.0f;

@@ -1,0 +1,103 @@
+#include "render/image_jpeg.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <jpeglib.h>
+
+#include "text/path.h"
+
+namespace {
+
+// A header can claim up to 65500 × 65500 pixels; far beyond any texture we could make.
+constexpr JDIMENSION kMaxSide = 16384;
+constexpr size_t kMaxPixels = size_t(8192) * 8192;
+
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void leaveDecoder(j_common_ptr info) {
+    ErrorManager* manager = reinterpret_cast<ErrorManager*>(info->err);
+    manager->base.output_message(info);
+    manager->base.format_message(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+void widenGrey(uint8_t* pixels, size_t pixelCount) {
+    // In place from the end: pixel i moves to 3i, never over one not yet read.
+    for (size_t i = pixelCount; i-- > 0;)
+        pixels[3 * i] = pixels[3 * i + 1] = pixels[3 * i + 2] = pixels[i];
+}
+
+// No objects with destructors live here: the library's errors come back by longjmp.
+DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
+    jpeg_decompress_struct info;
+    std::memset(&info, 0, sizeof info);
+    DecodedImage* volatile image = nullptr;
+    JSAMPROW* volatile rows = nullptr;
+
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = leaveDecoder;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        std::free(rows);
+        delete image;
+        return nullptr;
+    }
+    jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof info);
+    jpeg_stdio_src(&info, file);
+    jpeg_read_header(&info, TRUE);
+    jpeg_start_decompress(&info);
+
+    const JDIMENSION width = info.output_width;
+    const JDIMENSION height = info.output_height;
+    const int components = info.output_components;
+    if (width == 0 || height == 0 || width > kMaxSide || height > kMaxSide ||
+        size_t(width) * height > kMaxPixels ||
+        (components != 1 && components != 3 && components != 4)) {
+        std::snprintf(errors.message, sizeof errors.message, "unsupported size or components");
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
+    const int outComponents = components == 1 ? 3 : components;
+    image = new DecodedImage;
+    rows = static_cast<JSAMPROW*>(std::malloc(sizeof(JSAMPROW) * height));
+    if (!rows || !image->allocate(outComponents, int32_t(width), int32_t(height))) {
+        std::snprintf(errors.message, sizeof errors.message, "out of memory");
+        jpeg_destroy_decompress(&info);
+        std::free(rows);
+        delete image;
+        return nullptr;
+    }
+    // Grey rows are decoded packed and widened afterwards.
+    const size_t rowBytes = size_t(width) * size_t(components);
+    for (JDIMENSION i = 0; i < height; ++i)
+        rows[i] = image->pixels + i * rowBytes;
+    while (info.output_scanline < height)
+        jpeg_read_scanlines(&info, rows + info.output_scanline, height - info.output_scanline);
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    std::free(rows);
+    if (components == 1) widenGrey(image->pixels, size_t(width) * height);
+    return image;
+}
+
+} // namespace
+
+ImagePtr readJpeg(const char* fileName, char* errorText, size_t errorSize) {
+    if (errorText && errorSize) errorText[0] = '\0';
+    if (!fileName) return nullptr;
+    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
+    if (!file) return nullptr;
+    ErrorManager errors;
+    errors.message[0] = '\0';
+    DecodedImage* image = decode(file, errors);
+    std::fclose(file);
+    if (!image && errorText && errorSize) std::snprintf(errorText, errorSize, "%s", errors.message);
+    return ImagePtr(image);
+}

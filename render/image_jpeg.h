@@ -1,0 +1,9 @@
+// JPEG pictures through the system's JPEG library (API 62).
+#pragma once
+
+#include "render/image_data.h"
+
+// Rows top of the picture first; a one-component picture is widened to RGB. Nothing on a
+// missing file or a fatal decoding error: the library's message then goes to standard
+// error as usual and, when `errorText` is given, into it as well.
+ImagePtr readJpeg(const char* fileName, char* errorText = nullptr, size_t errorSize = 0);

@@ -1,0 +1,105 @@
+// Picture files the tests build byte by byte.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+using Bytes = std::vector<uint8_t>;
+
+inline void put16(Bytes& out, unsigned value) {
+    out.insert(out.end(), {uint8_t(value), uint8_t(value >> 8)});
+}
+inline void put32(Bytes& out, uint32_t value) {
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+
+inline Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+inline bool writeFile(const std::string& path, const Bytes& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && ok;
+}
+
+// Targa header: no colour map, descriptor 0, an identification field of idLength bytes.
+inline Bytes targaHeader(int type, int width, int height, int bits, int idLength = 0) {
+    Bytes out = {uint8_t(idLength), 0, uint8_t(type), 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    put16(out, unsigned(width));
+    put16(out, unsigned(height));
+    out.insert(out.end(), {uint8_t(bits), 0});
+    out.insert(out.end(), size_t(idLength), 0xEE);
+    return out;
+}
+
+// An uncompressed Windows bitmap in two colours: pixel (x, row), rows counted from the
+// picture's bottom, has colour pick(x, row). Paletted depths get a two-entry palette.
+inline Bytes bitmapFile(int bits, int width, int height, bool topDown, int (*pick)(int, int),
+                        const uint8_t (&colors)[2][3]) {
+    const uint32_t paletteBytes = bits <= 8 ? 8 : 0;
+    const uint32_t stride = (uint32_t(width * bits) + 31) / 32 * 4;
+    Bytes out = {'B', 'M'};
+    for (uint32_t v : {54 + paletteBytes + stride * uint32_t(height), 0u, 54 + paletteBytes, 40u,
+                       uint32_t(width), uint32_t(topDown ? -height : height)})
+        put32(out, v);
+    put16(out, 1);
+    put16(out, unsigned(bits));
+    out.insert(out.end(), 24, 0); // no compression, all colours of the palette used
+    if (paletteBytes)
+        for (const auto& c : colors)
+            out.insert(out.end(), {c[2], c[1], c[0], 0});
+    for (int fileRow = 0; fileRow < height; ++fileRow) {
+        const int row = topDown ? height - 1 - fileRow : fileRow;
+        Bytes line(stride, 0);
+        for (int x = 0; x < width; ++x) {
+            const int index = pick(x, row);
+            if (bits <= 8) {
+                line[size_t(x * bits / 8)] |= uint8_t(index << (8 - bits - x * bits % 8));
+                continue;
+            }
+            const uint8_t* c = colors[index];
+            const size_t at = size_t(x * bits / 8);
+            line[at] = c[2], line[at + 1] = c[1], line[at + 2] = c[0];
+        }
+        out = out + line;
+    }
+    return out;
+}
+
+// A JPEG whose top half has colour `top` and bottom half `bottom` (grey: components 1).
+inline bool writeJpeg(const char* path, int width, int height, int components, const uint8_t* top,
+                      const uint8_t* bottom) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file) return false;
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = components;
+    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    Bytes row(size_t(width * components));
+    while (info.next_scanline < info.image_height) {
+        const uint8_t* color = int(info.next_scanline) < height / 2 ? top : bottom;
+        for (size_t i = 0; i < row.size(); ++i)
+            row[i] = color[i % size_t(components)];
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(file) == 0;
+}
