@@ -45,10 +45,16 @@ cd "$work" || exit 1
 pid=$!
 
 dialog=$(wait_window 150 not) || fail "the start-up dialog did not appear"
-xdotool windowfocus --sync "$dialog" 2>/dev/null || xdotool windowfocus "$dialog"
-xdotool key Return
-
-game=$(wait_window 300 is) || fail "no 1024 x 768 game window (stderr: $(cat "$work/stderr.txt"))"
+# The dialog takes keys once it holds the focus; a key sent before that is lost, so Enter
+# is pressed again until the game window shows.
+game=""
+for _ in $(seq 10); do
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] || xdotool windowfocus "$dialog" 2>/dev/null
+  sleep 0.5
+  xdotool key Return
+  game=$(wait_window 30 is) && break
+done
+[ -n "$game" ] || fail "no 1024 x 768 game window (stderr: $(cat "$work/stderr.txt"))"
 read -r width height <<<"$(size_of "$game")"
 [ "$width" = 1024 ] && [ "$height" = 768 ] || fail "game window is $width x $height"
 

@@ -62,9 +62,6 @@ protected:
         glDisable(GL_BLEND);
         glEnable(GL_TEXTURE_2D);
         glColor4ub(255, 255, 255, 255);
-        glReadBuffer(GL_BACK);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         clear({0, 0, 0});
     }
 
@@ -120,14 +117,13 @@ protected:
         return {p[0], p[1], p[2]};
     }
 
-    // What differs from the background within columns [x0, x1) and GL rows [row0, row1).
-    static Box litBox(Rgb background = {0, 0, 0}, int x0 = 0, int row0 = 0, int x1 = W,
-                      int row1 = H) {
+    // What differs from the background.
+    static Box litBox(Rgb background = {0, 0, 0}) {
         std::vector<uint8_t> pixels(size_t(W) * H * 3);
         glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
         Box box;
-        for (int row = row0; row < row1; ++row)
-            for (int x = x0; x < x1; ++x) {
+        for (int row = 0; row < H; ++row)
+            for (int x = 0; x < W; ++x) {
                 const uint8_t* p = &pixels[(size_t(row) * W + x) * 3];
                 if (Rgb{p[0], p[1], p[2]} == background) continue;
                 if (box.empty()) box = {x, x, row, row};

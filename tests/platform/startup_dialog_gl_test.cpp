@@ -2,6 +2,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -43,7 +45,7 @@ Uint32 giveUp(Uint32, void*) {
 }
 
 // Runs the dialog while xdotool plays `actions` on it; the pointer starts outside it.
-void runWith(const std::string& actions) {
+void runWith(const std::string& actions, SdlPlatform& p) {
     outcome = {};
     const std::string script =
         "(xdotool mousemove 2 2; id=$(xdotool search --sync --name '^Rav Engine$' | head -1); "
@@ -52,7 +54,6 @@ void runWith(const std::string& actions) {
     ASSERT_EQ(std::system(script.c_str()), 0);
     SDL_InitSubSystem(SDL_INIT_TIMER);
     const SDL_TimerID timer = SDL_AddTimer(15000, giveUp, nullptr);
-    SdlPlatform p;
     p.runStartupDialog(proc);
     SDL_RemoveTimer(timer);
     SDL_QuitSubSystem(SDL_INIT_TIMER);
@@ -71,7 +72,8 @@ constexpr auto Close = DialogMessage::Close;
 } // namespace
 
 TEST(StartupDialogWindow, EnterReadsTheUntouchedBoxes) {
-    runWith("xdotool key Return");
+    SdlPlatform p;
+    runWith("xdotool key Return", p);
     EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Command, 1}}));
     EXPECT_TRUE(outcome.read);
     EXPECT_FALSE(outcome.refresh);
@@ -79,14 +81,25 @@ TEST(StartupDialogWindow, EnterReadsTheUntouchedBoxes) {
 }
 
 TEST(StartupDialogWindow, ClicksToggleBothBoxesAndDevamReadsThem) {
-    runWith(clickAt(172, 256) + clickAt(120, 273) + clickAt(171, 310));
+    SdlPlatform p;
+    runWith(clickAt(172, 256) + clickAt(120, 273) + clickAt(171, 310), p);
     EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Command, 1004}, {Command, 1008}, {Command, 1}}));
     EXPECT_TRUE(outcome.refresh);
     EXPECT_FALSE(outcome.smooth);
 }
 
 TEST(StartupDialogWindow, EscapeDoesNothingAndAltF4Closes) {
-    runWith("xdotool key Escape; sleep 0.3; xdotool key alt+F4");
+    SdlPlatform p;
+    runWith("xdotool key Escape; sleep 0.3; xdotool key alt+F4", p);
     EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Command, 2}, {Close, 0}}));
     EXPECT_FALSE(outcome.read);
+}
+
+TEST(StartupDialogWindow, TerminationClosesItAndStillReachesTheGame) {
+    SdlPlatform p;
+    runWith("kill -TERM " + std::to_string(getpid()), p);
+    EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Close, 0}}));
+    WindowMessage m;
+    ASSERT_TRUE(p.peekMessage(m));
+    EXPECT_EQ(int(m.type), int(MessageType::Close));
 }
