@@ -71,7 +71,11 @@ before=$(shots)
 xdotool keydown F12
 sleep 0.5
 xdotool keyup F12
-sleep 0.5
+for _ in $(seq 50); do
+  [ "$(shots)" != "$before" ] && break
+  sleep 0.1
+done
+sleep 0.3
 new_shots=$(comm -13 <(echo "$before") <(shots))
 count=$(grep -c . <<<"$new_shots")
 [ "$count" -eq 1 ] || fail "a held F12 wrote $count screenshots"
