@@ -20,7 +20,7 @@ inline void put32(void* bytes, std::size_t offset, int32_t v) {
 
 inline void put32(std::string& bytes, std::size_t offset, int32_t v) {
     if (bytes.size() < offset + 4) bytes.resize(offset + 4);
-    put32(bytes.data(), offset, v);
+    bytes.replace(offset, 4, reinterpret_cast<const char*>(&v), 4);
 }
 
 inline int32_t get32(const void* bytes, std::size_t offset) {
@@ -32,6 +32,11 @@ inline int32_t get32(const void* bytes, std::size_t offset) {
 inline int32_t get32(const std::string& bytes, std::size_t offset) {
     return get32(bytes.data(), offset);
 }
+
+// The game's texts for a refused player or team file.
+inline const char* const kWrongVersion = "Database dosya versionu tutmuyor oyun bunu okuyamaz!!!";
+inline const char* const kBadCount = "Database kayit sayisi tutmuyor oyun bunu okuyamaz!!!";
+inline const char* const kShortFile = "Database dosyasi eksik oyun bunu okuyamaz!!!";
 
 inline std::string readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
