@@ -29,10 +29,6 @@ inline int32_t get32(const void* bytes, std::size_t offset) {
     return v;
 }
 
-inline int32_t get32(const std::string& bytes, std::size_t offset) {
-    return get32(bytes.data(), offset);
-}
-
 // The game's texts for a refused player or team file.
 inline const char* const kWrongVersion = "Database dosya versionu tutmuyor oyun bunu okuyamaz!!!";
 inline const char* const kBadCount = "Database kayit sayisi tutmuyor oyun bunu okuyamaz!!!";

@@ -71,8 +71,8 @@ TEST(PlayerDatabase, TrailingCopiesSitAfterTheRecordAndWinOverItsOwn) {
     const std::string file = readWholeFile("copies.odt");
     for (const auto& w : words) {
         SCOPED_TRACE(w.field);
-        EXPECT_EQ(get32(file, 12 + 580 + w.field), 1000 + int32_t(w.field));
-        EXPECT_EQ(get32(file, 12 + 580 + w.copy), 1000 + int32_t(w.field));
+        EXPECT_EQ(get32(file.data(), 12 + 580 + w.field), 1000 + int32_t(w.field));
+        EXPECT_EQ(get32(file.data(), 12 + 580 + w.copy), 1000 + int32_t(w.field));
         std::string changed = file;
         put32(changed, 12 + 580 + w.copy, 77);
         PlayerDatabase back;

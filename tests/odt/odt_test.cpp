@@ -28,17 +28,14 @@ OdtRun odt(const std::string& args) {
 } // namespace
 
 TEST(Odt, HelpAndUsage) {
-    const OdtRun help = odt("--help");
-    EXPECT_EQ(help.status, 0);
-    for (const char* word : {"dump FILE", "build CSV OUT", "check [--players PLAYERS] FILE"})
-        EXPECT_NE(help.out.find(word), std::string::npos) << word;
-
     // Help goes to standard output, errors to standard error.
     const struct {
         const char* args;
         int status;
         const char* text;
     } runs[] = {
+        {"--help", 0, "  check [--players PLAYERS] FILE   report every problem"},
+        {"help", 0, "  build CSV OUT                    write OUT from a CSV"},
         {"dump --help", 0, "usage: odt dump FILE\n"},
         {"build x.csv --help", 0, "usage: odt build CSV OUT\n"},
         {"help check", 0, "usage: odt check [--players PLAYERS.odt] FILE\n"},
