@@ -45,7 +45,9 @@ cd "$work" || exit 1
 "$bin_dir/menajer" >"$work/stdout.txt" 2>"$work/stderr.txt" &
 pid=$!
 
-dialog=$(wait_window 150 not) || fail "the start-up dialog did not appear"
+dialog=$(wait_window 150 not) ||
+  fail "the start-up dialog did not appear ($(kill -0 "$pid" 2>/dev/null && echo running ||
+    echo ended); stderr: $(cat "$work/stderr.txt"); windows: $(xdotool search --pid "$pid" 2>/dev/null))"
 # The dialog takes keys once it holds the focus; a key sent before that is lost, so Enter
 # is pressed again until the game window shows.
 game=""
