@@ -43,8 +43,8 @@ Uint32 giveUp(Uint32, void*) {
     return 0;
 }
 
-// Runs the dialog while xdotool plays `actions` on its mapped window ($id). The script is
-// ended with the dialog, so nothing of it reaches the next case.
+// Runs the dialog while xdotool plays `actions` on its mapped window ($id). The script ends
+// with the dialog, so nothing of it reaches the next case.
 void runWith(const std::string& actions, SdlPlatform& p) {
     outcome = {};
     const std::string script = "xdotool mousemove 2 2; id=$(xdotool search --sync --onlyvisible "
@@ -63,6 +63,9 @@ void runWith(const std::string& actions, SdlPlatform& p) {
     p.runStartupDialog(proc);
     SDL_RemoveTimer(timer);
     SDL_QuitSubSystem(SDL_INIT_TIMER);
+    // Its last key releases still to come; cut short, they would leave keys held down.
+    for (int i = 0; i < 50 && waitpid(child, nullptr, WNOHANG) == 0; ++i)
+        SDL_Delay(100);
     kill(-child, SIGKILL);
     waitpid(child, nullptr, 0);
 }
