@@ -1,4 +1,6 @@
+#include <cmath>
 #include <cstring>
+#include <string>
 
 #include "gui/gui_button.h"
 #include "gui/number_spinner.h"
@@ -11,11 +13,11 @@ namespace {
 
 const Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255};
 
-class GuiTest : public GlTest {
+class Drawing : public GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        useFont([](int cell) { return cell != ' '; });
+        useFont([](int cell) { return cell != ' '; }); // every other glyph a full square
         white = makeTexture(4, [](int, int) { return kWhite; });
     }
     void TearDown() override { pointAt(0, 0, KEY_UP); }
@@ -27,7 +29,59 @@ protected:
     uint32_t white = 0;
 };
 
-TEST_F(GuiTest, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
+// The scales of the mode table, the advance of 10 (the last of five glyphs spans x + 40 to
+// x + 56) and the bottom edge: nothing at y = H, a glyph one pixel above it at y = H - 1.
+TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
+    const struct {
+        bool colored;
+        int mode;
+        float adjustment, y, scaleX, scaleY;
+        const char* text;
+    } cases[] = {{false, 0, 5.0f, 400, 1.7f, 1.7f, "A"},  {false, 0, -1.0f, 400, 0.4f, 0.4f, "A"},
+                 {true, 0, -1.0f, 400, 0.9f, 0.9f, "A"},  {false, 1, 0.3f, 400, 1.5f, 1.5f, "A"},
+                 {false, 1, -1.0f, 400, 2.3f, 2.3f, "A"}, {false, 4, 0.3f, 400, 1, 0.8f, "A"},
+                 {true, 2, 0.7f, 400, 1, 1, "A"},         {false, 0, 0.1f, 400, 1, 1, "ABCDE"},
+                 {false, 0, 0.1f, H - 1, 1, 1, "A"},      {true, 0, 0.1f, H, 0, 0, "A"},
+                 {false, 0, 0.1f, H, 0, 0, "A"}};
+    // Pixel centres covered by a span of this length starting on a pixel edge.
+    auto covered = [](float length) { return int(std::ceil(length - 0.5f)); };
+    for (const auto& c : cases) {
+        clear(kBlack);
+        if (c.colored)
+            bitmapFont.drawColoredText(200, c.y, c.text, c.mode, c.adjustment, 255, 255, 255, 255);
+        else
+            bitmapFont.drawText(200, c.y, c.mode, c.adjustment, c.text);
+        const Box box = litBox();
+        const float width = (16 + 10 * float(std::strlen(c.text) - 1)) * c.scaleX;
+        EXPECT_EQ(box.width(), covered(width)) << &c - cases;
+        EXPECT_EQ(box.height(), covered(16 * c.scaleY)) << &c - cases;
+        EXPECT_EQ(box.left, c.scaleX ? 200 : -1) << &c - cases;
+        EXPECT_EQ(box.bottom, c.scaleX ? H - int(c.y) : -1) << &c - cases;
+    }
+}
+
+TEST_F(Drawing, TextByteDrawsItsOwnCellCountedFromTheTopLeft) {
+    useFont([](int cell) { return cell == 253; }); // column 13, row 15
+    const Rgb grey{90, 90, 90};
+    for (unsigned char byte : {0xFC, 0xFE, 0xED, 0x0D, 0xDF, 0xFD}) {
+        clear(grey);
+        const char text[2] = {char(byte), 0};
+        bitmapFont.drawText(50, 300, 0, 0.1f, text);
+        EXPECT_EQ(litBox(grey).width(), byte == 0xFD ? 16 : 0) << int(byte); // black keeps grey
+    }
+    EXPECT_EQ(pixel(58, H - 292), (Rgb{255, 255, 255}));
+}
+
+TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
+    bitmapFont.drawText(100, 200, 0, 0.1f, "%s%n%d");
+    EXPECT_EQ(litBox().right, 100 + 50 + 15);
+    clear(kBlack);
+    // At a tenth of the size each glyph advances one pixel.
+    bitmapFont.print(0, 100, 0.1f, 0.1f, 1, "%s", std::string(300, 'x').c_str());
+    EXPECT_EQ(litBox().right, 255);
+}
+
+TEST_F(Drawing, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
     QuadDrawer::drawRect(white, white, 0, 0, 0, 0, 1024, 90);
     EXPECT_EQ(litBox().width(), 1024);
     EXPECT_EQ(litBox().bottom, 678);
@@ -49,7 +103,7 @@ TEST_F(GuiTest, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
     EXPECT_EQ(pixel(120, H - 235), (Rgb{128, 128, 255}));
 }
 
-TEST_F(GuiTest, BlendedQuadAddsAndTheMaskCutsFirst) {
+TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
     // Main picture: right half (30, 40, 50), left half black. Mask: lower half black.
     const Rgb background{100, 50, 0}, sum{130, 90, 50};
     const uint32_t main = makeTexture(4, [](int x, int) {
@@ -71,7 +125,7 @@ TEST_F(GuiTest, BlendedQuadAddsAndTheMaskCutsFirst) {
     }
 }
 
-TEST_F(GuiTest, ButtonFaceWearsItsStateColourAndFollowsAMoveOneFrameLate) {
+TEST_F(Drawing, ButtonFaceWearsItsStateColourAndFollowsAMoveOneFrameLate) {
     GuiButton button;
     button.create(0, "Tamam", 20, 18, 100, 100, 140, 25);
     const Rgb faces[] = {{250, 250, 250}, {128, 128, 255}, {10, 200, 10}};
@@ -90,7 +144,7 @@ TEST_F(GuiTest, ButtonFaceWearsItsStateColourAndFollowsAMoveOneFrameLate) {
     }
 }
 
-TEST_F(GuiTest, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
+TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
     NumberSpinner year, pager;
     year.create("Yil :", 1982, 1998, 1920, 20, 20);
     year.setPosition(100, 200);
@@ -115,7 +169,7 @@ TEST_F(GuiTest, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
     }
 }
 
-TEST_F(GuiTest, TextFieldCursorShowsForOneFrameATenthAndLongTextIsCut) {
+TEST_F(Drawing, TextFieldCursorShowsForOneFrameATenthAndLongTextIsCut) {
     TextField field;
     field.init();
     field.active = 1;

@@ -15,8 +15,10 @@ Bytes pixelsOf(const ImagePtr& image, int components) {
     EXPECT_EQ(image->components, components);
     return Bytes(image->pixels, image->pixels + image->byteCount());
 }
-Bytes targa(const Bytes& file, int components = 3) {
-    return pixelsOf(decodeTarga(file.data(), file.size()), components);
+// 32-bit pictures keep their alpha.
+Bytes targa(const Bytes& file) {
+    return pixelsOf(decodeTarga(file.data(), file.size()),
+                    file.size() > 16 && file[16] == 32 ? 4 : 3);
 }
 
 // Odd width, crossing a byte at 1 and 4 bits: every depth needs row padding.
@@ -34,47 +36,36 @@ TEST(Targa, PixelsInFileOrderWithRedAndBlueInPlace) {
     for (int i = 0; i < 128; ++i)
         longRun = longRun + Bytes{6, 5, 4};
     const struct {
-        Bytes file;
-        int components;
-        Bytes pixels;
+        Bytes file, pixels; // no pixels: refused
     } cases[] = {
         // Bottom-up 2 × 2: the file's first row stays first.
         {targaHeader(2, 2, 2, 24) + Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
-         3,
          {3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}},
         {targaHeader(2, 2, 1, 32) + Bytes{1, 2, 3, 200, 4, 5, 6, 100},
-         4,
          {3, 2, 1, 200, 6, 5, 4, 100}},
-        {targaHeader(2, 1, 1, 24, 5) + Bytes{10, 20, 30}, 3, {30, 20, 10}},
+        {targaHeader(2, 1, 1, 24, 5) + Bytes{10, 20, 30}, {30, 20, 10}},
         {targaHeader(2, 5, 1, 16) + le({0x7FFF, 0x8000, 0x7C00, 0x03E0, 0x001F}, 2),
-         3,
          {0xF8, 0xF8, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0, 0xF8}},
-        // Run length: a raw packet of one pixel, then a run of 128.
-        {targaHeader(10, 129, 1, 24) + Bytes{0, 1, 2, 3, 255, 4, 5, 6}, 3, longRun},
+        // Run length: a raw packet of one pixel, then a run of 128; packets running past the
+        // last pixel are cut there.
+        {targaHeader(10, 129, 1, 24) + Bytes{0, 1, 2, 3, 255, 4, 5, 6}, longRun},
         {targaHeader(10, 3, 1, 32) + Bytes{0, 1, 2, 3, 9, 129, 4, 5, 6, 7},
-         4,
          {3, 2, 1, 9, 6, 5, 4, 7, 6, 5, 4, 7}},
-        // Packets running past the last pixel are cut there.
-        {targaHeader(10, 2, 1, 24) + Bytes{255, 7, 8, 9}, 3, {9, 8, 7, 9, 8, 7}},
-        {targaHeader(10, 2, 1, 24) + Bytes{3, 1, 1, 1, 2, 2, 2}, 3, {1, 1, 1, 2, 2, 2}},
+        {targaHeader(10, 2, 1, 24) + Bytes{255, 7, 8, 9}, {9, 8, 7, 9, 8, 7}},
+        {targaHeader(10, 2, 1, 24) + Bytes{3, 1, 1, 1, 2, 2, 2}, {1, 1, 1, 2, 2, 2}},
+        // Refused: 8 bits grey or colour-mapped, run-length 16 bits, data cut short, no pixels,
+        // a header cut short, a huge size in a tiny file.
+        {targaHeader(3, 2, 2, 8) + Bytes(4, 0x80), {}},
+        {targaHeader(1, 2, 2, 8) + Bytes(4, 1), {}},
+        {targaHeader(10, 1, 1, 16) + Bytes{0, 0, 0}, {}},
+        {targaHeader(2, 4, 4, 24) + Bytes(47, 0), {}},
+        {targaHeader(10, 4, 1, 24) + Bytes{1, 0, 0, 0}, {}},
+        {targaHeader(2, 0, 4, 24), {}},
+        {Bytes(17, 0), {}},
+        {targaHeader(2, 65535, 65535, 32) + Bytes(64, 0), {}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(targa(c.file, c.components), c.pixels) << &c - cases;
-}
-
-TEST(Targa, RefusesWhatItCannotDecode) {
-    const Bytes cases[] = {
-        targaHeader(3, 2, 2, 8) + Bytes(4, 0x80),        // 8-bit grey
-        targaHeader(1, 2, 2, 8) + Bytes(4, 1),           // 8-bit colour-mapped
-        targaHeader(10, 1, 1, 16) + Bytes{0, 0, 0},      // run-length 16-bit
-        targaHeader(2, 4, 4, 24) + Bytes(47, 0),         // raw data cut short
-        targaHeader(10, 4, 1, 24) + Bytes{1, 0, 0, 0},   // run-length data cut short
-        targaHeader(2, 0, 4, 24),                        // no pixels
-        Bytes(17, 0),                                    // header cut short
-        targaHeader(2, 65535, 65535, 32) + Bytes(64, 0), // huge size, tiny file
-    };
-    for (const auto& c : cases)
-        EXPECT_TRUE(targa(c, 0).empty()) << &c - cases;
+        EXPECT_EQ(targa(c.file), c.pixels) << &c - cases;
 }
 
 TEST(Bitmap, EveryDepthAndRowOrderGivesRgbBottomRowFirst) {

@@ -100,16 +100,14 @@ protected:
         std::vector<uint8_t> pixels(size_t(W) * H * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        Box box;
-        for (int row = 0; row < H; ++row)
-            for (int x = 0; x < W; ++x) {
-                const uint8_t* p = &pixels[(size_t(row) * W + size_t(x)) * 3];
-                if (Rgb{p[0], p[1], p[2]} == background) continue;
-                if (box.left < 0) box = {x, x, row, row};
-                box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, row),
-                       std::max(box.top, row)};
-            }
-        return box;
+        Box box{W, -1, H, -1};
+        for (int i = 0; i < W * H; ++i) {
+            const uint8_t* p = &pixels[size_t(i) * 3];
+            if (Rgb{p[0], p[1], p[2]} == background) continue;
+            box = {std::min(box.left, i % W), std::max(box.right, i % W),
+                   std::min(box.bottom, i / W), std::max(box.top, i / W)};
+        }
+        return box.right < 0 ? Box{} : box;
     }
 
     static inline platform::TestPlatform* host = nullptr;
