@@ -55,6 +55,16 @@ FileWriter::~FileWriter() {
 bool FileWriter::open(const char* path) {
     discard();
     target = path;
+    // Through a symbolic link the file it points to is replaced, and the link kept.
+    struct stat st;
+    if (lstat(path, &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = realpath(path, nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    // A file the user may not write stays as it is, as if it were opened for writing.
+    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) return false;
     temporary = target + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
@@ -62,9 +72,8 @@ bool FileWriter::open(const char* path) {
         return false;
     }
     // mkstemp makes the file private; give it the mode the target has or a new file would get.
-    struct stat st;
     mode_t mode;
-    if (stat(path, &st) == 0) {
+    if (stat(target.c_str(), &st) == 0) {
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);

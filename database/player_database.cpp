@@ -21,6 +21,19 @@ char* textField(PlayerRecord& r, int i) {
 }
 constexpr int kTextFields = 5;
 
+// The fields the editor's main dialog edits: the five texts, each cut to 48 characters, and
+// the birth date.
+void copyIdentity(PlayerRecord& to, const PlayerRecord& from) {
+    PlayerRecord cut = from;
+    for (int t = 0; t < kTextFields; ++t) {
+        fixed_text::cut(textField(cut, t), kPlayerTextSize, kPlayerTextChars);
+        std::memcpy(textField(to, t), textField(cut, t), kPlayerTextSize);
+    }
+    to.birth_day = from.birth_day;
+    to.birth_month = from.birth_month;
+    to.birth_year = from.birth_year;
+}
+
 } // namespace
 
 PlayerRecord newPlayerRecord() {
@@ -129,10 +142,9 @@ bool PlayerDatabase::init() {
 bool PlayerDatabase::append(const PlayerRecord& player) {
     if (count >= roomFor) return false;
     PlayerRecord& r = records[count];
-    r = player;
+    r = newPlayerRecord();
+    copyIdentity(r, player);
     r.id = count;
-    for (int t = 0; t < kTextFields; ++t)
-        fixed_text::cut(textField(r, t), kPlayerTextSize, kPlayerTextChars);
     ++count;
     return true;
 }
@@ -140,14 +152,7 @@ bool PlayerDatabase::append(const PlayerRecord& player) {
 bool PlayerDatabase::modifySelected(const PlayerRecord& player) {
     PlayerRecord* r = record(selected);
     if (!r) return false;
-    PlayerRecord from = player;
-    for (int t = 0; t < kTextFields; ++t) {
-        fixed_text::cut(textField(from, t), kPlayerTextSize, kPlayerTextChars);
-        std::memcpy(textField(*r, t), textField(from, t), kPlayerTextSize);
-    }
-    r->birth_day = player.birth_day;
-    r->birth_month = player.birth_month;
-    r->birth_year = player.birth_year;
+    copyIdentity(*r, player);
     return true;
 }
 

@@ -33,7 +33,8 @@ public:
     // Turns this into the editor's form: empty, nothing selected, a fresh array of
     // kPlayerCapacity records. False (and nothing changed) when memory runs out.
     bool init();
-    // Stores a copy of the template at index count with id count; false when full.
+    // Adds a player at index count with id count: the template's texts and birth date, every
+    // other field at its starting value (newPlayerRecord). False when full.
     bool append(const PlayerRecord& player);
     // Overwrites the selected record's texts and birth date; false when nothing is selected.
     bool modifySelected(const PlayerRecord& player);

@@ -165,6 +165,8 @@ int32_t InputSystem::poll() {
     if (keyboard) {
         const int32_t result = directInput->readKeyboard(keyboardBuffer);
         if (result != INPUT_OK) {
+            // Nothing is known to be down any more: a frozen press would repeat every frame.
+            clearStates();
             acquireKeyboard();
             return result;
         }
@@ -177,6 +179,7 @@ int32_t InputSystem::poll() {
         platform::MouseSample sample;
         const int32_t result = directInput->readMouse(sample);
         if (result != INPUT_OK) {
+            std::memset(keyStates + KEY_MOUSE_LEFT, KEY_UP, 3);
             acquireMouse();
             return result;
         }
@@ -212,6 +215,7 @@ int32_t InputSystem::poll() {
         platform::JoystickSample sample;
         const int32_t result = directInput->readJoystick(sample);
         if (result != INPUT_OK) {
+            std::memset(keyStates + KEY_JOY_BUTTON0, KEY_UP, 10);
             acquireJoystick();
             return result;
         }

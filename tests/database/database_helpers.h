@@ -1,28 +1,120 @@
-// Byte-level fixtures for the database tests: files are built here, never checked in.
+// Byte-level fixtures for the database and odt tests: files are built here, never checked in.
+// Fields no reader uses are zero, so a dump and build of any of them gives the same bytes.
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "database/calendar_data.h"
 #include "database/player_record.h"
+#include "database/team_database.h"
+#include "text/cp1254.h"
+
+inline void put32(void* bytes, std::size_t offset, int32_t v) {
+    std::memcpy(static_cast<char*>(bytes) + offset, &v, 4);
+}
 
 inline void put32(std::string& bytes, std::size_t offset, int32_t v) {
     if (bytes.size() < offset + 4) bytes.resize(offset + 4);
-    std::memcpy(bytes.data() + offset, &v, 4);
+    bytes.replace(offset, 4, reinterpret_cast<const char*>(&v), 4);
 }
 
-inline int32_t get32(const std::string& bytes, std::size_t offset) {
+inline int32_t get32(const void* bytes, std::size_t offset) {
     int32_t v = 0;
-    std::memcpy(&v, bytes.data() + offset, 4);
+    std::memcpy(&v, static_cast<const char*>(bytes) + offset, 4);
     return v;
 }
 
-std::string readWholeFile(const std::string& path);
-void writeWholeFile(const std::string& path, const std::string& bytes);
+// The game's texts for a refused player or team file.
+inline const char* const kWrongVersion = "Database dosya versionu tutmuyor oyun bunu okuyamaz!!!";
+inline const char* const kBadCount = "Database kayit sayisi tutmuyor oyun bunu okuyamaz!!!";
+inline const char* const kShortFile = "Database dosyasi eksik oyun bunu okuyamaz!!!";
 
-// A player whose every field differs from every other player's and from the defaults.
-PlayerRecord samplePlayer(int32_t id);
+inline std::string readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
-// A well-formed player file of n sample players, built byte by byte.
-std::string playerFileBytes(int32_t n);
+inline void writeWholeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+template <class T> void appendBytes(std::string& bytes, const T& item) {
+    bytes.append(reinterpret_cast<const char*>(&item), sizeof item);
+}
+
+// Neighbouring attribute columns hold neighbouring values, all within their ranges; player 1's
+// surname needs quoting in CSV.
+inline PlayerRecord samplePlayer(int32_t id) {
+    PlayerRecord r{};
+    r.id = id;
+    std::snprintf(r.name, sizeof r.name, "%s%d", "Şükrü"_w, id);
+    std::snprintf(r.surname, sizeof r.surname, "%s", id == 1 ? "Er, \"Kara\"" : "Öztürk"_w);
+    std::snprintf(r.country, sizeof r.country, "%s", "Türkiye"_w);
+    std::snprintf(r.language, sizeof r.language, "%s", "Türkçe"_w);
+    std::snprintf(r.birthplace, sizeof r.birthplace, "%s", "İğdır"_w);
+    r.birth_day = 1 + id % 31;
+    r.birth_month = 1 + id % 12;
+    r.birth_year = 1921 + id % 79;
+    for (int i = 0; i < 33; ++i)
+        put32(&r, 268 + 4 * i, 1 + (id * 7 + i) % 20);
+    r.physical.preferred_foot = 1 + id % 3;
+    r.position.position_count = 1 + id % 5;
+    for (int i = 0; i < kPositionSlots; ++i)
+        r.position.positions[i] = (id + i) % kPositionCodes;
+    return r;
+}
+
+inline std::string playerFileBytes(int32_t n) {
+    std::string b;
+    appendBytes(b, DatabaseFileHeader{kPlayerFileVersion, n, 0});
+    for (int32_t i = 0; i < n; ++i) {
+        const PlayerRecord r = samplePlayer(i);
+        appendBytes(b, r);
+        appendBytes(b, r.technical);
+        appendBytes(b, r.physical);
+        appendBytes(b, r.mental);
+        appendBytes(b, r.position);
+    }
+    return b;
+}
+
+// Team i has the squad i, i + 3, i + 6, ... of i players.
+inline std::string teamFileBytes(int32_t n) {
+    std::string b;
+    appendBytes(b, DatabaseFileHeader{kTeamFileVersion, n, 0});
+    for (int32_t i = 0; i < n; ++i) {
+        TeamRecord t{};
+        std::snprintf(t.name, sizeof t.name, "%s %d", "Beşiktaş"_w, i);
+        t.squad_size = i;
+        for (int j = 0; j < i; ++j)
+            t.squad[j] = j * 3 + i;
+        appendBytes(b, t);
+    }
+    return b;
+}
+
+// Months June, July, ... of 2004; June's slot 31 is left empty.
+inline std::string calendarBytes(int32_t n) {
+    std::string b;
+    const int32_t header[2] = {n, 0};
+    appendBytes(b, header);
+    for (int32_t m = 0; m < n; ++m)
+        appendBytes(b, CalendarMonthEntry{0, 6 + m, 2004, 0});
+    for (int32_t m = 0; m < n; ++m) {
+        for (int d = 0; d < kCalendarDaySlots; ++d) {
+            CalendarDay day{};
+            if (m > 0 || d < 30) {
+                day.day = d + 1;
+                std::snprintf(day.weekday, sizeof day.weekday, "%s",
+                              d % 2 ? "Salı"_w : "Çarşamba"_w);
+            }
+            appendBytes(b, day);
+        }
+    }
+    return b;
+}

@@ -1,35 +1,32 @@
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "input/hit_rect.h"
 #include "input/input_system.h"
 #include "platform/test/test_platform.h"
 
-using platform::INPUT_ERR_ACCESS_DENIED;
-using platform::INPUT_ERR_INPUT_LOST;
-using platform::INPUT_ERR_NOT_ACQUIRED;
-using platform::InputDevice;
-using platform::TestPlatform;
+using namespace platform;
 
 namespace {
 
-constexpr uint8_t SCAN_ESCAPE = 1;
-constexpr uint8_t SCAN_A = 30;
+constexpr uint8_t SCAN_ESCAPE = 1, SCAN_A = 30;
 
+// The game's set-up: every device present, the cursor confined to a 1024 x 768 screen.
 class InputTest : public ::testing::Test {
 protected:
-    void SetUp() override { platform::setCurrent(&tp); }
-    void TearDown() override { platform::setCurrent(nullptr); }
-
-    // The game's set-up: devices created, cursor confined to a 1024 x 768 screen.
-    void createGame(bool joystick = false) {
-        tp.setDevicePresent(InputDevice::Joystick, joystick);
+    void SetUp() override {
+        setCurrent(&tp);
+        tp.setDevicePresent(InputDevice::Joystick, true);
         ASSERT_EQ(input.create(nullptr, nullptr), 0);
         input.setMouseBounds(0, 0, 1024 - 9, 768 - 9);
     }
-    void moveCursorTo(int32_t x, int32_t y) {
-        input.cursorX = x;
-        input.cursorY = y;
+    void TearDown() override { setCurrent(nullptr); }
+    int32_t pollKeys(bool down) {
+        tp.queueKeys(down ? std::initializer_list<uint8_t>{SCAN_ESCAPE, SCAN_A}
+                          : std::initializer_list<uint8_t>{});
+        return input.poll();
     }
+    std::vector<uint8_t> wheel() const { return {input.wheelBytes + 256, input.wheelBytes + 260}; }
 
     TestPlatform tp;
     InputSystem input;
@@ -37,140 +34,100 @@ protected:
 
 } // namespace
 
-TEST_F(InputTest, KeyAcrossPolls) {
-    createGame();
-    const struct {
-        std::vector<bool> down;
-        std::vector<uint16_t> states;
-    } cases[] = {
-        {{true, true, true, false, false}, {KEY_PRESSED, KEY_HELD, KEY_HELD, KEY_RELEASED, KEY_UP}},
-        {{true, false, true, true}, {KEY_PRESSED, KEY_RELEASED, KEY_PRESSED, KEY_HELD}}};
-    for (const auto& c : cases) {
-        for (size_t i = 0; i < c.down.size(); ++i) {
-            tp.queueKeys(c.down[i] ? std::initializer_list<uint8_t>{SCAN_ESCAPE, SCAN_A}
-                                   : std::initializer_list<uint8_t>{});
-            ASSERT_EQ(input.poll(), 0);
-            EXPECT_EQ(input.keyState(KEY_ESCAPE), c.states[i]) << "poll " << i;
-            EXPECT_EQ(input.keyState('a'), c.states[i]) << "poll " << i;
-            EXPECT_EQ(input.keyState('A'), KEY_UP);
-        }
+TEST_F(InputTest, KeyStatesAcrossPolls) {
+    const int polls[][2] = {{1, KEY_PRESSED},  {1, KEY_HELD},    {1, KEY_HELD},
+                            {0, KEY_RELEASED}, {0, KEY_UP},      {1, KEY_PRESSED},
+                            {0, KEY_RELEASED}, {1, KEY_PRESSED}, {1, KEY_HELD}};
+    for (const auto& [down, state] : polls) {
+        ASSERT_EQ(pollKeys(down), 0);
+        EXPECT_EQ(input.keyState('a'), state);
+        EXPECT_EQ(input.keyState('A'), KEY_UP); // Shift never changes the code
     }
-    input.keyStates['a'] = 7; // not a state: left alone
-    tp.queueKeys({SCAN_A});
-    input.poll();
-    EXPECT_EQ(input.keyState('a'), 7);
+    // Only the low 16 bits count; everything from KEY_COUNT up is KEY_UP.
+    for (const uint32_t code : {270u, 300u, 65535u})
+        EXPECT_EQ(input.keyState(code), KEY_UP) << code;
+    EXPECT_EQ(input.keyState(65536 + 27), KEY_HELD);
 }
 
-TEST_F(InputTest, KeyStateUsesTheLow16BitsOnly) {
-    createGame(true);
-    tp.queueKeys({SCAN_ESCAPE});
-    platform::JoystickSample joy;
-    joy.buttons[9] = 0x80;
-    tp.queueJoystick(joy);
-    input.poll();
-    const struct {
-        uint32_t code;
-        uint16_t state;
-    } cases[] = {{269, KEY_PRESSED},
-                 {270, KEY_UP},
-                 {300, KEY_UP},
-                 {65535, KEY_UP},
-                 {65536 + 27, KEY_PRESSED}};
-    for (const auto& c : cases)
-        EXPECT_EQ(input.keyState(c.code), c.state) << c.code;
-}
-
-TEST_F(InputTest, MouseAccelerationAndSensitivity) {
+TEST_F(InputTest, MouseMovesAndWheel) {
     const struct {
         int32_t dx, dy;
         float sensitivity;
         int32_t mx, my;
     } cases[] = {{7, -3, 1.0f, 14, -4}, {2, 1, 1.0f, 2, 1},   {-2, 3, 1.0f, -2, 4},
-                 {6, -7, 1.0f, 9, -14}, {5, -5, 1.0f, 7, -7}, {7, 3, 0.5f, 7, 2},
-                 {1, -1, 2.5f, 2, -2}};
-    createGame();
+                 {6, -7, 1.0f, 9, -14}, {5, -5, 1.0f, 7, -7}, {7, 3, 0.5f, 7, 2}};
     for (const auto& c : cases) {
         input.mouseSensitivity = c.sensitivity;
-        moveCursorTo(500, 400);
-        const int32_t sumX = input.mouseSumX;
+        input.cursorX = 500, input.cursorY = 400, input.mouseSumX = 0;
         tp.queueMouse(c.dx, c.dy);
         ASSERT_EQ(input.poll(), 0);
         EXPECT_EQ(input.cursorX - 500, c.mx) << c.dx << "," << c.dy;
         EXPECT_EQ(input.cursorY - 400, c.my) << c.dx << "," << c.dy;
-        EXPECT_EQ(input.mouseSumX - sumX, c.mx);
+        EXPECT_EQ(input.mouseSumX, c.mx);
     }
-}
-
-TEST_F(InputTest, CursorStaysOnScreenWhileTheSumsGrow) {
-    tp.setCursorScreenPosition(1020, 760); // outside the game's bounds before the first poll
-    ASSERT_EQ(input.create(nullptr, nullptr), 0);
-    input.setMouseBounds(1015, 759, 0, 0); // corners in either order
-    tp.queueMouse(0, 0);
-    input.poll();
-    EXPECT_EQ(input.cursorX, 1014);
-    EXPECT_EQ(input.cursorY, 758);
-    tp.queueMouse(1, 1); // lands exactly on the exclusive maximum
+    // Maxima exclusive, minima inclusive, the sums unclamped; corners in either order.
+    input.mouseSensitivity = 1.0f;
+    input.cursorX = 1014, input.cursorY = 758, input.mouseSumX = 0;
+    input.setMouseBounds(1015, 759, 0, 0);
+    tp.queueMouse(1, 1); // lands exactly on the maximum
     input.poll();
     EXPECT_EQ(input.cursorX, 1014);
     EXPECT_EQ(input.cursorY, 758);
     for (const int32_t step : {100, -100}) {
         for (int i = 0; i < 20; ++i)
-            tp.queueMouse(step, step);
-        for (int i = 0; i < 20; ++i)
-            input.poll();
+            tp.queueMouse(step, step), input.poll();
         EXPECT_EQ(input.cursorX, step > 0 ? 1014 : 0);
         EXPECT_EQ(input.cursorY, step > 0 ? 758 : 0);
         EXPECT_EQ(input.mouseSumX, step > 0 ? 4001 : 1);
     }
-    moveCursorTo(INT32_MAX - 10, INT32_MIN + 10); // unbounded: no overflow, no wrap
-    input.setMouseBounds(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
-    tp.queueMouse(1000, -1000);
-    input.poll();
-    EXPECT_EQ(input.cursorX, INT32_MAX - 1);
-    EXPECT_EQ(input.cursorY, INT32_MIN);
-}
-
-TEST_F(InputTest, Wheel) {
-    createGame();
-    const struct {
-        int32_t z;
-        uint8_t up, down, notchesUp, notchesDown;
-    } steps[] = {{240, 1, 0, 2, 0}, {-60, 0, 1, 2, 0}, {0, 0, 0, 2, 0}, {-360, 0, 1, 2, 3}};
-    for (const auto& s : steps) {
-        tp.queueMouse(0, 0, s.z);
+    // Wheel up, wheel down, notches up, notches down; no movement keeps the notch counts.
+    const std::pair<int32_t, std::vector<uint8_t>> steps[] = {
+        {240, {1, 0, 2, 0}}, {-60, {0, 1, 2, 0}}, {0, {0, 0, 2, 0}}, {-360, {0, 1, 2, 3}}};
+    for (const auto& [z, bytes] : steps) {
+        tp.queueMouse(0, 0, z);
         input.poll();
-        EXPECT_EQ(input.wheelBytes[WHEEL_UP], s.up) << s.z;
-        EXPECT_EQ(input.wheelBytes[WHEEL_DOWN], s.down) << s.z;
-        EXPECT_EQ(input.wheelBytes[WHEEL_NOTCHES_UP], s.notchesUp) << s.z;
-        EXPECT_EQ(input.wheelBytes[WHEEL_NOTCHES_DOWN], s.notchesDown) << s.z;
+        EXPECT_EQ(wheel(), bytes) << z;
     }
 }
 
-TEST_F(InputTest, FailedKeyboardReadEndsThePoll) {
-    createGame(true);
+TEST_F(InputTest, FailedReadsAndFocus) {
+    for (int i = 0; i < 2; ++i) {
+        tp.queueMouse(0, 0, 0, false, true);
+        pollKeys(true);
+    }
+    ASSERT_EQ(input.keyState(KEY_MOUSE_RIGHT), KEY_HELD);
+    // A failed keyboard read ends the poll: mouse and joystick stay unread.
     const int mouseReads = tp.reads[1], joystickReads = tp.reads[2];
     tp.failNextRead(InputDevice::Keyboard, INPUT_ERR_INPUT_LOST);
-    tp.queueMouse(50, 50);
     EXPECT_EQ(input.poll(), INPUT_ERR_INPUT_LOST);
     EXPECT_EQ(tp.reads[1], mouseReads);
     EXPECT_EQ(tp.reads[2], joystickReads);
-    EXPECT_EQ(input.cursorX, 0);
-}
-
-TEST_F(InputTest, RegainingFocusStartsEveryKeyFromUp) {
-    createGame();
-    for (int i = 0; i < 2; ++i) {
-        tp.queueKeys({SCAN_ESCAPE});
-        tp.queueMouse(0, 0, 0, false, true);
-        input.poll();
-    }
-    ASSERT_EQ(input.keyState(KEY_ESCAPE), KEY_HELD);
+    // In the background nothing stays down, let alone pressed again every frame.
+    pollKeys(true);
+    ASSERT_EQ(input.keyState(KEY_ESCAPE), KEY_PRESSED);
     tp.loseAcquisition();
-    EXPECT_EQ(input.poll(), INPUT_ERR_NOT_ACQUIRED); // the keyboard is acquired again
-    EXPECT_EQ(input.keyState(KEY_ESCAPE), KEY_UP);
-    EXPECT_EQ(input.keyState(KEY_MOUSE_RIGHT), KEY_UP);
-    EXPECT_EQ(input.poll(), INPUT_ERR_NOT_ACQUIRED); // then the mouse
-    EXPECT_EQ(input.keyState(KEY_ESCAPE), KEY_PRESSED);
+    tp.failAcquire(InputDevice::Keyboard, INPUT_ERR_ACCESS_DENIED, 51 * 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(input.poll(), INPUT_ERR_NOT_ACQUIRED);
+        EXPECT_EQ(input.keyState(KEY_ESCAPE), KEY_UP);
+        EXPECT_EQ(input.keyState(KEY_MOUSE_RIGHT), KEY_UP);
+    }
+    // Focus back: one poll each for the keyboard, the mouse and the joystick, which is denied
+    // once and still tries again; keys start over from KEY_UP.
+    tp.failAcquire(InputDevice::Joystick, INPUT_ERR_ACCESS_DENIED, 51);
+    const uint16_t escape[] = {KEY_UP, KEY_PRESSED, KEY_HELD, KEY_HELD};
+    for (const uint16_t state : escape) {
+        EXPECT_EQ(input.poll(), INPUT_ERR_NOT_ACQUIRED);
+        EXPECT_EQ(input.keyState(KEY_ESCAPE), state);
+    }
+    JoystickSample joy;
+    joy.buttons[9] = 0x80;
+    tp.queueJoystick(joy);
+    EXPECT_EQ(input.poll(), 0);
+    EXPECT_EQ(input.keyState(KEY_JOY_BUTTON0 + 9), KEY_PRESSED);
+    tp.failNextRead(InputDevice::Joystick, INPUT_ERR_INPUT_LOST);
+    EXPECT_EQ(input.poll(), INPUT_ERR_INPUT_LOST);
+    EXPECT_EQ(input.keyState(KEY_JOY_BUTTON0 + 9), KEY_UP);
 }
 
 // Up to 51 attempts; only "another window has priority" is no failure at creation, and it
@@ -193,7 +150,7 @@ TEST_F(InputTest, AcquireAttempts) {
     for (const auto& c : cases) {
         const int d = int(c.device);
         TestPlatform p;
-        platform::setCurrent(&p);
+        setCurrent(&p);
         p.setDevicePresent(InputDevice::Joystick, true);
         p.failAcquire(c.device, c.code, c.failures);
         InputSystem in;
@@ -207,61 +164,33 @@ TEST_F(InputTest, AcquireAttempts) {
         }
         EXPECT_EQ(in.keyState('a') != KEY_UP,
                   c.device != InputDevice::Mouse || c.createResult == 0);
+        in.release();
+        in.release(); // and once more from the destructor: each device goes once
+        for (int dev = 0; dev < 3; ++dev)
+            EXPECT_EQ(p.deviceReleases[dev], p.deviceCreates[dev]) << dev;
     }
-}
-
-TEST_F(InputTest, JoystickComesBackAfterFocusChange) {
-    createGame(true);
-    tp.loseAcquisition();
-    tp.failAcquire(InputDevice::Joystick, INPUT_ERR_ACCESS_DENIED, 51);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(input.poll(), INPUT_ERR_NOT_ACQUIRED) << i;
-    platform::JoystickSample joy;
-    joy.buttons[0] = 0x80;
-    tp.queueJoystick(joy);
-    EXPECT_EQ(input.poll(), 0);
-    EXPECT_EQ(input.keyState(KEY_JOY_BUTTON0), KEY_PRESSED);
-}
-
-TEST_F(InputTest, ReleaseHappensOnce) {
-    {
-        InputSystem in;
-        tp.setDevicePresent(InputDevice::Joystick, true);
-        ASSERT_EQ(in.create(nullptr, nullptr), 0);
-        in.release();
-        in.release();
-    } // and the destructor
-    for (int d = 0; d < 3; ++d)
-        EXPECT_EQ(tp.deviceReleases[d], 1) << d;
 }
 
 TEST_F(InputTest, HitRectQueries) {
-    createGame();
     HitRect rect;
     EXPECT_EQ(rect.setRect(100, 200, 50, 20), 1);
-    const struct {
-        int32_t x, y;
-        int hit;
-    } points[] = {{100, 210, 0}, {110, 200, 0}, {150, 210, 0},
-                  {110, 220, 0}, {101, 201, 1}, {149, 219, 1}};
-    for (const auto& p : points) {
-        moveCursorTo(p.x, p.y);
-        EXPECT_EQ(rect.hitTest(), p.hit) << p.x << "," << p.y;
+    // Every border is outside: left, top, right, bottom; then the corners just inside.
+    const int32_t points[][3] = {{100, 210, 0}, {110, 200, 0}, {150, 210, 0},
+                                 {110, 220, 0}, {101, 201, 1}, {149, 219, 1}};
+    for (const auto& [x, y, hit] : points) {
+        input.cursorX = x, input.cursorY = y;
+        EXPECT_EQ(rect.hitTest(), hit) << x << "," << y;
     }
     // Left button poll by poll, with the cursor over the rectangle and outside it.
-    const struct {
-        bool down;
-        int hit, pointer, pressedOutside;
-    } polls[] = {
-        {true, 1, 1, 1}, {true, 1, 4, 0}, {true, 1, 4, 0}, {false, 2, 2, 0}, {false, 1, 1, 0}};
+    const int polls[][4] = {{1, 1, 1, 1}, {1, 1, 4, 0}, {1, 1, 4, 0}, {0, 2, 2, 0}, {0, 1, 1, 0}};
     for (const bool outside : {false, true}) {
-        moveCursorTo(outside ? 99 : 120, 210);
-        for (const auto& p : polls) {
-            tp.queueMouse(0, 0, 0, p.down);
+        input.cursorX = outside ? 99 : 120, input.cursorY = 210;
+        for (const auto& [down, hit, pointer, pressedOutside] : polls) {
+            tp.queueMouse(0, 0, 0, down);
             input.poll();
-            EXPECT_EQ(rect.hitTest(), outside ? 0 : p.hit);
-            EXPECT_EQ(HitRect::pointerState(100, 200, 50, 20), outside ? 0 : p.pointer);
-            EXPECT_EQ(HitRect::pressedOutside(100, 200, 50, 20), outside ? p.pressedOutside : 0);
+            EXPECT_EQ(rect.hitTest(), outside ? 0 : hit);
+            EXPECT_EQ(HitRect::pointerState(100, 200, 50, 20), outside ? 0 : pointer);
+            EXPECT_EQ(HitRect::pressedOutside(100, 200, 50, 20), outside ? pressedOutside : 0);
         }
     }
 }

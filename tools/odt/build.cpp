@@ -180,6 +180,7 @@ bool buildPlayers(Builder& b, CsvReader& reader, const std::string& out) {
                           r.id, db.playerCount());
         if (!db.append(r))
             return b.fail(row[0].line, row[0].column, "more than %d players", kPlayerCapacity);
+        *db.record(r.id) = r; // every column as given, not a new player's starting values
     }
     if (reader.failed()) return b.syntaxOr(reader, 0, "");
     return written(db.write(out.c_str()), out);

@@ -179,6 +179,9 @@ int runCheck(int argc, char** argv) {
         } else if (arg.rfind("--players=", 0) == 0) {
             playersPath = arg.substr(10);
             withPlayers = true;
+        } else if (arg == "--players") {
+            std::fprintf(stderr, "odt check: --players needs a player file\n%s", kCheckHelp);
+            return EXIT_USAGE;
         } else if (arg.size() > 1 && arg[0] == '-') {
             std::fprintf(stderr, "odt check: unknown option %s\n%s", arg.c_str(), kCheckHelp);
             return EXIT_USAGE;

@@ -5,62 +5,36 @@
 #include "game/game.h"
 #include "platform/test/test_platform.h"
 
-namespace {
-
-class GlobalKeysTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        platform::setCurrent(&host);
-        ASSERT_EQ(engine.inputSystem.create(nullptr, nullptr), 0);
-        setMenu(1);
-    }
-    void TearDown() override {
-        engine.inputSystem.release();
-        setMenu(1);
-    }
-    static void setMenu(int32_t state) {
-        game.menuState = state;
+// Escape and the right button against the game's menu state, one main-loop pass at a time.
+// Not up counts: on the press, while held, and on the one poll after the release.
+TEST(GlobalKeys, EscapeAndRightButton) {
+    platform::TestPlatform host{false};
+    platform::setCurrent(&host);
+    ASSERT_EQ(engine.inputSystem.create(nullptr, nullptr), 0);
+    const struct {
+        int32_t before; // -1: carry on from the previous pass
+        bool escape, rightButton;
+        int32_t after, exitConfirm;
+    } passes[] = {{1, true, false, 8, 1},   {-1, true, true, 8, 0},  {-1, false, true, 8, 0},
+                  {-1, false, false, 8, 0}, {1, true, false, 8, 1},  {1, false, false, 8, 1},
+                  {1, false, false, 1, 0},  {4, true, false, 4, 0},  {3, false, true, 1, 0},
+                  {5, false, true, 1, 0},   {7, false, false, 1, 0}, {6, false, false, 6, 0},
+                  {2, false, true, 2, 0},   {8, false, true, 8, 0}};
+    int i = 0;
+    for (const auto& p : passes) {
+        if (p.before >= 0) game.menuState = p.before;
         game.barMode = 2;
-        game.exitConfirm = 0;
-    }
-    // One pass of the main loop as far as the keys go.
-    void pass(bool escape, bool rightButton) {
-        host.queueKeys(escape ? std::initializer_list<uint8_t>{1}
-                              : std::initializer_list<uint8_t>{});
-        host.queueMouse(0, 0, 0, false, rightButton);
+        game.exitConfirm = 0; // set again only by a new opening
+        host.queueKeys(p.escape ? std::initializer_list<uint8_t>{1}
+                                : std::initializer_list<uint8_t>{});
+        host.queueMouse(0, 0, 0, false, p.rightButton);
         ASSERT_EQ(engine.inputSystem.poll(), 0);
         handleGlobalKeys();
+        EXPECT_EQ(game.menuState, p.after) << "pass " << i;
+        EXPECT_EQ(game.exitConfirm, p.exitConfirm) << "pass " << i;
+        EXPECT_EQ(game.barMode, p.after == 8 && p.exitConfirm ? 3 : 2) << "pass " << i++;
     }
-
-    platform::TestPlatform host{false};
-};
-
-} // namespace
-
-TEST_F(GlobalKeysTest, HeldEscapeOpensTheExitBoxOnce) {
-    pass(true, false);
-    EXPECT_EQ(game.menuState, 8);
-    EXPECT_EQ(game.barMode, 3);
-    EXPECT_EQ(game.exitConfirm, 1);
-    game.exitConfirm = 0; // set again only by a second opening
-    for (const bool escape : {true, true, false, false})
-        pass(escape, true);
-    EXPECT_EQ(game.exitConfirm, 0);
-    EXPECT_EQ(game.menuState, 8); // the right button cannot close it
-}
-
-// Not up: on the press, while held, and on the one poll after the release.
-TEST_F(GlobalKeysTest, KeysCountUntilThePollAfterTheirRelease) {
-    const struct {
-        int32_t before;
-        bool escape, rightButton;
-        int32_t after;
-    } passes[] = {{1, true, false, 8},  {1, false, false, 8}, {1, false, false, 1},
-                  {4, true, false, 4},  {3, false, true, 1},  {5, false, true, 1},
-                  {7, false, false, 1}, {6, false, false, 6}, {2, false, true, 2}};
-    for (const auto& p : passes) {
-        setMenu(p.before);
-        pass(p.escape, p.rightButton);
-        EXPECT_EQ(game.menuState, p.after) << p.before << " " << p.escape << p.rightButton;
-    }
+    engine.inputSystem.release();
+    game.menuState = 1;
+    platform::setCurrent(nullptr);
 }
