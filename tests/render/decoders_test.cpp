@@ -86,7 +86,8 @@ TEST(Bitmap, RefusesMalformedFiles) {
     const Bytes good = bitmapFile(24, kWidth, kHeight, false, pick, kColors);
     auto with = [&](size_t offset, Bytes bytes) {
         Bytes file = good;
-        std::copy(bytes.begin(), bytes.end(), file.begin() + long(offset));
+        for (size_t i = 0; i < bytes.size(); ++i)
+            file.at(offset + i) = bytes[i];
         return file;
     };
     // The last row's padding may be missing; its pixels may not.
