@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real game under the given X display: Enter on the start-up dialog, the game window
-# at 1024 x 768, SIGTERM, exit status 0 and a complete "rav3d.htm".
+# at 1024 x 768, one screenshot for a held F12, SIGTERM, exit status 0 and a complete
+# "rav3d.htm". It runs in a copy of the run folder, so it leaves no files behind.
 # Usage: menajer_e2e.sh BIN_DIR RUN_DIR
 set -uo pipefail
 bin_dir=$(cd "$1" && pwd) || exit 1
@@ -64,6 +65,22 @@ if box=$(wait_window 5 not); then
   fail "unexpected message box \"$(xdotool getwindowname "$box")\""
 fi
 
+# Holding F12 for many frames writes one screenshot, not one per frame.
+shots() { find veri/ekrang -name 'ekrang*.tga' | sort; }
+before=$(shots)
+xdotool keydown F12
+sleep 0.5
+xdotool keyup F12
+for _ in $(seq 50); do
+  [ "$(shots)" != "$before" ] && break
+  sleep 0.1
+done
+sleep 0.3
+new_shots=$(comm -13 <(echo "$before") <(shots))
+count=$(grep -c . <<<"$new_shots")
+[ "$count" -eq 1 ] || fail "a held F12 wrote $count screenshots"
+[ "$(stat -c %s "$new_shots")" -eq $((18 + 1024 * 768 * 3)) ] || fail "$new_shots is incomplete"
+
 kill -TERM "$pid"
 status=""
 for _ in $(seq 150); do
@@ -82,4 +99,4 @@ pid=""
 [ "$(head -n 1 rav3d.htm)" = "<html>" ] || fail "rav3d.htm does not start with <html>"
 [ "$(tail -n 1 rav3d.htm)" = "</html>" ] || fail "rav3d.htm does not end with </html>"
 grep -q "Ekran Kartiniz Multitexture u destekliyor!" rav3d.htm || fail "no multitexture line"
-echo "e2e: game window ${width}x${height}, exit status 0, rav3d.htm complete"
+echo "e2e: game window ${width}x${height}, one screenshot, exit status 0, rav3d.htm complete"

@@ -22,7 +22,6 @@ struct DialogCase {
 TEST(StartupDialogTest, SettingsFromTheBoxes) {
     const DialogCase cases[] = {
         {"Devam untouched", {{DialogEventType::ClickDevam}}, true, false, true},
-        {"Enter untouched", {{DialogEventType::PressEnter}}, true, false, true},
         {"close request", {{DialogEventType::CloseRequest}}, true, false, false},
         {"both boxes flipped",
          {{DialogEventType::ClickCheckBox, 1004},
@@ -30,11 +29,6 @@ TEST(StartupDialogTest, SettingsFromTheBoxes) {
           {DialogEventType::PressEnter}},
          true,
          true,
-         false},
-        {"boxes flipped, then closed",
-         {{DialogEventType::ClickCheckBox, 1004}, {DialogEventType::CloseRequest}},
-         true,
-         false,
          false},
         {"Escape alone", {{DialogEventType::PressEscape}}, false, false, false},
         {"Escape, then Enter",
@@ -53,11 +47,8 @@ TEST(StartupDialogTest, SettingsFromTheBoxes) {
         EXPECT_EQ(dialog.ended, c.ended) << c.name;
         EXPECT_EQ(startupSettings.waitForRefresh, c.waitForRefresh) << c.name;
         EXPECT_EQ(startupSettings.lineAntialiasing, c.lineAntialiasing) << c.name;
-        for (const platform::DialogCall& call : dialog.calls) {
-            if (call.message == platform::DialogMessage::Command && call.command == 2) {
-                EXPECT_FALSE(call.result) << c.name;
-            }
-        }
+        for (const platform::DialogCall& call : dialog.calls)
+            EXPECT_TRUE(call.command != 2 || !call.result) << c.name;
     }
     parkPlatform();
 }

@@ -74,11 +74,9 @@ TEST_F(EngineCreateTest, EachFailedStepShowsItsTextsInOrder) {
         for (const platform::RecordedMessageBox& box : fresh.messageBoxes)
             EXPECT_EQ(box.caption, "Zendor Menajer") << name;
         EXPECT_EQ(fresh.stepCalls(Step::UnregisterClass), c.tornDown ? 1 : 0) << name;
-        if (c.tornDown) {
-            EXPECT_FALSE(fresh.displayModeChanged) << name;
-            EXPECT_FALSE(fresh.windowExists || fresh.contextExists || fresh.deviceContextHeld)
-                << name;
-        }
+        EXPECT_FALSE(c.tornDown && (fresh.displayModeChanged || fresh.windowExists ||
+                                    fresh.contextExists || fresh.deviceContextHeld))
+            << name;
         EXPECT_EQ(engine.active, 0);
     }
 }
@@ -105,22 +103,21 @@ TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
 // Without a GL driver there is no multitexturing: start-up ends with three boxes.
 TEST_F(EngineCreateTest, MissingMultitextureEndsStartUp) {
     host.scriptDialog({{platform::DialogEventType::PressEnter}});
+    const size_t logStart = logLines().size();
     EXPECT_EQ(menajerMain(nullptr), 0);
     const BoxList expected = {
         {"Ekran kartiniz Multitexture u desteklemiyor!", W},
         {"OpenGL giris ayarlari yapilamadi!", W},
         {"Motor Acilamadi!", MessageIcon::Question},
     };
-    EXPECT_EQ(boxesOf(host), expected);
-    ASSERT_EQ(host.messageBoxes.size(), 3u);
+    ASSERT_EQ(boxesOf(host), expected);
     EXPECT_FALSE(host.messageBoxes[2].hasCaption);
     EXPECT_EQ(engine.ready, 0);
     EXPECT_FALSE(host.windowExists);
-
     const std::vector<std::string> log = logLines();
-    EXPECT_NE(
-        std::find(log.begin(), log.end(), "<p> Ekran Kartiniz Multitexture u desteklemiyor!! </p>"),
-        log.end());
+    EXPECT_EQ(std::count(log.begin() + logStart, log.end(),
+                         "<p> Ekran Kartiniz Multitexture u desteklemiyor!! </p>"),
+              1);
 }
 
 TEST_F(EngineCreateTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {

@@ -8,8 +8,8 @@
 #include "engine/entry/app.h"
 #include "engine/globals.h"
 #include "game/game.h"
-#include "render/bitmap_font.h"
 #include "platform_fixture.h"
+#include "render/bitmap_font.h"
 
 namespace {
 
@@ -60,7 +60,6 @@ protected:
 
 TEST_F(EngineGLTest, ZeroHeightSizeGivesAOnePixelViewport) {
     windowProc({platform::MessageType::Size, 640, 0});
-    EXPECT_EQ(engine.width, 640);
     EXPECT_EQ(engine.height, 0);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
@@ -68,8 +67,8 @@ TEST_F(EngineGLTest, ZeroHeightSizeGivesAOnePixelViewport) {
     EXPECT_EQ(viewport[3], 1);
     GLfloat projection[16] = {};
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    for (GLfloat v : projection)
-        EXPECT_TRUE(std::isfinite(v));
+    EXPECT_TRUE(
+        std::all_of(projection, projection + 16, [](GLfloat v) { return std::isfinite(v); }));
 }
 
 TEST_F(EngineGLTest, TwoDModeMapsPixelZeroToTheBottomLeft) {
@@ -78,20 +77,12 @@ TEST_F(EngineGLTest, TwoDModeMapsPixelZeroToTheBottomLeft) {
     engine.renderState.set2DMode(1);
     glDisable(GL_TEXTURE_2D);
     glColor3f(1, 1, 1);
-    glBegin(GL_QUADS);
-    glVertex2f(0, 0);
-    glVertex2f(1, 0);
-    glVertex2f(1, 1);
-    glVertex2f(0, 1);
-    glEnd();
+    glRectf(0, 0, 1, 1);
     engine.renderState.set2DMode(0);
-    glFinish();
-
     using RGB = std::array<GLubyte, 3>;
     EXPECT_EQ(pixelAt(0, 0), (RGB{255, 255, 255}));
-    EXPECT_EQ(pixelAt(1, 0), (RGB{0, 0, 0}));
-    EXPECT_EQ(pixelAt(0, 1), (RGB{0, 0, 0}));
-    EXPECT_EQ(pixelAt(0, 767), (RGB{0, 0, 0}));
+    for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {0, 767}})
+        EXPECT_EQ(pixelAt(x, y), (RGB{0, 0, 0})) << x << "," << y;
 }
 
 TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
@@ -105,8 +96,9 @@ TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
     engine.renderState.set2DMode(-1);
     EXPECT_TRUE(GLSnapshot::take() == inside);
     engine.renderState.set2DMode(0);
-    EXPECT_EQ(GLSnapshot::take().projection, outside.projection);
-    EXPECT_EQ(GLSnapshot::take().projectionDepth, outside.projectionDepth);
+    const GLSnapshot after = GLSnapshot::take();
+    EXPECT_EQ(after.projection, outside.projection);
+    EXPECT_EQ(after.projectionDepth, outside.projectionDepth);
 }
 
 TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {

@@ -2,10 +2,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
+#include <csignal>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -15,11 +15,12 @@ using namespace platform;
 
 namespace {
 
+using Calls = std::vector<std::pair<DialogMessage, int>>;
+
 struct Outcome {
-    std::vector<std::pair<DialogMessage, int>> calls;
-    bool read = false;
-    bool refresh = false;
-    bool smooth = false;
+    Calls calls;
+    bool read = false, refresh = false, smooth = false;
+    bool operator==(const Outcome&) const = default;
 } outcome;
 
 // The game's procedure in miniature.
@@ -27,9 +28,7 @@ bool proc(DialogHandle& d, DialogMessage message, int command) {
     outcome.calls.push_back({message, command});
     if (message == DialogMessage::Init) d.checkButton(1008, true);
     if (message == DialogMessage::Command && command == 1) {
-        outcome.read = true;
-        outcome.refresh = d.isButtonChecked(1004);
-        outcome.smooth = d.isButtonChecked(1008);
+        outcome = {outcome.calls, true, d.isButtonChecked(1004), d.isButtonChecked(1008)};
         d.endDialog();
         return true;
     }
@@ -44,62 +43,71 @@ Uint32 giveUp(Uint32, void*) {
     return 0;
 }
 
-// Runs the dialog while xdotool plays `actions` on it; the pointer starts outside it.
+// Runs the dialog while xdotool plays `actions` on its mapped window ($id). The script is
+// ended with the dialog, so nothing of it reaches the next case.
 void runWith(const std::string& actions, SdlPlatform& p) {
     outcome = {};
-    const std::string script =
-        "(xdotool mousemove 2 2; id=$(xdotool search --sync --name '^Rav Engine$' | head -1); "
-        "sleep 0.3; " +
-        actions + ") >/dev/null 2>&1 &";
-    ASSERT_EQ(std::system(script.c_str()), 0);
+    const std::string script = "xdotool mousemove 2 2; id=$(xdotool search --sync --onlyvisible "
+                               "--name '^Rav Engine$' | head -1); sleep 0.3; " +
+                               actions;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        setpgid(0, 0);
+        execl("/bin/sh", "sh", "-c", script.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    setpgid(child, child); // also here, so the group exists whoever runs first
     SDL_InitSubSystem(SDL_INIT_TIMER);
     const SDL_TimerID timer = SDL_AddTimer(15000, giveUp, nullptr);
     p.runStartupDialog(proc);
     SDL_RemoveTimer(timer);
     SDL_QuitSubSystem(SDL_INIT_TIMER);
+    kill(-child, SIGKILL);
+    waitpid(child, nullptr, 0);
 }
 
-const std::string clickAt(int x, int y) {
+// The pointer comes to rest on the control before the button goes down.
+std::string clickAt(int x, int y) {
     return "xdotool mousemove --window $id " + std::to_string(x) + " " + std::to_string(y) +
-           " mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.2; ";
+           "; sleep 0.1; xdotool mousedown 1; sleep 0.1; xdotool mouseup 1; sleep 0.2; ";
 }
 
-using Calls = std::vector<std::pair<DialogMessage, int>>;
 constexpr auto Init = DialogMessage::Init;
 constexpr auto Command = DialogMessage::Command;
 constexpr auto Close = DialogMessage::Close;
 
 } // namespace
 
-TEST(StartupDialogWindow, EnterReadsTheUntouchedBoxes) {
-    SdlPlatform p;
-    runWith("xdotool key Return", p);
-    EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Command, 1}}));
-    EXPECT_TRUE(outcome.read);
-    EXPECT_FALSE(outcome.refresh);
-    EXPECT_TRUE(outcome.smooth);
-}
-
-TEST(StartupDialogWindow, ClicksToggleBothBoxesAndDevamReadsThem) {
-    SdlPlatform p;
-    runWith(clickAt(172, 256) + clickAt(120, 273) + clickAt(171, 310), p);
-    EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Command, 1004}, {Command, 1008}, {Command, 1}}));
-    EXPECT_TRUE(outcome.refresh);
-    EXPECT_FALSE(outcome.smooth);
-}
-
-TEST(StartupDialogWindow, EscapeDoesNothingAndAltF4Closes) {
-    SdlPlatform p;
-    runWith("xdotool key Escape; sleep 0.3; xdotool key alt+F4", p);
-    EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Command, 2}, {Close, 0}}));
-    EXPECT_FALSE(outcome.read);
-}
-
-TEST(StartupDialogWindow, TerminationClosesItAndStillReachesTheGame) {
-    SdlPlatform p;
-    runWith("kill -TERM " + std::to_string(getpid()), p);
-    EXPECT_EQ(outcome.calls, (Calls{{Init, 0}, {Close, 0}}));
-    WindowMessage m;
-    ASSERT_TRUE(p.peekMessage(m));
-    EXPECT_EQ(int(m.type), int(MessageType::Close));
+// A termination request closes the dialog and still reaches the game as its close request.
+TEST(StartupDialogWindow, KeysClicksAndTerminationReachTheProcedure) {
+    const std::string devamAfterBoxes = clickAt(172, 256) + clickAt(120, 273) + clickAt(171, 310);
+    struct Case {
+        const char* name;
+        std::string actions;
+        Outcome want; // calls; boxes read; 1004, 1008 as read
+        bool closeQueued;
+    } cases[] = {
+        {"Enter", "xdotool key Return", {{{Init, 0}, {Command, 1}}, true, false, true}, false},
+        {"boxes, Devam",
+         devamAfterBoxes,
+         {{{Init, 0}, {Command, 1004}, {Command, 1008}, {Command, 1}}, true, true, false},
+         false},
+        {"Escape, Alt+F4",
+         "xdotool key Escape; sleep 0.3; xdotool key alt+F4",
+         {{{Init, 0}, {Command, 2}, {Close, 0}}},
+         false},
+        {"SIGTERM", "kill -TERM " + std::to_string(getpid()), {{{Init, 0}, {Close, 0}}}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SdlPlatform p;
+        runWith(c.actions, p);
+        EXPECT_EQ(outcome.calls, c.want.calls);
+        EXPECT_TRUE(outcome == c.want) << outcome.read << outcome.refresh << outcome.smooth;
+        WindowMessage m;
+        const bool queued = p.peekMessage(m);
+        EXPECT_EQ(queued, c.closeQueued);
+        EXPECT_TRUE(!queued || m.type == MessageType::Close);
+    }
 }
