@@ -1,30 +1,115 @@
-// Tests that draw: the scripted platform with a real 1024 × 768 GL window, opened once per
-// test suite; message boxes are recorded, not shown.
+// Tests that draw: the scripted platform (message boxes recorded, clock set by the test) with
+// a real 1024 × 768 GL window, a one-unit-per-pixel 2D projection, and pixel helpers.
 #pragma once
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "engine/globals.h"
 #include "platform/test/test_platform.h"
+#include "render/bitmap_font.h"
+
+constexpr int W = 1024, H = 768;
+
+struct Rgb {
+    int r, g, b;
+    bool operator==(const Rgb&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
+    return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
+
+// Columns and GL rows (inclusive) of the pixels that differ from the background; left is -1
+// when none do.
+struct Box {
+    int left = -1, right = -1, bottom = -1, top = -1;
+    int width() const { return left < 0 ? 0 : right - left + 1; }
+    int height() const { return left < 0 ? 0 : top - bottom + 1; }
+};
 
 class GlTest : public testing::Test {
 protected:
+    // One window for the whole run, never closed: the globals may ask for the platform at exit.
     static void SetUpTestSuite() {
-        host = new platform::TestPlatform(true);
-        platform::setCurrent(host);
-        opened = host->openGLWindow(1024, 768);
-    }
-    static void TearDownTestSuite() {
-        host->closeGLWindow();
-        // An idle platform stays current for whatever the global objects do at exit.
-        static platform::TestPlatform* idle = new platform::TestPlatform(false);
-        platform::setCurrent(idle);
-        delete host;
+        if (!host) {
+            host = new platform::TestPlatform(true);
+            windowOpen = host->openGLWindow(W, H);
+        }
     }
     void SetUp() override {
-        ASSERT_TRUE(opened) << "no GL window (is DISPLAY set?)";
+        ASSERT_TRUE(windowOpen) << "no GL window (is DISPLAY set?)";
+        platform::setCurrent(host);
+        ASSERT_TRUE(host->makeCurrent(true)); // another suite's window may hold the context
         host->messageBoxes.clear();
+        engine.width = W;
+        engine.height = H;
+        glViewport(0, 0, W, H);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, W, 0, H, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_BLEND);
+        glEnable(GL_TEXTURE_2D);
+        glColor4ub(255, 255, 255, 255);
+        clear({0, 0, 0});
+    }
+
+    static void clear(Rgb c) {
+        glClearColor(float(c.r) / 255, float(c.g) / 255, float(c.b) / 255, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // Nearest-filtered, modulated RGB texture; row 0 is the bottom row, as GL stores it.
+    static uint32_t makeTexture(int size, const std::function<Rgb(int x, int row)>& texel) {
+        std::vector<uint8_t> data;
+        for (int row = 0; row < size; ++row)
+            for (int x = 0; x < size; ++x) {
+                const Rgb c = texel(x, row);
+                data.insert(data.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b)});
+            }
+        GLuint id = 0;
+        glGenTextures(1, &id);
+        glBindTexture(GL_TEXTURE_2D, id);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     data.data());
+        return id;
+    }
+    // The font's lists (built once) over a picture of 16-texel cells, white where lit(cell).
+    static void useFont(const std::function<bool(int cell)>& lit) {
+        if (bitmapFont.listBase == 0) bitmapFont.build();
+        glDeleteTextures(1, &bitmapFont.texture);
+        bitmapFont.texture = makeTexture(256, [&](int x, int row) {
+            return lit((15 - row / 16) * 16 + x / 16) ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+        });
+    }
+
+    static Rgb pixel(int x, int row) {
+        uint8_t p[3] = {};
+        glReadPixels(x, row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
+        return {p[0], p[1], p[2]};
+    }
+    static Box litBox(Rgb background = {0, 0, 0}) {
+        std::vector<uint8_t> pixels(size_t(W) * H * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        Box box{W, -1, H, -1};
+        for (int i = 0; i < W * H; ++i) {
+            const uint8_t* p = &pixels[size_t(i) * 3];
+            if (Rgb{p[0], p[1], p[2]} == background) continue;
+            box = {std::min(box.left, i % W), std::max(box.right, i % W),
+                   std::min(box.bottom, i / W), std::max(box.top, i / W)};
+        }
+        return box.right < 0 ? Box{} : box;
     }
 
     static inline platform::TestPlatform* host = nullptr;
-    static inline bool opened = false;
+    static inline bool windowOpen = false;
 };

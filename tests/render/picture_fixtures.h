@@ -10,17 +10,16 @@
 
 using Bytes = std::vector<uint8_t>;
 
-inline void put16(Bytes& out, unsigned value) {
-    out.insert(out.end(), {uint8_t(value), uint8_t(value >> 8)});
-}
-inline void put32(Bytes& out, uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
 inline Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+inline Bytes le(std::initializer_list<uint32_t> values, int size) {
+    Bytes out;
+    for (uint32_t v : values)
+        for (int i = 0; i < size; ++i)
+            out.push_back(uint8_t(v >> (8 * i)));
+    return out;
 }
 
 inline bool writeFile(const std::string& path, const Bytes& bytes) {
@@ -30,44 +29,35 @@ inline bool writeFile(const std::string& path, const Bytes& bytes) {
     return std::fclose(file) == 0 && ok;
 }
 
-// Targa header: no colour map, descriptor 0, an identification field of idLength bytes.
+// No colour map, descriptor 0, an identification field of idLength bytes.
 inline Bytes targaHeader(int type, int width, int height, int bits, int idLength = 0) {
-    Bytes out = {uint8_t(idLength), 0, uint8_t(type), 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    put16(out, unsigned(width));
-    put16(out, unsigned(height));
-    out.insert(out.end(), {uint8_t(bits), 0});
-    out.insert(out.end(), size_t(idLength), 0xEE);
-    return out;
+    return Bytes{uint8_t(idLength), 0, uint8_t(type), 0, 0, 0, 0, 0, 0, 0, 0, 0} +
+           le({uint32_t(width), uint32_t(height)}, 2) + Bytes{uint8_t(bits), 0} +
+           Bytes(size_t(idLength), 0xEE);
 }
 
 // An uncompressed Windows bitmap in two colours: pixel (x, row), rows counted from the
 // picture's bottom, has colour pick(x, row). Paletted depths get a two-entry palette.
 inline Bytes bitmapFile(int bits, int width, int height, bool topDown, int (*pick)(int, int),
                         const uint8_t (&colors)[2][3]) {
-    const uint32_t paletteBytes = bits <= 8 ? 8 : 0;
-    const uint32_t stride = (uint32_t(width * bits) + 31) / 32 * 4;
-    Bytes out = {'B', 'M'};
-    for (uint32_t v : {54 + paletteBytes + stride * uint32_t(height), 0u, 54 + paletteBytes, 40u,
-                       uint32_t(width), uint32_t(topDown ? -height : height)})
-        put32(out, v);
-    put16(out, 1);
-    put16(out, unsigned(bits));
-    out.insert(out.end(), 24, 0); // no compression, all colours of the palette used
-    if (paletteBytes)
-        for (const auto& c : colors)
-            out.insert(out.end(), {c[2], c[1], c[0], 0});
+    const uint32_t palette = bits <= 8 ? 8 : 0, stride = (uint32_t(width * bits) + 31) / 32 * 4;
+    Bytes out = Bytes{'B', 'M'} +
+                le({54 + palette + stride * uint32_t(height), 0, 54 + palette, 40, uint32_t(width),
+                    uint32_t(topDown ? -height : height)},
+                   4) +
+                le({1, uint32_t(bits)}, 2) + Bytes(24, 0); // no compression, whole palette
+    for (int i = 0; palette && i < 2; ++i)
+        out = out + Bytes{colors[i][2], colors[i][1], colors[i][0], 0};
     for (int fileRow = 0; fileRow < height; ++fileRow) {
         const int row = topDown ? height - 1 - fileRow : fileRow;
         Bytes line(stride, 0);
         for (int x = 0; x < width; ++x) {
-            const int index = pick(x, row);
-            if (bits <= 8) {
-                line[size_t(x * bits / 8)] |= uint8_t(index << (8 - bits - x * bits % 8));
-                continue;
-            }
-            const uint8_t* c = colors[index];
-            const size_t at = size_t(x * bits / 8);
-            line[at] = c[2], line[at + 1] = c[1], line[at + 2] = c[0];
+            const int index = pick(x, row), at = x * bits / 8;
+            if (bits <= 8)
+                line[size_t(at)] |= uint8_t(index << (8 - bits - x * bits % 8));
+            else
+                for (int c = 0; c < 3; ++c)
+                    line[size_t(at + c)] = colors[index][2 - c];
         }
         out = out + line;
     }

@@ -1,0 +1,199 @@
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "gui/gui_button.h"
+#include "gui/number_spinner.h"
+#include "gui/quad_drawer.h"
+#include "gui/text_field.h"
+#include "gui/textured_quad.h"
+#include "tests/render/gl_fixture.h"
+
+namespace {
+
+const Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255};
+
+class Drawing : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        useFont([](int cell) { return cell != ' '; }); // every other glyph a full square
+        white = makeTexture(4, [](int, int) { return kWhite; });
+    }
+    void TearDown() override { pointAt(0, 0, KEY_UP); }
+    static void pointAt(int32_t x, int32_t y, KeyState leftButton) {
+        engine.inputSystem.cursorX = x;
+        engine.inputSystem.cursorY = y;
+        engine.inputSystem.keyStates[256] = leftButton;
+    }
+    uint32_t white = 0;
+};
+
+// The scales of the mode table, the advance of 10 (the last of five glyphs spans x + 40 to
+// x + 56) and the bottom edge: nothing at y = H, a glyph one pixel above it at y = H - 1.
+TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
+    const struct {
+        bool colored;
+        int mode;
+        float adjustment, y, scaleX, scaleY;
+        const char* text;
+    } cases[] = {{false, 0, 5.0f, 400, 1.7f, 1.7f, "A"},  {false, 0, -1.0f, 400, 0.4f, 0.4f, "A"},
+                 {true, 0, -1.0f, 400, 0.9f, 0.9f, "A"},  {false, 1, 0.3f, 400, 1.5f, 1.5f, "A"},
+                 {false, 1, -1.0f, 400, 2.3f, 2.3f, "A"}, {false, 4, 0.3f, 400, 1, 0.8f, "A"},
+                 {true, 2, 0.7f, 400, 1, 1, "A"},         {false, 0, 0.1f, 400, 1, 1, "ABCDE"},
+                 {false, 0, 0.1f, H - 1, 1, 1, "A"},      {true, 0, 0.1f, H, 0, 0, "A"},
+                 {false, 0, 0.1f, H, 0, 0, "A"}};
+    // Pixel centres covered by a span of this length starting on a pixel edge.
+    auto covered = [](float length) { return int(std::ceil(length - 0.5f)); };
+    for (const auto& c : cases) {
+        clear(kBlack);
+        if (c.colored)
+            bitmapFont.drawColoredText(200, c.y, c.text, c.mode, c.adjustment, 255, 255, 255, 255);
+        else
+            bitmapFont.drawText(200, c.y, c.mode, c.adjustment, c.text);
+        const Box box = litBox();
+        const float width = (16 + 10 * float(std::strlen(c.text) - 1)) * c.scaleX;
+        EXPECT_EQ(box.width(), covered(width)) << &c - cases;
+        EXPECT_EQ(box.height(), covered(16 * c.scaleY)) << &c - cases;
+        EXPECT_EQ(box.left, c.scaleX ? 200 : -1) << &c - cases;
+        EXPECT_EQ(box.bottom, c.scaleX ? H - int(c.y) : -1) << &c - cases;
+    }
+}
+
+TEST_F(Drawing, TextByteDrawsItsOwnCellCountedFromTheTopLeft) {
+    useFont([](int cell) { return cell == 253; }); // column 13, row 15
+    const Rgb grey{90, 90, 90};
+    for (unsigned char byte : {0xFC, 0xFE, 0xED, 0x0D, 0xDF, 0xFD}) {
+        clear(grey);
+        const char text[2] = {char(byte), 0};
+        bitmapFont.drawText(50, 300, 0, 0.1f, text);
+        EXPECT_EQ(litBox(grey).width(), byte == 0xFD ? 16 : 0) << int(byte); // black keeps grey
+    }
+    EXPECT_EQ(pixel(58, H - 292), (Rgb{255, 255, 255}));
+}
+
+TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
+    bitmapFont.drawText(100, 200, 0, 0.1f, "%s%n%d");
+    EXPECT_EQ(litBox().right, 100 + 50 + 15);
+    clear(kBlack);
+    // At a tenth of the size each glyph advances one pixel.
+    bitmapFont.print(0, 100, 0.1f, 0.1f, 1, "%s", std::string(300, 'x').c_str());
+    EXPECT_EQ(litBox().right, 255);
+}
+
+TEST_F(Drawing, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
+    QuadDrawer::drawRect(white, white, 0, 0, 0, 0, 1024, 90);
+    EXPECT_EQ(litBox().width(), 1024);
+    EXPECT_EQ(litBox().bottom, 678);
+    EXPECT_EQ(litBox().top, H - 1);
+    clear(kBlack);
+    for (int mode : {2, 3, -1})
+        QuadDrawer::drawRect(white, white, 1, mode, 10, 10, 500, 500);
+    EXPECT_EQ(litBox().width(), 0);
+
+    // Upper half red: t = 1 is the top edge.
+    const uint32_t picture = makeTexture(4, [](int, int row) {
+        return row >= 2 ? Rgb{255, 0, 0} : kWhite;
+    });
+    TexturedQuad quad;
+    quad.init(7, 100, 200, 40, 40);
+    glColor4ub(128, 128, 255, 250);
+    quad.draw(picture, picture, 0, 0);
+    EXPECT_EQ(pixel(120, H - 205), (Rgb{128, 0, 0}));
+    EXPECT_EQ(pixel(120, H - 235), (Rgb{128, 128, 255}));
+}
+
+TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
+    // Main picture: right half (30, 40, 50), left half black. Mask: lower half black.
+    const Rgb background{100, 50, 0}, sum{130, 90, 50};
+    const uint32_t main = makeTexture(4, [](int x, int) {
+        return x >= 2 ? Rgb{30, 40, 50} : kBlack;
+    });
+    const uint32_t mask = makeTexture(4, [](int, int row) { return row >= 2 ? kWhite : kBlack; });
+    const struct {
+        uint8_t useMask;
+        Rgb lowerLeft, lowerRight; // the upper half is unmasked in every case
+    } cases[] = {{0, background, sum}, {1, kBlack, {30, 40, 50}}, {2, background, sum}};
+    for (const auto& c : cases) {
+        clear(background);
+        QuadDrawer::drawRect(main, mask, c.useMask, 1, 0, 0, 80, 80);
+        EXPECT_EQ(pixel(20, H - 20), background) << int(c.useMask);
+        EXPECT_EQ(pixel(60, H - 20), sum) << int(c.useMask);
+        EXPECT_EQ(pixel(20, H - 60), c.lowerLeft) << int(c.useMask);
+        EXPECT_EQ(pixel(60, H - 60), c.lowerRight) << int(c.useMask);
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    }
+}
+
+TEST_F(Drawing, ButtonFaceWearsItsStateColourAndFollowsAMoveOneFrameLate) {
+    GuiButton button;
+    button.create(0, "Tamam", 20, 18, 100, 100, 140, 25);
+    const Rgb faces[] = {{250, 250, 250}, {128, 128, 255}, {10, 200, 10}};
+    for (int32_t state : {0, 1, 2}) {
+        glColor4ub(10, 200, 10, 255); // kept by a button that is neither active nor passive
+        button.setState(state);
+        button.draw(white, white, 0, 0);
+        EXPECT_EQ(pixel(105, H - 105), faces[state]) << "state " << state; // beside the caption
+    }
+    button.setPosition(400, 300);
+    for (bool moved : {false, true}) {
+        clear(kBlack);
+        button.draw(white, white, 0, 0);
+        EXPECT_EQ(pixel(105, H - 105) == kBlack, moved);
+        EXPECT_EQ(pixel(405, H - 305) == kBlack, !moved);
+    }
+}
+
+TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
+    NumberSpinner year, pager;
+    year.create("Yil :", 1982, 1998, 1920, 20, 20);
+    year.setPosition(100, 200);
+    year.draw(white, white, -5, -5, 20, 45, 20); // "<" spans x 100-120, ">" 120-140
+    pager.create("", 0, 0, 0, 20, 20);
+    pager.setPosition(100, 600);
+    pager.drawPager(white, white, 3);
+    const struct {
+        NumberSpinner* spinner;
+        int32_t value, x, after;
+    } cases[] = {{&year, 1998, 130, 1998}, {&year, 1998, 110, 1997}, {&year, 1920, 110, 1920},
+                 {&year, 1920, 130, 1921}, {&pager, 0, 110, 0},      {&pager, 0, 130, 1},
+                 {&pager, 3, 130, 3},      {&pager, 3, 110, 2}};
+    for (const auto& c : cases) {
+        c.spinner->value = c.value;
+        pointAt(c.x, int32_t(c.spinner->y) + 10, KEY_RELEASED);
+        if (c.spinner == &year)
+            year.update();
+        else
+            pager.drawPager(white, white, 3);
+        EXPECT_EQ(c.spinner->value, c.after) << c.value << " clicked at " << c.x;
+    }
+}
+
+TEST_F(Drawing, TextFieldCursorShowsForOneFrameATenthAndLongTextIsCut) {
+    TextField field;
+    field.init();
+    field.active = 1;
+    auto drawnGlyphs = [&]() { // from x = 100; the blank cursor draws nothing
+        clear(kBlack);
+        EXPECT_TRUE(field.draw(100, 300, 0, 0.1f));
+        return (litBox().right - 100 - 15) / 10 + 1;
+    };
+    std::strcpy(field.displayBuffer, "ab");
+    const struct {
+        uint32_t ticks;
+        int glyphs;
+    } frames[] = {{1000, 3}, {1016, 2}, {1090, 2}, {1110, 3}, {1126, 2}};
+    for (const auto& f : frames) {
+        host->setTicks(f.ticks);
+        EXPECT_EQ(drawnGlyphs(), f.glyphs) << "at " << f.ticks << " ms";
+    }
+    std::memset(field.displayBuffer, 'x', TextField::DISPLAY_CAPACITY);
+    EXPECT_EQ(drawnGlyphs(), 22); // the blank cursor after 22 characters
+    host->setTicks(100000);
+    EXPECT_EQ(drawnGlyphs(), 23);
+    field.active = 0;
+    host->setTicks(200000);
+    EXPECT_EQ(drawnGlyphs(), 22);
+}
+
+} // namespace

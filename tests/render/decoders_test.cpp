@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+#include <string>
+
+#include "render/image_bitmap.h"
+#include "render/image_jpeg.h"
+#include "render/image_targa.h"
+#include "tests/render/picture_fixtures.h"
+#include "text/cp1254.h"
+
+namespace {
+
+// The pixels, or nothing when the decoder refused.
+Bytes pixelsOf(const ImagePtr& image, int components) {
+    if (!image) return {};
+    EXPECT_EQ(image->components, components);
+    return Bytes(image->pixels, image->pixels + image->byteCount());
+}
+// 32-bit pictures keep their alpha.
+Bytes targa(const Bytes& file) {
+    return pixelsOf(decodeTarga(file.data(), file.size()),
+                    file.size() > 16 && file[16] == 32 ? 4 : 3);
+}
+
+// Odd width, crossing a byte at 1 and 4 bits: every depth needs row padding.
+constexpr int kWidth = 9, kHeight = 3;
+const uint8_t kColors[2][3] = {{255, 0, 0}, {0, 255, 0}};
+int pick(int x, int row) {
+    return (x * 7 + row * 3) % 5 < 2;
+}
+ImagePtr bitmap(const Bytes& file) {
+    return decodeBitmap(file.data(), file.size());
+}
+
+TEST(Targa, PixelsInFileOrderWithRedAndBlueInPlace) {
+    Bytes longRun = {3, 2, 1};
+    for (int i = 0; i < 128; ++i)
+        longRun = longRun + Bytes{6, 5, 4};
+    const struct {
+        Bytes file, pixels; // no pixels: refused
+    } cases[] = {
+        // Bottom-up 2 × 2: the file's first row stays first.
+        {targaHeader(2, 2, 2, 24) + Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12},
+         {3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}},
+        {targaHeader(2, 2, 1, 32) + Bytes{1, 2, 3, 200, 4, 5, 6, 100},
+         {3, 2, 1, 200, 6, 5, 4, 100}},
+        {targaHeader(2, 1, 1, 24, 5) + Bytes{10, 20, 30}, {30, 20, 10}},
+        {targaHeader(2, 5, 1, 16) + le({0x7FFF, 0x8000, 0x7C00, 0x03E0, 0x001F}, 2),
+         {0xF8, 0xF8, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0, 0xF8, 0, 0, 0, 0xF8}},
+        // Run length: a raw packet of one pixel, then a run of 128; packets running past the
+        // last pixel are cut there.
+        {targaHeader(10, 129, 1, 24) + Bytes{0, 1, 2, 3, 255, 4, 5, 6}, longRun},
+        {targaHeader(10, 3, 1, 32) + Bytes{0, 1, 2, 3, 9, 129, 4, 5, 6, 7},
+         {3, 2, 1, 9, 6, 5, 4, 7, 6, 5, 4, 7}},
+        {targaHeader(10, 2, 1, 24) + Bytes{255, 7, 8, 9}, {9, 8, 7, 9, 8, 7}},
+        {targaHeader(10, 2, 1, 24) + Bytes{3, 1, 1, 1, 2, 2, 2}, {1, 1, 1, 2, 2, 2}},
+        // Refused: 8 bits grey or colour-mapped, run-length 16 bits, data cut short, no pixels,
+        // a header cut short, a huge size in a tiny file.
+        {targaHeader(3, 2, 2, 8) + Bytes(4, 0x80), {}},
+        {targaHeader(1, 2, 2, 8) + Bytes(4, 1), {}},
+        {targaHeader(10, 1, 1, 16) + Bytes{0, 0, 0}, {}},
+        {targaHeader(2, 4, 4, 24) + Bytes(47, 0), {}},
+        {targaHeader(10, 4, 1, 24) + Bytes{1, 0, 0, 0}, {}},
+        {targaHeader(2, 0, 4, 24), {}},
+        {Bytes(17, 0), {}},
+        {targaHeader(2, 65535, 65535, 32) + Bytes(64, 0), {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(targa(c.file), c.pixels) << &c - cases;
+}
+
+TEST(Bitmap, EveryDepthAndRowOrderGivesRgbBottomRowFirst) {
+    Bytes expected;
+    for (int i = 0; i < kWidth * kHeight; ++i)
+        expected.insert(expected.end(), kColors[pick(i % kWidth, i / kWidth)],
+                        kColors[pick(i % kWidth, i / kWidth)] + 3);
+    for (int bits : {1, 4, 8, 24, 32})
+        for (bool topDown : {false, true}) {
+            ImagePtr image = bitmap(bitmapFile(bits, kWidth, kHeight, topDown, pick, kColors));
+            ASSERT_TRUE(image) << bits << " bits";
+            EXPECT_EQ(image->width, kWidth);
+            EXPECT_EQ(pixelsOf(image, 3), expected) << bits << " bits, top-down " << topDown;
+        }
+}
+
+TEST(Bitmap, RefusesMalformedFiles) {
+    const Bytes good = bitmapFile(24, kWidth, kHeight, false, pick, kColors);
+    auto with = [&](size_t offset, Bytes bytes) {
+        Bytes file = good;
+        for (size_t i = 0; i < bytes.size(); ++i)
+            file.at(offset + i) = bytes[i];
+        return file;
+    };
+    // The last row's padding may be missing; its pixels may not.
+    EXPECT_TRUE(bitmap(Bytes(good.begin(), good.end() - 1)));
+    Bytes masksCut = with(14, {44}); // bit-field masks past a header too short to hold them
+    masksCut[18] = 1, masksCut[28] = 32, masksCut[30] = 3;
+    const Bytes cases[] = {
+        Bytes(good.begin(), good.end() - 2),    // last row cut
+        with(10, {0xFF, 0xFF, 0, 0}),           // pixel offset past the end
+        with(18, {0, 0, 0, 0}),                 // zero width
+        with(22, {0, 1, 0, 0}),                 // height beyond the data
+        with(22, {0, 0, 0, 0x80}),              // most negative height
+        with(30, {1}),                          // run-length compressed
+        Bytes(good.begin(), good.begin() + 30), // cut inside the header
+        masksCut,
+    };
+    for (const auto& c : cases)
+        EXPECT_FALSE(bitmap(c)) << &c - cases;
+}
+
+TEST(Jpeg, GreyWidenedToRgbAndFatalErrorsReturned) {
+    const uint8_t light[1] = {200}, dark[1] = {40};
+    ASSERT_TRUE(writeJpeg("grey.jpg", 24, 8, 1, light, dark));
+    const Bytes pixels = pixelsOf(readJpeg("grey.jpg"), 3);
+    ASSERT_EQ(pixels.size(), 24u * 8 * 3);
+    for (size_t k = 0; k < 3; ++k) {
+        EXPECT_NEAR(pixels[k], 200, 6);
+        EXPECT_NEAR(pixels[pixels.size() - 3 + k], 40, 6);
+    }
+    ASSERT_TRUE(writeFile("not.jpg", Bytes(64, 0x42)));
+    char error[JMSG_LENGTH_MAX] = "";
+    EXPECT_FALSE(readJpeg("not.jpg", error, sizeof error));
+    EXPECT_STRNE(error, "");
+}
+
+// The generated picture the game's font is made from.
+TEST(FontPicture, GridOfWindows1254GlyphsInsideTheAdvance) {
+    ImagePtr image = readBitmap(MENAJER_RUN_DIR "/veri/fnt/cr.bmp");
+    ASSERT_TRUE(image) << "build the demo_data target first";
+    ASSERT_EQ(image->width, image->height);
+    ASSERT_EQ(image->width & (image->width - 1), 0) << "side must be a power of two";
+    const int size = image->width / 16;
+    int lit[256] = {}, beyond = 0; // lit texels right of what the next glyph leaves readable
+    for (int byte = 0; byte < 256; ++byte)
+        for (int y = 0; y < size; ++y) {
+            const int row = image->height - 1 - (byte / 16 * size + y); // rows come bottom first
+            const uint8_t* p = image->pixels + (size_t(row) * image->width + byte % 16 * size) * 3;
+            for (int x = 0; x < size; ++x, p += 3)
+                if (p[0] || p[1] || p[2]) ++lit[byte], beyond += x >= size * 10 / 16;
+        }
+    EXPECT_EQ(beyond, 0);
+    for (int byte : {0, 9, 31, 32, 127, 0x81, 0x9D, 0xA0})
+        EXPECT_EQ(lit[byte], 0) << byte;
+    for (int byte = '!'; byte <= '~'; ++byte)
+        EXPECT_GT(lit[byte], 0) << byte;
+    for (uint8_t byte : std::string("ÇçĞğİıÖöŞşÜü"_w))
+        EXPECT_GT(lit[byte], 0) << int(byte);
+}
+
+} // namespace
