@@ -17,10 +17,6 @@ constexpr uint32_t kKeyBackspace = 8;
 constexpr uint32_t kScreenSaverCommand = 0xF140;
 constexpr uint32_t kMonitorPowerCommand = 0xF170;
 
-constexpr uint32_t kKeyEscape = 27;
-constexpr uint32_t kKeyF12 = 149;
-constexpr uint32_t kRightMouseButton = 257;
-
 constexpr int32_t kMenuIdle = 1;
 constexpr int32_t kMenuLocked = 2;
 constexpr int32_t kMenuExitBox = 8;
@@ -92,12 +88,12 @@ void renderFrame() {
 
 void handleGlobalKeys() {
     const InputSystem& input = engine.inputSystem;
-    if (input.keyState(kKeyEscape) != KEY_UP && game.menuState == kMenuIdle) {
+    if (input.keyState(KEY_ESCAPE) != KEY_UP && game.menuState == kMenuIdle) {
         game.exitConfirm = 1;
         game.menuState = kMenuExitBox;
         game.barMode = kBarExitBox;
     }
-    if (input.keyState(kRightMouseButton) != KEY_UP && game.menuState != kMenuExitBox &&
+    if (input.keyState(KEY_MOUSE_RIGHT) != KEY_UP && game.menuState != kMenuExitBox &&
         game.menuState != kMenuLocked)
         game.menuState = kMenuIdle;
 }
@@ -155,7 +151,7 @@ int menajerMain(void* instance) {
         engine.inputSystem.poll();
         if (engine.active) {
             renderFrame();
-            if (engine.inputSystem.keyState(kKeyF12) == KEY_PRESSED) saveScreenshot();
+            if (engine.inputSystem.keyState(KEY_F12) == KEY_PRESSED) saveScreenshot();
         }
     }
 
