@@ -60,14 +60,7 @@ bool FrameTexture::loadTarga(const char* base) {
 }
 
 bool FrameTexture::loadJpeg(const char* base) {
-    if (!base) return false;
-    char name[texture::kMaterialNameSize];
-    if (!texture::buildFileName(name, sizeof name, base, Kind::Jpeg)) {
-        engine.showWarning("Jpeg dosyasi bulunamadi!");
-        return false;
-    }
-    ImagePtr image = texture::readReportedJpeg(name);
-    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Jpeg) : 0;
+    const uint32_t handle = texture::loadJpeg(base, texture::kMaterialNameSize);
     if (!handle) return false;
     texture = handle;
     debugLog.writeParagraph("Golge dokusu : %s", base);

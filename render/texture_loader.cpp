@@ -56,16 +56,25 @@ bool fileOpens(const char* fileName) {
     return true;
 }
 
-ImagePtr readReportedJpeg(const char* fileName) {
-    debugLog.writeParagraph("Jpeg Adi : %s ", fileName);
-    if (!fileOpens(fileName)) {
+uint32_t loadJpeg(const char* base, size_t nameSize) {
+    char name[kGameNameSize];
+    if (!base) return 0;
+    if (nameSize > sizeof name || !buildFileName(name, nameSize, base, Kind::Jpeg)) {
         engine.showWarning("Jpeg dosyasi bulunamadi!");
-        return nullptr;
+        return 0;
+    }
+    debugLog.writeParagraph("Jpeg Adi : %s ", name);
+    if (!fileOpens(name)) {
+        engine.showWarning("Jpeg dosyasi bulunamadi!");
+        return 0;
     }
     char error[200];
-    ImagePtr image = readJpeg(fileName, error, sizeof error);
-    if (!image) debugLog.writeParagraph("Jpeg okunamadi : %s : %s", fileName, error);
-    return image;
+    ImagePtr image = readJpeg(name, error, sizeof error);
+    if (!image) {
+        debugLog.writeParagraph("Jpeg okunamadi : %s : %s", name, error);
+        return 0;
+    }
+    return makeTexture(*image, Kind::Jpeg);
 }
 
 uint32_t makeTexture(const DecodedImage& image, Kind kind) {
@@ -138,14 +147,7 @@ void TextureLoader::loadTargaTexture(uint32_t* array, const char* base, int inde
 }
 
 bool TextureLoader::loadJpegTexture(uint32_t& out, const char* base) {
-    if (!base) return false;
-    char name[texture::kGameNameSize];
-    if (!texture::buildFileName(name, sizeof name, base, Kind::Jpeg)) {
-        engine.showWarning("Jpeg dosyasi bulunamadi!");
-        return false;
-    }
-    ImagePtr image = texture::readReportedJpeg(name);
-    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Jpeg) : 0;
+    const uint32_t handle = texture::loadJpeg(base, texture::kGameNameSize);
     if (!handle) return false;
     out = handle;
     return true;

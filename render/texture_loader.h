@@ -31,9 +31,10 @@ enum class Kind { Bitmap, Targa, Jpeg };
 // base + the kind's extension into `out`; false (and nothing usable) when it does not fit.
 bool buildFileName(char* out, size_t outSize, const char* base, Kind kind);
 bool fileOpens(const char* fileName);
-// "Jpeg Adi" log line, open check with its message, then decoding; a fatal decoding
-// error is logged.
-ImagePtr readReportedJpeg(const char* fileName);
+// Both loader families read JPEG files the same way, in name buffers of their own size:
+// the "Jpeg Adi" log line, the open check with its message, decoding (a fatal decoding
+// error is logged) and the texture. Returns the texture's name, 0 on failure.
+uint32_t loadJpeg(const char* base, size_t nameSize);
 // Generates, binds and fills one texture with the kind's settings; returns its name.
 uint32_t makeTexture(const DecodedImage& image, Kind kind);
 
