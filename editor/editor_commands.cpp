@@ -226,6 +226,10 @@ void EditorCommands::load() {
              "emekler bosa gider.");
         return;
     }
+    loadFile(path, true);
+}
+
+bool EditorCommands::loadFile(const std::string& path, bool announce) {
     LoadReport report;
     if (!db.read(path.c_str(), &report)) {
         db.selected = -1;
@@ -237,11 +241,12 @@ void EditorCommands::load() {
         else
             note(MessageStyle::NOTE_WARNING,
                  "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n");
-        return;
+        return false;
     }
     view.setText(ctl::TOTAL, utf8("Toplam Oyuncu :%d", db.playerCount()));
     clear();
-    note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!");
+    if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!");
+    return true;
 }
 
 void EditorCommands::save() {

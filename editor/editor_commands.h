@@ -24,11 +24,14 @@ public:
     // Runs the command bound to a main-dialog control; false for an id without one.
     bool command(int id);
 
-    void selectTyped();   // "Sec"
-    void step(int by);    // the arrows: -1 previous, +1 next
-    void clear();         // "Bosalt : Sifirla"
-    void modify();        // "Degistir"
-    void load();          // "Yukle"
+    void selectTyped(); // "Sec"
+    void step(int by);  // the arrows: -1 previous, +1 next
+    void clear();       // "Bosalt : Sifirla"
+    void modify();      // "Degistir"
+    void load();        // "Yukle"
+    // Reads a player file as a confirmed "Yukle" does; `announce` shows the completion
+    // notice. Refusals are always shown.
+    bool loadFile(const std::string& path, bool announce);
     void save();          // "Kaydet"
     void add();           // "Ekle"
     void search();        // "Ara"
