@@ -28,7 +28,14 @@ AttributeDialog::AttributeDialog(wxWindow* parent, AttributeForm& form)
         wxEVT_BUTTON, [this](wxCommandEvent&) { askToClose(); }, ctl::CLOSE);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { attributes.save(*this); }, l.saveId);
-    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { askToClose(); });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
+        if (e.CanVeto() && !attributes.close(*this))
+            e.Veto();
+        else if (IsModal())
+            EndModal(ctl::CLOSE);
+        else
+            e.Skip();
+    });
 }
 
 void AttributeDialog::build() {
@@ -106,7 +113,7 @@ void AttributeDialog::build() {
 }
 
 void AttributeDialog::askToClose() {
-    if (attributes.close(*this)) EndModal(ctl::CLOSE);
+    if (attributes.close(*this) && IsModal()) EndModal(ctl::CLOSE);
 }
 
 std::string AttributeDialog::typed(int id) {

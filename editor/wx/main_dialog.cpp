@@ -3,6 +3,7 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/icon.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
@@ -161,9 +162,10 @@ void PlayerEditorDialog::bindCommands() {
         wxEVT_BUTTON, [this](wxCommandEvent&) { askToExit(); }, ctl::CLOSE);
     SetEscapeId(ctl::CLOSE);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
-        if (e.CanVeto()) {
-            askToExit();
-            e.Veto(IsModal());
+        if (e.CanVeto() && !editor.exit()) {
+            e.Veto();
+        } else if (IsModal()) {
+            EndModal(ctl::CLOSE);
         } else {
             e.Skip();
         }
@@ -181,8 +183,12 @@ void PlayerEditorDialog::bindCommands() {
     editor.start();
 }
 
+wxListCtrl* PlayerEditorDialog::resultList() {
+    return results;
+}
+
 void PlayerEditorDialog::askToExit() {
-    if (editor.exit()) EndModal(ctl::CLOSE);
+    if (editor.exit() && IsModal()) EndModal(ctl::CLOSE);
 }
 
 std::string PlayerEditorDialog::typed(int id) {
@@ -211,6 +217,9 @@ bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
     wxFileDialog dialog(this, wxFileSelectorPromptStr, "", "", kFileFilter, style);
     if (dialog.ShowModal() != wxID_OK) return false;
     path = dialog.GetPath().utf8_string();
+    // GTK selects a file given by name only once its folder is read; the name is known sooner.
+    if (path.empty() && !dialog.GetFilename().empty())
+        path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath().utf8_string();
     return !path.empty();
 }
 

@@ -8,13 +8,14 @@
 #include "editor/editor_view.h"
 
 class ResultList;
+class wxListCtrl;
 
 class PlayerEditorDialog : public wxDialog, public MainView {
 public:
     explicit PlayerEditorDialog(wxWindow* parent);
 
     EditorCommands& commands() { return editor; }
-    ResultList* resultList() { return results; }
+    wxListCtrl* resultList();
     // "Kapat", Escape and the close box alike: ends the dialog only when the user agrees.
     void askToExit();
 

@@ -43,8 +43,9 @@ wxStaticBoxSizer* groupBox(wxWindow* parent, const char* caption, int orient) {
 }
 
 void addLabel(wxSizer* sizer, wxWindow* parent, const char* label) {
-    sizer->Add(new wxStaticText(parent, wxID_ANY, ui(label)), 0, wxALIGN_CENTER_VERTICAL | wxALL,
-               3);
+    auto* box = dynamic_cast<wxBoxSizer*>(sizer);
+    const int align = box && box->GetOrientation() == wxVERTICAL ? 0 : wxALIGN_CENTER_VERTICAL;
+    sizer->Add(new wxStaticText(parent, wxID_ANY, ui(label)), 0, align | wxALL, 3);
 }
 
 void addLabeled(wxSizer* sizer, wxWindow* parent, const char* label, wxWindow* control) {
