@@ -48,6 +48,7 @@ void AttributeDialog::build() {
     if (!family && l.notes[0]) addLabel(frame, box, l.notes[0]);
 
     auto* grid = new wxFlexGridSizer(family ? 3 : 2, 2, 6);
+    wxBoxSizer* slots = nullptr; // the boxed position edits, side by side after one label
     for (int i = 0; i < l.rowCount; ++i) {
         const AttributeRow& row = l.rows[i];
         if (family && l.notes[0] && i == l.rowCount - 1 &&
@@ -56,7 +57,8 @@ void AttributeDialog::build() {
             grid->AddSpacer(0);
             grid->AddSpacer(0);
         }
-        grid->Add(new wxStaticText(box, wxID_ANY, ui(row.label)), 0, wxALIGN_CENTER_VERTICAL);
+        if (!row.box || !slots)
+            grid->Add(new wxStaticText(box, wxID_ANY, ui(row.label)), 0, wxALIGN_CENTER_VERTICAL);
         wxStaticBoxSizer* around =
             row.box ? new wxStaticBoxSizer(wxHORIZONTAL, box, ui(row.box)) : nullptr;
         wxWindow* editParent = around ? around->GetStaticBox() : box;
@@ -66,7 +68,11 @@ void AttributeDialog::build() {
                                              wxSize(70, -1), 0, wxTextValidator(wxFILTER_DIGITS));
         if (around) {
             around->Add(edit);
-            grid->Add(around);
+            if (!slots) {
+                slots = new wxBoxSizer(wxHORIZONTAL);
+                grid->Add(slots);
+            }
+            slots->Add(around, 0, wxRIGHT, 4);
         } else {
             grid->Add(edit, 0, wxALIGN_CENTER_VERTICAL);
         }
@@ -83,18 +89,17 @@ void AttributeDialog::build() {
         for (int n = 1; n < kMaxAttributeNotes; ++n)
             if (l.notes[n]) addLabel(frame, box, l.notes[n]);
 
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    if (family) {
-        auto* presets = groupBox(box, "Otomatik Oyuncu Bilgisi", wxVERTICAL);
-        for (const PresetButton& p : kPresetButtons)
-            presets->Add(new wxButton(presets->GetStaticBox(), p.id, ui(p.caption)), 0,
-                         wxEXPAND | wxALL, 1);
-        buttons->Add(presets, 0, wxALL, 4);
-        if (attributes.kind() == AttributeKind::TECHNICAL) addLabel(buttons, box, l.notes[0]);
-    }
     auto* save = new wxButton(box, l.saveId, ui(l.saveCaption));
-    buttons->Add(save, 0, wxALIGN_CENTER_VERTICAL | wxALL, 6);
-    frame->Add(buttons);
+    if (family) {
+        auto* presets = groupBox(box, "Otomatik Oyuncu Bilgisi", wxHORIZONTAL);
+        for (const PresetButton& p : kPresetButtons)
+            presets->Add(new wxButton(presets->GetStaticBox(), p.id, ui(p.caption)), 0, wxALL, 1);
+        frame->Add(presets, 0, wxALL, 4);
+    }
+    auto* saveRow = new wxBoxSizer(wxHORIZONTAL);
+    if (attributes.kind() == AttributeKind::TECHNICAL) addLabel(saveRow, box, l.notes[0]);
+    saveRow->Add(save, 0, wxALIGN_CENTER_VERTICAL | wxALL, 6);
+    frame->Add(saveRow, 0, wxALIGN_RIGHT);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(frame, 1, wxEXPAND | wxALL, 6);

@@ -82,9 +82,17 @@ void PlayerEditorDialog::build() {
     addLabeled(origin, ob, "Dogdugu Yer :", edit(ob, ctl::BIRTHPLACE));
     auto* born = groupBox(ob, "Dogdugu Tarih :", wxHORIZONTAL);
     wxWindow* bb = born->GetStaticBox();
-    addLabeled(born, bb, "Gun :", combo(bb, ctl::DAY, 80));
-    addLabeled(born, bb, "Ay : ", combo(bb, ctl::MONTH, 80));
-    addLabeled(born, bb, "Yil : ", combo(bb, ctl::YEAR, 100));
+    // Labels above their combos keep the box narrow enough for the year's four digits.
+    const struct {
+        const char* label;
+        int id, width;
+    } dateParts[] = {{"Gun :", ctl::DAY, 75}, {"Ay : ", ctl::MONTH, 75}, {"Yil : ", ctl::YEAR, 95}};
+    for (const auto& part : dateParts) {
+        auto* column = new wxBoxSizer(wxVERTICAL);
+        addLabel(column, bb, part.label);
+        column->Add(combo(bb, part.id, part.width), 0, wxALL, 2);
+        born->Add(column);
+    }
     origin->Add(born, 0, wxEXPAND | wxALL, 4);
     player->Add(origin, 0, wxEXPAND | wxALL, 4);
     player->Add(button(pb, ctl::ADD, "Ekle"), 0, wxALIGN_RIGHT | wxALL, 4);
@@ -99,12 +107,15 @@ void PlayerEditorDialog::build() {
     auto* change = groupBox(this, "Oyuncu Degistir", wxVERTICAL);
     wxWindow* cb = change->GetStaticBox();
     addLabeled(change, cb, "Oyuncu ID : ",
-               new wxTextCtrl(cb, ctl::TYPED_ID, "", wxDefaultPosition, wxSize(80, -1), 0,
+               new wxTextCtrl(cb, ctl::TYPED_ID, "", wxDefaultPosition, wxSize(70, -1), 0,
                               wxTextValidator(wxFILTER_DIGITS)));
     auto* arrows = new wxBoxSizer(wxHORIZONTAL);
-    arrows->Add(button(cb, ctl::PREVIOUS, "<<<<<--------------"), 0, wxALL, 2);
-    arrows->Add(button(cb, ctl::SELECT, "Sec"), 0, wxALL, 2);
-    arrows->Add(button(cb, ctl::NEXT, "------------>>>>>"), 0, wxALL, 2);
+    for (wxButton* b :
+         {button(cb, ctl::PREVIOUS, "<<<<<--------------"), button(cb, ctl::SELECT, "Sec"),
+          button(cb, ctl::NEXT, "------------>>>>>")}) {
+        b->SetWindowStyle(wxBU_EXACTFIT);
+        arrows->Add(b, 0, wxALL, 2);
+    }
     change->Add(arrows);
     change->Add(new wxStaticText(cb, ctl::SHOWN_ID, ""), 0, wxALL, 3);
     change->Add(new wxStaticText(cb, ctl::TOTAL, ""), 0, wxALL, 3);

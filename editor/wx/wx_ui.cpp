@@ -34,6 +34,10 @@ bool showMessage(wxWindow* parent, MessageStyle style, const std::string& utf8) 
         break;
     }
     wxMessageDialog box(parent, fromUtf8(utf8), wxTheApp->GetAppName(), flags);
+    if (flags & wxYES_NO)
+        box.SetYesNoLabels(ui("Evet"), ui("Hayır"_w));
+    else
+        box.SetOKLabel(ui("Tamam"));
     const int answer = box.ShowModal();
     return answer == wxID_YES || answer == wxID_OK;
 }
