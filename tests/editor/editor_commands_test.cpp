@@ -269,6 +269,14 @@ TEST_F(Editor, DoubleClickSelectsTheListedPlayer) {
     EXPECT_EQ(shownName(), utf8(samplePlayer(7).name));
     EXPECT_EQ(view.last(), "Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu gene "
                            "listeden secebilirsiniz.\nArama yapabilirsiniz!");
+
+    // A row left from a larger file selects nothing once a smaller one is loaded.
+    writeWholeFile("three.odt", playerFileBytes(3));
+    ASSERT_TRUE(cmd.loadFile("three.odt", false));
+    cmd.listActivated();
+    EXPECT_EQ(db.selected, -1);
+    EXPECT_EQ(view.last(), "7 numarali oyuncu yok!\nOyuncu secilmedi.");
+    EXPECT_EQ(cmd.rowText(7, 2), "7"); // the list still shows the old rows
 }
 
 TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
