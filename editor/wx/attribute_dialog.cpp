@@ -79,7 +79,7 @@ void AttributeDialog::build() {
         if (!family) continue;
         auto* spin = new wxSpinButton(box, row.spin, wxDefaultPosition, wxDefaultSize,
                                       wxSP_VERTICAL | wxSP_ARROW_KEYS);
-        spin->Bind(wxEVT_SPIN, [this, edit](wxSpinEvent& e) {
+        spin->Bind(wxEVT_SPIN, [edit](wxSpinEvent& e) {
             edit->ChangeValue(wxString::Format("%d", e.GetPosition()));
         });
         grid->Add(spin, 0, wxALIGN_CENTER_VERTICAL);
