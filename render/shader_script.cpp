@@ -214,13 +214,12 @@ float wrapAngle(float angle) {
 }
 
 void advance(ShaderScript& s) {
-    if (s.offsetX != 0.0f || s.offsetY != 0.0f) {
-        const float dt = services::frameDelta();
-        s.offsetX += dt * s.scrollSpeedX * 10.0f;
-        s.offsetY += dt * s.scrollSpeedY * 10.0f;
-        if (s.offsetX > kOffsetLimit) s.offsetX = s.scrollSpeedX;
-        if (s.offsetY > kOffsetLimit) s.offsetY = s.scrollSpeedY;
-    }
+    // Each axis scrolls when its own offset is set: "x" alone scrolls sideways only.
+    const float dt = services::frameDelta();
+    if (s.offsetX != 0.0f) s.offsetX += dt * s.scrollSpeedX * 10.0f;
+    if (s.offsetY != 0.0f) s.offsetY += dt * s.scrollSpeedY * 10.0f;
+    if (s.offsetX > kOffsetLimit) s.offsetX = s.scrollSpeedX;
+    if (s.offsetY > kOffsetLimit) s.offsetY = s.scrollSpeedY;
     if (s.angle != 0.0f) s.angle = wrapAngle(s.angle + s.angleStep);
     if (s.animate == 1) {
         if (s.animTimer.tick(ShaderScriptTable::ANIMATION_RATE) == 1) s.animAccumulator += 1.0f;

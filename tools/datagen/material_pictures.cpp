@@ -19,9 +19,17 @@ struct Point {
     double x, y;
 };
 
-// The arrow in drawn pixels, tip at the top-left corner.
-const Point kArrow[] = {{0.5, 0.5},   {0.5, 28.5},  {7.0, 22.5}, {11.5, 33.0},
-                        {16.0, 31.0}, {11.5, 20.5}, {19.0, 20.5}};
+// The arrow in drawn pixels, tip at the top-left corner. The picture's outermost texels stay
+// clear down to the second mipmap level: the texture repeats, so filtering at one edge reads
+// the opposite one.
+constexpr double kMargin = 2.0, kScaleX = 0.76, kScaleY = 0.9;
+const Point kOutline[] = {{0, 0},       {0, 28},  {6.5, 22}, {11, 32.5},
+                          {15.5, 30.5}, {11, 20}, {18.5, 20}};
+
+Point arrowPoint(int i) {
+    return {kMargin + kOutline[i].x * kScaleX, kMargin + kOutline[i].y * kScaleY};
+}
+constexpr int kCorners = int(sizeof kOutline / sizeof kOutline[0]);
 
 struct Rgba {
     double r, g, b, a;
@@ -42,9 +50,8 @@ struct Picture {
 
 bool inside(Point p) {
     bool in = false;
-    const int n = int(sizeof kArrow / sizeof kArrow[0]);
-    for (int i = 0, j = n - 1; i < n; j = i++) {
-        const Point a = kArrow[i], b = kArrow[j];
+    for (int i = 0, j = kCorners - 1; i < kCorners; j = i++) {
+        const Point a = arrowPoint(i), b = arrowPoint(j);
         if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
             in = !in;
     }
@@ -53,9 +60,8 @@ bool inside(Point p) {
 
 double edgeDistance(Point p) {
     double best = 1e9;
-    const int n = int(sizeof kArrow / sizeof kArrow[0]);
-    for (int i = 0, j = n - 1; i < n; j = i++) {
-        const Point a = kArrow[j], b = kArrow[i];
+    for (int i = 0, j = kCorners - 1; i < kCorners; j = i++) {
+        const Point a = arrowPoint(j), b = arrowPoint(i);
         const double dx = b.x - a.x, dy = b.y - a.y;
         double t = ((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy);
         t = std::fmax(0.0, std::fmin(1.0, t));
@@ -85,12 +91,11 @@ Picture pointerLayer(Rgba (*shade)(Point)) {
     return picture;
 }
 
-// Layer 0: a soft shadow of the arrow, two pixels down and right.
+// Layer 0: a soft shadow of the arrow, a pixel and a half down and right.
 Rgba shadow(Point p) {
-    const Point q{p.x - 2.0, p.y - 2.0};
-    const double d = edgeDistance(q);
+    const Point q{p.x - 1.5, p.y - 1.5};
     if (inside(q)) return {0, 0, 0, 1};
-    return {0, 0, 0, std::fmax(0.0, 1.0 - d / 1.5)};
+    return {0, 0, 0, std::fmax(0.0, 1.0 - edgeDistance(q) / 0.7)};
 }
 
 // Layer 1: the arrow, white with a black outline and a light shading toward its tail.
@@ -126,7 +131,8 @@ Picture marker(int frame) {
                     sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b, 0};
                     a += 1;
                 }
-            if (a > 0) picture.set(x, y, {sum.r / a, sum.g / a, sum.b / a, a / (kSamples * kSamples)});
+            if (a > 0)
+                picture.set(x, y, {sum.r / a, sum.g / a, sum.b / a, a / (kSamples * kSamples)});
         }
     return picture;
 }
