@@ -63,10 +63,18 @@ TEST_F(MaterialDrawing, BlendingPassesAndFrames) {
          {0, 0, 0},
          {{102, 102, 102}}},
         {"alpha settings win",
-         [&](ShaderScript& s) { s.blend = s.alphaBlend = 1, s.srcFactor = s.dstFactor = GL_ONE; },
+         [&](ShaderScript& s) {
+             s.blend = s.alphaBlend = 1, s.srcFactor = s.dstFactor = GL_ONE;
+             s.frames[0].texture = plain(green);
+         },
          false,
          red,
-         {kWhite}},
+         {green}},
+        {"alpha blending alone is switched off again",
+         [&](ShaderScript& s) { s.alphaBlend = 1, s.frames[0].texture = plain(green); },
+         false,
+         red,
+         {green}},
         {"extra draws see no blending",
          [&](ShaderScript& s) {
              s.blend = 1, s.srcFactor = s.dstFactor = GL_ONE, s.extraDraws = 2,
