@@ -39,73 +39,55 @@ protected:
 };
 
 TEST_F(MaterialDrawing, BlendingPassesAndFrames) {
-    const Rgb dim{40, 40, 40}, green{0, 100, 0}, red{100, 0, 0};
+    const Rgb dim{40, 40, 40}, green{0, 100, 0}, red{100, 0, 0}, black{0, 0, 0};
+    const GLenum one = GL_ONE, alpha = GL_SRC_ALPHA, rest = GL_ONE_MINUS_SRC_ALPHA;
     const struct {
         const char* name;
-        std::function<void(ShaderScript&)> set;
+        uint8_t blend, alphaBlend;
+        GLenum src, dst;
+        int extraDraws, frameCount; // a frame count switches the animation on
+        std::vector<Rgb> frames;
         bool callerAdds; // the caller's own additive blending counts the draws
         Rgb background;
         std::vector<Rgb> draws;
     } cases[] = {
-        {"an empty entry draws once untextured", [](ShaderScript&) {}, false, red, {kWhite}},
-        {"one, one adds in full",
-         [&](ShaderScript& s) {
-             s.blend = 1, s.srcFactor = s.dstFactor = GL_ONE, s.frames[0].texture = plain(green);
-         },
-         false,
-         red,
-         {{100, 100, 0}}},
+        {"an empty entry draws once untextured", 0, 0, 0, 0, 0, 0, {}, false, red, {kWhite}},
+        {"one, one adds in full", 1, 0, one, one, 0, 0, {green}, false, red, {{100, 100, 0}}},
         {"source alpha covers at 40 %",
-         [&](ShaderScript& s) {
-             s.blend = 1, s.srcFactor = GL_SRC_ALPHA, s.dstFactor = GL_ONE_MINUS_SRC_ALPHA;
-         },
+         1,
+         0,
+         alpha,
+         rest,
+         0,
+         0,
+         {},
          false,
-         {0, 0, 0},
+         black,
          {{102, 102, 102}}},
-        {"alpha settings win",
-         [&](ShaderScript& s) {
-             s.blend = s.alphaBlend = 1, s.srcFactor = s.dstFactor = GL_ONE;
-             s.frames[0].texture = plain(green);
-         },
+        {"alpha settings win", 1, 1, one, one, 0, 0, {green}, false, red, {green}},
+        {"alpha blending is switched off again", 0, 1, 0, 0, 0, 0, {green}, false, red, {green}},
+        {"extra draws see no blending", 1, 0, one, one, 2, 0, {green}, false, red, {green}},
+        {"extraDraws 2 draws three times", 0, 0, 0, 0, 2, 0, {dim}, true, black, {{120, 120, 120}}},
+        {"a negative extraDraws draws once", 0, 0, 0, 0, -5, 0, {dim}, true, black, {dim}},
+        {"three steps over two frames",
+         0,
+         0,
+         0,
+         0,
+         0,
+         3,
+         {red, green},
          false,
-         red,
-         {green}},
-        {"alpha blending alone is switched off again",
-         [&](ShaderScript& s) { s.alphaBlend = 1, s.frames[0].texture = plain(green); },
-         false,
-         red,
-         {green}},
-        {"extra draws see no blending",
-         [&](ShaderScript& s) {
-             s.blend = 1, s.srcFactor = s.dstFactor = GL_ONE, s.extraDraws = 2,
-             s.frames[0].texture = plain(green);
-         },
-         false,
-         red,
-         {green}},
-        {"extraDraws 2 draws three times",
-         [&](ShaderScript& s) { s.extraDraws = 2, s.frames[0].texture = plain(dim); },
-         true,
-         {0, 0, 0},
-         {{120, 120, 120}}},
-        {"a negative extraDraws draws once",
-         [&](ShaderScript& s) { s.extraDraws = -5, s.frames[0].texture = plain(dim); },
-         true,
-         {0, 0, 0},
-         {dim}},
-        {"three steps over two frames: the third untextured",
-         [&](ShaderScript& s) {
-             s.animate = 1, s.frameCount = 3, s.frames[0].texture = plain(red),
-             s.frames[1].texture = plain(green);
-         },
-         false,
-         {0, 0, 0},
+         black,
          {green, kWhite, red}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        entry() = ShaderScript{};
-        c.set(entry());
+        ShaderScript& s = entry() = ShaderScript{};
+        s.blend = c.blend, s.alphaBlend = c.alphaBlend, s.srcFactor = c.src, s.dstFactor = c.dst;
+        s.extraDraws = c.extraDraws, s.frameCount = c.frameCount, s.animate = c.frameCount > 0;
+        for (size_t i = 0; i < c.frames.size(); ++i)
+            s.frames[i].texture = plain(c.frames[i]);
         glColor4f(1, 1, 1, 1);
         if (c.callerAdds) {
             glEnable(GL_BLEND);
