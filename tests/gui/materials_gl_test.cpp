@@ -194,9 +194,16 @@ TEST_F(MaterialDrawing, DemoPointerAtTheCursor) {
     const std::filesystem::path work = std::filesystem::current_path();
     std::filesystem::current_path(MENAJER_RUN_DIR);
     TextureList list;
+    const auto worldTable = std::make_unique<ShaderScriptTable>();
+    ShaderScriptTable& world = *worldTable;
+    loadMaterials(list, "veri\\doku\\doku", world);
+    const ShaderScript& marker = world.entries[0];
+    EXPECT_EQ(std::vector<int>({marker.animate, marker.frameCount, marker.loadedFrames}),
+              std::vector<int>({1, 6, 6}));
     loadMaterials(list, "veri\\gui\\gui", *table);
     std::filesystem::current_path(work);
     ASSERT_EQ(list.count, 2);
+    EXPECT_TRUE(host->messageBoxes.empty());
     ASSERT_NE(table->entries[0].frames[0].texture * table->entries[1].frames[0].texture, 0u);
     const Rgb grass{40, 110, 40};
     clear(grass);
@@ -213,7 +220,8 @@ TEST_F(MaterialDrawing, DemoPointerAtTheCursor) {
               beside = pixel(x + 17, H - 1 - y - 3);
     EXPECT_GT(body.r + body.g + body.b, 400);
     EXPECT_LT(outline.r + outline.g + outline.b, 100);
-    EXPECT_EQ(beside, grass); // an arrow leaning left
+    EXPECT_EQ(beside, grass);                                 // an arrow leaning left
+    QuadDrawer::drawMaterialRect(world, 0, 560, 300, 32, 32); // to look at beside it
     std::filesystem::create_directories("veri/ekrang");
     screenshotCounter = 0;
     EXPECT_EQ(saveScreenshot(), 0);
