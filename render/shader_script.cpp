@@ -1,7 +1,6 @@
 #include "render/shader_script.h"
 
 #include <GL/gl.h>
-#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -19,13 +18,15 @@ constexpr float kOffsetLimit = 50000.0f;
 constexpr float kTurn = 360.0f;
 constexpr float kScriptAlpha = 0.4f;
 
+using Word = char[kWordLimit + 1];
+
 // The script as blank-separated words; a longer word keeps its first kWordLimit characters.
 class WordReader {
 public:
     explicit WordReader(std::FILE* file) : file(file) {}
 
     // The next word into `word`; false (word untouched) when none is left.
-    bool next(char (&word)[kWordLimit + 1]) {
+    bool next(Word& word) {
         int c = std::fgetc(file);
         while (c != EOF && isBlank(c))
             c = std::fgetc(file);
@@ -51,11 +52,8 @@ private:
     std::FILE* file;
 };
 
-using Word = char[kWordLimit + 1];
-
 // Leading sign and digits, as a saturated int32; 0 without leading digits.
 int32_t toInteger(const char* word) {
-    errno = 0;
     const long long value = std::strtoll(word, nullptr, 10);
     if (value > INT32_MAX) return INT32_MAX;
     if (value < INT32_MIN) return INT32_MIN;
