@@ -1,0 +1,306 @@
+// The game's start-up and frames, each beside its floor, on a real X display (scripts/bench
+// starts Xvfb; Mesa draws with llvmpipe). Usage: bench_game RUN_DIR [FRAMES] [STARTUPS].
+// Start-ups run as child processes of this one, so each is timed from its own exec.
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "app/app.h"
+#include "app/frame_parts.h"
+#include "app/globals.h"
+#include "bench/common/side_by_side.h"
+#include "bench/game/alloc_count.h"
+#include "bench/game/gl_recorder.h"
+#include "bench/game/scenarios.h"
+#include "platform/sdl_platform.h"
+#include "render/image_bitmap.h"
+#include "render/image_jpeg.h"
+#include "render/image_targa.h"
+#include "render/texture_loader.h"
+
+namespace {
+
+constexpr int kScreenW = 1024;
+constexpr int kScreenH = 768;
+constexpr int kWarmUpFrames = 30;
+constexpr double kGiveUpMs = 20000;
+
+double wallMs() {
+    return bench::nowMs(bench::Clock::WALL);
+}
+
+struct NoDialog : platform::DialogHandle {
+    void checkButton(int, bool) override {}
+    bool isButtonChecked(int) const override { return false; }
+    void endDialog() override {}
+};
+
+// The real platform with the start-up dialog answered at once, the devices quiet, and the
+// presented frames watched.
+class BenchPlatform : public platform::SdlPlatform {
+public:
+    void runStartupDialog(platform::DialogProc proc) override {
+        NoDialog dialog;
+        proc(dialog, platform::DialogMessage::Init, 0);
+        proc(dialog, platform::DialogMessage::Command, 1); // "Devam"
+    }
+    void swapBuffers() override {
+        if (capture) glReadPixels(0, 0, kScreenW, kScreenH, GL_RGBA, GL_UNSIGNED_BYTE, capture);
+        capture = nullptr;
+        SdlPlatform::swapBuffers();
+        if (firstPresent == 0) firstPresent = wallMs();
+    }
+    int32_t readKeyboard(uint8_t state[256]) override {
+        std::memset(state, 0, 256);
+        return platform::INPUT_OK;
+    }
+    int32_t readMouse(platform::MouseSample& sample) override {
+        sample = platform::MouseSample{};
+        return platform::INPUT_OK;
+    }
+
+    double firstPresent = 0;
+    uint8_t* capture = nullptr; // the next frame's pixels, read before it is presented
+};
+
+// Window messages, one input poll and one frame, as the main loop runs them.
+void gameFrame(BenchPlatform& host) {
+    platform::WindowMessage message;
+    while (host.peekMessage(message))
+        if (message.type != platform::MessageType::Quit) windowProc(message);
+    engine.inputSystem.poll();
+    if (engine.active) renderFrame();
+}
+
+std::vector<std::string> pictures;
+void notePicture(const char* path) {
+    const std::size_t n = std::strlen(path);
+    if (n < 4) return;
+    const char* ext = path + n - 4;
+    if (!strcasecmp(ext, ".bmp") || !strcasecmp(ext, ".tga") || !strcasecmp(ext, ".jpg"))
+        pictures.emplace_back(path);
+}
+
+// Decoding and uploading the pictures the start-up opened, alone: the start-up's floor.
+double picturesAlone() {
+    const double t = wallMs();
+    std::vector<GLuint> made;
+    for (const std::string& path : pictures) {
+        const char* ext = path.c_str() + path.size() - 4;
+        ImagePtr image;
+        texture::Kind kind = texture::Kind::Bitmap;
+        if (!strcasecmp(ext, ".bmp")) {
+            image = readBitmap(path.c_str());
+        } else if (!strcasecmp(ext, ".tga")) {
+            image = readTarga(path.c_str());
+            kind = texture::Kind::Targa;
+        } else {
+            image = readJpeg(path.c_str());
+            kind = texture::Kind::Jpeg;
+        }
+        if (image) made.push_back(texture::makeTexture(*image, kind));
+    }
+    glFinish();
+    const double took = wallMs() - t;
+    glDeleteTextures(GLsizei(made.size()), made.data());
+    return took;
+}
+
+long peakResidentKb() {
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    long kb = -1;
+    char line[256];
+    while (f && std::fgets(line, sizeof line, f))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1) break;
+    if (f) std::fclose(f);
+    return kb;
+}
+
+bool openGame(BenchPlatform& host, double* stamps) {
+    host.runStartupDialog(startupDialogProc);
+    if (!createGameWindow(nullptr)) return false;
+    stamps[0] = wallMs();
+    loadFont();
+    stamps[1] = wallMs();
+    loadGameData();
+    stamps[2] = wallMs();
+    engine.ready = 1;
+    engine.renderState.applyViewOptions(startupSettings.waitForRefresh,
+                                        startupSettings.lineAntialiasing);
+    const double giveUp = wallMs() + kGiveUpMs;
+    while (host.firstPresent == 0 && wallMs() < giveUp)
+        gameFrame(host);
+    return host.firstPresent != 0;
+}
+
+// One start-up, in a child: prints the times from exec to each step's end, the floor and the
+// peak resident size after a few frames.
+int startupChild(double execAt) {
+    const double atMain = wallMs();
+    alloccount::watchOpens(notePicture);
+    BenchPlatform host;
+    platform::setCurrent(&host);
+    double stamps[3];
+    if (!openGame(host, stamps)) return 1;
+    alloccount::watchOpens(nullptr);
+    for (int i = 0; i < kWarmUpFrames; ++i)
+        gameFrame(host);
+    const double floor = picturesAlone();
+    std::printf("STARTUP %f %f %f %f %f %f %zu %ld\n", atMain - execAt, stamps[0] - execAt,
+                stamps[1] - execAt, stamps[2] - execAt, host.firstPresent - execAt, floor,
+                pictures.size(), peakResidentKb());
+    shutDown();
+    return 0;
+}
+
+bool runStartups(const char* self, int runs) {
+    const char* names[] = {"  exec to main", "  window, GL context, input", "  font",
+                           "  game data (pictures, materials, database, lists, calendar)",
+                           "  first frame"};
+    bench::Samples steps[5], total, floor;
+    std::size_t pictureCount = 0;
+    long peakKb = 0;
+    for (int r = 0; r < runs; ++r) {
+        int out[2];
+        if (pipe(out) != 0) return false;
+        const double execAt = wallMs();
+        const pid_t child = fork();
+        if (child == 0) {
+            dup2(out[1], 1);
+            close(out[0]);
+            const std::string at = std::to_string(execAt);
+            execl(self, self, "--startup-child", at.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(out[1]);
+        char text[512] = {};
+        std::size_t got = 0;
+        ssize_t n;
+        while (got < sizeof text - 1 && (n = read(out[0], text + got, sizeof text - 1 - got)) > 0)
+            got += std::size_t(n);
+        close(out[0]);
+        int status = 0;
+        waitpid(child, &status, 0);
+        double at[6];
+        const char* line = std::strstr(text, "STARTUP ");
+        if (!line || std::sscanf(line, "STARTUP %lf %lf %lf %lf %lf %lf %zu %ld", &at[0], &at[1],
+                                 &at[2], &at[3], &at[4], &at[5], &pictureCount, &peakKb) != 8) {
+            std::fprintf(stderr, "bench_game: a start-up run failed (status %d)\n", status);
+            return false;
+        }
+        for (int s = 0; s < 5; ++s)
+            steps[s].add(at[s] - (s ? at[s - 1] : 0));
+        total.add(at[4]);
+        floor.add(at[5]);
+    }
+    bench::Pair p;
+    p.figure = total;
+    p.floor = floor;
+    char what[96];
+    std::snprintf(what, sizeof what, "start-up to first frame (floor: %zu pictures alone)",
+                  pictureCount);
+    bench::ratioRow(what, p, 1.5);
+    for (int s = 0; s < 5; ++s) {
+        char figure[32];
+        std::snprintf(figure, sizeof figure, "%.1f ms", steps[s].median());
+        bench::row(names[s], figure, "-", -1, "-", "-");
+    }
+    char figure[32];
+    std::snprintf(figure, sizeof figure, "%.1f MB", double(peakKb) / 1024.0);
+    bench::row("peak resident size: the game, demo data", figure, "-", -1, "report", "-");
+    return true;
+}
+
+// Pixels that differ between the frame and its playback; the playback is a fair floor only
+// when it draws the same picture.
+long playbackDifference(BenchPlatform& host) {
+    static uint8_t frame[kScreenW * kScreenH * 4], played[kScreenW * kScreenH * 4];
+    host.capture = frame;
+    glrec::startRecording();
+    gameFrame(host);
+    if (!glrec::stopRecording()) return -1;
+    host.capture = played;
+    glrec::playBack();
+    host.swapBuffers();
+    long differ = 0;
+    for (std::size_t i = 0; i < sizeof frame; i += 4)
+        differ += std::memcmp(frame + i, played + i, 3) != 0;
+    return differ;
+}
+
+bool runFrames(int frames) {
+    BenchPlatform host;
+    platform::setCurrent(&host);
+    double stamps[3];
+    if (!openGame(host, stamps)) return false;
+    alloccount::traceFromEnvironment();
+    int64_t allocations = 0;
+    long framesCounted = 0;
+    for (const Scenario& scenario : scenarios()) {
+        if (!scenario.setUp()) {
+            bench::row(scenario.name, "not measured", "-", -1, "<= 1.2x median", "-");
+            continue;
+        }
+        for (int i = 0; i < kWarmUpFrames; ++i)
+            gameFrame(host);
+        const long differ = playbackDifference(host);
+        bench::Samples figure, floor;
+        for (int i = 0; i < frames; ++i) {
+            double t = wallMs();
+            alloccount::start();
+            gameFrame(host);
+            allocations += alloccount::stop();
+            figure.add(wallMs() - t);
+            t = wallMs();
+            glrec::playBack();
+            host.swapBuffers();
+            floor.add(wallMs() - t);
+        }
+        framesCounted += frames;
+        bench::Pair p{figure, floor};
+        char what[128], fig[48], flo[48];
+        std::snprintf(what, sizeof what, "frame: %s (%d GL calls%s)", scenario.name,
+                      glrec::recordedCalls(),
+                      differ == 0  ? ""
+                      : differ < 0 ? ", too many to play back"
+                                   : ", PLAYBACK DIFFERS");
+        std::snprintf(fig, sizeof fig, "%.2f ms, p99 %.2f", figure.median(), figure.percentile(99));
+        std::snprintf(flo, sizeof flo, "%.2f ms, p99 %.2f", floor.median(), floor.percentile(99));
+        bench::row(what, fig, flo, p.ratio(), "<= 1.2x median", p.ratio() <= 1.2 ? "yes" : "no");
+        if (differ > 0) std::fprintf(stderr, "bench_game: %ld pixels differ\n", differ);
+    }
+    char figure[64];
+    std::snprintf(figure, sizeof figure, "%lld in %ld frames", static_cast<long long>(allocations),
+                  framesCounted);
+    bench::row("heap allocations in steady-state frames", figure, "-", -1, "0",
+               allocations == 0 ? "yes" : "no");
+    shutDown();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--startup-child") == 0)
+        return startupChild(std::atof(argv[2]));
+    if (argc < 2) {
+        std::fputs("usage: bench_game RUN_DIR [FRAMES] [STARTUPS]\n", stderr);
+        return 2;
+    }
+    const int frames = argc > 2 ? std::atoi(argv[2]) : 2000;
+    const int startups = argc > 3 ? std::atoi(argv[3]) : 5;
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0 || chdir(argv[1]) != 0) {
+        std::fprintf(stderr, "bench_game: cannot enter %s\n", argv[1]);
+        return 1;
+    }
+    self[n] = '\0';
+    if (!runStartups(self, startups)) return 1;
+    return runFrames(frames) ? 0 : 1;
+}
