@@ -6,13 +6,17 @@
 #include <filesystem>
 #include <system_error>
 
+#include "backgrounds.h"
 #include "font_picture.h"
 #include "football_data.h"
+#include "gui_pictures.h"
+#include "picture_set.h"
+#include "pitch_picture.h"
 
 namespace {
 
 constexpr const char* kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-constexpr const char* kUsage = "usage: datagen VERI_FOLDER\n"
+constexpr const char* kUsage = "usage: datagen VERI_FOLDER [--preview PNG_FOLDER]\n"
                                "       datagen --players N OUT.odt\n";
 
 bool makeFolder(const std::filesystem::path& folder) {
@@ -38,7 +42,8 @@ int writePlayers(const char* countText, const char* path) {
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--players") == 0) return writePlayers(argv[2], argv[3]);
-    if (argc != 2 || argv[1][0] == '-') {
+    const bool preview = argc == 4 && std::strcmp(argv[2], "--preview") == 0;
+    if ((argc != 2 && !preview) || argv[1][0] == '-') {
         std::fputs(kUsage, stderr);
         return 2;
     }
@@ -47,5 +52,10 @@ int main(int argc, char** argv) {
         return 1;
     if (!fontpicture::write(kFont, (veri / "fnt" / "cr.bmp").c_str())) return 1;
     if (!footballdata::writeDemoDatabase(veri / "database")) return 1;
+    PictureSet pictures(veri, preview ? argv[3] : "");
+    if (!backgrounds::write(pictures) || !guipictures::write(pictures) ||
+        !pitchpicture::write(pictures))
+        return 1;
+    if (!pictures.finishPreview()) return 1;
     return 0;
 }
