@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/globals.h"
+#include "engine/services.h"
 #include "engine/render_state.h"
 #include "platform/platform.h"
 
@@ -34,27 +34,27 @@ void RenderState::logDriverInfo() {
     replaceCopy(renderer, glText(GL_RENDERER));
     replaceCopy(version, glText(GL_VERSION));
 
-    debugLog.writeParagraph("------OPENGL EKRAN KARTI--------");
-    debugLog.writeParagraph("%s", renderer ? renderer : "");
-    debugLog.writeParagraph("%s", vendor ? vendor : "");
-    debugLog.writeParagraph("%s", version ? version : "");
-    debugLog.writeParagraph("--------------------------------\n");
+    services::writeLog("------OPENGL EKRAN KARTI--------");
+    services::writeLog("%s", renderer ? renderer : "");
+    services::writeLog("%s", vendor ? vendor : "");
+    services::writeLog("%s", version ? version : "");
+    services::writeLog("--------------------------------\n");
 }
 
 void RenderState::logExtensions() {
     const std::string extensions = glText(GL_EXTENSIONS);
 
-    debugLog.writeParagraph("--------------------------------");
-    debugLog.writeParagraph("------OPENGL EXTENSIONLAR-------");
-    debugLog.writeParagraph("--------------------------------");
+    services::writeLog("--------------------------------");
+    services::writeLog("------OPENGL EXTENSIONLAR-------");
+    services::writeLog("--------------------------------");
     std::size_t start = extensions.find_first_not_of(' ');
     while (start != std::string::npos) {
         std::size_t end = extensions.find(' ', start);
         if (end == std::string::npos) end = extensions.size();
-        debugLog.writeParagraph("%.*s", int(end - start), extensions.c_str() + start);
+        services::writeLog("%.*s", int(end - start), extensions.c_str() + start);
         start = extensions.find_first_not_of(' ', end);
     }
-    debugLog.writeParagraph("--------------------------------\n");
+    services::writeLog("--------------------------------\n");
 }
 
 bool RenderState::loadMultitexture() {
@@ -68,11 +68,11 @@ bool RenderState::loadMultitexture() {
         glGetIntegerv(GL_MAX_TEXTURE_UNITS_ARB, &units);
 
     if (units >= 2) {
-        debugLog.writeParagraph("Ekran Kartiniz Multitexture u destekliyor!");
+        services::writeLog("Ekran Kartiniz Multitexture u destekliyor!");
         return true;
     }
-    engine.showWarning("Ekran kartiniz Multitexture u desteklemiyor!");
-    debugLog.writeParagraph("Ekran Kartiniz Multitexture u desteklemiyor!!");
+    services::showWarning("Ekran kartiniz Multitexture u desteklemiyor!");
+    services::writeLog("Ekran Kartiniz Multitexture u desteklemiyor!!");
     return false;
 }
 

@@ -4,7 +4,8 @@
 #include <GL/glu.h>
 #include <cstdlib>
 
-#include "engine/globals.h"
+#include "engine/engine.h"
+#include "engine/services.h"
 #include "platform/platform.h"
 
 namespace {
@@ -97,7 +98,7 @@ void RenderState::set2DMode(int mode) {
         glPushMatrix();
         glLoadIdentity();
         glDisable(GL_BLEND);
-        glOrtho(0, engine.width, 0, engine.height, -500, 500);
+        glOrtho(0, services::screenWidth(), 0, services::screenHeight(), -500, 500);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         glDisable(GL_DEPTH_TEST);
@@ -113,7 +114,7 @@ void RenderState::set2DMode(int mode) {
 }
 
 void RenderState::endFrame() {
-    engine.updateTiming();
+    if (Engine* owner = services::boundEngine()) owner->updateTiming();
     glFlush();
     platform::current().swapBuffers();
 }

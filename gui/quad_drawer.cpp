@@ -2,11 +2,11 @@
 
 #include <GL/gl.h>
 
-#include "engine/globals.h"
+#include "engine/services.h"
 
 void QuadDrawer::emitRect(float x, float y, float width, float height) {
-    const float top = float(engine.height) - y;
-    const float bottom = float(engine.height) - (y + height);
+    const float top = float(services::screenHeight()) - y;
+    const float bottom = float(services::screenHeight()) - (y + height);
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 1.0f);
     glVertex3f(x, top, 0.0f);

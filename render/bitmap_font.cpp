@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/globals.h"
+#include "engine/services.h"
 
 BitmapFont bitmapFont;
 
@@ -86,7 +86,7 @@ void BitmapFont::glyphScale(int32_t mode, float adjustment, float lowerLimit, fl
 }
 
 void BitmapFont::drawText(float x, float y, int32_t mode, float adjustment, const char* text) {
-    const float height = float(engine.height);
+    const float height = float(services::screenHeight());
     if (!(y < height)) return;
     glBindTexture(GL_TEXTURE_2D, texture);
     glColor4ub(255, 255, 255, 255);
@@ -98,7 +98,7 @@ void BitmapFont::drawText(float x, float y, int32_t mode, float adjustment, cons
 
 void BitmapFont::drawColoredText(float x, float y, const char* text, int32_t mode, float adjustment,
                                  int32_t red, int32_t green, int32_t blue, int32_t alpha) {
-    const float height = float(engine.height);
+    const float height = float(services::screenHeight());
     if (!(y < height)) return;
     glBindTexture(GL_TEXTURE_2D, texture);
     glColor4ub(GLubyte(red), GLubyte(green), GLubyte(blue), GLubyte(alpha));

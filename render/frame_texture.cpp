@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/globals.h"
+#include "engine/services.h"
 #include "render/image_bitmap.h"
 #include "render/image_targa.h"
 #include "render/texture_loader.h"
@@ -18,8 +18,8 @@ void report(const char* format, const char* base, const char* fileName) {
         std::snprintf(text, sizeof text, format, fileName);
     else // the name did not fit its buffer: show the base name, cut to the message
         std::snprintf(text, sizeof text, format, base);
-    engine.showWarning(text);
-    debugLog.writeParagraph("%s", text);
+    services::showWarning(text);
+    services::writeLog("%s", text);
 }
 
 } // namespace
@@ -39,7 +39,7 @@ bool FrameTexture::loadBitmap(const char* base) {
         return false;
     }
     texture = handle;
-    debugLog.writeParagraph("Golge dokusu : %s", name);
+    services::writeLog("Golge dokusu : %s", name);
     return true;
 }
 
@@ -51,7 +51,7 @@ bool FrameTexture::loadTarga(const char* base) {
         report("Tga dosyasi acilamadi : %s", base, name);
         return false;
     }
-    debugLog.writeParagraph("Golge dokusu : %s", name);
+    services::writeLog("Golge dokusu : %s", name);
     ImagePtr image = readTarga(name);
     const uint32_t handle = image ? texture::makeTexture(*image, Kind::Targa) : 0;
     if (!handle) return false;
@@ -63,6 +63,6 @@ bool FrameTexture::loadJpeg(const char* base) {
     const uint32_t handle = texture::loadJpeg(base, texture::kMaterialNameSize);
     if (!handle) return false;
     texture = handle;
-    debugLog.writeParagraph("Golge dokusu : %s", base);
+    services::writeLog("Golge dokusu : %s", base);
     return true;
 }

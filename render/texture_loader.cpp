@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/globals.h"
+#include "engine/services.h"
 #include "render/image_bitmap.h"
 #include "render/image_jpeg.h"
 #include "render/image_targa.h"
@@ -60,18 +60,18 @@ uint32_t loadJpeg(const char* base, size_t nameSize) {
     char name[kGameNameSize];
     if (!base) return 0;
     if (nameSize > sizeof name || !buildFileName(name, nameSize, base, Kind::Jpeg)) {
-        engine.showWarning("Jpeg dosyasi bulunamadi!");
+        services::showWarning("Jpeg dosyasi bulunamadi!");
         return 0;
     }
-    debugLog.writeParagraph("Jpeg Adi : %s ", name);
+    services::writeLog("Jpeg Adi : %s ", name);
     if (!fileOpens(name)) {
-        engine.showWarning("Jpeg dosyasi bulunamadi!");
+        services::showWarning("Jpeg dosyasi bulunamadi!");
         return 0;
     }
     char error[200];
     ImagePtr image = readJpeg(name, error, sizeof error);
     if (!image) {
-        debugLog.writeParagraph("Jpeg okunamadi : %s : %s", name, error);
+        services::writeLog("Jpeg okunamadi : %s : %s", name, error);
         return 0;
     }
     return makeTexture(*image, Kind::Jpeg);
@@ -121,7 +121,7 @@ bool TextureLoader::loadBitmapTexture(uint32_t& out, const char* base) {
     char name[texture::kGameNameSize];
     if (!texture::buildFileName(name, sizeof name, base, Kind::Bitmap) ||
         !texture::fileOpens(name)) {
-        engine.showWarning("Bitmap dosyasi bulunamadi..");
+        services::showWarning("Bitmap dosyasi bulunamadi..");
         return false;
     }
     ImagePtr image = readBitmap(name);
@@ -136,7 +136,7 @@ void TextureLoader::loadTargaTexture(uint32_t* array, const char* base, int inde
     char name[texture::kGameNameSize];
     if (!texture::buildFileName(name, sizeof name, base, Kind::Targa) ||
         !texture::fileOpens(name)) {
-        engine.showWarning("TGA dosyasi bulunamadi..");
+        services::showWarning("TGA dosyasi bulunamadi..");
         return;
     }
     // An unsupported or damaged picture is skipped silently, as a missing one is reported:

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/entry/app.h"
+#include "app/app.h"
 #include "game/game.h"
 #include "platform_fixture.h"
 #include "text/cp1254.h"

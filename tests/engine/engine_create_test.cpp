@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/entry/app.h"
-#include "engine/globals.h"
+#include "app/app.h"
+#include "app/globals.h"
 #include "platform_fixture.h"
 
 using platform::MessageIcon;

@@ -5,8 +5,8 @@
 #include <array>
 #include <cmath>
 
-#include "engine/entry/app.h"
-#include "engine/globals.h"
+#include "app/app.h"
+#include "app/globals.h"
 #include "game/game.h"
 #include "platform_fixture.h"
 #include "render/bitmap_font.h"

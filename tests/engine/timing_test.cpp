@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/globals.h"
+#include "app/globals.h"
 #include "engine/timing.h"
 #include "platform/test/test_platform.h"
 

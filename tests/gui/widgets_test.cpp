@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/globals.h"
+#include "app/globals.h"
 #include "gui/gui_button.h"
 #include "gui/text_field.h"
 #include "text/cp1254.h"

@@ -10,7 +10,7 @@
 #include <ostream>
 #include <vector>
 
-#include "engine/globals.h"
+#include "app/globals.h"
 #include "platform/test/test_platform.h"
 #include "render/bitmap_font.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/entry/app.h"
-#include "engine/globals.h"
+#include "app/app.h"
+#include "app/globals.h"
 #include "game/game.h"
 #include "platform/test/test_platform.h"
 

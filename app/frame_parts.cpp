@@ -1,9 +1,9 @@
-#include "engine/entry/frame_parts.h"
+#include "app/frame_parts.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "engine/globals.h"
+#include "app/globals.h"
 #include "game/game.h"
 #include "render/bitmap_font.h"
 #include "render/texture_loader.h"

@@ -1,4 +1,4 @@
-// The engine's global objects, defined (in construction order) in engine/entry/globals.cpp.
+// The engine's global objects, defined (in construction order) in app/globals.cpp.
 #pragma once
 
 #include "engine/debug_log.h"

@@ -1,7 +1,7 @@
-#include "engine/entry/app.h"
+#include "app/app.h"
 
-#include "engine/entry/frame_parts.h"
-#include "engine/globals.h"
+#include "app/frame_parts.h"
+#include "app/globals.h"
 #include "engine/screenshot.h"
 #include "game/game.h"
 

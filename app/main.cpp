@@ -1,4 +1,4 @@
-#include "engine/entry/app.h"
+#include "app/app.h"
 #include "platform/sdl_platform.h"
 
 int main() {
