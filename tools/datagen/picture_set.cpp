@@ -15,6 +15,16 @@ bool complain(const std::filesystem::path& path) {
     return false;
 }
 
+// The game hands a JPEG's first row to the bottom of every rectangle it draws it on, so the
+// backgrounds are stored bottom row first to be seen upright.
+std::vector<uint8_t> bottomRowFirst(std::vector<uint8_t> rows, int rowBytes) {
+    const size_t n = size_t(rowBytes), count = rows.size() / n;
+    for (size_t top = 0, bottom = count - 1; top < bottom; ++top, --bottom)
+        std::swap_ranges(rows.begin() + long(top * n), rows.begin() + long((top + 1) * n),
+                         rows.begin() + long(bottom * n));
+    return rows;
+}
+
 } // namespace
 
 PictureSet::PictureSet(std::filesystem::path veriFolder, std::filesystem::path previewFolder)
@@ -31,7 +41,8 @@ bool PictureSet::save(const Canvas& canvas, const std::string& relative,
     if (ext == ".tga")
         ok = writeTarga32(path.c_str(), w, h, canvas.bytes(4).data());
     else if (ext == ".jpg")
-        ok = writeJpeg(path.c_str(), w, h, canvas.bytes(3).data(), kJpegQuality);
+        ok = writeJpeg(path.c_str(), w, h, bottomRowFirst(canvas.bytes(3), w * 3).data(),
+                       kJpegQuality);
     else
         ok = writeBitmap24(path.c_str(), w, h, canvas.bytes(3).data());
     if (!ok) return complain(path);
