@@ -120,8 +120,12 @@ Canvas nightStadium() {
             out = mix(rgb(3, 5, 16), rgb(20, 26, 52), py / 96);
             out = add(out, rgb(255, 255, 255), std::pow(hash01(int(px), int(py), 3), 400.f) * 0.6f);
             for (const auto& t : towers) {
-                const float mast = std::fabs(px - t[0]) - 3 + 0 * py;
-                if (py > t[1]) out = mix(out, rgb(30, 32, 40), coverage(mast));
+                // A lattice mast under the lamps.
+                const float mast = std::fabs(px - t[0]) - 4;
+                const float lattice =
+                    std::fabs(std::fmod(py + std::fabs(px - t[0]) * 1.5f, 12.f) - 6);
+                const float solid = lattice < 1.5f || std::fabs(px - t[0]) > 3 ? 1.f : 0.35f;
+                if (py > t[1]) out = mix(out, rgb(70, 74, 90), coverage(mast) * solid);
                 // The bank of lamps: a grid of bright discs on a dark frame.
                 const float fx = (px - (t[0] - 34)) / 17, fy = (py - (t[1] - 14)) / 14;
                 if (fx > 0 && fx < 4 && fy > 0 && fy < 2) {
@@ -151,7 +155,7 @@ Canvas nightStadium() {
                 const float light =
                     upper ? 0.55f + 0.45f * (py - 134) / 94 : 0.85f + 0.25f * (py - 244) / 86;
                 out = distantCrowd(px, py, upper ? 5.f : 6.f, upper ? 6.f : 7.f, upper ? 17 : 19,
-                                   light);
+                                   light * 0.8f);
                 // Tier steps every few rows.
                 const float row = std::fmod(py, upper ? 6.f : 7.f);
                 out = scale(out, row < 1 ? 0.8f : 1.f);
@@ -538,6 +542,11 @@ Canvas trophyHall() {
                     }
                 }
             }
+            // The open top: a lit lip round the dark inside.
+            const float rimHalf = cupProfile(1, cup.kind);
+            const float lip = std::hypot(lx / rimHalf, (h - 0.975f) / 0.035f) - 1;
+            if (lip < 0)
+                shade = mix(scale(metal, 0.25f), scale(metal, 1.2f), smoothstep(-0.25f, 0, lip));
             out = mix(out, shade, cover * (floor ? 0.35f : 1));
         }
         if (floor) out = mix(out, rgb(16, 10, 8), 0.45f + 0.4f * clamp01((py - 560) / 88));

@@ -96,7 +96,12 @@ bool write(PictureSet& pictures) {
         }
         // Light: brighter in the middle, shaded towards the edges of the picture.
         const float u = px / float(shown.width()) - 0.5f, v = py / float(shown.height()) - 0.5f;
-        return scale(c, 1.08f - 0.55f * (u * u + v * v));
+        c = scale(c, 1.08f - 0.55f * (u * u + v * v));
+        // A thin dark frame so the picture sits on the page like a board.
+        const float edge = std::min({px, py, shown.width() - px, shown.height() - py});
+        c = mix(c, rgb(14, 30, 12), 1 - smoothstep(kSuper * 1, kSuper * 2.5f, edge));
+        return mix(c, rgb(200, 220, 190),
+                   0.35f * coverage(std::fabs(edge - kSuper * 3.2f) - kSuper * 0.5f));
     });
     const Canvas stored = shown.resized(512, 1024);
     return pictures.save(stored, "doku/saha.bmp", {{kShownWidth, kShownHeight}});
