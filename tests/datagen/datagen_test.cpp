@@ -81,6 +81,20 @@ TEST(Datagen, PicturesHavePowerOfTwoSides) {
     }
 }
 
+TEST(Datagen, OdtFindsNoProblem) {
+    const fs::path db = veri() / "database";
+    for (const std::string args :
+         {"check " + (db / "oyuncu.odt").string(),
+          "check --players " + (db / "oyuncu.odt").string() + " " + (db / "takim.tdt").string(),
+          "check " + (db / "tarih.trh").string()}) {
+        const std::string command =
+            std::string("'") + MENAJER_BIN_DIR + "/odt' " + args + " >odt.out 2>&1";
+        const int raw = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << args << "\n"
+                                                             << readWholeFile("odt.out");
+    }
+}
+
 TEST(Datagen, ClubsAndSquads) {
     PlayerDatabase players;
     TeamDatabase teams;

@@ -202,7 +202,7 @@ Color goalFromBehind(const Camera& cam, float px, float py, Color under) {
     };
     Color out = under;
     // Posts and crossbar at the goal line (farther away than the net).
-    float p0x, p0y, p1x, p1y, p2x, p2y, p3x, p3y;
+    float p0x = 0, p0y = 0, p1x = 0, p1y = 0, p2x = 0, p2y = 0, p3x = 0, p3y = 0;
     cam.project(-kHalf, 0, kLine, p0x, p0y);
     cam.project(-kHalf, kBar, kLine, p1x, p1y);
     cam.project(kHalf, kBar, kLine, p2x, p2y);
@@ -305,44 +305,54 @@ Canvas crowd() {
             const float tone = 0.7f + 0.4f * rng.unit();
             const float s = size;
             const float lightness = (0.35f + 0.6f * depth) * tone;
-            c.blend(int(hx - s * 1.4f), int(hy - s * 1.2f), int(hx + s * 1.4f) + 1,
-                    int(hy + s * 2.2f) + 1, [&](float X, float Y) {
-                        Color col{0, 0, 0, 0};
-                        const float body =
-                            roundedBoxDistance(X, Y, hx - s * 0.5f, hy + s * 0.3f, hx + s * 0.5f,
-                                               hy + s * 2.2f, s * 0.3f);
-                        const float shade = 1 - clamp01((Y - hy) / (s * 2.2f)) * 0.5f;
-                        col = withAlpha(scale(shirt, shade), coverage(body));
-                        if (armsUp) {
-                            const float arms =
-                                std::min(segmentDistance(X, Y, hx - s * 0.42f, hy + s * 0.5f,
-                                                         hx - s * 0.7f, hy - s * 0.35f),
-                                         segmentDistance(X, Y, hx + s * 0.42f, hy + s * 0.5f,
-                                                         hx + s * 0.72f, hy - s * 0.4f)) -
-                                s * 0.11f;
-                            col = mix(col, withAlpha(scale(shirt, 1.05f), 1), coverage(arms));
-                            const float hands = std::min(
-                                circleDistance(X, Y, hx - s * 0.7f, hy - s * 0.4f, s * 0.12f),
-                                circleDistance(X, Y, hx + s * 0.72f, hy - s * 0.45f, s * 0.12f));
-                            col = mix(col, withAlpha(skin, 1), coverage(hands));
-                        }
-                        const float head = circleDistance(X, Y, hx, hy, s * 0.3f);
-                        Color face =
-                            scale(skin, 1.1f - clamp01((Y - hy + s * 0.3f) / (s * 0.6f)) * 0.35f);
-                        col = mix(col, withAlpha(face, 1), coverage(head));
-                        const float hair = std::max(head, Y - (hy - s * 0.17f));
-                        col = mix(col, withAlpha(rgb(30, 22, 18), 1), coverage(hair));
-                        if (scarf) {
-                            const float band =
-                                roundedBoxDistance(X, Y, hx - s * 1.3f, hy - s * 0.95f,
-                                                   hx + s * 1.3f, hy - s * 0.62f, s * 0.05f);
-                            const bool stripe = int(std::floor((X - hx) / (s * 0.32f))) % 2 == 0;
-                            col =
-                                mix(col, withAlpha(stripe ? home[0] : home[1], 1), coverage(band));
-                        }
-                        col = mix(col, withAlpha(rgb(20, 24, 44), col.a), fog * 0.65f);
-                        return withAlpha(scale(col, lightness), col.a);
-                    });
+            c.blend(
+                int(hx - s * 1.4f), int(hy - s * 1.2f), int(hx + s * 1.4f) + 1,
+                int(hy + s * 2.2f) + 1, [&](float X, float Y) {
+                    Color col{0, 0, 0, 0};
+                    const float body = roundedBoxDistance(X, Y, hx - s * 0.5f, hy + s * 0.3f,
+                                                          hx + s * 0.5f, hy + s * 2.2f, s * 0.3f);
+                    const float shade = 1 - clamp01((Y - hy) / (s * 2.2f)) * 0.5f;
+                    col = withAlpha(scale(shirt, shade), coverage(body));
+                    if (armsUp) {
+                        const float arms =
+                            std::min(segmentDistance(X, Y, hx - s * 0.42f, hy + s * 0.5f,
+                                                     hx - s * 0.7f, hy - s * 0.35f),
+                                     segmentDistance(X, Y, hx + s * 0.42f, hy + s * 0.5f,
+                                                     hx + s * 0.72f, hy - s * 0.4f)) -
+                            s * 0.11f;
+                        col = mix(col, withAlpha(scale(shirt, 1.05f), 1), coverage(arms));
+                        const float hands = std::min(
+                            circleDistance(X, Y, hx - s * 0.7f, hy - s * 0.4f, s * 0.12f),
+                            circleDistance(X, Y, hx + s * 0.72f, hy - s * 0.45f, s * 0.12f));
+                        col = mix(col, withAlpha(skin, 1), coverage(hands));
+                    }
+                    const float head = circleDistance(X, Y, hx, hy, s * 0.3f);
+                    // Lit from above and the left, with eyes and a mouth on the near rows.
+                    const float lit = clamp01(0.5f - (X - hx + Y - hy) / (s * 0.9f));
+                    Color face = scale(skin, 0.75f + 0.4f * lit);
+                    if (s > 14) {
+                        const float eyes = std::min(
+                            circleDistance(X, Y, hx - s * 0.1f, hy - s * 0.02f, s * 0.035f),
+                            circleDistance(X, Y, hx + s * 0.1f, hy - s * 0.02f, s * 0.035f));
+                        face = mix(face, rgb(25, 18, 14), coverage(eyes));
+                        const float mouth = segmentDistance(X, Y, hx - s * 0.07f, hy + s * 0.14f,
+                                                            hx + s * 0.07f, hy + s * 0.14f) -
+                                            s * 0.02f;
+                        face = mix(face, rgb(90, 30, 30), coverage(mouth) * 0.8f);
+                    }
+                    col = mix(col, withAlpha(face, 1), coverage(head));
+                    const float hair = std::max(head, Y - (hy - s * 0.17f));
+                    col = mix(col, withAlpha(rgb(30, 22, 18), 1), coverage(hair));
+                    if (scarf) {
+                        const float band =
+                            roundedBoxDistance(X, Y, hx - s * 1.3f, hy - s * 0.95f, hx + s * 1.3f,
+                                               hy - s * 0.62f, s * 0.05f);
+                        const bool stripe = int(std::floor((X - hx) / (s * 0.32f))) % 2 == 0;
+                        col = mix(col, withAlpha(stripe ? home[0] : home[1], 1), coverage(band));
+                    }
+                    col = mix(col, withAlpha(rgb(20, 24, 44), col.a), fog * 0.65f);
+                    return withAlpha(scale(col, lightness), col.a);
+                });
         }
         y += size * 0.5f;
         size *= 1.06f;

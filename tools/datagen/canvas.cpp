@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 
@@ -65,6 +66,16 @@ float grain(int x, int y, uint32_t seed) {
 
 Canvas::Canvas(int width, int height, Color fill)
     : w(width), h(height), pixels(size_t(width) * size_t(height), fill) {}
+
+void Canvas::forEachRowBand(const std::function<void(int, int)>& band) const {
+    const int threads = int(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t)
+        workers.emplace_back(band, h * t / threads, h * (t + 1) / threads);
+    band(0, h / threads);
+    for (std::thread& worker : workers)
+        worker.join();
+}
 
 std::vector<uint8_t> Canvas::bytes(int components) const {
     std::vector<uint8_t> out;

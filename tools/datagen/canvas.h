@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct Color {
@@ -67,18 +68,21 @@ public:
     // coordinates (the top-left pixel covers 0..1).
     template <class Shade> void paint(Shade shade, int samples = 2) {
         const float step = 1.f / float(samples);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                Color sum{0, 0, 0, 0};
-                for (int sy = 0; sy < samples; ++sy)
-                    for (int sx = 0; sx < samples; ++sx) {
-                        const Color c = shade(float(x) + (float(sx) + .5f) * step,
-                                              float(y) + (float(sy) + .5f) * step);
-                        sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b, sum.a + c.a};
-                    }
-                const float n = float(samples * samples);
-                at(x, y) = {sum.r / n, sum.g / n, sum.b / n, sum.a / n};
-            }
+        // Rows are shaded independently, so bands of them go to separate threads.
+        forEachRowBand([&](int firstRow, int endRow) {
+            for (int y = firstRow; y < endRow; ++y)
+                for (int x = 0; x < w; ++x) {
+                    Color sum{0, 0, 0, 0};
+                    for (int sy = 0; sy < samples; ++sy)
+                        for (int sx = 0; sx < samples; ++sx) {
+                            const Color c = shade(float(x) + (float(sx) + .5f) * step,
+                                                  float(y) + (float(sy) + .5f) * step);
+                            sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b, sum.a + c.a};
+                        }
+                    const float n = float(samples * samples);
+                    at(x, y) = {sum.r / n, sum.g / n, sum.b / n, sum.a / n};
+                }
+        });
     }
     // Blends layer(x, y) over the pixels of a box, by the layer colour's alpha (one sample at
     // the pixel's centre: anti-aliasing comes from the layer's own coverage).
@@ -102,6 +106,8 @@ public:
     Canvas resized(int width, int height) const;
 
 private:
+    void forEachRowBand(const std::function<void(int firstRow, int endRow)>& band) const;
+
     int w, h;
     std::vector<Color> pixels;
 };
