@@ -196,9 +196,10 @@ Color goalFromBehind(const Camera& cam, float px, float py, Color under) {
     // The ray from the eye through the pixel, in ground coordinates (camera looks along +z).
     const auto mesh = [&](float a, float b, float t) {
         const float cell = 0.14f, blur = t / cam.focal;
-        const float m = std::min(std::fabs(std::fmod(a + 100, cell) - cell / 2),
+        // Distance to the nearest cord in either direction.
+        const float m = std::max(std::fabs(std::fmod(a + 100, cell) - cell / 2),
                                  std::fabs(std::fmod(b + 100, cell) - cell / 2));
-        return coverage(cell / 2 - m - 0.018f, blur) * 0.8f;
+        return coverage(cell / 2 - m - 0.012f, std::max(blur, 0.004f)) * 0.7f;
     };
     Color out = under;
     // Posts and crossbar at the goal line (farther away than the net).
@@ -232,6 +233,20 @@ Color goalFromBehind(const Camera& cam, float px, float py, Color under) {
             netCover = std::max(netCover, mesh(sz, sy, t));
     }
     out = mix(out, rgb(240, 240, 240), netCover);
+    // The net's frame: the bars along its back and down its sides.
+    const float edges[][6] = {
+        {-kHalf, 0, kBack, kHalf, 0, kBack},        {-kHalf, kBar, kBack, kHalf, kBar, kBack},
+        {-kHalf, 0, kBack, -kHalf, kBar, kBack},    {kHalf, 0, kBack, kHalf, kBar, kBack},
+        {-kHalf, 0, kBack, -kHalf, 0, kLine},       {kHalf, 0, kBack, kHalf, 0, kLine},
+        {-kHalf, kBar, kBack, -kHalf, kBar, kLine}, {kHalf, kBar, kBack, kHalf, kBar, kLine}};
+    for (const auto& e : edges) {
+        float ax = 0, ay = 0, bx2 = 0, by2 = 0;
+        if (!cam.project(e[0], e[1], e[2], ax, ay) || !cam.project(e[3], e[4], e[5], bx2, by2))
+            continue;
+        const float w = cam.focal * 0.05f / (kBack - cam.z);
+        out = mix(out, rgb(215, 215, 215),
+                  coverage(segmentDistance(px, py, ax, ay, bx2, by2) - w / 2) * 0.9f);
+    }
     return out;
 }
 

@@ -167,7 +167,7 @@ Canvas panel() {
 bool write(PictureSet& pictures) {
     const FaceColors normal{rgb(86, 112, 152), rgb(46, 66, 102), rgb(28, 42, 70),
                             rgb(170, 196, 236), rgb(8, 12, 22)};
-    const FaceColors hover{rgb(242, 176, 64), rgb(196, 112, 22), rgb(132, 62, 6),
+    const FaceColors hover{rgb(232, 172, 78), rgb(178, 108, 34), rgb(116, 62, 16),
                            rgb(255, 232, 170), rgb(44, 20, 0)};
     return pictures.save(bar(), "gui/mup.bmp", {{1024, 90}, {1024, 30}, {400, 80}, {420, 400}}) &&
            pictures.save(buttonFace(normal, 31), "gui/dugme.bmp",
