@@ -147,9 +147,12 @@ Canvas nightStadium() {
         } else if (py < 330) {
             // Two tiers of supporters with a row of lit boxes between them.
             if (py > 228 && py < 244) {
+                // Glazed boxes: warm light inside, brighter at the ceiling, glazing bars.
                 const float window = std::fabs(std::fmod(px, 36.f) - 18) - 14;
-                out = mix(rgb(30, 30, 36), rgb(255, 200, 120),
-                          coverage(window) * (py > 231 && py < 241 ? 0.75f : 0));
+                const float bar = std::fabs(std::fmod(px, 12.f) - 6) - 5.4f;
+                const Color inside = mix(rgb(255, 214, 150), rgb(110, 70, 40), (py - 231) / 10);
+                const float glass = coverage(window) * (1 - coverage(-bar) * 0.7f);
+                out = mix(rgb(30, 30, 36), inside, glass * (py > 231 && py < 241 ? 0.8f : 0));
             } else {
                 const bool upper = py < 228;
                 const float light =
