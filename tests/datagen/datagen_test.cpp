@@ -83,7 +83,7 @@ TEST(Datagen, PicturesHavePowerOfTwoSides) {
 
 TEST(Datagen, OdtFindsNoProblem) {
     const fs::path db = veri() / "database";
-    for (const std::string args :
+    for (const std::string& args :
          {"check " + (db / "oyuncu.odt").string(),
           "check --players " + (db / "oyuncu.odt").string() + " " + (db / "takim.tdt").string(),
           "check " + (db / "tarih.trh").string()}) {
