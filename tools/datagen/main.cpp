@@ -10,6 +10,7 @@
 #include "font_picture.h"
 #include "football_data.h"
 #include "gui_pictures.h"
+#include "material_pictures.h"
 #include "picture_set.h"
 #include "pitch_picture.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
         return 1;
     if (!fontpicture::write(kFont, (veri / "fnt" / "cr.bmp").c_str())) return 1;
     if (!footballdata::writeDemoDatabase(veri / "database")) return 1;
+    if (!materialpictures::write(veri)) return 1;
     PictureSet pictures(veri, preview ? argv[3] : "");
     if (!backgrounds::write(pictures) || !guipictures::write(pictures) ||
         !pitchpicture::write(pictures))
