@@ -1,6 +1,7 @@
 #include "database/player_database.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <sys/mman.h>
 
@@ -65,12 +66,16 @@ void unpackEntry(const unsigned char* entry, PlayerRecord& into) {
 }
 
 // A record as its file entry: the texts terminated and cut to 48 characters, then the copies.
+// Cut in the entry itself: a second copy of the record costs more than the cutting.
 void packEntry(const PlayerRecord& from, unsigned char* entry) {
-    PlayerRecord r = from;
-    for (int t = 0; t < kTextFields; ++t)
-        fixed_text::cut(textField(r, t), kPlayerTextSize, kPlayerTextChars);
-    std::memcpy(entry, &r, sizeof r);
-    std::size_t at = sizeof r;
+    constexpr std::size_t kTextOffsets[kTextFields] = {
+        offsetof(PlayerRecord, name), offsetof(PlayerRecord, surname),
+        offsetof(PlayerRecord, country), offsetof(PlayerRecord, language),
+        offsetof(PlayerRecord, birthplace)};
+    std::memcpy(entry, &from, sizeof from);
+    for (std::size_t at : kTextOffsets)
+        fixed_text::cut(reinterpret_cast<char*>(entry + at), kPlayerTextSize, kPlayerTextChars);
+    std::size_t at = sizeof from;
     for (const PlayerBlockCopy& copy : kPlayerBlockCopies) {
         std::memcpy(entry + at, entry + copy.recordOffset, copy.size);
         at += copy.size;
