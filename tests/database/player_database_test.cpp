@@ -95,6 +95,9 @@ TEST(PlayerDatabase, IgnoresMeaninglessBytesAndKeepsTextsInTheirFields) {
     EXPECT_STREQ(db.record(0)->surname, "Kaya");
     EXPECT_STREQ(db.record(0)->country, "Türkiye"_w);
     EXPECT_EQ(db.record(0)->birth_day, 1);
+    // Saved again, the 49 characters read are cut to the 48 a text may have.
+    ASSERT_TRUE(db.write("cut.odt"));
+    EXPECT_EQ(readWholeFile("cut.odt").substr(12 + 4, 49), std::string(48, 'A') + '\0');
 }
 
 TEST(PlayerDatabase, RefusalsLeaveTheEditorAsItWasAndTheGameEmpty) {
