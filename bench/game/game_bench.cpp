@@ -64,7 +64,27 @@ public:
         return platform::INPUT_OK;
     }
 
+    // The platform's slow steps inside the window's creation, for the start-up breakdown.
+    bool registerWindowClass(const char* name) override {
+        const double t = wallMs();
+        const bool ok = SdlPlatform::registerWindowClass(name);
+        videoStartMs += wallMs() - t;
+        return ok;
+    }
+    bool createWindow(const char* title, int width, int height) override {
+        const double t = wallMs();
+        const bool ok = SdlPlatform::createWindow(title, width, height);
+        windowMs += wallMs() - t;
+        return ok;
+    }
+    void showWindow() override {
+        const double t = wallMs();
+        SdlPlatform::showWindow();
+        showMs += wallMs() - t;
+    }
+
     double firstPresent = 0;
+    double videoStartMs = 0, windowMs = 0, showMs = 0;
     uint8_t* capture = nullptr; // the next frame's pixels, read before it is presented
 };
 
@@ -138,31 +158,85 @@ bool openGame(BenchPlatform& host, double* stamps) {
     return host.firstPresent != 0;
 }
 
-// One start-up, in a child: prints the times from exec to each step's end, the floor and the
-// peak resident size after a few frames.
+// The steps of a start-up, in order; the first five end at the time they name.
+enum Step {
+    STEP_MAIN,
+    STEP_WINDOW,
+    STEP_FONT,
+    STEP_DATA,
+    STEP_FIRST_FRAME,
+    STEP_VIDEO_START, // parts of STEP_WINDOW
+    STEP_WINDOW_ONLY,
+    STEP_SHOW,
+    STEP_FLOOR,
+    STEP_COUNT
+};
+const char* const kStepNames[STEP_COUNT] = {
+    "  exec to main",
+    "  window, GL context, input devices",
+    "  font picture and glyphs",
+    "  game data (pictures, materials, database, lists, calendar)",
+    "  first frame presented",
+    "    of the window: SDL video start",
+    "    of the window: window and visual (loads the GL driver)",
+    "    of the window: showing it (SDL waits up to 100 ms for a window manager)",
+};
+
+// One start-up, in a child: prints each step's time and then the peak resident size after a
+// few frames.
 int startupChild(double execAt) {
-    const double atMain = wallMs();
+    double at[STEP_COUNT] = {};
+    at[STEP_MAIN] = wallMs();
     alloccount::watchOpens(notePicture);
     BenchPlatform host;
     platform::setCurrent(&host);
     double stamps[3];
     if (!openGame(host, stamps)) return 1;
     alloccount::watchOpens(nullptr);
+    at[STEP_WINDOW] = stamps[0];
+    at[STEP_FONT] = stamps[1];
+    at[STEP_DATA] = stamps[2];
+    at[STEP_FIRST_FRAME] = host.firstPresent;
+    double took[STEP_COUNT] = {};
+    for (int s = STEP_MAIN; s <= STEP_FIRST_FRAME; ++s)
+        took[s] = at[s] - (s == STEP_MAIN ? execAt : at[s - 1]);
+    took[STEP_VIDEO_START] = host.videoStartMs;
+    took[STEP_WINDOW_ONLY] = host.windowMs;
+    took[STEP_SHOW] = host.showMs;
     for (int i = 0; i < kWarmUpFrames; ++i)
         gameFrame(host);
-    const double floor = picturesAlone();
-    std::printf("STARTUP %f %f %f %f %f %f %zu %ld\n", atMain - execAt, stamps[0] - execAt,
-                stamps[1] - execAt, stamps[2] - execAt, host.firstPresent - execAt, floor,
-                pictures.size(), peakResidentKb());
+    took[STEP_FLOOR] = picturesAlone();
+    std::printf("STARTUP %zu %ld", pictures.size(), peakResidentKb());
+    for (double ms : took)
+        std::printf(" %f", ms);
+    std::printf("\n");
     shutDown();
     return 0;
 }
 
+// Reads one child's line into `took`; false when the child printed none.
+bool readStartup(int fd, double* took, std::size_t& pictureCount, long& peakKb) {
+    char text[1024] = {};
+    std::size_t got = 0;
+    ssize_t n;
+    while (got < sizeof text - 1 && (n = read(fd, text + got, sizeof text - 1 - got)) > 0)
+        got += std::size_t(n);
+    const char* line = std::strstr(text, "STARTUP ");
+    if (!line) return false;
+    char* at = nullptr;
+    pictureCount = std::strtoul(line + 8, &at, 10);
+    peakKb = std::strtol(at, &at, 10);
+    for (int s = 0; s < STEP_COUNT; ++s) {
+        char* end = nullptr;
+        took[s] = std::strtod(at, &end);
+        if (end == at) return false;
+        at = end;
+    }
+    return true;
+}
+
 bool runStartups(const char* self, int runs) {
-    const char* names[] = {"  exec to main", "  window, GL context, input", "  font",
-                           "  game data (pictures, materials, database, lists, calendar)",
-                           "  first frame"};
-    bench::Samples steps[5], total, floor;
+    bench::Samples steps[STEP_COUNT], total;
     std::size_t pictureCount = 0;
     long peakKb = 0;
     for (int r = 0; r < runs; ++r) {
@@ -178,40 +252,34 @@ bool runStartups(const char* self, int runs) {
             _exit(127);
         }
         close(out[1]);
-        char text[512] = {};
-        std::size_t got = 0;
-        ssize_t n;
-        while (got < sizeof text - 1 && (n = read(out[0], text + got, sizeof text - 1 - got)) > 0)
-            got += std::size_t(n);
+        double took[STEP_COUNT];
+        const bool read = readStartup(out[0], took, pictureCount, peakKb);
         close(out[0]);
         int status = 0;
         waitpid(child, &status, 0);
-        double at[6];
-        const char* line = std::strstr(text, "STARTUP ");
-        if (!line || std::sscanf(line, "STARTUP %lf %lf %lf %lf %lf %lf %zu %ld", &at[0], &at[1],
-                                 &at[2], &at[3], &at[4], &at[5], &pictureCount, &peakKb) != 8) {
+        if (!read) {
             std::fprintf(stderr, "bench_game: a start-up run failed (status %d)\n", status);
             return false;
         }
-        for (int s = 0; s < 5; ++s)
-            steps[s].add(at[s] - (s ? at[s - 1] : 0));
-        total.add(at[4]);
-        floor.add(at[5]);
+        double sum = 0;
+        for (int s = 0; s < STEP_COUNT; ++s) {
+            steps[s].add(took[s]);
+            if (s <= STEP_FIRST_FRAME) sum += took[s];
+        }
+        total.add(sum);
     }
-    bench::Pair p;
-    p.figure = total;
-    p.floor = floor;
+    const bench::Pair p{total, steps[STEP_FLOOR]};
     char what[96];
-    std::snprintf(what, sizeof what, "start-up to first frame (floor: %zu pictures alone)",
+    std::snprintf(what, sizeof what, "start-up to first frame (floor: its %zu pictures alone)",
                   pictureCount);
     bench::ratioRow(what, p, 1.5);
-    for (int s = 0; s < 5; ++s) {
+    for (int s = 0; s < STEP_FLOOR; ++s) {
         char figure[32];
         std::snprintf(figure, sizeof figure, "%.1f ms", steps[s].median());
-        bench::row(names[s], figure, "-", -1, "-", "-");
+        bench::row(kStepNames[s], figure, "-", -1, "-", "-");
     }
     char figure[32];
-    std::snprintf(figure, sizeof figure, "%.1f MB", double(peakKb) / 1024.0);
+    std::snprintf(figure, sizeof figure, "%.1f MB", double(peakKb) * 1024 / 1e6);
     bench::row("peak resident size: the game, demo data", figure, "-", -1, "report", "-");
     return true;
 }
