@@ -334,7 +334,9 @@ void EditorCommands::search() {
     const PlayerRecord* records = db.record(0);
     for (int32_t i = 0; i < db.playerCount(); ++i) {
         const PlayerRecord& r = records[i];
-        if (!(name.headMatches(r.name) & surname.headMatches(r.surname)) ||
+        // The surname is looked at only after the name matches: it mostly lies in the
+        // record's next cache line.
+        if (!name.headMatches(r.name) || !surname.headMatches(r.surname) ||
             !name.restMatches(r.name, sizeof r.name) ||
             !surname.restMatches(r.surname, sizeof r.surname))
             continue;
