@@ -31,7 +31,7 @@ void fillEditor(PlayerDatabase& db, int32_t n) {
 } // namespace
 
 TEST(PlayerDatabase, WritesHeaderAndEntriesAndReadsThemBack) {
-    for (int32_t n : {0, 1, 3, 300}) { // 300: runs of entries and a part run
+    for (int32_t n : {0, 1, 3, 2100}) { // 2100: two runs of 1024 entries and a part run
         SCOPED_TRACE(n);
         PlayerDatabase editor;
         fillEditor(editor, n);
