@@ -1,6 +1,8 @@
 // The game's start-up and frames, each beside its floor, on a real X display (scripts/bench
 // starts Xvfb; Mesa draws with llvmpipe). Usage: bench_game RUN_DIR [FRAMES] [STARTUPS].
-// Start-ups run as child processes of this one, so each is timed from its own exec.
+// Start-ups run as child processes of this one, so each is timed from its own exec. With
+// BENCH_FRAMES_TO=DIR each screen's recorded frame is written there as N.ppm (upside down);
+// with BENCH_ALLOC_TRACE set the first allocations in frames print their call stacks.
 #include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
@@ -284,17 +286,26 @@ bool runStartups(const char* self, int runs) {
     return true;
 }
 
-// Pixels that differ between the frame and its playback; the playback is a fair floor only
-// when it draws the same picture.
-long playbackDifference(BenchPlatform& host) {
+// Pixels that differ between the frame and its playback without the redundant calls; the
+// playback is a fair floor only when it draws the same picture.
+long playbackDifference(BenchPlatform& host, int scenario) {
     static uint8_t frame[kScreenW * kScreenH * 4], played[kScreenW * kScreenH * 4];
     host.capture = frame;
     glrec::startRecording();
     gameFrame(host);
     if (!glrec::stopRecording()) return -1;
     host.capture = played;
-    glrec::playBack();
+    glrec::playBack(true);
     host.swapBuffers();
+    if (const char* folder = std::getenv("BENCH_FRAMES_TO")) {
+        const std::string path = std::string(folder) + "/" + std::to_string(scenario) + ".ppm";
+        if (std::FILE* f = std::fopen(path.c_str(), "wb")) { // bottom row first
+            std::fprintf(f, "P6 %d %d 255\n", kScreenW, kScreenH);
+            for (std::size_t i = 0; i < sizeof frame; i += 4)
+                std::fwrite(frame + i, 1, 3, f);
+            std::fclose(f);
+        }
+    }
     long differ = 0;
     for (std::size_t i = 0; i < sizeof frame; i += 4)
         differ += std::memcmp(frame + i, played + i, 3) != 0;
@@ -309,14 +320,16 @@ bool runFrames(int frames) {
     alloccount::traceFromEnvironment();
     int64_t allocations = 0;
     long framesCounted = 0;
+    int index = 0;
     for (const Scenario& scenario : scenarios()) {
+        ++index;
         if (!scenario.setUp()) {
             bench::row(scenario.name, "not measured", "-", -1, "<= 1.2x median", "-");
             continue;
         }
         for (int i = 0; i < kWarmUpFrames; ++i)
             gameFrame(host);
-        const long differ = playbackDifference(host);
+        const long differ = playbackDifference(host, index);
         bench::Samples figure, floor;
         for (int i = 0; i < frames; ++i) {
             double t = wallMs();
@@ -325,15 +338,15 @@ bool runFrames(int frames) {
             allocations += alloccount::stop();
             figure.add(wallMs() - t);
             t = wallMs();
-            glrec::playBack();
+            glrec::playBack(true);
             host.swapBuffers();
             floor.add(wallMs() - t);
         }
         framesCounted += frames;
         bench::Pair p{figure, floor};
         char what[128], fig[48], flo[48];
-        std::snprintf(what, sizeof what, "frame: %s (%d GL calls%s)", scenario.name,
-                      glrec::recordedCalls(),
+        std::snprintf(what, sizeof what, "frame: %s (%d GL calls, %d redundant%s)", scenario.name,
+                      glrec::recordedCalls(), glrec::redundantCalls(),
                       differ == 0  ? ""
                       : differ < 0 ? ", too many to play back"
                                    : ", PLAYBACK DIFFERS");

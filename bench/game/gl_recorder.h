@@ -13,7 +13,10 @@ void startRecording();
 // Ends the recording; false when the frame had more calls than the recorder holds.
 bool stopRecording();
 int32_t recordedCalls();
-// Issues the recorded calls again, in order.
-void playBack();
+// Calls that set a texture binding, capability, blend function or colour to what it already
+// was in this frame.
+int32_t redundantCalls();
+// Issues the recorded calls again, in order; `minimal` leaves out the redundant ones.
+void playBack(bool minimal);
 
 } // namespace glrec
