@@ -207,8 +207,9 @@ int startupChild(double execAt) {
     took[STEP_SHOW] = host.showMs;
     for (int i = 0; i < kWarmUpFrames; ++i)
         gameFrame(host);
+    const long peakKb = peakResidentKb(); // before the floor's second copy of the pictures
     took[STEP_FLOOR] = picturesAlone();
-    std::printf("STARTUP %zu %ld", pictures.size(), peakResidentKb());
+    std::printf("STARTUP %zu %ld", pictures.size(), peakKb);
     for (double ms : took)
         std::printf(" %f", ms);
     std::printf("\n");
