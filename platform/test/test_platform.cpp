@@ -236,6 +236,8 @@ void TestPlatform::swapBuffers() {
 }
 
 void* TestPlatform::glProcAddress(const char* name) {
+    for (const std::string& hidden : hiddenProcs)
+        if (hidden == name) return nullptr;
     return sdl ? sdl->glProcAddress(name) : nullptr;
 }
 

@@ -138,6 +138,9 @@ public:
         cursorY = y;
     }
 
+    // GL entry points glProcAddress answers null for, as on a driver without them.
+    std::vector<std::string> hiddenProcs;
+
     // --- What the test reads back ---
 
     std::vector<RecordedMessageBox> messageBoxes;

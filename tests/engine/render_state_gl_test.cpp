@@ -5,11 +5,8 @@
 #include <array>
 #include <cmath>
 
-#include "app/app.h"
-#include "app/globals.h"
-#include "game/game.h"
 #include "platform_fixture.h"
-#include "render/bitmap_font.h"
+#include "tests/support/test_seam.h"
 
 namespace {
 
@@ -45,22 +42,24 @@ class EngineGLTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::setCurrent(&host);
-        ASSERT_EQ(engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16,
-                                1.0f, 1000.0f),
-                  1);
+        ASSERT_EQ(create(), 1);
         ASSERT_TRUE(host.messageBoxes.empty());
+    }
+    int create() {
+        return engine.create(nullptr, nullptr, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                             1000.0f);
     }
     void TearDown() override {
         engine.destroy();
         engine.inputSystem.release(); // the host goes with the test
         parkPlatform();
     }
+    Engine& engine = bindTestEngine();
     platform::TestPlatform host{true};
 };
 
 TEST_F(EngineGLTest, ZeroHeightSizeGivesAOnePixelViewport) {
-    windowProc({platform::MessageType::Size, 640, 0});
-    EXPECT_EQ(engine.height, 0);
+    engine.renderState.resize(640, 0);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 640);
@@ -117,34 +116,26 @@ TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {
     EXPECT_LT(size_t(find("GL_ARB_multitexture")), log.size());
 }
 
-// The frame runs only once start-up is complete, and presents each frame once.
-TEST_F(EngineGLTest, FramesOnlyWhenReady) {
-    renderFrame();
-    EXPECT_EQ(host.swapCount, 0);
-    engine.ready = 1;
-    renderFrame();
-    renderFrame();
-    EXPECT_EQ(host.swapCount, 2);
-    GLint depth = 0;
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
-    engine.ready = 0;
-}
-
-TEST_F(EngineGLTest, CloseRequestEndsTheLoopThroughShutDown) {
+// A driver without multitexturing ends creation with two warnings, then the teardown.
+TEST_F(EngineGLTest, MissingMultitextureEndsCreation) {
     engine.destroy();
-    host.scriptDialog({{platform::DialogEventType::PressEnter}});
-    host.postMessage(platform::MessageType::Close);
-    EXPECT_EQ(menajerMain(nullptr), 0);
-    // Missing data files may be reported here; the engine itself must not fail.
-    for (const platform::RecordedMessageBox& box : host.messageBoxes)
-        EXPECT_NE(box.text, "Motor Acilamadi!");
-    EXPECT_FALSE(host.windowExists);
-    EXPECT_FALSE(host.contextExists);
-    EXPECT_FALSE(host.displayModeChanged);
-    EXPECT_EQ(engine.ready, 1);
-    EXPECT_EQ(host.pendingMessages(), 0u);
-    bitmapFont = BitmapFont{}; // its lists died with this context
+    host.messageBoxes.clear();
+    host.hiddenProcs = {"glActiveTextureARB"};
+    host.failStep(platform::Step::UnregisterClass);
+    const size_t logStart = logLines().size();
+    EXPECT_EQ(create(), 0);
+    using platform::MessageIcon;
+    EXPECT_EQ(boxesOf(host),
+              (BoxList{{"Ekran kartiniz Multitexture u desteklemiyor!", MessageIcon::Warning},
+                       {"OpenGL giris ayarlari yapilamadi!", MessageIcon::Warning},
+                       {"Pencere Kayittan kaldirilamadi!", MessageIcon::Information}}));
+    EXPECT_EQ(host.messageBoxes[0].caption, "Zendor Menajer");
+    EXPECT_FALSE(host.windowExists || host.contextExists);
+    const std::vector<std::string> log = logLines();
+    EXPECT_EQ(std::count(log.begin() + logStart, log.end(),
+                         "<p> Ekran Kartiniz Multitexture u desteklemiyor!! </p>"),
+              1);
+    host.clearFailures();
 }
 
 } // namespace

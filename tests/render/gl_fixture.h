@@ -1,5 +1,6 @@
 // Tests that draw: the scripted platform (message boxes recorded, clock set by the test) with
-// a real 1024 × 768 GL window, a one-unit-per-pixel 2D projection, and pixel helpers.
+// a real 1024 × 768 GL window, a one-unit-per-pixel 2D projection, and pixel helpers. The
+// seam is bound to the test's own engine and log.
 #pragma once
 
 #include <GL/gl.h>
@@ -10,9 +11,9 @@
 #include <ostream>
 #include <vector>
 
-#include "app/globals.h"
 #include "platform/test/test_platform.h"
 #include "render/bitmap_font.h"
+#include "tests/support/test_seam.h"
 
 constexpr int W = 1024, H = 768;
 
@@ -34,7 +35,7 @@ struct Box {
 
 class GlTest : public testing::Test {
 protected:
-    // One window for the whole run, never closed: the globals may ask for the platform at exit.
+    // One window for the whole run, never closed: the font and loader may ask for it at exit.
     static void SetUpTestSuite() {
         if (!host) {
             host = new platform::TestPlatform(true);
@@ -110,6 +111,7 @@ protected:
         return box.right < 0 ? Box{} : box;
     }
 
+    Engine& engine = bindTestEngine(); // the seam's, for the library code under test
     static inline platform::TestPlatform* host = nullptr;
     static inline bool windowOpen = false;
 };
