@@ -279,17 +279,22 @@ int TestPlatform::messageBox(const char* text, const char* caption, MessageIcon 
     return messageBoxAnswer;
 }
 
+// As on the real backend, the quit message comes once nothing else waits.
 bool TestPlatform::peekMessage(WindowMessage& message) {
-    if (messages.empty()) return false;
-    message = messages.front();
-    messages.pop_front();
+    if (!messages.empty()) {
+        message = messages.front();
+        messages.pop_front();
+        return true;
+    }
+    if (!quitPending) return false;
+    quitPending = false;
+    message = {MessageType::Quit, uint32_t(quitCode), 0};
     return true;
 }
 
 void TestPlatform::postQuitMessage(int exitCode) {
-    quitPosted = true;
+    quitPosted = quitPending = true;
     quitCode = exitCode;
-    postMessage(MessageType::Quit, uint32_t(exitCode));
 }
 
 uint32_t TestPlatform::ticks() {

@@ -90,12 +90,13 @@ public:
 
     // --- What the test scripts ---
 
-    // Window messages, returned by peekMessage in the order queued.
+    // Window messages, returned by peekMessage in the order queued; the quit message comes
+    // after them, as on the real backend.
     void postMessage(MessageType type, uint32_t wParam = 0, uint32_t lParam = 0);
     // UTF-8 typed text as the SDL backend delivers it: one Char per character, as its
     // Windows-1254 byte; characters the code page lacks are dropped.
     void typeText(const char* utf8);
-    size_t pendingMessages() const { return messages.size(); }
+    size_t pendingMessages() const { return messages.size() + quitPending; }
 
     // The clock. autoAdvance (ms) is added after every ticks() read, for loops that wait.
     void setTicks(uint32_t ms) { now = ms; }
@@ -217,6 +218,7 @@ private:
 
     std::unique_ptr<SdlPlatform> sdl;
     std::deque<WindowMessage> messages;
+    bool quitPending = false;
     uint32_t now = 0;
     uint32_t autoAdvanceMs = 0;
     int messageBoxAnswer = 1;

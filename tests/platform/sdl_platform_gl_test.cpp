@@ -4,6 +4,11 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
+#include "platform/test/test_platform.h"
+
 using namespace platform;
 
 namespace {
@@ -49,7 +54,12 @@ TEST(SdlPlatformGL, GameWindowIs1024x768WithDepthAndStencil) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    EXPECT_TRUE(p.setSwapInterval(0) || !p.canSetSwapInterval());
+    // Swap control answers agree, and what is set is what the driver keeps.
+    const bool canSwap = p.canSetSwapInterval();
+    for (int interval : {1, 0}) {
+        EXPECT_EQ(p.setSwapInterval(interval), canSwap);
+        EXPECT_EQ(canSwap ? SDL_GL_GetSwapInterval() : interval, interval);
+    }
     p.showCursor(true);
     destroyAll(p);
 }
@@ -61,6 +71,7 @@ TEST(SdlPlatformGL, ContextStepsFailInTheirOwnPlace) {
     ASSERT_TRUE(p.createWindow("Zendor Menajer", 320, 200));
     EXPECT_FALSE(p.setPixelFormat()); // nothing chosen
     EXPECT_FALSE(p.createContext());
+    EXPECT_FALSE(p.canSetSwapInterval() || p.setSwapInterval(0)); // no context
     ASSERT_TRUE(p.getDeviceContext());
     EXPECT_FALSE(p.choosePixelFormat(PixelFormatRequest{16, 16, 99, true}));
     ASSERT_TRUE(p.choosePixelFormat(PixelFormatRequest{}));
@@ -73,38 +84,99 @@ TEST(SdlPlatformGL, ContextStepsFailInTheirOwnPlace) {
     EXPECT_FALSE(p.deleteContext());
 }
 
-TEST(SdlPlatformGL, EventsBecomeWindowMessages) {
-    SdlPlatform p;
-    ASSERT_TRUE(createAll(p));
-    WindowMessage m;
-    while (p.peekMessage(m)) {
-    }
-    SDL_Event text = {};
-    text.type = SDL_TEXTINPUT;
-    std::snprintf(text.text.text, sizeof text.text.text, "%s", "aşİ✓€");
-    SDL_Event back = {};
-    back.type = SDL_KEYDOWN;
-    back.key.keysym.sym = SDLK_BACKSPACE;
-    back.key.keysym.scancode = SDL_SCANCODE_BACKSPACE;
-    SDL_Event other = back;
-    other.key.keysym.sym = SDLK_RETURN;
-    SDL_Event quit = {};
-    quit.type = SDL_QUIT;
-    for (SDL_Event* e : {&text, &back, &other, &quit})
-        SDL_PushEvent(e);
-    p.postQuitMessage(0);
+// What reaches the window: typed text, a key, a resize, a close request, or the program's
+// own quit message, posted at that point.
+struct Happening {
+    enum Kind { Text, Key, Resize, CloseRequest, ProgramQuits } kind;
+    const char* text = "";
+    int a = 0, b = 0;
+};
 
-    struct Expected {
-        MessageType type;
-        uint32_t wParam;
-    } expected[] = {{MessageType::Char, 'a'},  {MessageType::Char, 0xFE}, {MessageType::Char, 0xDD},
-                    {MessageType::Char, 0x80}, {MessageType::KeyDown, 8}, {MessageType::Close, 0},
-                    {MessageType::Quit, 0}};
-    for (const Expected& e : expected) {
-        ASSERT_TRUE(p.peekMessage(m));
-        EXPECT_EQ(int(m.type), int(e.type));
-        EXPECT_EQ(m.wParam, e.wParam);
+void happen(SdlPlatform& p, const Happening& h) {
+    SDL_Event e = {};
+    switch (h.kind) {
+    case Happening::Text:
+        e.type = SDL_TEXTINPUT;
+        std::snprintf(e.text.text, sizeof e.text.text, "%s", h.text);
+        break;
+    case Happening::Key:
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = h.a;
+        break;
+    case Happening::Resize:
+    case Happening::CloseRequest:
+        e.type = SDL_WINDOWEVENT;
+        e.window.windowID = SDL_GetWindowID(p.sdlWindow());
+        e.window.event =
+            h.kind == Happening::Resize ? SDL_WINDOWEVENT_SIZE_CHANGED : SDL_WINDOWEVENT_CLOSE;
+        e.window.data1 = h.a;
+        e.window.data2 = h.b;
+        break;
+    case Happening::ProgramQuits:
+        return p.postQuitMessage(0);
     }
-    EXPECT_FALSE(p.peekMessage(m));
-    destroyAll(p);
+    SDL_PushEvent(&e);
+}
+
+void happen(TestPlatform& p, const Happening& h) {
+    switch (h.kind) {
+    case Happening::Text:
+        return p.typeText(h.text);
+    case Happening::Key:
+        if (h.a == SDLK_BACKSPACE) p.postMessage(MessageType::KeyDown, 8);
+        return;
+    case Happening::Resize:
+        return p.postMessage(MessageType::Size, uint32_t(h.a), uint32_t(h.b));
+    case Happening::CloseRequest:
+        return p.postMessage(MessageType::Close);
+    case Happening::ProgramQuits:
+        return p.postQuitMessage(0);
+    }
+}
+
+using Messages = std::vector<std::array<uint32_t, 3>>; // type, wParam, lParam
+
+Messages drain(Platform& p) {
+    Messages got;
+    for (WindowMessage m; p.peekMessage(m);)
+        got.push_back({uint32_t(m.type), m.wParam, m.lParam});
+    return got;
+}
+
+// The scripted backend gives the messages the real one does, in the same order: the quit
+// message only once nothing else waits.
+TEST(SdlPlatformGL, BothBackendsTurnHappeningsIntoTheSameMessages) {
+    SdlPlatform sdl;
+    ASSERT_TRUE(createAll(sdl));
+    drain(sdl);
+    constexpr uint32_t Quit = 0, Close = 1, Size = 2, Key = 4, Char = 5;
+    const struct {
+        std::vector<Happening> script;
+        Messages messages;
+    } cases[] = {
+        {{{Happening::Text, "aşİ✓€"},
+          {Happening::Key, "", SDLK_BACKSPACE},
+          {Happening::Key, "", SDLK_RETURN},
+          {Happening::Resize, "", 800, 600},
+          {Happening::CloseRequest}},
+         {{Char, 'a', 0},
+          {Char, 0xFE, 0},
+          {Char, 0xDD, 0},
+          {Char, 0x80, 0},
+          {Key, 8, 0},
+          {Size, 800, 600},
+          {Close, 0, 0}}},
+        {{{Happening::ProgramQuits}, {Happening::Text, "ab"}, {Happening::CloseRequest}},
+         {{Char, 'a', 0}, {Char, 'b', 0}, {Close, 0, 0}, {Quit, 0, 0}}},
+    };
+    for (const auto& c : cases) {
+        TestPlatform scripted;
+        for (const Happening& h : c.script) {
+            happen(sdl, h);
+            happen(scripted, h);
+        }
+        EXPECT_EQ(drain(sdl), c.messages) << &c - cases;
+        EXPECT_EQ(drain(scripted), c.messages) << &c - cases;
+    }
+    destroyAll(sdl);
 }
