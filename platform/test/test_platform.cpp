@@ -351,9 +351,11 @@ void TestPlatform::failAcquire(InputDevice device, int32_t code, int times) {
     acquireFailTimes[int(device)] = times;
 }
 
-void TestPlatform::loseAcquisition() {
-    for (bool& a : acquired)
-        a = false;
+void TestPlatform::setFocus(bool focused) {
+    focus = focused;
+    if (!focused)
+        for (bool& a : acquired)
+            a = false;
 }
 
 bool TestPlatform::createInputDevice(InputDevice device) {
@@ -374,6 +376,7 @@ int32_t TestPlatform::acquireInputDevice(InputDevice device) {
     const int d = int(device);
     if (!deviceCreated[d]) return INPUT_ERR_NO_DEVICE;
     ++acquireAttempts[d];
+    if (!focus) return INPUT_ERR_ACCESS_DENIED;
     if (acquireFailTimes[d] > 0) {
         --acquireFailTimes[d];
         return acquireFailCode[d];
@@ -395,6 +398,7 @@ int32_t TestPlatform::readFailure(InputDevice device) {
         readFailures[d].pop_front();
         return code;
     }
+    if (!focus) acquired[d] = false;
     return acquired[d] ? INPUT_OK : INPUT_ERR_NOT_ACQUIRED;
 }
 

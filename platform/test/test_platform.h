@@ -132,8 +132,9 @@ public:
     void failNextRead(InputDevice device, int32_t code);
     // The next `times` acquire attempts of the device fail with `code`.
     void failAcquire(InputDevice device, int32_t code, int times);
-    // Focus lost: every device counts as not acquired until acquired again.
-    void loseAcquisition();
+    // The window's keyboard focus. Losing it unacquires every device; without it acquiring
+    // is denied and reads fail as not acquired, as on the real backend.
+    void setFocus(bool focused);
     void setCursorScreenPosition(int32_t x, int32_t y) {
         cursorX = x;
         cursorY = y;
@@ -240,6 +241,7 @@ private:
     int32_t acquireFailCode[3] = {};
     int acquireFailTimes[3] = {};
     int32_t cursorX = 0, cursorY = 0;
+    bool focus = true;
 };
 
 } // namespace platform
