@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "platform_fixture.h"
-#include "tests/support/test_seam.h"
+#include "tests/render/gl_fixture.h"
 
 namespace {
 
@@ -30,13 +30,6 @@ struct GLSnapshot {
     }
     bool operator==(const GLSnapshot&) const = default;
 };
-
-std::array<GLubyte, 3> pixelAt(int x, int y) {
-    std::array<GLubyte, 3> rgb{};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
 
 class EngineGLTest : public ::testing::Test {
 protected:
@@ -78,10 +71,9 @@ TEST_F(EngineGLTest, TwoDModeMapsPixelZeroToTheBottomLeft) {
     glColor3f(1, 1, 1);
     glRectf(0, 0, 1, 1);
     engine.renderState.set2DMode(0);
-    using RGB = std::array<GLubyte, 3>;
-    EXPECT_EQ(pixelAt(0, 0), (RGB{255, 255, 255}));
+    EXPECT_EQ(pixel(0, 0), (Rgb{255, 255, 255}));
     for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {0, 767}})
-        EXPECT_EQ(pixelAt(x, y), (RGB{0, 0, 0})) << x << "," << y;
+        EXPECT_EQ(pixel(x, y), (Rgb{0, 0, 0})) << x << "," << y;
 }
 
 TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {

@@ -84,54 +84,23 @@ TEST(SdlPlatformGL, ContextStepsFailInTheirOwnPlace) {
     EXPECT_FALSE(p.deleteContext());
 }
 
-// What reaches the window: typed text, a key, a resize, a close request, or the program's
-// own quit message, posted at that point.
-struct Happening {
-    enum Kind { Text, Key, Resize, CloseRequest, ProgramQuits } kind;
-    const char* text = "";
-    int a = 0, b = 0;
-};
-
-void happen(SdlPlatform& p, const Happening& h) {
+SDL_Event textEvent(const char* utf8) {
     SDL_Event e = {};
-    switch (h.kind) {
-    case Happening::Text:
-        e.type = SDL_TEXTINPUT;
-        std::snprintf(e.text.text, sizeof e.text.text, "%s", h.text);
-        break;
-    case Happening::Key:
-        e.type = SDL_KEYDOWN;
-        e.key.keysym.sym = h.a;
-        break;
-    case Happening::Resize:
-    case Happening::CloseRequest:
-        e.type = SDL_WINDOWEVENT;
-        e.window.windowID = SDL_GetWindowID(p.sdlWindow());
-        e.window.event =
-            h.kind == Happening::Resize ? SDL_WINDOWEVENT_SIZE_CHANGED : SDL_WINDOWEVENT_CLOSE;
-        e.window.data1 = h.a;
-        e.window.data2 = h.b;
-        break;
-    case Happening::ProgramQuits:
-        return p.postQuitMessage(0);
-    }
-    SDL_PushEvent(&e);
+    e.type = SDL_TEXTINPUT;
+    std::snprintf(e.text.text, sizeof e.text.text, "%s", utf8);
+    return e;
 }
-
-void happen(TestPlatform& p, const Happening& h) {
-    switch (h.kind) {
-    case Happening::Text:
-        return p.typeText(h.text);
-    case Happening::Key:
-        if (h.a == SDLK_BACKSPACE) p.postMessage(MessageType::KeyDown, 8);
-        return;
-    case Happening::Resize:
-        return p.postMessage(MessageType::Size, uint32_t(h.a), uint32_t(h.b));
-    case Happening::CloseRequest:
-        return p.postMessage(MessageType::Close);
-    case Happening::ProgramQuits:
-        return p.postQuitMessage(0);
-    }
+SDL_Event keyEvent(SDL_Keycode key) {
+    SDL_Event e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    return e;
+}
+SDL_Event windowEvent(SDL_WindowEventID id, int data1 = 0, int data2 = 0) {
+    SDL_Event e = {};
+    e.type = SDL_WINDOWEVENT;
+    e.window = {SDL_WINDOWEVENT, 0, 0, Uint8(id), 0, 0, 0, data1, data2};
+    return e;
 }
 
 using Messages = std::vector<std::array<uint32_t, 3>>; // type, wParam, lParam
@@ -143,22 +112,21 @@ Messages drain(Platform& p) {
     return got;
 }
 
-// The scripted backend gives the messages the real one does, in the same order: the quit
-// message only once nothing else waits.
-TEST(SdlPlatformGL, BothBackendsTurnHappeningsIntoTheSameMessages) {
+// SDL events become these messages; the scripted backend, given the same messages, hands
+// them out in the real backend's order: the quit message only once nothing else waits.
+TEST(SdlPlatformGL, EventsBecomeMessagesInTheSameOrderOnBothBackends) {
     SdlPlatform sdl;
     ASSERT_TRUE(createAll(sdl));
     drain(sdl);
     constexpr uint32_t Quit = 0, Close = 1, Size = 2, Key = 4, Char = 5;
     const struct {
-        std::vector<Happening> script;
+        bool quitFirst; // the program posts its quit message before the events come
+        std::vector<SDL_Event> events;
         Messages messages;
     } cases[] = {
-        {{{Happening::Text, "aşİ✓€"},
-          {Happening::Key, "", SDLK_BACKSPACE},
-          {Happening::Key, "", SDLK_RETURN},
-          {Happening::Resize, "", 800, 600},
-          {Happening::CloseRequest}},
+        {false,
+         {textEvent("aşİ✓€"), keyEvent(SDLK_BACKSPACE), keyEvent(SDLK_RETURN),
+          windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600), windowEvent(SDL_WINDOWEVENT_CLOSE)},
          {{Char, 'a', 0},
           {Char, 0xFE, 0},
           {Char, 0xDD, 0},
@@ -166,15 +134,17 @@ TEST(SdlPlatformGL, BothBackendsTurnHappeningsIntoTheSameMessages) {
           {Key, 8, 0},
           {Size, 800, 600},
           {Close, 0, 0}}},
-        {{{Happening::ProgramQuits}, {Happening::Text, "ab"}, {Happening::CloseRequest}},
+        {true,
+         {textEvent("ab"), windowEvent(SDL_WINDOWEVENT_CLOSE)},
          {{Char, 'a', 0}, {Char, 'b', 0}, {Close, 0, 0}, {Quit, 0, 0}}},
     };
     for (const auto& c : cases) {
         TestPlatform scripted;
-        for (const Happening& h : c.script) {
-            happen(sdl, h);
-            happen(scripted, h);
-        }
+        if (c.quitFirst) sdl.postQuitMessage(0), scripted.postQuitMessage(0);
+        for (SDL_Event e : c.events)
+            SDL_PushEvent(&e);
+        for (const auto& m : c.messages)
+            if (m[0] != Quit) scripted.postMessage(MessageType(m[0]), m[1], m[2]);
         EXPECT_EQ(drain(sdl), c.messages) << &c - cases;
         EXPECT_EQ(drain(scripted), c.messages) << &c - cases;
     }

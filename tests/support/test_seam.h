@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
 
 #include "engine/debug_log.h"
 #include "engine/engine.h"
@@ -46,4 +49,13 @@ inline Engine& bindTestEngine(Engine* engine = nullptr) {
     Engine& bound = engine ? *engine : *shared;
     services::bind(&bound, &testLog());
     return bound;
+}
+
+// The lines of the log file in the working folder.
+inline std::vector<std::string> logLines() {
+    std::ifstream in("rav3d.htm", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
