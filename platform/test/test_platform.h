@@ -162,7 +162,7 @@ public:
     int cursorShowCount = 0; // like the system's count: visible while >= 0
     int swapInterval = -1;   // -1 until setSwapInterval succeeds
     int swapCount = 0;
-    bool canSwap = false; // what canSetSwapInterval answers without real GL
+    bool canSwap = false; // swap control offered, with real GL too (Xvfb's driver has none)
     bool quitPosted = false;
     int quitCode = 0;
     int deviceCreates[3] = {};

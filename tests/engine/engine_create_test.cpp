@@ -91,23 +91,4 @@ TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
     EXPECT_EQ(host.cursorShowCount, 1); // shown at the end though never hidden
 }
 
-TEST_F(EngineCreateTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {
-    struct Case {
-        bool canSwap;
-        bool waitForRefresh;
-        int interval;
-    };
-    for (Case c : {Case{false, true, -1}, Case{true, true, 1}, Case{true, false, 0}}) {
-        platform::TestPlatform fresh(false);
-        fresh.canSwap = c.canSwap;
-        platform::setCurrent(&fresh);
-        RenderState state;
-        state.loadSwapControl();
-        state.applyViewOptions(c.waitForRefresh, true);
-        state.setSwapInterval(2);
-        EXPECT_EQ(fresh.swapInterval, c.interval) << c.canSwap << c.waitForRefresh;
-        EXPECT_TRUE(fresh.messageBoxes.empty());
-    }
-}
-
 } // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 
 #include "platform_fixture.h"
 #include "tests/render/gl_fixture.h"
@@ -106,6 +107,19 @@ TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {
     EXPECT_LT(find("------OPENGL EXTENSIONLAR-------"),
               find("Ekran Kartiniz Multitexture u destekliyor!"));
     EXPECT_LT(size_t(find("GL_ARB_multitexture")), log.size());
+}
+
+TEST_F(EngineGLTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {
+    for (auto [canSwap, waitForRefresh, interval] :
+         {std::tuple{false, true, -1}, {true, true, 1}, {true, false, 0}}) {
+        host.canSwap = canSwap;
+        host.swapInterval = -1;
+        RenderState state;
+        state.loadSwapControl();
+        state.applyViewOptions(waitForRefresh, true);
+        state.setSwapInterval(2); // out of range: ignored
+        EXPECT_EQ(host.swapInterval, interval) << canSwap << waitForRefresh;
+    }
 }
 
 // A driver without multitexturing ends creation with two warnings, then the teardown.
