@@ -2,35 +2,26 @@
 
 #include <GL/gl.h>
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <tuple>
+#include <vector>
 
 #include "platform_fixture.h"
 #include "tests/render/gl_fixture.h"
 
 namespace {
 
-// Everything set2DMode touches.
-struct GLSnapshot {
-    std::array<GLfloat, 16> projection{}, modelView{};
-    GLint matrixMode = 0, projectionDepth = 0;
-    GLboolean depthTest = 0, blend = 0, lighting = 0, texture2D = 0;
-
-    static GLSnapshot take() {
-        GLSnapshot s;
-        glGetFloatv(GL_PROJECTION_MATRIX, s.projection.data());
-        glGetFloatv(GL_MODELVIEW_MATRIX, s.modelView.data());
-        glGetIntegerv(GL_MATRIX_MODE, &s.matrixMode);
-        glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &s.projectionDepth);
-        s.depthTest = glIsEnabled(GL_DEPTH_TEST);
-        s.blend = glIsEnabled(GL_BLEND);
-        s.lighting = glIsEnabled(GL_LIGHTING);
-        s.texture2D = glIsEnabled(GL_TEXTURE_2D);
-        return s;
-    }
-    bool operator==(const GLSnapshot&) const = default;
-};
+// Everything set2DMode touches: both matrices, matrix mode, projection depth, four switches.
+std::vector<GLfloat> glState() {
+    std::vector<GLfloat> s(34);
+    glGetFloatv(GL_PROJECTION_MATRIX, &s[0]);
+    glGetFloatv(GL_MODELVIEW_MATRIX, &s[16]);
+    glGetFloatv(GL_MATRIX_MODE, &s[32]);
+    glGetFloatv(GL_PROJECTION_STACK_DEPTH, &s[33]);
+    for (GLenum cap : {GL_DEPTH_TEST, GL_BLEND, GL_LIGHTING, GL_TEXTURE_2D})
+        s.push_back(glIsEnabled(cap));
+    return s;
+}
 
 class EngineGLTest : public ::testing::Test {
 protected:
@@ -78,19 +69,19 @@ TEST_F(EngineGLTest, TwoDModeMapsPixelZeroToTheBottomLeft) {
 }
 
 TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
-    const GLSnapshot outside = GLSnapshot::take();
+    const std::vector<GLfloat> outside = glState();
     engine.renderState.set2DMode(2);
-    EXPECT_TRUE(GLSnapshot::take() == outside);
-
+    EXPECT_EQ(glState(), outside);
     engine.renderState.set2DMode(1);
-    const GLSnapshot inside = GLSnapshot::take();
-    EXPECT_FALSE(inside == outside);
+    const std::vector<GLfloat> inside = glState();
+    EXPECT_NE(inside, outside);
     engine.renderState.set2DMode(-1);
-    EXPECT_TRUE(GLSnapshot::take() == inside);
+    EXPECT_EQ(glState(), inside);
     engine.renderState.set2DMode(0);
-    const GLSnapshot after = GLSnapshot::take();
-    EXPECT_EQ(after.projection, outside.projection);
-    EXPECT_EQ(after.projectionDepth, outside.projectionDepth);
+    const std::vector<GLfloat> after = glState();
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 16),
+              std::vector(outside.begin(), outside.begin() + 16));
+    EXPECT_EQ(after[33], outside[33]);
 }
 
 TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {
