@@ -7,8 +7,6 @@
 
 #include <jpeglib.h>
 
-#include "text/path.h"
-
 namespace {
 
 // A header can claim up to 65500 × 65500 pixels; far beyond any texture we could make.
@@ -35,7 +33,7 @@ void widenGrey(uint8_t* pixels, size_t pixelCount) {
 }
 
 // No objects with destructors live here: the library's errors come back by longjmp.
-DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
+DecodedImage* decode(const uint8_t* data, size_t size, ErrorManager& errors) {
     jpeg_decompress_struct info;
     std::memset(&info, 0, sizeof info);
     DecodedImage* volatile image = nullptr;
@@ -50,7 +48,7 @@ DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
         return nullptr;
     }
     jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof info);
-    jpeg_stdio_src(&info, file);
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
     // Checked before starting: a progressive picture gets its whole-image buffers then.
     if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
@@ -94,15 +92,19 @@ DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
 
 } // namespace
 
-ImagePtr readJpeg(const char* fileName, char* errorText, size_t errorSize) {
+ImagePtr decodeJpeg(const uint8_t* data, size_t size, char* errorText, size_t errorSize) {
     if (errorText && errorSize) errorText[0] = '\0';
-    if (!fileName) return nullptr;
-    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
-    if (!file) return nullptr;
+    if (!data) return nullptr;
     ErrorManager errors;
     errors.message[0] = '\0';
-    DecodedImage* image = decode(file, errors);
-    std::fclose(file);
+    DecodedImage* image = decode(data, size, errors);
     if (!image && errorText && errorSize) std::snprintf(errorText, errorSize, "%s", errors.message);
     return ImagePtr(image);
+}
+
+ImagePtr readJpeg(const char* fileName, char* errorText, size_t errorSize) {
+    if (errorText && errorSize) errorText[0] = '\0';
+    FileBytes file;
+    if (!file.read(fileName)) return nullptr;
+    return decodeJpeg(file.data, file.size, errorText, errorSize);
 }
