@@ -15,6 +15,10 @@ Bytes pixelsOf(const ImagePtr& image, int components) {
     EXPECT_EQ(image->components, components);
     return Bytes(image->pixels, image->pixels + image->byteCount());
 }
+Bytes patched(Bytes file, size_t at, uint8_t value) {
+    file.at(at) = value;
+    return file;
+}
 // 32-bit pictures keep their alpha.
 Bytes targa(const Bytes& file) {
     return pixelsOf(decodeTarga(file.data(), file.size()),
@@ -53,10 +57,20 @@ TEST(Targa, PixelsInFileOrderWithRedAndBlueInPlace) {
          {3, 2, 1, 9, 6, 5, 4, 7, 6, 5, 4, 7}},
         {targaHeader(10, 2, 1, 24) + Bytes{255, 7, 8, 9}, {9, 8, 7, 9, 8, 7}},
         {targaHeader(10, 2, 1, 24) + Bytes{3, 1, 1, 1, 2, 2, 2}, {1, 1, 1, 2, 2, 2}},
-        // Refused: 8 bits grey or colour-mapped, run-length 16 bits, data cut short, no pixels,
-        // a header cut short, a huge size in a tiny file.
+        // A colour map in a true-colour file is skipped (3 entries of 24 and of 15 bits).
+        {targaHeader(2, 2, 1, 24, 2, 3, 24) + Bytes{1, 2, 3, 4, 5, 6}, {3, 2, 1, 6, 5, 4}},
+        {targaHeader(10, 2, 1, 24, 0, 3, 15) + Bytes{129, 1, 2, 3}, {3, 2, 1, 3, 2, 1}},
+        // Refused: grey (8 bits, 16 with alpha, run-length) or colour-mapped pictures, whatever
+        // their depth; run-length 16 bits, data cut short, a colour map reaching past the end,
+        // no pixels, a header cut short, a huge size in a tiny file.
         {targaHeader(3, 2, 2, 8) + Bytes(4, 0x80), {}},
-        {targaHeader(1, 2, 2, 8) + Bytes(4, 1), {}},
+        {targaHeader(3, 2, 1, 16) + Bytes(4, 0x80), {}},
+        {targaHeader(11, 2, 1, 8) + Bytes{129, 0x80}, {}},
+        {targaHeader(1, 2, 2, 8, 0, 2, 24) + Bytes(4, 1), {}},
+        {targaHeader(1, 1, 1, 24, 0, 2, 24) + Bytes(3, 1), {}},
+        {targaHeader(9, 2, 1, 8, 0, 2, 24) + Bytes{129, 1}, {}},
+        {targaHeader(0, 1, 1, 24) + Bytes(3, 1), {}},
+        {patched(targaHeader(2, 1, 1, 24, 0, 1, 24) + Bytes{1, 2, 3}, 5, 200), {}},
         {targaHeader(10, 1, 1, 16) + Bytes{0, 0, 0}, {}},
         {targaHeader(2, 4, 4, 24) + Bytes(47, 0), {}},
         {targaHeader(10, 4, 1, 24) + Bytes{1, 0, 0, 0}, {}},

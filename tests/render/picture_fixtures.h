@@ -29,11 +29,14 @@ inline bool writeFile(const std::string& path, const Bytes& bytes) {
     return std::fclose(file) == 0 && ok;
 }
 
-// No colour map, descriptor 0, an identification field of idLength bytes.
-inline Bytes targaHeader(int type, int width, int height, int bits, int idLength = 0) {
-    return Bytes{uint8_t(idLength), 0, uint8_t(type), 0, 0, 0, 0, 0, 0, 0, 0, 0} +
+// Descriptor 0, an identification field of idLength bytes, then a colour map of mapEntries
+// entries of mapBits bits when mapEntries is not 0.
+inline Bytes targaHeader(int type, int width, int height, int bits, int idLength = 0,
+                         int mapEntries = 0, int mapBits = 0) {
+    return Bytes{uint8_t(idLength), uint8_t(mapEntries ? 1 : 0), uint8_t(type), 0, 0} +
+           le({uint32_t(mapEntries)}, 2) + Bytes{uint8_t(mapBits), 0, 0, 0, 0} +
            le({uint32_t(width), uint32_t(height)}, 2) + Bytes{uint8_t(bits), 0} +
-           Bytes(size_t(idLength), 0xEE);
+           Bytes(size_t(idLength), 0xEE) + Bytes(size_t(mapEntries * ((mapBits + 7) / 8)), 0x77);
 }
 
 // An uncompressed Windows bitmap in two colours: pixel (x, row), rows counted from the
