@@ -32,6 +32,18 @@ void widenGrey(uint8_t* pixels, size_t pixelCount) {
         pixels[3 * i] = pixels[3 * i + 1] = pixels[3 * i + 2] = pixels[i];
 }
 
+// CMYK (or YCCK, which the library turns into CMYK) to RGB in place, pixel i from 4i to 3i.
+// The inks are stored inverted, as print-oriented programs write them (with or without the
+// Adobe marker that says so), so a stored value is the paper left uncovered.
+void cmykToRgb(uint8_t* pixels, size_t pixelCount) {
+    for (size_t i = 0; i < pixelCount; ++i) {
+        const uint8_t* in = pixels + 4 * i;
+        const unsigned uncovered = in[3];
+        for (int c = 0; c < 3; ++c)
+            pixels[3 * i + size_t(c)] = uint8_t((in[c] * uncovered + 127) / 255);
+    }
+}
+
 // No objects with destructors live here: the library's errors come back by longjmp.
 DecodedImage* decode(const uint8_t* data, size_t size, ErrorManager& errors) {
     jpeg_decompress_struct info;
@@ -67,17 +79,24 @@ DecodedImage* decode(const uint8_t* data, size_t size, ErrorManager& errors) {
         jpeg_destroy_decompress(&info);
         return nullptr;
     }
-    const int outComponents = components == 1 ? 3 : components;
+    // Four components only come from CMYK pictures; they are decoded as such, then made RGB.
+    const bool cmyk = info.out_color_space == JCS_CMYK;
+    if (components == 4 && !cmyk) {
+        std::snprintf(errors.message, sizeof errors.message, "unsupported colour space");
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
     image = new DecodedImage;
     rows = static_cast<JSAMPROW*>(std::malloc(sizeof(JSAMPROW) * height));
-    if (!rows || !image->allocate(outComponents, int32_t(width), int32_t(height))) {
+    // Room for RGB, or for the four components a CMYK picture decodes to.
+    if (!rows || !image->allocate(cmyk ? 4 : 3, int32_t(width), int32_t(height))) {
         std::snprintf(errors.message, sizeof errors.message, "out of memory");
         jpeg_destroy_decompress(&info);
         std::free(rows);
         delete image;
         return nullptr;
     }
-    // Grey rows are decoded packed and widened afterwards.
+    // Grey and CMYK rows are decoded packed and made RGB afterwards.
     const size_t rowBytes = size_t(width) * size_t(components);
     for (JDIMENSION i = 0; i < height; ++i)
         rows[i] = image->pixels + i * rowBytes;
@@ -87,6 +106,8 @@ DecodedImage* decode(const uint8_t* data, size_t size, ErrorManager& errors) {
     jpeg_destroy_decompress(&info);
     std::free(rows);
     if (components == 1) widenGrey(image->pixels, size_t(width) * height);
+    if (cmyk) cmykToRgb(image->pixels, size_t(width) * height);
+    image->components = 3;
     return image;
 }
 

@@ -3,7 +3,8 @@
 
 #include "render/image_data.h"
 
-// Rows top of the picture first; a one-component picture is widened to RGB. Nothing on a
+// Rows top of the picture first, always RGB: a one-component picture is widened, a CMYK or
+// YCCK one converted. Nothing on a
 // missing file or a fatal decoding error: the library's message then goes to standard
 // error as usual and, when `errorText` is given, into it as well.
 ImagePtr readJpeg(const char* fileName, char* errorText = nullptr, size_t errorSize = 0);

@@ -137,6 +137,29 @@ TEST(Jpeg, GreyWidenedToRgbAndFatalErrorsReturned) {
     EXPECT_STRNE(error, "");
 }
 
+// Files from print-oriented programs store the inks inverted, marked so or not: each channel
+// is (255 − ink) × (255 − black) / 255, as reference decoders give it.
+TEST(Jpeg, CmykAndYcckBecomeRgb) {
+    // Stored C, M, Y, K (255 − ink): magenta and yellow ink make red; the second mixes all four.
+    const uint8_t redStored[4] = {255, 0, 0, 255}, mixedStored[4] = {127, 255, 191, 204};
+    const uint8_t red[3] = {255, 0, 0},
+                  mixed[3] = {102, 204, 153}; // a reference decoder: 101, 204, 152
+    const struct {
+        J_COLOR_SPACE stored;
+        bool adobeMarker;
+    } cases[] = {{JCS_CMYK, true}, {JCS_YCCK, true}, {JCS_CMYK, false}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(
+            writeJpeg("cmyk.jpg", 16, 16, 4, redStored, mixedStored, c.stored, c.adobeMarker));
+        const Bytes pixels = pixelsOf(readJpeg("cmyk.jpg"), 3);
+        ASSERT_EQ(pixels.size(), 16u * 16 * 3) << &c - cases;
+        for (size_t k = 0; k < 3; ++k) {
+            EXPECT_NEAR(pixels[k], red[k], 3) << &c - cases << " channel " << k;
+            EXPECT_NEAR(pixels[pixels.size() - 3 + k], mixed[k], 3) << &c - cases << " " << k;
+        }
+    }
+}
+
 // The generated picture the game's font is made from.
 TEST(FontPicture, GridOfWindows1254GlyphsInsideTheAdvance) {
     ImagePtr image = readBitmap(MENAJER_RUN_DIR "/veri/fnt/cr.bmp");

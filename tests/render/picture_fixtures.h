@@ -67,9 +67,11 @@ inline Bytes bitmapFile(int bits, int width, int height, bool topDown, int (*pic
     return out;
 }
 
-// A JPEG whose top half has colour `top` and bottom half `bottom` (grey: components 1).
+// A JPEG whose top half has colour `top` and bottom half `bottom` (grey: components 1, CMYK:
+// 4, stored as CMYK or YCCK with or without the Adobe marker).
 inline bool writeJpeg(const char* path, int width, int height, int components, const uint8_t* top,
-                      const uint8_t* bottom) {
+                      const uint8_t* bottom, J_COLOR_SPACE stored = JCS_UNKNOWN,
+                      bool adobeMarker = true) {
     std::FILE* file = std::fopen(path, "wb");
     if (!file) return false;
     jpeg_compress_struct info;
@@ -80,8 +82,10 @@ inline bool writeJpeg(const char* path, int width, int height, int components, c
     info.image_width = JDIMENSION(width);
     info.image_height = JDIMENSION(height);
     info.input_components = components;
-    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
+    if (stored != JCS_UNKNOWN) jpeg_set_colorspace(&info, stored);
+    if (components == 4) info.write_Adobe_marker = adobeMarker;
     jpeg_set_quality(&info, 100, TRUE);
     jpeg_start_compress(&info, TRUE);
     Bytes row(size_t(width * components));
