@@ -11,7 +11,6 @@ namespace {
 
 // A header can claim up to 65500 × 65500 pixels; far beyond any texture we could make.
 constexpr JDIMENSION kMaxSide = 16384;
-constexpr size_t kMaxPixels = size_t(8192) * 8192;
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -64,7 +63,8 @@ DecodedImage* decode(const uint8_t* data, size_t size, ErrorManager& errors) {
     jpeg_read_header(&info, TRUE);
     // Checked before starting: a progressive picture gets its whole-image buffers then.
     if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
-        info.image_height > kMaxSide || size_t(info.image_width) * info.image_height > kMaxPixels) {
+        info.image_height > kMaxSide ||
+        size_t(info.image_width) * info.image_height > kMaxPicturePixels) {
         std::snprintf(errors.message, sizeof errors.message, "picture too large");
         jpeg_destroy_decompress(&info);
         return nullptr;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "render/image_bitmap.h"
 #include "render/image_jpeg.h"
@@ -114,12 +115,53 @@ TEST(Bitmap, RefusesMalformedFiles) {
         with(18, {0, 0, 0, 0}),                 // zero width
         with(22, {0, 1, 0, 0}),                 // height beyond the data
         with(22, {0, 0, 0, 0x80}),              // most negative height
-        with(30, {1}),                          // run-length compressed
+        with(30, {1}),                          // run-length 8 with 24 bits
         Bytes(good.begin(), good.begin() + 30), // cut inside the header
         masksCut,
     };
     for (const auto& c : cases)
         EXPECT_FALSE(bitmap(c)) << &c - cases;
+}
+
+// Indices into the palette, rows from the bottom; runs and deltas reaching outside the picture
+// are cut at its edges, skipped pixels show entry 0.
+TEST(Bitmap, RunLengthEightAndFourBits) {
+    const uint8_t palette[4][3] = {{10, 20, 30}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+    const struct {
+        int bits, width, height;
+        Bytes data;
+        std::vector<int> indices; // empty: refused
+    } cases[] = {
+        // A run, a literal of three running one past the edge (padded), end of line; a delta
+        // to (2, 1), a run of one, end of line; a run of seven over a row of five, end.
+        {8,
+         5,
+         3,
+         {3, 1, 0, 3, 2, 3, 2, 0, 0, 0, 0, 2, 2, 0, 1, 3, 0, 0, 7, 2, 0, 1},
+         {1, 1, 1, 2, 3, 0, 0, 3, 0, 0, 2, 2, 2, 2, 2}},
+        // Nibbles alternate in a run; a literal of three in two bytes (no padding).
+        {4, 5, 2, {5, 0x12, 0, 0, 0, 3, 0x31, 0x20, 1, 0x30, 0, 1}, {1, 2, 1, 2, 1, 3, 1, 2, 3, 0}},
+        // Runs and a delta far outside the picture; a file ending without its end mark.
+        {8, 2, 1, {255, 1, 0, 2, 255, 255, 255, 2, 0, 1}, {1, 1}},
+        {8, 3, 2, {3, 1, 0, 0, 1}, {1, 1, 1, 0, 0, 0}},
+        {4, 3, 1, {0, 3, 0x12}, {0, 0, 0}},
+        // Refused: stored top-down, a huge picture from a few bytes.
+        {8, 2, -1, {2, 1, 0, 1}, {}},
+        {8, 32768, 32768, {0, 1}, {}},
+    };
+    for (const auto& c : cases) {
+        const Bytes pixels =
+            pixelsOf(bitmap(runLengthBitmap(c.bits, c.width, c.height, c.data, palette)), 3);
+        Bytes expected;
+        for (int index : c.indices)
+            expected.insert(expected.end(), palette[index], palette[index] + 3);
+        EXPECT_EQ(pixels, expected) << &c - cases;
+    }
+    // 4 bits marked run-length 8, 8 bits marked run-length 4.
+    Bytes file = runLengthBitmap(4, 2, 1, {2, 0x11, 0, 1}, palette);
+    EXPECT_FALSE(bitmap(patched(file, 30, 1)));
+    file = runLengthBitmap(8, 2, 1, {2, 1, 0, 1}, palette);
+    EXPECT_FALSE(bitmap(patched(file, 30, 2)));
 }
 
 TEST(Jpeg, GreyWidenedToRgbAndFatalErrorsReturned) {

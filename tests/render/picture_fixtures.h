@@ -67,6 +67,20 @@ inline Bytes bitmapFile(int bits, int width, int height, bool topDown, int (*pic
     return out;
 }
 
+// A run-length bitmap (8 or 4 bits; height negative for top-down) with a 4-entry palette.
+inline Bytes runLengthBitmap(int bits, int width, int height, const Bytes& data,
+                             const uint8_t (&palette)[4][3]) {
+    Bytes out = Bytes{'B', 'M'} +
+                le({54 + 16 + uint32_t(data.size()), 0, 54 + 16, 40, uint32_t(width),
+                    uint32_t(height)},
+                   4) +
+                le({1, uint32_t(bits)}, 2) +
+                le({bits == 8 ? 1u : 2u, uint32_t(data.size()), 0, 0, 4, 0}, 4);
+    for (const auto& c : palette)
+        out = out + Bytes{c[2], c[1], c[0], 0};
+    return out + data;
+}
+
 // A JPEG whose top half has colour `top` and bottom half `bottom` (grey: components 1, CMYK:
 // 4, stored as CMYK or YCCK with or without the Adobe marker).
 inline bool writeJpeg(const char* path, int width, int height, int components, const uint8_t* top,
