@@ -373,9 +373,11 @@ namespace {
 
 enum Step { CREATE, OPEN_STREAM, WRITE, FLUSH, SYNC, CLOSE, RENAME };
 
-// The system's calls, but the chosen step fails as a full disk would.
+// The system's calls, but the chosen step fails as a full disk would; a write fails midway,
+// after the header went through.
 struct FailingOps : FileOps {
     Step failing;
+    int writes = 0;
     explicit FailingOps(Step s) : failing(s) {}
     int fail() {
         errno = ENOSPC;
@@ -388,7 +390,7 @@ struct FailingOps : FileOps {
         return failing == OPEN_STREAM ? (fail(), nullptr) : FileOps::openStream(fd);
     }
     std::size_t write(const void* d, std::size_t n, std::FILE* f) override {
-        return failing == WRITE ? (fail(), 0) : FileOps::write(d, n, f);
+        return failing == WRITE && ++writes == 2 ? (fail(), 0) : FileOps::write(d, n, f);
     }
     int flush(std::FILE* f) override { return failing == FLUSH ? fail() : FileOps::flush(f); }
     int sync(std::FILE* f) override { return failing == SYNC ? fail() : FileOps::sync(f); }
@@ -420,6 +422,8 @@ TEST_F(Editor, AFailedSaveLeavesTheOldFileAndReportsNoSuccess) {
         EXPECT_EQ(view.last(), "Kayit yapilamadi!\nNo space left on device\nEski dosya oldugu "
                                "gibi duruyor.");
         EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
+        for (const auto& shown : view.shown)
+            EXPECT_NE(shown.text, "Kayit yapildi!");
         EXPECT_TRUE(readWholeFile("failing/players.odt") == old);
         int files = 0;
         for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("failing"))
