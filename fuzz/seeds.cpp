@@ -233,12 +233,30 @@ void jpeg(const char* name, int components, J_COLOR_SPACE space, bool progressiv
     ok = std::fclose(file) == 0 && ok;
 }
 
+// Texture lists: a comment, a count larger and smaller than the lines, a line without an index.
+void materials() {
+    saveText("texture_list", "list.tex",
+             "// liste\nNUMTEXTURE 3\n0 veri\\gui\\a.gol\n\n249 b.gol\nx c.gol\n");
+    saveText("texture_list", "negative.tex", "NUMTEXTURE -1\n0 a.gol\n");
+    // The first byte is the table entry; every keyword once, a frame list, a keyword cut off.
+    saveText("shader_script", "all.gol",
+             std::string(1, '\x05') +
+                 "saydam = ac\ncevre = kapa\nalfa = ac\ntga = kapa\njpg = kapa\ndepth = ac\n"
+                 "nkezdon = 2\nanim = ac\nzaman = 3\nzaman1 = 1\nzaman2 = -1\ndon = 1.5\n"
+                 "saydamSRC = GL_SRC_ALPHA\nsaydamDST = GL_ONE\nx = 0.1\ny = -0.2\nx1 = 1\n"
+                 "y1 = 2\nx2 = 3\ny2 = 4\nDokusayisi = 1000\ndoku = yok1\ndoku = yok2\n"
+                 "doku1 = yok3\ndoku2 = yok4\nsaydamSRC1 = GL_ONE\nsaydamDST1 = GL_ZERO\n"
+                 "saydamSRC2 = GL_DST_COLOR\nsaydamDST2 = GL_ONE\nzaman =");
+    saveText("shader_script", "high.gol", std::string(1, '\xF9') + "nkezdon = 2147483647\n");
+}
+
 void demoFiles(const fs::path& veri) {
     const struct {
         const char* extension;
         const char* target;
-    } kinds[] = {{".bmp", "bitmap"},  {".tga", "targa"}, {".jpg", "jpeg"},
-                 {".odt", "players"}, {".tdt", "teams"}, {".trh", "calendar"}};
+    } kinds[] = {{".bmp", "bitmap"},       {".tga", "targa"},        {".jpg", "jpeg"},
+                 {".odt", "players"},      {".tdt", "teams"},        {".trh", "calendar"},
+                 {".tex", "texture_list"}, {".gol", "shader_script"}};
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(veri, ec);
          !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
@@ -246,11 +264,23 @@ void demoFiles(const fs::path& veri) {
         std::string extension = it->path().extension().string();
         for (char& c : extension)
             c = char(std::tolower(c));
-        for (const auto& k : kinds)
-            if (extension == k.extension)
-                fs::copy_file(it->path(),
-                              seeds / k.target / ("demo_" + it->path().filename().string()),
+        for (const auto& k : kinds) {
+            if (extension != k.extension) continue;
+            const std::string name = "demo_" + it->path().filename().string();
+            if (std::strcmp(k.target, "shader_script") != 0) {
+                fs::copy_file(it->path(), seeds / k.target / name,
                               fs::copy_options::overwrite_existing, ec);
+                continue;
+            }
+            // Scripts take the table entry in front.
+            std::FILE* f = std::fopen(it->path().c_str(), "rb");
+            if (!f) continue;
+            Bytes script{0};
+            for (int c; (c = std::fgetc(f)) != EOF;)
+                script.push_back(uint8_t(c));
+            std::fclose(f);
+            save(k.target, name.c_str(), script);
+        }
     }
 }
 
@@ -262,8 +292,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     seeds = argv[1];
-    for (const char* target :
-         {"players", "teams", "calendar", "bitmap", "targa", "jpeg", "odt_build"}) {
+    for (const char* target : {"players", "teams", "calendar", "bitmap", "targa", "jpeg",
+                               "odt_build", "texture_list", "shader_script"}) {
         std::error_code ec;
         fs::create_directories(seeds / target, ec);
         if (ec) {
@@ -279,6 +309,7 @@ int main(int argc, char** argv) {
     jpeg("grey.jpg", 1, JCS_GRAYSCALE, false);
     jpeg("progressive.jpg", 3, JCS_RGB, true);
     jpeg("cmyk.jpg", 4, JCS_CMYK, false);
+    materials();
     if (argc == 3) demoFiles(argv[2]);
     return ok ? 0 : 1;
 }
