@@ -86,6 +86,8 @@ void renderFrame() {
     mailbox.drawIndicator(13, 17);
     game.drawPointer();
     state.set2DMode(0);
+    // The back buffer holds the finished frame only until the swap.
+    if (engine.inputSystem.keyState(KEY_F12) == KEY_PRESSED) saveScreenshot();
     state.endFrame();
 }
 
@@ -152,10 +154,7 @@ int menajerMain(void* instance) {
             continue;
         }
         engine.inputSystem.poll();
-        if (engine.active) {
-            renderFrame();
-            if (engine.inputSystem.keyState(KEY_F12) == KEY_PRESSED) saveScreenshot();
-        }
+        if (engine.active) renderFrame();
     }
 
     shutDown();

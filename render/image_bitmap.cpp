@@ -8,6 +8,8 @@ constexpr int kFileHeaderSize = 14;
 constexpr int kCoreHeaderSize = 12;
 constexpr int kInfoHeaderSize = 40;
 constexpr uint32_t kCompressionNone = 0;
+constexpr uint32_t kCompressionRle8 = 1;
+constexpr uint32_t kCompressionRle4 = 2;
 constexpr uint32_t kCompressionBitFields = 3;
 constexpr int32_t kMaxSide = 32768;
 
@@ -43,6 +45,17 @@ struct Layout {
     Channel red, green, blue;
 };
 
+void paletteColour(const Layout& layout, unsigned index, uint8_t* out) {
+    if (index < layout.paletteCount) {
+        const uint8_t* entry = layout.palette + index * unsigned(layout.paletteEntrySize);
+        out[0] = entry[2];
+        out[1] = entry[1];
+        out[2] = entry[0];
+    } else {
+        out[0] = out[1] = out[2] = 0;
+    }
+}
+
 void decodeRow(const Layout& layout, const uint8_t* in, uint8_t* out) {
     const int32_t width = layout.width;
     switch (layout.bitsPerPixel) {
@@ -54,15 +67,7 @@ void decodeRow(const Layout& layout, const uint8_t* in, uint8_t* out) {
         const unsigned indexMask = (1u << bits) - 1;
         for (int32_t x = 0; x < width; ++x, out += 3) {
             const int shift = 8 - bits * (x % perByte + 1);
-            const unsigned index = (in[x / perByte] >> shift) & indexMask;
-            if (index < layout.paletteCount) {
-                const uint8_t* entry = layout.palette + index * unsigned(layout.paletteEntrySize);
-                out[0] = entry[2];
-                out[1] = entry[1];
-                out[2] = entry[0];
-            } else {
-                out[0] = out[1] = out[2] = 0;
-            }
+            paletteColour(layout, (in[x / perByte] >> shift) & indexMask, out);
         }
         break;
     }
@@ -84,6 +89,51 @@ void decodeRow(const Layout& layout, const uint8_t* in, uint8_t* out) {
         }
         break;
     }
+    }
+}
+
+// Run-length 8 or 4 bits into an image already filled with palette entry 0, which is what
+// pixels a delta or an early end of line skip over show. Runs and deltas reaching outside the
+// picture are cut at its edges; a file ending without its end mark keeps what it drew.
+void decodeRunLength(const Layout& layout, const uint8_t* in, size_t size, DecodedImage& image) {
+    const bool nibbles = layout.bitsPerPixel == 4;
+    int64_t x = 0, y = 0; // y counts rows from the bottom, as the output does
+    auto put = [&](int64_t at, unsigned index) {
+        if (at < layout.width && y < layout.height)
+            paletteColour(layout, index,
+                          image.pixels + (size_t(y) * size_t(layout.width) + size_t(at)) * 3);
+    };
+    // Pixel i of a run of `value`: in 4 bits the run alternates the byte's two halves.
+    auto runIndex = [&](unsigned value, int i) -> unsigned {
+        return nibbles ? (i % 2 ? value & 0x0F : value >> 4) : value;
+    };
+    size_t pos = 0;
+    while (size - pos >= 2 && y < layout.height) {
+        const int count = in[pos], value = in[pos + 1];
+        pos += 2;
+        if (count > 0) {
+            for (int i = 0; i < count; ++i)
+                put(x + i, runIndex(unsigned(value), i));
+            x += count;
+        } else if (value == 0) { // end of line
+            x = 0;
+            ++y;
+        } else if (value == 1) { // end of picture
+            return;
+        } else if (value == 2) { // delta: right and up
+            if (size - pos < 2) return;
+            x += in[pos];
+            y += in[pos + 1];
+            pos += 2;
+        } else { // literal pixels, padded to an even number of bytes
+            const size_t bytes = nibbles ? size_t(value + 1) / 2 : size_t(value);
+            if (size - pos < bytes) return;
+            for (int i = 0; i < value; ++i)
+                put(x + i, runIndex(in[pos + size_t(nibbles ? i / 2 : i)], i));
+            x += value;
+            pos += bytes + (bytes & 1);
+            if (pos > size) return;
+        }
     }
 }
 
@@ -133,7 +183,11 @@ ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
     case 1:
     case 4:
     case 8: {
-        if (compression != kCompressionNone) return nullptr;
+        const uint32_t runLength = layout.bitsPerPixel == 8 ? kCompressionRle8 : kCompressionRle4;
+        // Run-length pictures are stored bottom-up only.
+        if (compression != kCompressionNone &&
+            (compression != runLength || layout.topDown || layout.bitsPerPixel == 1))
+            return nullptr;
         const uint32_t maxColors = 1u << layout.bitsPerPixel;
         layout.paletteCount = colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed;
         // A short palette is tolerated: indices past what the file holds draw black.
@@ -171,11 +225,24 @@ ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
         return nullptr;
     }
 
+    if (pixelOffset > size) return nullptr;
+    if (compression == kCompressionRle8 || compression == kCompressionRle4) {
+        // A few bytes can describe a huge empty picture: bound what they may make us allocate.
+        if (size_t(layout.width) * size_t(layout.height) > kMaxPicturePixels) return nullptr;
+        ImagePtr image(new DecodedImage);
+        if (!image->allocate(3, layout.width, layout.height)) return nullptr;
+        uint8_t background[3];
+        paletteColour(layout, 0, background);
+        for (size_t i = 0; i < image->byteCount(); i += 3)
+            std::memcpy(image->pixels + i, background, 3);
+        decodeRunLength(layout, data + pixelOffset, size - pixelOffset, *image);
+        return image;
+    }
+
     const size_t rowBits = size_t(layout.width) * size_t(layout.bitsPerPixel);
     const size_t rowBytes = (rowBits + 7) / 8;
     const size_t stride = (rowBits + 31) / 32 * 4;
     // The last row's padding may be missing from the file; its pixels may not.
-    if (pixelOffset > size) return nullptr;
     const size_t pixelBytesLeft = size - pixelOffset;
     if (pixelBytesLeft < rowBytes ||
         (pixelBytesLeft - rowBytes) / stride < size_t(layout.height - 1))

@@ -7,13 +7,10 @@
 
 #include <jpeglib.h>
 
-#include "text/path.h"
-
 namespace {
 
 // A header can claim up to 65500 × 65500 pixels; far beyond any texture we could make.
 constexpr JDIMENSION kMaxSide = 16384;
-constexpr size_t kMaxPixels = size_t(8192) * 8192;
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -34,8 +31,20 @@ void widenGrey(uint8_t* pixels, size_t pixelCount) {
         pixels[3 * i] = pixels[3 * i + 1] = pixels[3 * i + 2] = pixels[i];
 }
 
+// CMYK (or YCCK, which the library turns into CMYK) to RGB in place, pixel i from 4i to 3i.
+// The inks are stored inverted, as print-oriented programs write them (with or without the
+// Adobe marker that says so), so a stored value is the paper left uncovered.
+void cmykToRgb(uint8_t* pixels, size_t pixelCount) {
+    for (size_t i = 0; i < pixelCount; ++i) {
+        const uint8_t* in = pixels + 4 * i;
+        const unsigned uncovered = in[3];
+        for (int c = 0; c < 3; ++c)
+            pixels[3 * i + size_t(c)] = uint8_t((in[c] * uncovered + 127) / 255);
+    }
+}
+
 // No objects with destructors live here: the library's errors come back by longjmp.
-DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
+DecodedImage* decode(const uint8_t* data, size_t size, ErrorManager& errors) {
     jpeg_decompress_struct info;
     std::memset(&info, 0, sizeof info);
     DecodedImage* volatile image = nullptr;
@@ -50,11 +59,12 @@ DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
         return nullptr;
     }
     jpeg_CreateDecompress(&info, JPEG_LIB_VERSION, sizeof info);
-    jpeg_stdio_src(&info, file);
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
     // Checked before starting: a progressive picture gets its whole-image buffers then.
     if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
-        info.image_height > kMaxSide || size_t(info.image_width) * info.image_height > kMaxPixels) {
+        info.image_height > kMaxSide ||
+        size_t(info.image_width) * info.image_height > kMaxPicturePixels) {
         std::snprintf(errors.message, sizeof errors.message, "picture too large");
         jpeg_destroy_decompress(&info);
         return nullptr;
@@ -69,17 +79,24 @@ DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
         jpeg_destroy_decompress(&info);
         return nullptr;
     }
-    const int outComponents = components == 1 ? 3 : components;
+    // Four components only come from CMYK pictures; they are decoded as such, then made RGB.
+    const bool cmyk = info.out_color_space == JCS_CMYK;
+    if (components == 4 && !cmyk) {
+        std::snprintf(errors.message, sizeof errors.message, "unsupported colour space");
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
     image = new DecodedImage;
     rows = static_cast<JSAMPROW*>(std::malloc(sizeof(JSAMPROW) * height));
-    if (!rows || !image->allocate(outComponents, int32_t(width), int32_t(height))) {
+    // Room for RGB, or for the four components a CMYK picture decodes to.
+    if (!rows || !image->allocate(cmyk ? 4 : 3, int32_t(width), int32_t(height))) {
         std::snprintf(errors.message, sizeof errors.message, "out of memory");
         jpeg_destroy_decompress(&info);
         std::free(rows);
         delete image;
         return nullptr;
     }
-    // Grey rows are decoded packed and widened afterwards.
+    // Grey and CMYK rows are decoded packed and made RGB afterwards.
     const size_t rowBytes = size_t(width) * size_t(components);
     for (JDIMENSION i = 0; i < height; ++i)
         rows[i] = image->pixels + i * rowBytes;
@@ -89,20 +106,26 @@ DecodedImage* decode(std::FILE* file, ErrorManager& errors) {
     jpeg_destroy_decompress(&info);
     std::free(rows);
     if (components == 1) widenGrey(image->pixels, size_t(width) * height);
+    if (cmyk) cmykToRgb(image->pixels, size_t(width) * height);
+    image->components = 3;
     return image;
 }
 
 } // namespace
 
-ImagePtr readJpeg(const char* fileName, char* errorText, size_t errorSize) {
+ImagePtr decodeJpeg(const uint8_t* data, size_t size, char* errorText, size_t errorSize) {
     if (errorText && errorSize) errorText[0] = '\0';
-    if (!fileName) return nullptr;
-    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
-    if (!file) return nullptr;
+    if (!data) return nullptr;
     ErrorManager errors;
     errors.message[0] = '\0';
-    DecodedImage* image = decode(file, errors);
-    std::fclose(file);
+    DecodedImage* image = decode(data, size, errors);
     if (!image && errorText && errorSize) std::snprintf(errorText, errorSize, "%s", errors.message);
     return ImagePtr(image);
+}
+
+ImagePtr readJpeg(const char* fileName, char* errorText, size_t errorSize) {
+    if (errorText && errorSize) errorText[0] = '\0';
+    FileBytes file;
+    if (!file.read(fileName)) return nullptr;
+    return decodeJpeg(file.data, file.size, errorText, errorSize);
 }

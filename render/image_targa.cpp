@@ -5,7 +5,9 @@
 namespace {
 
 constexpr int kHeaderSize = 18;
+constexpr int kTypeTrueColour = 2;
 constexpr int kTypeRunLength = 10;
+constexpr int kColourMapPresent = 1;
 
 void storePixel(uint8_t* out, const uint8_t* in, int bytesPerPixel) {
     out[0] = in[2];
@@ -75,8 +77,12 @@ ImagePtr decodeTarga(const uint8_t* data, size_t size) {
     const int width = readLe16(data + 12);
     const int height = readLe16(data + 14);
     const int bitsPerPixel = data[16];
-    // Colour-map data is not skipped: only files without one decode correctly.
-    const size_t start = size_t(kHeaderSize + idLength);
+    // Grey and colour-mapped pictures would decode as meaningless colours.
+    if (imageType != kTypeTrueColour && imageType != kTypeRunLength) return nullptr;
+    // A true-colour picture may still carry a colour map (of no use to it) before its pixels.
+    const size_t mapBytes =
+        data[1] == kColourMapPresent ? size_t(readLe16(data + 5)) * size_t((data[7] + 7) / 8) : 0;
+    const size_t start = size_t(kHeaderSize + idLength) + mapBytes;
     if (start > size) return nullptr;
     const uint8_t* in = data + start;
     const size_t left = size - start;

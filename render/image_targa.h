@@ -1,4 +1,5 @@
-// Targa pictures: raw 16/24/32-bit and run-length 24/32-bit true colour.
+// Targa pictures: raw 16/24/32-bit and run-length 24/32-bit true colour (image types 2 and
+// 10); a colour map such a file carries is skipped.
 #pragma once
 
 #include "render/image_data.h"

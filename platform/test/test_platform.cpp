@@ -1,5 +1,6 @@
 #include "platform/test/test_platform.h"
 
+#include <GL/gl.h>
 #include <cstring>
 
 #include "platform/sdl_platform.h"
@@ -231,7 +232,25 @@ void TestPlatform::showCursor(bool show) {
 }
 
 void TestPlatform::swapBuffers() {
+    const bool scramble = sdl && undefinedBackBufferAfterSwap;
+    if (scramble) {
+        presentedFrame.assign(size_t(windowWidth) * size_t(windowHeight) * 3, 0);
+        GLint alignment = 4;
+        glGetIntegerv(GL_PACK_ALIGNMENT, &alignment);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, windowWidth, windowHeight, GL_RGB, GL_UNSIGNED_BYTE,
+                     presentedFrame.data());
+        glPixelStorei(GL_PACK_ALIGNMENT, alignment);
+    }
     if (sdl) sdl->swapBuffers();
+    if (scramble) {
+        GLfloat clear[4];
+        glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+        glClearColor(1, 0, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(clear[0], clear[1], clear[2], clear[3]);
+    }
     ++swapCount;
 }
 

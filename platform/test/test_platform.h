@@ -162,6 +162,10 @@ public:
     int cursorShowCount = 0; // like the system's count: visible while >= 0
     int swapInterval = -1;   // -1 until setSwapInterval succeeds
     int swapCount = 0;
+    // A driver whose back buffer is undefined after a swap (realGL only): each swap keeps the
+    // frame it presents (RGB, bottom row first) and then fills the back buffer with magenta.
+    bool undefinedBackBufferAfterSwap = false;
+    std::vector<uint8_t> presentedFrame;
     bool canSwap = false; // swap control offered, with real GL too (Xvfb's driver has none)
     bool quitPosted = false;
     int quitCode = 0;

@@ -4,10 +4,15 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "app/app.h"
 #include "app/frame_parts.h"
 #include "app/globals.h"
+#include "engine/screenshot.h"
 #include "game/game.h"
 #include "render/bitmap_font.h"
 #include "tests/engine/platform_fixture.h"
@@ -47,6 +52,38 @@ TEST_F(AppGLTest, FramesOnlyWhenReady) {
     GLint depth = 0;
     glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
     EXPECT_EQ(depth, 1);
+    engine.ready = 0;
+}
+
+// On a driver that leaves the back buffer undefined after the swap, F12 still writes the frame
+// just drawn, numbered from the counter, and nothing without the key.
+TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
+    constexpr uint8_t kScanF12 = 88;
+    ASSERT_EQ(createGame(), 1);
+    std::filesystem::remove_all("veri");
+    std::filesystem::create_directories("veri/ekrang");
+    screenshotCounter = 3;
+    host.undefinedBackBufferAfterSwap = true;
+    engine.ready = 1;
+    host.queueKeys({});
+    engine.inputSystem.poll();
+    renderFrame(); // leaves the back buffer magenta
+    EXPECT_FALSE(std::filesystem::exists("veri/ekrang/ekrang3.tga"));
+    glClearColor(0.2f, 0.4f, 0.6f, 1); // whatever the game draws over it, not the magenta
+    host.queueKeys({kScanF12});
+    engine.inputSystem.poll();
+    renderFrame();
+    glClearColor(0, 0, 0, 0);
+    std::ifstream in("veri/ekrang/ekrang3.tga", std::ios::binary);
+    const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_EQ(file.size(), 18 + host.presentedFrame.size());
+    std::vector<uint8_t> rgb(file.begin() + 18, file.end());
+    for (size_t i = 0; i < rgb.size(); i += 3)
+        std::swap(rgb[i], rgb[i + 2]);
+    EXPECT_TRUE(rgb == host.presentedFrame);
+    EXPECT_NE(std::vector<uint8_t>(rgb.begin(), rgb.begin() + 3),
+              (std::vector<uint8_t>{255, 0, 255}));
+    EXPECT_EQ(screenshotCounter, 4);
     engine.ready = 0;
 }
 

@@ -95,7 +95,7 @@ for _ in $(seq 150); do
 done
 [ -n "$status" ] || fail "the game did not end after SIGTERM"
 pid=""
-[ "$status" -eq 0 ] || fail "exit status $status"
+[ "$status" -eq 0 ] || fail "exit status $status (stderr: $(tail -c 3000 "$work/stderr.txt"))"
 
 [ -f rav3d.htm ] || fail "no rav3d.htm"
 [ "$(head -n 1 rav3d.htm)" = "<html>" ] || fail "rav3d.htm does not start with <html>"

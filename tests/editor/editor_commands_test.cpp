@@ -370,6 +370,40 @@ TEST_F(Editor, RefusedLoadsKeepTheDatabase) {
     }
 }
 
+// Player files made elsewhere: every damage is refused whole and the database stays; texts
+// filling their fields come in cut inside them.
+TEST_F(Editor, BrokenPlayerFilesKeepTheDatabase) {
+    const std::string good = playerFileBytes(2);
+    std::vector<std::string> broken = {""};
+    for (size_t length : {1, 11, 12, 13, 591, 592, 1171})
+        broken.push_back(good.substr(0, length));
+    for (size_t length = 17; length < good.size(); length += 61)
+        broken.push_back(good.substr(0, length));
+    for (int32_t count : {-1, 0x7FFFFFFF, 3}) {
+        broken.push_back(good);
+        put32(broken.back(), 4, count);
+    }
+    fill(4);
+    const PlayerRecord expected = samplePlayer(3);
+    for (const std::string& bytes : broken) {
+        SCOPED_TRACE(bytes.size());
+        writeWholeFile("broken.odt", bytes);
+        EXPECT_FALSE(cmd.loadFile("broken.odt", false));
+        EXPECT_EQ(view.last(), kWrongFile);
+        ASSERT_EQ(db.playerCount(), 4);
+        EXPECT_EQ(std::memcmp(db.record(3), &expected, sizeof expected), 0);
+    }
+
+    std::string unterminated = good;
+    for (size_t at = 0; at < 5 * kPlayerTextSize; ++at) // every text of player 0 full
+        unterminated[kHeaderSize + 4 + at] = 'x';
+    writeWholeFile("unterminated.odt", unterminated);
+    ASSERT_TRUE(cmd.loadFile("unterminated.odt", false));
+    type(ctl::TYPED_ID, "0");
+    press(ctl::SELECT);
+    EXPECT_EQ(shownName(), std::string(kPlayerTextSize - 1, 'x'));
+}
+
 TEST_F(Editor, CancelledOrDeclinedFileCommandsTouchNothing) {
     fill(2);
     writeWholeFile("kept.odt", "old");
@@ -391,9 +425,11 @@ namespace {
 
 enum Step { CREATE, OPEN_STREAM, WRITE, FLUSH, SYNC, CLOSE, RENAME };
 
-// The system's calls, but the chosen step fails as a full disk would.
+// The system's calls, but the chosen step fails as a full disk would; a write fails midway,
+// after the header went through.
 struct FailingOps : FileOps {
     Step failing;
+    int writes = 0;
     explicit FailingOps(Step s) : failing(s) {}
     int fail() {
         errno = ENOSPC;
@@ -406,7 +442,7 @@ struct FailingOps : FileOps {
         return failing == OPEN_STREAM ? (fail(), nullptr) : FileOps::openStream(fd);
     }
     std::size_t write(const void* d, std::size_t n, std::FILE* f) override {
-        return failing == WRITE ? (fail(), 0) : FileOps::write(d, n, f);
+        return failing == WRITE && ++writes == 2 ? (fail(), 0) : FileOps::write(d, n, f);
     }
     int flush(std::FILE* f) override { return failing == FLUSH ? fail() : FileOps::flush(f); }
     int sync(std::FILE* f) override { return failing == SYNC ? fail() : FileOps::sync(f); }
@@ -438,6 +474,8 @@ TEST_F(Editor, AFailedSaveLeavesTheOldFileAndReportsNoSuccess) {
         EXPECT_EQ(view.last(), "Kayit yapilamadi!\nNo space left on device\nEski dosya oldugu "
                                "gibi duruyor.");
         EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
+        for (const auto& shown : view.shown)
+            EXPECT_NE(shown.text, "Kayit yapildi!");
         EXPECT_TRUE(readWholeFile("failing/players.odt") == old);
         int files = 0;
         for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator("failing"))

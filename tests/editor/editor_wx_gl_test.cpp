@@ -148,7 +148,8 @@ TEST(EditorDialogs, MainDialogHasItsControls) {
     }
     EXPECT_EQ(dialog.GetEscapeId(), ctl::CLOSE); // Escape asks like "Kapat"
     wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), ExpectMessage("Cikmak istiyor musunuz?", wxID_NO));
-    wxTEST_DIALOG(dialog.ProcessWindowEvent(*new wxCommandEvent(wxEVT_MENU, ctl::ABOUT)),
+    wxCommandEvent aboutCommand(wxEVT_MENU, ctl::ABOUT);
+    wxTEST_DIALOG(dialog.ProcessWindowEvent(aboutCommand),
                   ExpectDialog<AboutDialog>([](AboutDialog* about) {
                       EXPECT_EQ(about->GetTitle(), "Oyuncu Duzenleme Hakkinda");
                       EXPECT_EQ(label(about, wxID_OK), "TAMAM");

@@ -29,11 +29,14 @@ inline bool writeFile(const std::string& path, const Bytes& bytes) {
     return std::fclose(file) == 0 && ok;
 }
 
-// No colour map, descriptor 0, an identification field of idLength bytes.
-inline Bytes targaHeader(int type, int width, int height, int bits, int idLength = 0) {
-    return Bytes{uint8_t(idLength), 0, uint8_t(type), 0, 0, 0, 0, 0, 0, 0, 0, 0} +
+// Descriptor 0, an identification field of idLength bytes, then a colour map of mapEntries
+// entries of mapBits bits when mapEntries is not 0.
+inline Bytes targaHeader(int type, int width, int height, int bits, int idLength = 0,
+                         int mapEntries = 0, int mapBits = 0) {
+    return Bytes{uint8_t(idLength), uint8_t(mapEntries ? 1 : 0), uint8_t(type), 0, 0} +
+           le({uint32_t(mapEntries)}, 2) + Bytes{uint8_t(mapBits), 0, 0, 0, 0} +
            le({uint32_t(width), uint32_t(height)}, 2) + Bytes{uint8_t(bits), 0} +
-           Bytes(size_t(idLength), 0xEE);
+           Bytes(size_t(idLength), 0xEE) + Bytes(size_t(mapEntries * ((mapBits + 7) / 8)), 0x77);
 }
 
 // An uncompressed Windows bitmap in two colours: pixel (x, row), rows counted from the
@@ -64,9 +67,25 @@ inline Bytes bitmapFile(int bits, int width, int height, bool topDown, int (*pic
     return out;
 }
 
-// A JPEG whose top half has colour `top` and bottom half `bottom` (grey: components 1).
+// A run-length bitmap (8 or 4 bits; height negative for top-down) with a 4-entry palette.
+inline Bytes runLengthBitmap(int bits, int width, int height, const Bytes& data,
+                             const uint8_t (&palette)[4][3]) {
+    Bytes out = Bytes{'B', 'M'} +
+                le({54 + 16 + uint32_t(data.size()), 0, 54 + 16, 40, uint32_t(width),
+                    uint32_t(height)},
+                   4) +
+                le({1, uint32_t(bits)}, 2) +
+                le({bits == 8 ? 1u : 2u, uint32_t(data.size()), 0, 0, 4, 0}, 4);
+    for (const auto& c : palette)
+        out = out + Bytes{c[2], c[1], c[0], 0};
+    return out + data;
+}
+
+// A JPEG whose top half has colour `top` and bottom half `bottom` (grey: components 1, CMYK:
+// 4, stored as CMYK or YCCK with or without the Adobe marker).
 inline bool writeJpeg(const char* path, int width, int height, int components, const uint8_t* top,
-                      const uint8_t* bottom) {
+                      const uint8_t* bottom, J_COLOR_SPACE stored = JCS_UNKNOWN,
+                      bool adobeMarker = true) {
     std::FILE* file = std::fopen(path, "wb");
     if (!file) return false;
     jpeg_compress_struct info;
@@ -77,8 +96,10 @@ inline bool writeJpeg(const char* path, int width, int height, int components, c
     info.image_width = JDIMENSION(width);
     info.image_height = JDIMENSION(height);
     info.input_components = components;
-    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
+    if (stored != JCS_UNKNOWN) jpeg_set_colorspace(&info, stored);
+    if (components == 4) info.write_Adobe_marker = adobeMarker;
     jpeg_set_quality(&info, 100, TRUE);
     jpeg_start_compress(&info, TRUE);
     Bytes row(size_t(width * components));
