@@ -3,7 +3,6 @@
 #include "app/frame_parts.h"
 #include "app/globals.h"
 #include "engine/screenshot.h"
-#include "game/game.h"
 
 StartupSettings startupSettings;
 
@@ -80,7 +79,7 @@ void renderFrame() {
     game.updateMenu();
     drawDebugOverlay();
     calendar.draw(13, 27);
-    mailbox.drawIndicator(13, 17);
+    game.drawMailIndicator(13, 17);
     game.drawPointer();
     state.set2DMode(0);
     state.endFrame();

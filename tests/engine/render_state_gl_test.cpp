@@ -7,7 +7,6 @@
 
 #include "app/app.h"
 #include "app/globals.h"
-#include "game/game.h"
 #include "platform_fixture.h"
 #include "render/bitmap_font.h"
 

@@ -1,0 +1,5 @@
+#include "game/game.h"
+
+void Game::drawNewsPage() {}
+
+void Game::drawMailIndicator(float, float) {}

@@ -1,0 +1,5 @@
+#include "game/game.h"
+
+void Game::drawTacticsPage() {}
+
+void Game::drawSearchPage() {}
