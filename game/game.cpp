@@ -140,6 +140,16 @@ void Game::fillLists() {
         teamList.addTitle(teams.records[i].name);
 }
 
+const TeamRecord* Game::chosenTeamRecord() const {
+    if (chosenTeam < 0 || chosenTeam >= teams.count || !teams.records) return nullptr;
+    return &teams.records[chosenTeam];
+}
+
+const char* Game::chosenTeamName() const {
+    const TeamRecord* team = chosenTeamRecord();
+    return team ? team->name : "";
+}
+
 int Game::shutdownHook() {
     return 1;
 }
