@@ -77,6 +77,7 @@ void Game::loadData() {
     loader.loadBitmapTexture(textures[TEX_BUTTON_HOVER], "veri\\gui\\dugme2");
     loader.loadBitmapTexture(textures[TEX_MAIL_UNREAD], "veri\\gui\\mail");
     loader.loadBitmapTexture(textures[TEX_MAIL_READ], "veri\\gui\\mailo");
+    loadMaterials("veri\\gui\\gui", guiMaterials);
 
     createButtons();
     daySpinner.create("Gün:"_w, 1, 31, 1, 20, 20);
@@ -87,6 +88,7 @@ void Game::loadData() {
     fillLists();
     mailbox.init();
     pitchView.init("veri\\doku\\saha", 560, 110, 450, 620);
+    loadMaterials("veri\\doku\\doku", worldMaterials);
     formationView.init(100, 50, 30, 30);
     profile.clear();
     yearSpinner.create("Yil :", 1982, 1998, 1920, 20, 20);
@@ -138,6 +140,14 @@ void Game::fillLists() {
     leagueList.addTitle("ikinci Lig B"_w);
     for (int32_t i = 0; i < teams.count; ++i)
         teamList.addTitle(teams.records[i].name);
+}
+
+bool Game::readTextureList(const char* baseName) {
+    return textureList.read(baseName);
+}
+
+bool Game::loadMaterials(const char* baseName, ShaderScriptTable& table) {
+    return ::loadMaterials(textureList, baseName, table);
 }
 
 const TeamRecord* Game::chosenTeamRecord() const {

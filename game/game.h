@@ -16,10 +16,8 @@
 #include "gui/number_spinner.h"
 #include "gui/quad_drawer.h"
 #include "gui/text_field.h"
-
-// Stand-ins until the material tables and texture lists arrive.
-struct ShaderScriptTable {};
-struct TextureList {};
+#include "render/shader_script.h"
+#include "render/texture_list.h"
 
 // What the menu bar shows (MenuBarState).
 enum MenuBarState : int32_t {
@@ -117,6 +115,10 @@ public:
     // Set-up: pictures, materials, widgets, the football database and the lists.
     void loadData();
     int shutdownHook();
+    // A texture list into the entry array; false when the file does not open.
+    bool readTextureList(const char* baseName);
+    // A texture list's scripts into a material table, which is reset first. Returns true.
+    bool loadMaterials(const char* baseName, ShaderScriptTable& table);
 
     // Frame steps, in the order renderFrame calls them.
     void drawBackground();

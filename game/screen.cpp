@@ -200,10 +200,9 @@ void Game::updateMenu() {
 void Game::drawPointer() {
     int32_t px = 0, py = 0;
     if (InputSystem::current()) InputSystem::current()->mousePosition(px, py);
-    (void)px;
-    (void)py;
-    (void)kPointerWidth;
-    (void)kPointerHeight;
+    for (int layer = 0; layer < 2; ++layer)
+        QuadDrawer::drawMaterialRect(guiMaterials, layer, float(px), float(py), kPointerWidth,
+                                     kPointerHeight);
 }
 
 const char* Game::footerText() const {

@@ -146,6 +146,25 @@ TEST_F(GameScreen, SearchOpensItsPageWithoutChangingThePicture) {
     EXPECT_EQ(game.backgroundIndex, 0);
 }
 
+// The pointer is the frame's last picture: it shows over the exit box at the cursor.
+TEST_F(GameScreen, PointerIsDrawnOverTheExitBox) {
+    frame(900, 700, false, false, {kEscapeScan});
+    auto pointerArea = [](int x, int y) {
+        frame(x, y);
+        std::vector<Rgb> area;
+        for (int dy = 0; dy < 35; ++dy)
+            for (int dx = 0; dx < 20; ++dx)
+                area.push_back(shown(400 + dx, 370 + dy));
+        return area;
+    };
+    const std::vector<Rgb> without = pointerArea(900, 700), with = pointerArea(400, 370);
+    int changed = 0;
+    for (size_t i = 0; i < with.size(); ++i)
+        changed += with[i] != without[i];
+    EXPECT_GT(changed, 40);
+    EXPECT_EQ(game.menuState, MENU_EXIT_BOX);
+}
+
 TEST_F(GameScreen, ExitBoxBlinksUntilVazgecAndEscapeHeldReopensIt) {
     frame(900, 700, false, false, {kEscapeScan});
     std::set<std::pair<int, int>> colours;
