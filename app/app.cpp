@@ -16,11 +16,6 @@ constexpr uint32_t kKeyBackspace = 8;
 constexpr uint32_t kScreenSaverCommand = 0xF140;
 constexpr uint32_t kMonitorPowerCommand = 0xF170;
 
-constexpr int32_t kMenuIdle = 1;
-constexpr int32_t kMenuLocked = 2;
-constexpr int32_t kMenuExitBox = 8;
-constexpr int32_t kBarExitBox = 3;
-
 } // namespace
 
 bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage message,
@@ -87,14 +82,14 @@ void renderFrame() {
 
 void handleGlobalKeys() {
     const InputSystem& input = engine.inputSystem;
-    if (input.keyState(KEY_ESCAPE) != KEY_UP && game.menuState == kMenuIdle) {
+    if (input.keyState(KEY_ESCAPE) != KEY_UP && game.menuState == MENU_IDLE) {
         game.exitConfirm = 1;
-        game.menuState = kMenuExitBox;
-        game.barMode = kBarExitBox;
+        game.menuState = MENU_EXIT_BOX;
+        game.barMode = BAR_PASSIVE;
     }
-    if (input.keyState(KEY_MOUSE_RIGHT) != KEY_UP && game.menuState != kMenuExitBox &&
-        game.menuState != kMenuLocked)
-        game.menuState = kMenuIdle;
+    if (input.keyState(KEY_MOUSE_RIGHT) != KEY_UP && game.menuState != MENU_EXIT_BOX &&
+        game.menuState != MENU_LOCKED)
+        game.menuState = MENU_IDLE;
 }
 
 int windowProc(const platform::WindowMessage& message) {

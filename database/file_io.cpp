@@ -48,6 +48,33 @@ bool ByteSource::read(void* dst, std::size_t n) {
     return true;
 }
 
+int FileOps::createTemporary(char* pattern) {
+    return mkstemp(pattern);
+}
+std::FILE* FileOps::openStream(int fd) {
+    return fdopen(fd, "wb");
+}
+std::size_t FileOps::write(const void* data, std::size_t n, std::FILE* file) {
+    return std::fwrite(data, 1, n, file);
+}
+int FileOps::flush(std::FILE* file) {
+    return std::fflush(file);
+}
+int FileOps::sync(std::FILE* file) {
+    return fsync(fileno(file));
+}
+int FileOps::close(std::FILE* file) {
+    return std::fclose(file);
+}
+int FileOps::rename(const char* from, const char* to) {
+    return std::rename(from, to);
+}
+
+FileOps& systemFileOps() {
+    static FileOps ops;
+    return ops;
+}
+
 FileWriter::~FileWriter() {
     discard();
 }
@@ -66,7 +93,7 @@ bool FileWriter::open(const char* path) {
     // A file the user may not write stays as it is, as if it were opened for writing.
     if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) return false;
     temporary = target + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    const int fd = ops.createTemporary(temporary.data());
     if (fd < 0) {
         temporary.clear();
         return false;
@@ -81,7 +108,7 @@ bool FileWriter::open(const char* path) {
         mode = 0666 & ~mask;
     }
     fchmod(fd, mode);
-    file = fdopen(fd, "wb");
+    file = ops.openStream(fd);
     if (!file) {
         const int saved = errno;
         close(fd);
@@ -95,7 +122,7 @@ bool FileWriter::open(const char* path) {
 
 bool FileWriter::write(const void* data, std::size_t n) {
     if (!file || failed) return false;
-    if (std::fwrite(data, 1, n, file) != n) {
+    if (ops.write(data, n, file) != n) {
         failed = true;
         writeError = errno;
     }
@@ -104,14 +131,14 @@ bool FileWriter::write(const void* data, std::size_t n) {
 
 bool FileWriter::commit() {
     if (!file) return false;
-    bool ok = !failed && std::fflush(file) == 0 && fsync(fileno(file)) == 0;
+    bool ok = !failed && ops.flush(file) == 0 && ops.sync(file) == 0;
     int saved = failed ? writeError : errno;
-    if (std::fclose(file) != 0 && ok) {
+    if (ops.close(file) != 0 && ok) {
         ok = false;
         saved = errno;
     }
     file = nullptr;
-    if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (ok && ops.rename(temporary.c_str(), target.c_str()) != 0) {
         ok = false;
         saved = errno;
     }
@@ -126,7 +153,7 @@ bool FileWriter::commit() {
 
 void FileWriter::discard() {
     const int saved = errno;
-    if (file) std::fclose(file);
+    if (file) ops.close(file);
     file = nullptr;
     if (!temporary.empty()) std::remove(temporary.c_str());
     temporary.clear();

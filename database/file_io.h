@@ -30,11 +30,27 @@ private:
     uint64_t pos = 0;
 };
 
+// The system calls a FileWriter makes, one per step, so a test can fail any one of them.
+// Each answers as the call it stands for does (errno set on failure).
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    virtual int createTemporary(char* pattern); // mkstemp
+    virtual std::FILE* openStream(int fd);      // fdopen for writing
+    virtual std::size_t write(const void* data, std::size_t n, std::FILE* file);
+    virtual int flush(std::FILE* file);
+    virtual int sync(std::FILE* file); // fsync
+    virtual int close(std::FILE* file);
+    virtual int rename(const char* from, const char* to);
+};
+
+FileOps& systemFileOps();
+
 // Writes a file through a temporary beside it and renames it into place only when every
 // byte is on disk, so a failed write never leaves a cut-off file where a good one was.
 class FileWriter {
 public:
-    FileWriter() = default;
+    explicit FileWriter(FileOps& ops = systemFileOps()) : ops(ops) {}
     FileWriter(const FileWriter&) = delete;
     FileWriter& operator=(const FileWriter&) = delete;
     ~FileWriter();
@@ -47,6 +63,7 @@ public:
 private:
     void discard();
 
+    FileOps& ops;
     std::FILE* file = nullptr;
     std::string target;
     std::string temporary;

@@ -112,7 +112,11 @@ bool PlayerDatabase::load(ByteSource& source, LoadReport* report) {
 }
 
 bool PlayerDatabase::write(const char* path) const {
-    FileWriter out;
+    return write(path, systemFileOps());
+}
+
+bool PlayerDatabase::write(const char* path, FileOps& ops) const {
+    FileWriter out(ops);
     if (!out.open(path)) return false;
     const DatabaseFileHeader header{kPlayerFileVersion, count, 0};
     bool ok = out.write(&header, sizeof header);

@@ -11,6 +11,7 @@
 #include "database/player_record.h"
 
 class ByteSource;
+class FileOps;
 
 struct FreeDeleter {
     void operator()(void* p) const { std::free(p); }
@@ -29,6 +30,7 @@ public:
     bool readMemory(const void* data, std::size_t size, LoadReport* report = nullptr);
     // Every text is written terminated and cut to 48 characters.
     bool write(const char* path) const;
+    bool write(const char* path, FileOps& ops) const;
 
     // Turns this into the editor's form: empty, nothing selected, a fresh array of
     // kPlayerCapacity records. False (and nothing changed) when memory runs out.

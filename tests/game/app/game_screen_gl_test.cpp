@@ -1,6 +1,3 @@
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <initializer_list>
@@ -8,9 +5,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "app/globals.h"
-#include "platform/test/test_platform.h"
-#include "text/cp1254.h"
+#include "tests/render/gl_fixture.h"
 
 namespace {
 
@@ -18,32 +13,13 @@ namespace fs = std::filesystem;
 
 constexpr uint8_t kEscapeScan = 1;
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
-std::ostream& operator<<(std::ostream& os, const Rgb& c) {
-    return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
-}
-
-// A one-colour texture, so a pixel tells which picture is on screen.
-uint32_t solid(Rgb c) {
-    const uint8_t texel[3] = {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b)};
-    GLuint id = 0;
-    glGenTextures(1, &id);
-    glBindTexture(GL_TEXTURE_2D, id);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
-    return id;
-}
-
 // Background picture i in a colour of its own, then tinted (250, 250, 250) by the frame.
 const Rgb kBackgrounds[5] = {{0, 0, 200}, {0, 200, 0}, {200, 0, 0}, {200, 200, 0}, {0, 200, 200}};
 const int kBackgroundSlots[5] = {TEX_BACKGROUND_0, TEX_BACKGROUND_1, TEX_BACKGROUND_2,
                                  TEX_BACKGROUND_3, TEX_BACKGROUND_4};
 
-class GameScreen : public testing::Test {
+// The program's own start-up on a copy of the demo data, then frame after frame.
+class GameScreen : public GlTest {
 protected:
     static void SetUpTestSuite() {
         std::error_code ec;
@@ -51,17 +27,17 @@ protected:
         fs::copy(MENAJER_RUN_DIR "/veri", "veri", fs::copy_options::recursive, ec);
         host = new platform::TestPlatform(true);
         platform::setCurrent(host);
-        started = startUp(nullptr) == 1;
+        windowOpen = startUp(nullptr) == 1;
     }
     void SetUp() override {
-        ASSERT_TRUE(started);
-        platform::setCurrent(host);
-        host->messageBoxes.clear();
+        GlTest::SetUp();
         host->quitPosted = false;
         game.loadData();
-        for (int i = 0; i < 5; ++i)
-            game.textures[kBackgroundSlots[i]] = solid(kBackgrounds[i]);
-        game.textures[TEX_BAR] = solid({255, 255, 255});
+        for (int i = 0; i < 5; ++i) {
+            const Rgb c = kBackgrounds[i];
+            game.textures[kBackgroundSlots[i]] = makeTexture(1, [c](int, int) { return c; });
+        }
+        game.textures[TEX_BAR] = makeTexture(1, [](int, int) { return Rgb{255, 255, 255}; });
         // The first frame makes the headers active.
         frame(900, 700);
     }
@@ -86,13 +62,8 @@ protected:
         frame(x, y, true);
         frame(x, y, false);
     }
-    // A pixel of the last presented frame, in top-down screen coordinates.
-    static Rgb shown(int x, int y) {
-        uint8_t p[3] = {};
-        glReadBuffer(GL_BACK);
-        glReadPixels(x, 767 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
-        return {p[0], p[1], p[2]};
-    }
+    // A pixel of the last frame, in top-down screen coordinates.
+    static Rgb shown(int x, int y) { return pixel(x, H - 1 - y); }
     // Which background picture the strip left of the panel shows; -1 for none.
     static int backgroundShown() {
         const Rgb c = shown(8, 300);
@@ -105,9 +76,6 @@ protected:
         return -1;
     }
     static Rgb bottomBar() { return shown(60, 745); }
-
-    static inline platform::TestPlatform* host = nullptr;
-    static inline bool started = false;
 };
 
 TEST_F(GameScreen, BeforeRegistrationOnlyFiveButtonsAndTheHeadersAreActive) {

@@ -1,0 +1,157 @@
+#include "editor/attribute_form.h"
+
+#include <cstring>
+
+#include "database/fixed_text.h"
+#include "database/player_database.h"
+#include "editor/editor_ids.h"
+#include "editor/editor_view.h"
+#include "editor/field_text.h"
+#include "text/cp1254.h"
+
+namespace {
+
+#define FIELD(block, member) offsetof(PlayerRecord, block.member)
+
+const AttributeLayout kLayouts[kAttributeKinds] = {
+    {"Teknik Ozellik"_w,
+     "Oyuncu Teknik Ozellikleri"_w,
+     "Asagida ismi soyismi ve id'siOyuncu icin teknik bilgiler :"_w,
+     {"  Kaydet tusuna basmaz iseniz bilgiler kayit edilmez."_w, nullptr, nullptr},
+     1058,
+     "Bilgileri Dataya Kaydet"_w,
+     true,
+     true,
+     ctl::TECHNICAL,
+     "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
+     "teknik ozelligi acilacaktir."_w,
+     12,
+     {{"Bitiricilik :"_w, nullptr, 1033, 1034, FIELD(technical, finishing), 1, 20},
+      {"Duran Toplar :"_w, nullptr, 1035, 1036, FIELD(technical, set_pieces), 1, 20},
+      {"Kafa :"_w, nullptr, 1037, 1038, FIELD(technical, heading), 1, 20},
+      {"Markaj :"_w, nullptr, 1039, 1040, FIELD(technical, marking), 1, 20},
+      {"Orta Yapma :"_w, nullptr, 1041, 1042, FIELD(technical, crossing), 1, 20},
+      {"Pas :"_w, nullptr, 1043, 1044, FIELD(technical, passing), 1, 20},
+      {"Penalti :"_w, nullptr, 1045, 1046, FIELD(technical, penalties), 1, 20},
+      {"Teknik :"_w, nullptr, 1047, 1048, FIELD(technical, technique), 1, 20},
+      {"Top Kapma :"_w, nullptr, 1049, 1050, FIELD(technical, tackling), 1, 20},
+      {"Top Surme :"_w, nullptr, 1051, 1052, FIELD(technical, dribbling), 1, 20},
+      {"Uzun Taclar :"_w, nullptr, 1053, 1054, FIELD(technical, long_throws), 1, 20},
+      {"Uzun Sut:"_w, nullptr, 1055, 1056, FIELD(technical, long_shots), 1, 20}}},
+    {"Fiziksel Özellik"_w,
+     "Oyuncu Fiziksel Özellik"_w,
+     "Asagida ismi soyismi ve id'siOyuncu icin fiziksel bilgiler :"_w,
+     {"Tur : 1=Sag ayak , 2= Sol ayak  , 3=Her ikiside"_w, nullptr, nullptr},
+     1059,
+     "Bilgileri DATAYA Kaydet"_w,
+     false,
+     true,
+     ctl::PHYSICAL,
+     "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
+     "Fiziksel ozelligi acilacaktir."_w,
+     9,
+     {{"Dayanıklılık "_w, nullptr, 1045, 1054, FIELD(physical, stamina), 1, 20},
+      {"Denge : "_w, nullptr, 1046, 1035, FIELD(physical, balance), 1, 20},
+      {"Güç :  "_w, nullptr, 1047, 1036, FIELD(physical, strength), 1, 20},
+      {"Hız : "_w, nullptr, 1048, 1037, FIELD(physical, pace), 1, 20},
+      {"Hızlanma : "_w, nullptr, 1049, 1038, FIELD(physical, acceleration), 1, 20},
+      {"Zıplama :"_w, nullptr, 1050, 1039, FIELD(physical, jumping), 1, 20},
+      {"Çeviklik :"_w, nullptr, 1051, 1040, FIELD(physical, agility), 1, 20},
+      {"Kalecilik Puan :"_w, nullptr, 1052, 1041, FIELD(physical, goalkeeping), 1, 20},
+      {"Kullandigi Ayak :"_w, nullptr, 1053, 1042, FIELD(physical, preferred_foot), 1, 3}}},
+    {"Zihinsel Özellik"_w,
+     "Zihinsel özellikler"_w,
+     "Asagida ismi soyismi ve id'siOyuncu icin zihinsel bilgiler :"_w,
+     {nullptr, nullptr, nullptr},
+     1079,
+     "Bilgileri DATAYA Kaydet"_w,
+     false,
+     true,
+     ctl::MENTAL,
+     "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
+     "Zihinsel ozelligi acilacaktir."_w,
+     12,
+     {{"Azim :"_w, nullptr, 1055, 1056, FIELD(mental, determination), 1, 20},
+      {"Cesaret :"_w, nullptr, 1057, 1058, FIELD(mental, bravery), 1, 20},
+      {"Karar Verme :"_w, nullptr, 1059, 1060, FIELD(mental, decisions), 1, 20},
+      {"Pozisyon alma  :"_w, nullptr, 1061, 1062, FIELD(mental, positioning), 1, 20},
+      {"Saldırganlık :"_w, nullptr, 1063, 1064, FIELD(mental, aggression), 1, 20},
+      {"Söz Geçirme :"_w, nullptr, 1065, 1066, FIELD(mental, influence), 1, 20},
+      {"Takım Oyunu :"_w, nullptr, 1067, 1068, FIELD(mental, teamwork), 1, 20},
+      {"Topsuz Alan :"_w, nullptr, 1069, 1070, FIELD(mental, off_the_ball), 1, 20},
+      {"Yaratıcılık :"_w, nullptr, 1071, 1072, FIELD(mental, creativity), 1, 20},
+      {"Calışma Oranı :"_w, nullptr, 1073, 1074, FIELD(mental, work_rate), 1, 20},
+      {"Onceden Sezme :"_w, nullptr, 1075, 1076, FIELD(mental, anticipation), 1, 20},
+      {"Ozel yetenek :"_w, nullptr, 1077, 1078, FIELD(mental, flair), 1, 20}}},
+    {"Oyuncu Ozel  Bilgiler"_w,
+     "Oyuncu Ozel Bilgiler"_w,
+     "Asagida ismi soyismi ve id'siOyuncu icin Ozel bilgiler :"_w,
+     {"Oynadigi Pozisyon , Transfer bilgileri , Kisilik bilgileri , itibar  v.s. olacak"_w,
+      "Type : 0 - kaleci  1- savunma sag 2- savunma sol 3- savunma orta 4-Orta saha sol 5-Orta "
+      "saha sag 6- Orta saha orta 7-Forvet sag 8-Forvet sol 9-Forvet orta"_w,
+      "10 -  ofansif orta saha  sol  11- defansif orta saha  sol  12- ofansif orta saha sag  "
+      "13-defansif orta saha sag 14- ofansif orta saha orta 15- defansif orta saha orta"_w},
+     1080,
+     "Bilgileri DATAYA Kaydet"_w,
+     false,
+     false,
+     ctl::DETAIL,
+     "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
+     "Oyuncu ozelligi acilacaktir."_w,
+     6,
+     {{"Oynadigi Pozisyon toplam:"_w, nullptr, 1058, 0, FIELD(position, position_count), 0, 0},
+      {"Oynadigi Poszisyon  :"_w, "1.", 1057, 0, FIELD(position, positions[0]), 0, 0},
+      {"", "2.", 1059, 0, FIELD(position, positions[1]), 0, 0},
+      {"", "3.", 1060, 0, FIELD(position, positions[2]), 0, 0},
+      {"", "4", 1061, 0, FIELD(position, positions[3]), 0, 0},
+      {"", "5", 1062, 0, FIELD(position, positions[4]), 0, 0}}},
+};
+#undef FIELD
+
+int32_t fieldValue(const PlayerRecord& r, std::size_t offset) {
+    int32_t v;
+    std::memcpy(&v, reinterpret_cast<const char*>(&r) + offset, sizeof v);
+    return v;
+}
+
+void setFieldValue(PlayerRecord& r, std::size_t offset, int32_t v) {
+    std::memcpy(reinterpret_cast<char*>(&r) + offset, &v, sizeof v);
+}
+
+} // namespace
+
+const PresetButton kPresetButtons[5] = {
+    {1015, "Berbat"}, {1016, "idare eder"}, {1017, "normal"}, {1018, "iyi"}, {1019, "super adam"}};
+
+const AttributeLayout& attributeLayout(AttributeKind kind) {
+    return kLayouts[int(kind)];
+}
+
+void AttributeForm::open(DialogView& view) {
+    const PlayerRecord* r = db.record(db.selected);
+    if (!r) return;
+    const std::string name(fixed_text::view(r->name, sizeof r->name));
+    const std::string surname(fixed_text::view(r->surname, sizeof r->surname));
+    view.setText(ctl::HEADER, field_text::utf8("Oyuncu adi :: %s  Soyad :: %s id:: %d",
+                                               name.c_str(), surname.c_str(), db.selected));
+    const AttributeLayout& l = layout();
+    for (int i = 0; i < l.rowCount; ++i) {
+        const AttributeRow& row = l.rows[i];
+        if (row.spin) view.setSpinRange(row.spin, row.lo, row.hi);
+        view.setText(row.edit, std::to_string(fieldValue(*r, row.offset)));
+    }
+}
+
+void AttributeForm::save(DialogView& view) {
+    PlayerRecord* r = db.record(db.selected);
+    if (!r) return;
+    const AttributeLayout& l = layout();
+    for (int i = 0; i < l.rowCount; ++i)
+        setFieldValue(*r, l.rows[i].offset, field_text::leadingNumber(view.typed(l.rows[i].edit)));
+}
+
+bool AttributeForm::close(DialogView& view) {
+    return view.message(MessageStyle::ASK_WARNING,
+                        field_text::utf8("%s", "Kayit yaptiginizdan emin misiniz?\nPencere "
+                                               "kapatilacak!!!!!."_w));
+}

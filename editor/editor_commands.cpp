@@ -1,0 +1,354 @@
+#include "editor/editor_commands.h"
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+#include "database/file_io.h"
+#include "database/fixed_text.h"
+#include "editor/editor_ids.h"
+#include "editor/field_text.h"
+#include "text/cp1254.h"
+
+using field_text::utf8;
+
+namespace {
+
+constexpr int kListColumnWidth = 70;
+constexpr int kFirstYear = 1921;
+constexpr int kLastYear = 1999;
+constexpr const char* kDefaultExtension = ".odt";
+
+// The eight identity controls, in the order the dialog clears them.
+constexpr int kIdentityControls[] = {ctl::NAME,    ctl::SURNAME, ctl::BIRTHPLACE, ctl::LANGUAGE,
+                                     ctl::COUNTRY, ctl::MONTH,   ctl::DAY,        ctl::YEAR};
+
+std::string text(const char* field, std::size_t size) {
+    return std::string(fixed_text::view(field, size));
+}
+
+// A path as a message can show it: characters the code page lacks are left out.
+std::string shownPath(const std::string& path) {
+    return cp1254::fromUtf8Lossy(path);
+}
+
+// The file dialog's default extension, for a name typed without one.
+std::string withDefaultExtension(std::string path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        path += kDefaultExtension;
+    return path;
+}
+
+bool startsWith(const char* field, std::size_t size, const std::string& prefix) {
+    return fixed_text::length(field, size) >= prefix.size() &&
+           std::memcmp(field, prefix.data(), prefix.size()) == 0;
+}
+
+} // namespace
+
+EditorCommands::EditorCommands(MainView& view) : view(view), fileOps(&systemFileOps()) {}
+
+bool EditorCommands::start() {
+    for (int d = 1; d <= 31; ++d)
+        view.addChoice(ctl::DAY, std::to_string(d));
+    for (int m = 1; m <= 12; ++m)
+        view.addChoice(ctl::MONTH, std::to_string(m));
+    for (int y = kFirstYear; y <= kLastYear; ++y)
+        view.addChoice(ctl::YEAR, std::to_string(y));
+    for (const char* language :
+         {"Türkçe"_w, "Fransızca"_w, "Almanca"_w, "italyanca"_w, "Japonca"_w, "ispanyolca"_w})
+        view.addChoice(ctl::LANGUAGE, cp1254::toUtf8(language));
+    for (const char* column : {"Adi", "Soyad", "ID"})
+        view.addColumn(column, kListColumnWidth);
+    setText(ctl::SHOWN_ID, "Oyuncu ID : ");
+    setText(ctl::TOTAL, "Toplam Oyuncu  : ");
+    setText(ctl::FOUND, "Bulunan 0");
+    found.reset(new (std::nothrow) FoundRow[kPlayerCapacity]);
+    if (!found || !db.init()) {
+        note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nProgram calisamaz."_w);
+        return false;
+    }
+    return true;
+}
+
+bool EditorCommands::command(int id) {
+    switch (id) {
+    case ctl::SAVE:
+        save();
+        break;
+    case ctl::ADD:
+        add();
+        break;
+    case ctl::SELECT:
+        selectTyped();
+        break;
+    case ctl::LOAD:
+        load();
+        break;
+    case ctl::MODIFY:
+        modify();
+        break;
+    case ctl::NEXT:
+        step(+1);
+        break;
+    case ctl::PREVIOUS:
+        step(-1);
+        break;
+    case ctl::CLEAR:
+        clear();
+        break;
+    case ctl::SEARCH:
+        search();
+        break;
+    case ctl::TECHNICAL:
+        openAttributes(AttributeKind::TECHNICAL);
+        break;
+    case ctl::PHYSICAL:
+        openAttributes(AttributeKind::PHYSICAL);
+        break;
+    case ctl::MENTAL:
+        openAttributes(AttributeKind::MENTAL);
+        break;
+    case ctl::DETAIL:
+        openAttributes(AttributeKind::DETAIL);
+        break;
+    case ctl::LEAGUES:
+        leagues();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+void EditorCommands::setText(int id, const char* cp1254Text) {
+    view.setText(id, cp1254::toUtf8(cp1254Text));
+}
+
+void EditorCommands::note(MessageStyle style, const char* cp1254Text) {
+    view.message(style, cp1254::toUtf8(cp1254Text));
+}
+
+void EditorCommands::showPlayer(int32_t index) {
+    const PlayerRecord* r = db.record(index);
+    if (!r) return;
+    setText(ctl::NAME, text(r->name, sizeof r->name).c_str());
+    setText(ctl::SURNAME, text(r->surname, sizeof r->surname).c_str());
+    setText(ctl::BIRTHPLACE, text(r->birthplace, sizeof r->birthplace).c_str());
+    setText(ctl::LANGUAGE, text(r->language, sizeof r->language).c_str());
+    setText(ctl::COUNTRY, text(r->country, sizeof r->country).c_str());
+    view.setText(ctl::MONTH, std::to_string(r->birth_month));
+    view.setText(ctl::DAY, std::to_string(r->birth_day));
+    view.setText(ctl::YEAR, std::to_string(r->birth_year));
+}
+
+bool EditorCommands::selectIndex(int32_t index) {
+    if (!db.record(index)) {
+        view.message(MessageStyle::NOTE_WARNING,
+                     utf8("%d numarali oyuncu yok!\nOyuncu secilmedi."_w, index));
+        return false;
+    }
+    db.selected = index;
+    view.setText(ctl::SHOWN_ID, utf8("Oyuncu id:%d", index));
+    showPlayer(index);
+    return true;
+}
+
+void EditorCommands::selectTyped() {
+    selectIndex(field_text::leadingNumber(view.typed(ctl::TYPED_ID)));
+}
+
+void EditorCommands::step(int by) {
+    int32_t n = field_text::leadingNumber(view.typed(ctl::TYPED_ID));
+    if (by > 0 && n < db.playerCount() - 1) ++n;
+    if (by < 0 && n > 0) --n;
+    if (!db.record(n)) {
+        selectIndex(n); // refuses with its message
+        return;
+    }
+    view.setText(ctl::TYPED_ID, std::to_string(n));
+    selectIndex(n);
+}
+
+void EditorCommands::clear() {
+    setText(ctl::SHOWN_ID, "Oyuncu id: -");
+    for (int id : kIdentityControls)
+        view.setText(id, "");
+    db.selected = -1;
+}
+
+bool EditorCommands::readText(int id, const char* label, char* field, std::size_t size) {
+    std::string bytes, bad;
+    if (!field_text::toRecordText(view.typed(id), bytes, bad)) {
+        view.message(MessageStyle::NOTE_WARNING,
+                     utf8("%s alanindaki \"", label) + bad +
+                         utf8("\" karakteri Turkce kod sayfasinda yok!\nIslem yapilmadi."));
+        return false;
+    }
+    fixed_text::assign(field, size, bytes, kPlayerTextChars);
+    return true;
+}
+
+bool EditorCommands::readIdentity(PlayerRecord& r) {
+    r = PlayerRecord{};
+    if (!readText(ctl::NAME, "Oyuncu Adi", r.name, sizeof r.name) ||
+        !readText(ctl::SURNAME, "Oyuncu Soyadi", r.surname, sizeof r.surname) ||
+        !readText(ctl::BIRTHPLACE, "Dogdugu Yer", r.birthplace, sizeof r.birthplace) ||
+        !readText(ctl::COUNTRY, "Ülke"_w, r.country, sizeof r.country) ||
+        !readText(ctl::LANGUAGE, "Dil", r.language, sizeof r.language))
+        return false;
+    r.birth_month = field_text::leadingNumber(view.typed(ctl::MONTH));
+    r.birth_day = field_text::leadingNumber(view.typed(ctl::DAY));
+    r.birth_year = field_text::leadingNumber(view.typed(ctl::YEAR));
+    return true;
+}
+
+void EditorCommands::modify() {
+    if (db.selected < 0) {
+        note(MessageStyle::NOTE_DONE, "Lutfen ilk once oyuncu secin!");
+        return;
+    }
+    if (!readIdentity(scratch)) return;
+    db.modifySelected(scratch);
+    db.selected = -1;
+}
+
+void EditorCommands::load() {
+    std::string path;
+    if (!view.chooseFile(FileDialogKind::OPEN, path)) return;
+    if (!view.message(
+            MessageStyle::ASK_QUESTION,
+            utf8("Su anda %s dosyayi yuklemek istiyor musunuz?", shownPath(path).c_str()))) {
+        note(MessageStyle::NOTE_WARNING,
+             "Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi kaybedersen "
+             "emekler bosa gider.");
+        return;
+    }
+    loadFile(path, true);
+}
+
+bool EditorCommands::loadFile(const std::string& path, bool announce) {
+    LoadReport report;
+    if (!db.read(path.c_str(), &report)) {
+        db.selected = -1;
+        if (report.status == LOAD_NOT_FOUND)
+            view.message(MessageStyle::NOTE_WARNING,
+                         utf8("Dosya acilamadi!\n%s\nYukleme Yapilmadi!..", std::strerror(errno)));
+        else if (report.status == LOAD_NO_MEMORY)
+            note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nYukleme Yapilmadi!..");
+        else
+            note(MessageStyle::NOTE_WARNING,
+                 "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n");
+        return false;
+    }
+    view.setText(ctl::TOTAL, utf8("Toplam Oyuncu :%d", db.playerCount()));
+    clear();
+    if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!");
+    return true;
+}
+
+void EditorCommands::save() {
+    std::string path;
+    if (!view.chooseFile(FileDialogKind::SAVE, path)) return;
+    path = withDefaultExtension(path);
+    if (!view.message(MessageStyle::ASK_QUESTION,
+                      utf8("Su anda %s dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
+                           "bol yedek alin.",
+                           shownPath(path).c_str()))) {
+        note(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!");
+        return;
+    }
+    errno = 0;
+    if (!db.write(path.c_str(), *fileOps)) {
+        const int error = errno;
+        view.message(MessageStyle::NOTE_WARNING,
+                     utf8("Kayit yapilamadi!\n%s\nEski dosya oldugu gibi duruyor.",
+                          error ? std::strerror(error) : "?"));
+        return;
+    }
+    note(MessageStyle::NOTE_DONE, "Kayit yapildi!");
+}
+
+void EditorCommands::add() {
+    if (db.playerCount() >= db.capacity()) {
+        view.message(
+            MessageStyle::NOTE_WARNING,
+            utf8("Database dolu: en fazla %d oyuncu olabilir!\nEklenemedi!", db.capacity()));
+        return;
+    }
+    if (!readIdentity(scratch)) return;
+    if (!view.message(MessageStyle::ASK_QUESTION,
+                      utf8("Eklemek istediginiz oyuncu adi : %s %s  id no: %d \n  Eklemek istiyor "
+                           "musunuz?",
+                           scratch.name, scratch.surname, db.playerCount()))) {
+        note(MessageStyle::NOTE_WARNING, "Eklenemedi!\n\nDikkatli olun..");
+        return;
+    }
+    db.selected = -1;
+    db.append(scratch);
+    view.setText(ctl::TOTAL, utf8("Toplam Oyuncu :%d", db.playerCount()));
+    view.setText(ctl::SHOWN_ID, utf8("Oyuncu id:%d", db.currentId()));
+    note(MessageStyle::NOTE_DONE, "Eklendi!");
+}
+
+void EditorCommands::search() {
+    PlayerRecord query{};
+    if (!readText(ctl::QUERY_NAME, "Adi", query.name, sizeof query.name) ||
+        !readText(ctl::QUERY_SURNAME, "Soyad", query.surname, sizeof query.surname))
+        return;
+    const std::string name = text(query.name, sizeof query.name);
+    const std::string surname = text(query.surname, sizeof query.surname);
+    foundCount = 0;
+    for (int32_t i = 0; i < db.playerCount(); ++i) {
+        const PlayerRecord& r = *db.record(i);
+        if (!startsWith(r.name, sizeof r.name, name) ||
+            !startsWith(r.surname, sizeof r.surname, surname))
+            continue;
+        FoundRow& row = found[foundCount++];
+        row.id = r.id;
+        fixed_text::assign(row.name, sizeof row.name, fixed_text::view(r.name, sizeof r.name),
+                           sizeof row.name - 1);
+        fixed_text::assign(row.surname, sizeof row.surname,
+                           fixed_text::view(r.surname, sizeof r.surname), sizeof row.surname - 1);
+    }
+    view.showRows(foundCount);
+    view.setText(ctl::FOUND, utf8("Bulunan Oyuncu : %d", foundCount));
+}
+
+std::string EditorCommands::rowText(int32_t row, int column) const {
+    if (row < 0 || row >= foundCount) return {};
+    const FoundRow& r = found[row];
+    if (column == 0) return cp1254::toUtf8(text(r.name, sizeof r.name));
+    if (column == 1) return cp1254::toUtf8(text(r.surname, sizeof r.surname));
+    return std::to_string(r.id);
+}
+
+void EditorCommands::listActivated() {
+    const int32_t row = view.firstSelectedRow();
+    if (row < 0 || row >= foundCount) return;
+    if (!selectIndex(found[row].id)) return;
+    note(MessageStyle::NOTE_DONE, "Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu "
+                                  "gene listeden secebilirsiniz.\nArama yapabilirsiniz!");
+}
+
+void EditorCommands::openAttributes(AttributeKind kind) {
+    AttributeForm form(db, kind);
+    if (!db.record(db.selected)) {
+        note(MessageStyle::NOTE_WARNING, form.layout().noSelection);
+        return;
+    }
+    view.runAttributeDialog(form);
+}
+
+void EditorCommands::leagues() {
+    if (view.message(MessageStyle::ASK_WARNING,
+                     cp1254::toUtf8("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece "
+                                    "sematik olarak gelecekte neler yapilacagi yazilidir.")))
+        view.runLeagueDialogs();
+}
+
+bool EditorCommands::exit() {
+    return view.message(MessageStyle::ASK_QUESTION, cp1254::toUtf8("Cikmak istiyor musunuz?"));
+}

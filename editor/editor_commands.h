@@ -1,0 +1,73 @@
+// Every command of the editor's main dialog, without a toolkit: the dialog hands each button
+// here and shows what the commands write through MainView.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "database/player_database.h"
+#include "editor/attribute_form.h"
+#include "editor/editor_view.h"
+
+class FileOps;
+
+class EditorCommands {
+public:
+    explicit EditorCommands(MainView& view);
+    EditorCommands(const EditorCommands&) = delete;
+    EditorCommands& operator=(const EditorCommands&) = delete;
+
+    // Dialog initialisation: combos, list columns, the empty database. False when the
+    // database's memory cannot be had (the message has been shown).
+    bool start();
+    // Runs the command bound to a main-dialog control; false for an id without one.
+    bool command(int id);
+
+    void selectTyped(); // "Sec"
+    void step(int by);  // the arrows: -1 previous, +1 next
+    void clear();       // "Bosalt : Sifirla"
+    void modify();      // "Degistir"
+    void load();        // "Yukle"
+    // Reads a player file as a confirmed "Yukle" does; `announce` shows the completion
+    // notice. Refusals are always shown.
+    bool loadFile(const std::string& path, bool announce);
+    void save();          // "Kaydet"
+    void add();           // "Ekle"
+    void search();        // "Ara"
+    void listActivated(); // double-click in the result list
+    void openAttributes(AttributeKind kind);
+    void leagues(); // "LIGLER"
+    // "Kapat", Escape and the close box: true when the user wants to leave.
+    bool exit();
+
+    // A result row's column (0 name, 1 surname, 2 id) as UTF-8.
+    std::string rowText(int32_t row, int column) const;
+    int32_t rows() const { return foundCount; }
+
+    PlayerDatabase& database() { return db; }
+    // Where saving reaches the disk; the system's calls unless a caller needs others.
+    void useFileOps(FileOps& ops) { fileOps = &ops; }
+
+private:
+    struct FoundRow {
+        int32_t id;
+        char name[kPlayerTextSize];
+        char surname[kPlayerTextSize];
+    };
+
+    void showPlayer(int32_t index);
+    bool selectIndex(int32_t index); // false and a message when outside the database
+    bool readIdentity(PlayerRecord& into);
+    bool readText(int id, const char* label, char* field, std::size_t size);
+    void setText(int id, const char* cp1254);
+    void note(MessageStyle style, const char* cp1254);
+
+    MainView& view;
+    FileOps* fileOps;
+    PlayerDatabase db;
+    PlayerRecord scratch{};
+    // Copies, so the rows stay as found until the next search even across a load.
+    std::unique_ptr<FoundRow[]> found;
+    int32_t foundCount = 0;
+};

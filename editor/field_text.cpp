@@ -1,0 +1,49 @@
+#include "editor/field_text.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "text/cp1254.h"
+
+namespace field_text {
+
+int32_t leadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > INT32_MAX) {
+            value = INT32_MAX + int64_t(negative);
+            break;
+        }
+    }
+    return int32_t(negative ? -value : value);
+}
+
+bool toRecordText(std::string_view utf8, std::string& out, std::string& bad) {
+    std::size_t at = 0;
+    if (cp1254::fromUtf8(utf8, out, &at)) return true;
+    std::size_t end = at;
+    cp1254::decodeUtf8(utf8, end);
+    bad.assign(utf8.substr(at, end - at));
+    out.clear();
+    return false;
+}
+
+std::string utf8(const char* format, ...) {
+    va_list args, again;
+    va_start(args, format);
+    va_copy(again, args);
+    const int n = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string text(n > 0 ? std::size_t(n) : 0, '\0');
+    if (n > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
+    va_end(again);
+    return cp1254::toUtf8(text);
+}
+
+} // namespace field_text

@@ -1,0 +1,21 @@
+// Turning what the user typed into record values, and record texts into what a control shows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace field_text {
+
+// The leading decimal number of a text, as the controls' numbers are read: blanks and a sign
+// may come first, a text without digits gives 0, and a number beyond int32 stops at its limit.
+int32_t leadingNumber(std::string_view text);
+
+// UTF-8 typed text to Windows-1254. False when a character has no byte in the code page;
+// `bad` then holds that character, as typed.
+bool toRecordText(std::string_view utf8, std::string& out, std::string& bad);
+
+// printf into a Windows-1254 string and hand it on as UTF-8.
+std::string utf8(const char* cp1254Format, ...) __attribute__((format(printf, 1, 2)));
+
+} // namespace field_text

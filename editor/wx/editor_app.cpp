@@ -1,0 +1,17 @@
+#include "editor/wx/editor_app.h"
+
+#include "editor/wx/main_dialog.h"
+
+bool EditorApp::OnInit() {
+    if (argc > 1) startFile = argv[1];
+    return true;
+}
+
+int EditorApp::OnRun() {
+    PlayerEditorDialog dialog(nullptr);
+    SetTopWindow(&dialog);
+    // A file named on the command line is loaded at once, without the file dialog.
+    if (!startFile.empty()) dialog.commands().loadFile(startFile.utf8_string(), false);
+    dialog.ShowModal();
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "editor/wx/editor_app.h"
+
+wxIMPLEMENT_APP(EditorApp);

@@ -1,0 +1,40 @@
+// The editor's main dialog: the identity fields, the commands' buttons and the search list.
+// Every button goes to EditorCommands; this class only shows.
+#pragma once
+
+#include <wx/dialog.h>
+
+#include "editor/editor_commands.h"
+#include "editor/editor_view.h"
+
+class ResultList;
+class wxListCtrl;
+
+class PlayerEditorDialog : public wxDialog, public MainView {
+public:
+    explicit PlayerEditorDialog(wxWindow* parent);
+
+    EditorCommands& commands() { return editor; }
+    wxListCtrl* resultList();
+    // "Kapat", Escape and the close box alike: ends the dialog only when the user agrees.
+    void askToExit();
+
+    std::string typed(int id) override;
+    void setText(int id, const std::string& utf8) override;
+    bool message(MessageStyle style, const std::string& utf8) override;
+    void setSpinRange(int, int, int) override {}
+    void addChoice(int comboId, const std::string& utf8) override;
+    void addColumn(const std::string& utf8, int width) override;
+    bool chooseFile(FileDialogKind kind, std::string& path) override;
+    void showRows(int32_t rows) override;
+    int32_t firstSelectedRow() override;
+    void runAttributeDialog(AttributeForm& form) override;
+    void runLeagueDialogs() override;
+
+private:
+    void build();
+    void bindCommands();
+
+    EditorCommands editor;
+    ResultList* results = nullptr;
+};

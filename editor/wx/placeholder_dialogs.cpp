@@ -1,0 +1,165 @@
+#include "editor/wx/placeholder_dialogs.h"
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/icon.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "editor/editor_ids.h"
+#include "editor/wx/wx_ui.h"
+#include "text/cp1254.h"
+
+#include "editor/wx/kadroed_icon.xpm"
+
+const wxIcon& programIcon() {
+    static const wxIcon icon(kadroed_icon_xpm);
+    return icon;
+}
+
+namespace {
+
+struct Button {
+    int id;
+    const char* caption;
+};
+
+// The record browsing buttons the three dialogs share; none has an action yet.
+constexpr Button kBrowse[] = {
+    {1014, "Ekle"}, {1015, "Degistir"}, {1016, "Sec"}, {1019, "<<<<<<<<<"}, {1020, ">>>>>>>>"}};
+
+void addButtons(wxSizer* sizer, wxWindow* parent, std::initializer_list<Button> buttons) {
+    for (const Button& b : buttons)
+        sizer->Add(new wxButton(parent, b.id, ui(b.caption)), 0, wxALL, 2);
+}
+
+wxTextCtrl* edit(wxWindow* parent, int id) {
+    return new wxTextCtrl(parent, id, "", wxDefaultPosition, wxSize(140, -1));
+}
+
+// Identity box, id line, browse and file buttons: the frame every placeholder dialog has.
+struct PlaceholderLayout {
+    wxBoxSizer* top;
+    wxStaticBoxSizer* identity;
+    wxBoxSizer* extra;
+};
+
+PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* idLabel,
+                              Button idEdit, Button load, Button save) {
+    PlaceholderLayout l{new wxBoxSizer(wxVERTICAL), groupBox(d, identityBox, wxVERTICAL),
+                        new wxBoxSizer(wxVERTICAL)};
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+    auto* left = new wxBoxSizer(wxVERTICAL);
+    left->Add(l.identity, 0, wxEXPAND | wxALL, 4);
+    auto* ids = new wxBoxSizer(wxHORIZONTAL);
+    addLabel(ids, d, idLabel);
+    addLabel(ids, d, "Toplam id :");
+    left->Add(ids);
+    auto* choose = groupBox(d, "Secim bilgileri:", wxHORIZONTAL);
+    addLabeled(choose, choose->GetStaticBox(), idEdit.caption,
+               edit(choose->GetStaticBox(), idEdit.id));
+    for (const Button& b : kBrowse)
+        choose->Add(new wxButton(choose->GetStaticBox(), b.id, ui(b.caption), wxDefaultPosition,
+                                 wxSize(-1, -1), wxBU_EXACTFIT),
+                    0, wxALL, 1);
+    left->Add(choose, 0, wxEXPAND | wxALL, 4);
+    auto* record = groupBox(d, "Kayit", wxHORIZONTAL);
+    addButtons(record, record->GetStaticBox(), {load, save});
+    left->Add(record, 0, wxALL, 4);
+    columns->Add(left);
+    columns->Add(l.extra, 0, wxALL, 4);
+    l.top->Add(columns);
+    return l;
+}
+
+void finish(wxDialog* d, const PlaceholderLayout& l) {
+    l.top->Add(new wxButton(d, ctl::CLOSE, "Kapat"), 0, wxALIGN_RIGHT | wxALL, 6);
+    d->Bind(
+        wxEVT_BUTTON, [d](wxCommandEvent&) { d->EndModal(ctl::CLOSE); }, ctl::CLOSE);
+    d->SetEscapeId(ctl::CLOSE);
+    d->SetSizerAndFit(l.top);
+}
+
+// A button in a captioned box that opens the next dialog of the chain.
+template <class Next>
+void addOpener(wxDialog* d, wxSizer* into, const char* boxCaption, int id, const char* caption) {
+    auto* box = groupBox(d, boxCaption, wxVERTICAL);
+    box->Add(new wxButton(box->GetStaticBox(), id, ui(caption)), 0, wxALL, 4);
+    into->Add(box, 0, wxEXPAND | wxALL, 4);
+    d->Bind(
+        wxEVT_BUTTON, [d](wxCommandEvent&) { Next(d).ShowModal(); }, id);
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, "Oyuncu Duzenleme Hakkinda") {
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(new wxStaticBitmap(this, wxID_ANY, wxBitmap(programIcon())), 0, wxALL, 10);
+    auto* lines = new wxBoxSizer(wxVERTICAL);
+    addLabel(lines, this, "Oyuncu Bilgileri Duzenleme Programi v0.1");
+    addLabel(lines, this, "Zendor Menajer oyununun oyuncu bilgileri icin.");
+    addLabel(lines, this, "Yapan: Zendor yazilim ekibi");
+    row->Add(lines, 1, wxALL, 6);
+    top->Add(row);
+    auto* ok = new wxButton(this, wxID_OK, "TAMAM");
+    ok->SetDefault();
+    top->Add(ok, 0, wxALIGN_RIGHT | wxALL, 8);
+    SetSizerAndFit(top);
+}
+
+LeagueDialog::LeagueDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Lig Bilgileri") {
+    const PlaceholderLayout l = startLayout(this, "Lig bilgisi", "Lig id :", {1037, "Lig id:"},
+                                            {1017, "Yükle"_w}, {1018, "Kaydet"});
+    wxWindow* box = l.identity->GetStaticBox();
+    addLabeled(l.identity, box, "Hangi Ülke  Ligi:"_w, edit(box, 1035));
+    addLabeled(l.identity, box, "Lig adi :", edit(box, 1036));
+    l.extra->Add(groupBox(this, "Kulup Ekle", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
+    addOpener<ClubDialog>(this, l.extra, "Diger bilgiler", 1038, "KULUPLER");
+    finish(this, l);
+}
+
+ClubDialog::ClubDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Kulup bilgileri :") {
+    const PlaceholderLayout l =
+        startLayout(this, "Kulup bilgisi", "Kulup id :", {1038, "Kulup id:"}, {1018, "Yükle"_w},
+                    {1021, "Kaydet"});
+    wxWindow* box = l.identity->GetStaticBox();
+    addLabeled(l.identity, box, "Kulup adi :", edit(box, 1036));
+    addLabeled(l.identity, box, "Kulup kisa adi :", edit(box, 1037));
+    for (const char* empty : {"Menajer Ekle", "Oyuncu Ekle :", "Kulup bilgileri"})
+        l.extra->Add(groupBox(this, empty, wxVERTICAL), 0, wxEXPAND | wxALL, 4);
+    addOpener<ManagerDialog>(this, l.extra, "Diger datalar :", 1039, "MENAJER ");
+    finish(this, l);
+}
+
+ManagerDialog::ManagerDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Menajer Biglisi") {
+    const PlaceholderLayout l =
+        startLayout(this, "Menajer bilgisi", "Menajer id :", {1038, "Kulup id:"}, {1018, "Yükle"_w},
+                    {1021, "Kaydet"});
+    wxWindow* box = l.identity->GetStaticBox();
+    addLabeled(l.identity, box, "Menajer adi :", edit(box, 1036));
+    addLabeled(l.identity, box, "Menajer Soyadi", edit(box, 1037));
+    addLabeled(l.identity, box, "Ülke :"_w, edit(box, 1003));
+    addLabeled(l.identity, box, "Dil :", new wxComboBox(box, 1008));
+    addLabeled(l.identity, box, "Dogdugu Yer :", edit(box, 1004));
+    auto* date = new wxBoxSizer(wxHORIZONTAL);
+    addLabel(date, box, "Dogdugu Tarih :");
+    addLabeled(date, box, "Gun :", new wxComboBox(box, 1009));
+    addLabeled(date, box, "Ay : ", new wxComboBox(box, 1010));
+    addLabeled(date, box, "Yil : ", new wxComboBox(box, 1011));
+    l.identity->Add(date);
+    auto* more = groupBox(this, "Menajer Bigliler", wxVERTICAL);
+    wxWindow* m = more->GetStaticBox();
+    addLabeled(more, m, "Sevdigi Kulup id:", edit(m, 1035));
+    addLabeled(more, m, "izlendigi Kulup id:", edit(m, 1039));
+    addLabel(more, m, "Tur : 1= 4-4-2   , 2=3-5-2  , 3=3-4-3  , 4=4-3-3");
+    addLabeled(more, m, "Kullandigi Taktik:", edit(m, 1040));
+    addLabel(more, m, "Tur : 1= taninmiyor  , 2=orta , 3=iyi  , 4=cok iyi ,5=süper"_w);
+    addLabeled(more, m, "itibar :", edit(m, 1041));
+    l.extra->Add(more, 0, wxEXPAND | wxALL, 4);
+    finish(this, l);
+}

@@ -1,0 +1,79 @@
+#include "editor/wx/wx_ui.h"
+
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textentry.h>
+
+#include "text/cp1254.h"
+
+wxString ui(const char* cp1254Text) {
+    return wxString::FromUTF8(cp1254::toUtf8(cp1254Text));
+}
+
+wxString fromUtf8(const std::string& utf8) {
+    return wxString::FromUTF8(utf8.data(), utf8.size());
+}
+
+bool showMessage(wxWindow* parent, MessageStyle style, const std::string& utf8) {
+    long flags = 0;
+    switch (style) {
+    case MessageStyle::ASK_QUESTION:
+        flags = wxYES_NO | wxICON_QUESTION;
+        break;
+    case MessageStyle::ASK_WARNING:
+        flags = wxYES_NO | wxICON_WARNING;
+        break;
+    case MessageStyle::NOTE_WARNING:
+        flags = wxOK | wxICON_WARNING;
+        break;
+    case MessageStyle::NOTE_DONE:
+        flags = wxOK | wxICON_QUESTION;
+        break;
+    }
+    wxMessageDialog box(parent, fromUtf8(utf8), wxTheApp->GetAppName(), flags);
+    if (flags & wxYES_NO)
+        box.SetYesNoLabels(ui("Evet"), ui("Hayır"_w));
+    else
+        box.SetOKLabel(ui("Tamam"));
+    const int answer = box.ShowModal();
+    return answer == wxID_YES || answer == wxID_OK;
+}
+
+wxStaticBoxSizer* groupBox(wxWindow* parent, const char* caption, int orient) {
+    return new wxStaticBoxSizer(orient, parent, ui(caption));
+}
+
+void addLabel(wxSizer* sizer, wxWindow* parent, const char* label) {
+    auto* box = dynamic_cast<wxBoxSizer*>(sizer);
+    const int align = box && box->GetOrientation() == wxVERTICAL ? 0 : wxALIGN_CENTER_VERTICAL;
+    sizer->Add(new wxStaticText(parent, wxID_ANY, ui(label)), 0, align | wxALL, 3);
+}
+
+void addLabeled(wxSizer* sizer, wxWindow* parent, const char* label, wxWindow* control) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    addLabel(row, parent, label);
+    row->Add(control, 1, wxALIGN_CENTER_VERTICAL | wxALL, 2);
+    sizer->Add(row, 0, wxEXPAND);
+}
+
+std::string controlText(wxWindow* dialog, int id) {
+    wxWindow* w = dialog->FindWindow(id);
+    if (!w) return {};
+    if (auto* entry = dynamic_cast<wxTextEntry*>(w)) return entry->GetValue().utf8_string();
+    if (auto* label = dynamic_cast<wxStaticText*>(w)) return label->GetLabelText().utf8_string();
+    return w->GetLabel().utf8_string();
+}
+
+void setControlText(wxWindow* dialog, int id, const std::string& utf8) {
+    wxWindow* w = dialog->FindWindow(id);
+    if (!w) return;
+    if (auto* entry = dynamic_cast<wxTextEntry*>(w))
+        entry->ChangeValue(fromUtf8(utf8));
+    else if (auto* label = dynamic_cast<wxStaticText*>(w))
+        label->SetLabelText(fromUtf8(utf8));
+    else
+        w->SetLabel(fromUtf8(utf8));
+}

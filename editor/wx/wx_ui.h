@@ -1,0 +1,26 @@
+// The wx side of the editor's texts and message boxes: Windows-1254 and UTF-8 become
+// wxString here, and every message box takes the program's name as caption.
+#pragma once
+
+#include <string>
+#include <wx/string.h>
+
+#include "editor/editor_view.h"
+
+class wxSizer;
+class wxStaticBoxSizer;
+class wxWindow;
+
+wxString ui(const char* cp1254Text);
+wxString fromUtf8(const std::string& utf8);
+
+bool showMessage(wxWindow* parent, MessageStyle style, const std::string& utf8);
+
+// Dialog-building helpers: a captioned group box, a label before a control, a plain label.
+wxStaticBoxSizer* groupBox(wxWindow* parent, const char* cp1254Caption, int orient);
+void addLabeled(wxSizer* sizer, wxWindow* parent, const char* cp1254Label, wxWindow* control);
+void addLabel(wxSizer* sizer, wxWindow* parent, const char* cp1254Label);
+
+// A control's text by id: the value of an edit or combo, else the label.
+std::string controlText(wxWindow* dialog, int id);
+void setControlText(wxWindow* dialog, int id, const std::string& utf8);

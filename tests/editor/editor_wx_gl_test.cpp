@@ -1,0 +1,271 @@
+// The real wx dialogs under a display: their controls, and commands answered through
+// wxTEST_DIALOG as a user would answer them.
+#include <cstdio>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/filedlg.h>
+#include <wx/init.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/spinbutt.h>
+#include <wx/stattext.h>
+#include <wx/stopwatch.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+
+#include "../database/database_helpers.h"
+#include "editor/editor_ids.h"
+#include "editor/wx/attribute_dialog.h"
+#include "editor/wx/main_dialog.h"
+#include "editor/wx/placeholder_dialogs.h"
+
+namespace {
+
+// wx failures (a dialog not expected, an assertion) become test failures.
+void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
+                  const wxString& msg) {
+    ADD_FAILURE_AT(file.utf8_string().c_str(), line)
+        << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
+}
+
+struct WxEnvironment : ::testing::Environment {
+    void SetUp() override {
+        static char name[] = "kadroed";
+        static char* argv[] = {name, nullptr};
+        int argc = 1;
+        wxApp::SetInstance(new wxApp);
+        ASSERT_TRUE(wxEntryStart(argc, argv));
+        ASSERT_TRUE(wxTheApp->CallOnInit());
+        wxSetAssertHandler(failOnAssert);
+    }
+    void TearDown() override { wxEntryCleanup(); }
+};
+[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new WxEnvironment);
+
+// Answers one message box after checking its text.
+class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
+public:
+    ExpectMessage(std::string text, int answer) : text(std::move(text)), answer(answer) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* box) const override {
+        EXPECT_EQ(box->GetMessage().utf8_string(), text);
+        EXPECT_EQ(box->GetTitle(), "kadroed"); // the program's name as caption
+        return answer;
+    }
+
+private:
+    std::string text;
+    int answer;
+};
+
+// Plays the user inside a dialog of type D; the answer ends it.
+template <class D> class ExpectDialog : public wxExpectModalBase<D, ExpectDialog<D>> {
+public:
+    explicit ExpectDialog(std::function<int(D*)> act) : act(std::move(act)) {}
+
+protected:
+    int OnInvoked(D* dialog) const override { return act(dialog); }
+
+private:
+    std::function<int(D*)> act;
+};
+
+void press(wxWindow* dialog, int id) {
+    wxCommandEvent click(wxEVT_BUTTON, id);
+    click.SetEventObject(dialog);
+    dialog->ProcessWindowEvent(click);
+}
+
+std::string label(wxWindow* dialog, int id) {
+    wxWindow* w = dialog->FindWindow(id);
+    if (!w) return "<missing>";
+    if (auto* t = dynamic_cast<wxStaticText*>(w)) return t->GetLabelText().utf8_string();
+    return w->GetLabel().utf8_string();
+}
+
+std::string value(wxWindow* dialog, int id) {
+    auto* e = dynamic_cast<wxTextEntry*>(dialog->FindWindow(id));
+    return e ? e->GetValue().utf8_string() : "<not an edit>";
+}
+
+} // namespace
+
+TEST(EditorDialogs, MainDialogHasItsControls) {
+    PlayerEditorDialog dialog(nullptr);
+    EXPECT_EQ(dialog.GetTitle(), "Oyuncu bilgileri datasi giris programi - DATABASE - Zendor");
+    EXPECT_TRUE(dialog.GetIcon().IsOk());
+    const struct {
+        int id;
+        const char* caption;
+    } buttons[] = {{ctl::ADD, "Ekle"},
+                   {ctl::MODIFY, "Degistir"},
+                   {ctl::LOAD, "Yukle"},
+                   {ctl::SELECT, "Sec"},
+                   {ctl::PREVIOUS, "<<<<<--------------"},
+                   {ctl::NEXT, "------------>>>>>"},
+                   {ctl::CLEAR, "Bosalt : Sifirla"},
+                   {ctl::SAVE, "Kaydet"},
+                   {ctl::TECHNICAL, "Teknik Ozel."},
+                   {ctl::PHYSICAL, "Fiziksel Ozel."},
+                   {ctl::MENTAL, "Zihinsel Ozel."},
+                   {ctl::DETAIL, "Oyuncu Detay Ozel"},
+                   {ctl::LEAGUES, "LIGLER"},
+                   {ctl::SEARCH, "Ara"},
+                   {ctl::CLOSE, "Kapat"}};
+    for (const auto& b : buttons) {
+        EXPECT_TRUE(dynamic_cast<wxButton*>(dialog.FindWindow(b.id))) << b.id;
+        EXPECT_EQ(label(&dialog, b.id), b.caption);
+    }
+    for (int id : {ctl::NAME, ctl::SURNAME, ctl::COUNTRY, ctl::BIRTHPLACE, ctl::TYPED_ID,
+                   ctl::QUERY_NAME, ctl::QUERY_SURNAME})
+        EXPECT_TRUE(dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id))) << id;
+    EXPECT_EQ(label(&dialog, ctl::SHOWN_ID), "Oyuncu ID : ");
+    EXPECT_EQ(label(&dialog, ctl::TOTAL), "Toplam Oyuncu  : ");
+    EXPECT_EQ(label(&dialog, ctl::FOUND), "Bulunan 0");
+    // The combos sort their lists as text.
+    auto* day = dynamic_cast<wxComboBox*>(dialog.FindWindow(ctl::DAY));
+    ASSERT_TRUE(day);
+    ASSERT_EQ(day->GetCount(), 31u);
+    EXPECT_EQ(day->GetString(0) + " " + day->GetString(1) + " " + day->GetString(2), "1 10 11");
+    auto* language = dynamic_cast<wxComboBox*>(dialog.FindWindow(ctl::LANGUAGE));
+    ASSERT_TRUE(language);
+    EXPECT_EQ(language->GetString(0).utf8_string(), "Almanca");
+    EXPECT_EQ(dynamic_cast<wxComboBox*>(dialog.FindWindow(ctl::YEAR))->GetCount(), 79u);
+    wxListCtrl* list = dialog.resultList();
+    ASSERT_EQ(list->GetColumnCount(), 3);
+    wxListItem column;
+    column.SetMask(wxLIST_MASK_TEXT);
+    const char* const titles[] = {"Adi", "Soyad", "ID"};
+    for (int c = 0; c < 3; ++c) {
+        list->GetColumn(c, column);
+        EXPECT_EQ(column.GetText(), titles[c]);
+        EXPECT_EQ(list->GetColumnWidth(c), 70);
+    }
+    EXPECT_EQ(dialog.GetEscapeId(), ctl::CLOSE); // Escape asks like "Kapat"
+    wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), ExpectMessage("Cikmak istiyor musunuz?", wxID_NO));
+    wxTEST_DIALOG(dialog.ProcessWindowEvent(*new wxCommandEvent(wxEVT_MENU, ctl::ABOUT)),
+                  ExpectDialog<AboutDialog>([](AboutDialog* about) {
+                      EXPECT_EQ(about->GetTitle(), "Oyuncu Duzenleme Hakkinda");
+                      EXPECT_EQ(label(about, wxID_OK), "TAMAM");
+                      return wxID_OK;
+                  }));
+}
+
+TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
+    const std::string path = std::string(wxGetCwd().utf8_string()) + "/ten.odt";
+    writeWholeFile(path, playerFileBytes(10));
+    PlayerEditorDialog dialog(nullptr);
+    wxTEST_DIALOG(press(&dialog, ctl::LOAD), wxExpectModal<wxFileDialog>(path),
+                  ExpectMessage("Su anda " + path + " dosyayi yuklemek istiyor musunuz?", wxID_YES),
+                  ExpectMessage("Yukleme Tamamlandi!", wxID_OK));
+    EXPECT_EQ(label(&dialog, ctl::TOTAL), "Toplam Oyuncu :10");
+    EXPECT_EQ(dialog.commands().database().playerCount(), 10);
+
+    wxTEST_DIALOG(press(&dialog, ctl::LOAD), wxExpectModal<wxFileDialog>(path, wxID_CANCEL));
+    wxTEST_DIALOG(press(&dialog, ctl::LOAD), wxExpectModal<wxFileDialog>(path),
+                  ExpectMessage("Su anda " + path + " dosyayi yuklemek istiyor musunuz?", wxID_NO),
+                  ExpectMessage("Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA "
+                                "yi kaybedersen emekler bosa gider.",
+                                wxID_OK));
+
+    // The list is virtual: its rows come from the commands when drawn.
+    dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::QUERY_NAME))
+        ->ChangeValue(wxString::FromUTF8("Şükrü7"));
+    press(&dialog, ctl::SEARCH);
+    EXPECT_EQ(label(&dialog, ctl::FOUND), "Bulunan Oyuncu : 1");
+    ASSERT_EQ(dialog.resultList()->GetItemCount(), 1);
+    EXPECT_EQ(dialog.resultList()->GetItemText(0, 1).utf8_string(), "Öztürk");
+    dialog.resultList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    wxListEvent activate(wxEVT_LIST_ITEM_ACTIVATED, ctl::RESULTS);
+    wxTEST_DIALOG(dialog.resultList()->ProcessWindowEvent(activate),
+                  ExpectMessage("Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu "
+                                "gene listeden secebilirsiniz.\nArama yapabilirsiniz!",
+                                wxID_OK));
+    EXPECT_EQ(value(&dialog, ctl::NAME), "Şükrü7");
+    EXPECT_EQ(label(&dialog, ctl::SHOWN_ID), "Oyuncu id:7");
+}
+
+TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
+    PlayerEditorDialog dialog(nullptr);
+    PlayerDatabase& db = dialog.commands().database();
+    for (int32_t i = 0; i < 4; ++i)
+        ASSERT_TRUE(db.append(samplePlayer(i)));
+    dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::TYPED_ID))->ChangeValue("3");
+    press(&dialog, ctl::SELECT);
+    wxTEST_DIALOG(
+        press(&dialog, ctl::TECHNICAL), ExpectDialog<AttributeDialog>([](AttributeDialog* d) {
+            EXPECT_EQ(d->GetTitle(), "Teknik Ozellik");
+            EXPECT_EQ(label(d, ctl::HEADER), "Oyuncu adi :: Şükrü3  Soyad :: Öztürk id:: 3");
+            EXPECT_EQ(value(d, 1055), "1");
+            auto* spin = dynamic_cast<wxSpinButton*>(d->FindWindow(1056));
+            EXPECT_TRUE(spin && spin->GetMin() == 1 && spin->GetMax() == 20);
+            EXPECT_TRUE(dynamic_cast<wxButton*>(d->FindWindow(1058))->IsThisEnabled());
+            dynamic_cast<wxTextCtrl*>(d->FindWindow(1055))->ChangeValue("15"); // "Uzun Sut:"
+            press(d, 1019);                                                    // "super adam"
+            EXPECT_EQ(value(d, 1055), "15");
+            press(d, 1058);
+            press(d, ctl::CLOSE); // answered No below: stays open
+            return ctl::CLOSE;
+        }),
+        ExpectMessage("Kayit yaptiginizdan emin misiniz?\nPencere kapatilacak!!!!!.", wxID_NO));
+    EXPECT_EQ(db.record(3)->technical.long_shots, 15);
+    EXPECT_EQ(db.record(3)->technical.long_throws, 1);
+
+    wxTEST_DIALOG(press(&dialog, ctl::PHYSICAL),
+                  ExpectDialog<AttributeDialog>([](AttributeDialog* d) {
+                      auto* foot = dynamic_cast<wxSpinButton*>(d->FindWindow(1042));
+                      EXPECT_TRUE(foot && foot->GetMin() == 1 && foot->GetMax() == 3);
+                      return ctl::CLOSE;
+                  }));
+}
+
+TEST(EditorDialogs, LeagueChainOpensItsPlaceholders) {
+    PlayerEditorDialog dialog(nullptr);
+    int opened = 0;
+    wxTEST_DIALOG(
+        press(&dialog, ctl::LEAGUES),
+        ExpectMessage("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece sematik "
+                      "olarak gelecekte neler yapilacagi yazilidir.",
+                      wxID_YES),
+        ExpectDialog<LeagueDialog>([&](LeagueDialog* d) {
+            ++opened;
+            press(d, 1038); // "KULUPLER"
+            return ctl::CLOSE;
+        }),
+        ExpectDialog<ClubDialog>([&](ClubDialog* d) {
+            ++opened;
+            press(d, 1014); // "Ekle": nothing
+            press(d, 1039); // "MENAJER "
+            return ctl::CLOSE;
+        }),
+        ExpectDialog<ManagerDialog>([&](ManagerDialog* d) {
+            ++opened;
+            EXPECT_EQ(d->GetTitle(), "Menajer Biglisi");
+            return ctl::CLOSE;
+        }));
+    EXPECT_EQ(opened, 3);
+}
+
+TEST(EditorDialogs, SearchOverAHundredThousandPlayersFillsTheListAtOnce) {
+    PlayerEditorDialog dialog(nullptr);
+    dialog.Show();
+    PlayerDatabase& db = dialog.commands().database();
+    const PlayerRecord p = samplePlayer(5);
+    while (db.playerCount() < kPlayerCapacity)
+        ASSERT_TRUE(db.append(p));
+    wxStopWatch watch;
+    press(&dialog, ctl::SEARCH);
+    dialog.Update(); // drawn, not only counted
+    const long ms = watch.Time();
+    std::printf("search and redraw of %d rows: %ld ms\n", kPlayerCapacity, ms);
+    EXPECT_EQ(dialog.resultList()->GetItemCount(), kPlayerCapacity);
+    EXPECT_EQ(label(&dialog, ctl::FOUND), "Bulunan Oyuncu : 100000");
+    EXPECT_EQ(dialog.resultList()->GetItemText(99999, 2), "99999");
+    EXPECT_LT(ms, 1000);
+    dialog.Hide();
+}
