@@ -1,6 +1,3 @@
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
@@ -8,9 +5,7 @@
 #include <vector>
 
 #include "app/app.h"
-#include "app/globals.h"
-#include "platform/test/test_platform.h"
-#include "render/bitmap_font.h"
+#include "tests/render/gl_fixture.h"
 #include "text/cp1254.h"
 
 namespace {
@@ -20,33 +15,6 @@ namespace fs = std::filesystem;
 constexpr uint8_t kEscapeScan = 1, kSpaceScan = 57, kUpScan = 200, kDownScan = 208;
 constexpr uint8_t kF1Scan = 59, kF3Scan = 61, kF4Scan = 62;
 constexpr int kAway = 900, kAwayY = 700; // a resting place for the pointer, over nothing
-
-uint32_t solid(uint8_t r, uint8_t g, uint8_t b) {
-    const uint8_t texel[3] = {r, g, b};
-    GLuint id = 0;
-    glGenTextures(1, &id);
-    glBindTexture(GL_TEXTURE_2D, id);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
-    return id;
-}
-
-// Every picture black and every glyph but the blank a white block: any white pixel on the
-// screen is a character, and a line's lit width counts its characters.
-void blackScreenBlockFont() {
-    const uint32_t black = solid(0, 0, 0);
-    for (uint32_t& texture : game.textures)
-        texture = black;
-    game.pitchView.texture = solid(0, 160, 0);
-    std::vector<uint8_t> cells(256 * 256 * 3, 255);
-    for (int row = 0; row < 256; ++row)
-        for (int x = 0; x < 256; ++x)
-            if ((15 - row / 16) * 16 + x / 16 == ' ')
-                std::memset(&cells[size_t(row * 256 + x) * 3], 0, 3);
-    glBindTexture(GL_TEXTURE_2D, bitmapFont.texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 256, 256, 0, GL_RGB, GL_UNSIGNED_BYTE, cells.data());
-}
 
 // Three clubs over five players: a full squad, one with ids the player file lacks, an empty one.
 void threeClubs() {
@@ -73,7 +41,8 @@ void threeClubs() {
     }
 }
 
-class ManagerRoad : public testing::Test {
+// The program's own start-up on a copy of the demo data, then frame after frame.
+class ManagerRoad : public GlTest {
 protected:
     static void SetUpTestSuite() {
         std::error_code ec;
@@ -81,14 +50,19 @@ protected:
         fs::copy(MENAJER_RUN_DIR "/veri", "veri", fs::copy_options::recursive, ec);
         host = new platform::TestPlatform(true);
         platform::setCurrent(host);
-        started = startUp(nullptr) == 1;
+        windowOpen = startUp(nullptr) == 1;
     }
     void SetUp() override {
-        ASSERT_TRUE(started);
-        platform::setCurrent(host);
+        GlTest::SetUp();
         game.loadData();
         host->messageBoxes.clear();
-        blackScreenBlockFont();
+        // Every picture black and every glyph but the blank a white block: any white pixel
+        // is a character, and a line's lit width counts its characters.
+        const uint32_t black = makeTexture(1, [](int, int) { return Rgb{0, 0, 0}; });
+        for (uint32_t& texture : game.textures)
+            texture = black;
+        game.pitchView.texture = makeTexture(1, [](int, int) { return Rgb{0, 160, 0}; });
+        useFont([](int cell) { return cell != ' '; });
         threeClubs();
         frame();
     }
@@ -165,7 +139,7 @@ protected:
         std::vector<uint8_t> p(size_t(w * h) * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadBuffer(GL_BACK);
-        glReadPixels(left, 767 - bottom + 1, w, h, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+        glReadPixels(left, H - bottom, w, h, GL_RGB, GL_UNSIGNED_BYTE, p.data());
         int first = -1, last = -1;
         for (int i = 0; i < w * h; ++i)
             if (p[size_t(i) * 3] > 200) { // white text, or the indicator in its red phase
@@ -185,9 +159,6 @@ protected:
             lines.push_back(lineLit(45, 985, 425 + 18 * k));
         return lines;
     }
-
-    static inline platform::TestPlatform* host = nullptr;
-    static inline bool started = false;
 };
 
 TEST_F(ManagerRoad, TamamNeedsTwoLettersInEachName) {
@@ -379,9 +350,7 @@ TEST_F(ManagerRoad, TheF2NewsCycleThroughTheThreeWordings) {
 TEST_F(ManagerRoad, ThirteenMailsBringTheScrollBarAndDraggingLeavesTheSelection) {
     registerFor(0);
     const auto trackShown = [] {
-        uint8_t p[3] = {};
-        glReadPixels(1002, 767 - 300, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
-        return p[0] == 150 && p[1] == 150 && p[2] == 150;
+        return pixel(1002, H - 1 - 300) == Rgb{150, 150, 150};
     };
     ListView& mails = game.mailbox.list;
     while (mails.count < 12)
@@ -446,9 +415,7 @@ TEST_F(ManagerRoad, TheTacticsPageListsTheSquadThePlayerFileKnows) {
         for (int i = 0; i < 6; ++i)
             lines.push_back(lineLit(80, 400, 160 + 20 * i));
         EXPECT_EQ(lines, c.lines) << c.team;
-        uint8_t p[3] = {};
-        glReadPixels(600, 767 - 150, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
-        EXPECT_EQ(p[1], 160) << "the pitch";
+        EXPECT_EQ(pixel(600, H - 1 - 150), (Rgb{0, 160, 0})) << "the pitch";
     }
 }
 
