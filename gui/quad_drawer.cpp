@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "engine/services.h"
+#include "render/shader_script.h"
 
 void QuadDrawer::emitRect(float x, float y, float width, float height) {
     const float top = float(services::screenHeight()) - y;
@@ -37,5 +38,20 @@ void QuadDrawer::drawRect(uint32_t mainTexture, uint32_t maskTexture, uint8_t us
         glBindTexture(GL_TEXTURE_2D, mainTexture);
         emitRect(x, y, width, height);
         glDisable(GL_BLEND);
+    }
+}
+
+void QuadDrawer::drawMaterialRect(ShaderScriptTable& table, int index, float x, float y,
+                                  float width, float height) {
+    if (index < 0 || index >= ShaderScriptTable::SIZE) return;
+    glEnable(GL_TEXTURE_2D);
+    table.beginPass(index);
+    for (;;) {
+        emitRect(x, y, width, height);
+        table.endPass(index);
+        const int before = table.entries[index].pass;
+        const int pass = table.nextPass(index);
+        // A pass that no longer advances (a negative extraDraws) ends the drawing too.
+        if (pass == table.drawCount(index) || pass == before) break;
     }
 }

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class ShaderScriptTable;
+
 class QuadDrawer {
 public:
     QuadDrawer() = default;
@@ -14,4 +16,8 @@ public:
     // maskTexture when useMask is 1); any other mode draws nothing.
     static void drawRect(uint32_t mainTexture, uint32_t maskTexture, uint8_t useMask, int32_t mode,
                          float x, float y, float width, float height);
+    // One rectangle with material `index` of `table`: its state on the first draw, then as
+    // many extra draws as the material asks for.
+    static void drawMaterialRect(ShaderScriptTable& table, int index, float x, float y, float width,
+                                 float height);
 };

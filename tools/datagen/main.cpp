@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "font_picture.h"
+#include "material_pictures.h"
 
 namespace {
 
@@ -28,5 +29,6 @@ int main(int argc, char** argv) {
     const std::filesystem::path veri(argv[1]);
     if (!makeFolder(veri / "ekrang") || !makeFolder(veri / "fnt")) return 1;
     if (!fontpicture::write(kFont, (veri / "fnt" / "cr.bmp").c_str())) return 1;
+    if (!materialpictures::write(veri)) return 1;
     return 0;
 }
