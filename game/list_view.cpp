@@ -72,14 +72,16 @@ const char* ListView::title(int32_t i) const {
     return items && 0 <= i && i < CAPACITY ? items[i].text[0] : "";
 }
 
-int32_t ListView::drawThumb(float track, int32_t rows) {
+int32_t ListView::drawThumb(float track, int32_t rows, bool grip) {
     setColor(25, 25, 25);
     face(kPlainTexture, x + width + 10, y, 3, track);
     setColor(255, 0, 0);
     face(kPlainTexture, x + width + 5, y + thumbOffset - 5, thumbWidth, thumbHeight);
     setColor(255, 255, 255);
 
-    if (HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == 4)
+    if (!grip)
+        dragging = 0;
+    else if (HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == 4)
         dragging = 1;
     else if (InputSystem::current() &&
              InputSystem::current()->keyState(KEY_MOUSE_LEFT) == KEY_RELEASED)

@@ -83,9 +83,10 @@ public:
     uint8_t blinkPhase = 0;
 
 protected:
-    // The red thumb on its track line at the right of the list, and its grip. While dragging,
-    // answers the first row the drag points at (never below 0), else -1.
-    int32_t drawThumb(float track, int32_t rows);
+    // The red thumb on its track line at the right of the list, and its grip (without the
+    // grip a drag ends). While dragging, answers the first row the drag points at (never
+    // below 0), else -1.
+    int32_t drawThumb(float track, int32_t rows, bool grip = true);
     // Thumb offset for a resting thumb that marks `position`.
     float restingThumb(float track, int32_t position) const;
 

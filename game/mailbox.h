@@ -17,6 +17,14 @@ public:
     // The list at its place, the indicator white and steady, its hot area.
     void init();
 
+    // The news of a new manager in one of three wordings (any variant but 0 and 1 is 2).
+    bool addNewManagerNews(const char* team, const char* firstName, const char* surname,
+                           int32_t variant);
+    // "Bugün : d/m/y/weekday" as a notice (counted as read).
+    bool addDateNotice(int32_t day, int32_t month, int32_t year, const char* weekday);
+    // The maker group's introduction, twelve lines.
+    bool addIntroductionMail();
+
     ListView list;
     char compose[COMPOSE_BUFFERS][COMPOSE_SIZE] = {};
     IntervalTimer indicatorTimer;
