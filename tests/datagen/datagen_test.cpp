@@ -1,0 +1,230 @@
+// Runs the built generator as the build does and checks the demo data set it writes.
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+#include "database/calendar_data.h"
+#include "database/player_database.h"
+#include "database/team_database.h"
+#include "render/image_bitmap.h"
+#include "render/image_jpeg.h"
+#include "render/image_targa.h"
+#include "tests/database/database_helpers.h"
+#include "text/cp1254.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int datagen(const std::string& args) {
+    const std::string command =
+        std::string("'") + MENAJER_BIN_DIR + "/datagen' " + args + " 2>datagen.err";
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// One generated data set shared by the tests of this file.
+const fs::path& veri() {
+    static const fs::path folder = [] {
+        fs::remove_all("first");
+        EXPECT_EQ(datagen("first"), 0) << readWholeFile("datagen.err");
+        return fs::path("first");
+    }();
+    return folder;
+}
+
+bool powerOfTwo(int n) {
+    return n > 0 && (n & (n - 1)) == 0;
+}
+
+} // namespace
+
+TEST(Datagen, SameBytesOnEveryRun) {
+    fs::remove_all("second");
+    ASSERT_EQ(datagen("second"), 0);
+    int files = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(veri())) {
+        if (!entry.is_regular_file()) continue;
+        const fs::path other = "second" / fs::relative(entry.path(), veri());
+        EXPECT_TRUE(readWholeFile(entry.path()) == readWholeFile(other)) << other;
+        ++files;
+    }
+    EXPECT_GE(files, 14);
+    EXPECT_TRUE(fs::is_directory(veri() / "ekrang"));
+    EXPECT_TRUE(fs::is_empty(veri() / "ekrang"));
+}
+
+TEST(Datagen, PicturesHavePowerOfTwoSides) {
+    const struct {
+        const char* file;
+        int components;
+    } pictures[] = {
+        {"gui/arka/arka.jpg", 3},  {"gui/arka/arka2.jpg", 3}, {"gui/arka/arka3.jpg", 3},
+        {"gui/arka/arka4.jpg", 3}, {"gui/arka/arka5.jpg", 3}, {"gui/arka/arkas.tga", 4},
+        {"gui/mup.bmp", 3},        {"gui/dugme.bmp", 3},      {"gui/dugme2.bmp", 3},
+        {"gui/mail.bmp", 3},       {"gui/mailo.bmp", 3},      {"doku/saha.bmp", 3},
+        {"fnt/cr.bmp", 3},
+    };
+    for (const auto& p : pictures) {
+        const std::string path = (veri() / p.file).string();
+        ImagePtr image = path.ends_with(".jpg")   ? readJpeg(path.c_str())
+                         : path.ends_with(".tga") ? readTarga(path.c_str())
+                                                  : readBitmap(path.c_str());
+        ASSERT_TRUE(image) << p.file;
+        EXPECT_EQ(image->components, p.components) << p.file;
+        EXPECT_TRUE(powerOfTwo(image->width) && powerOfTwo(image->height))
+            << p.file << " " << image->width << " x " << image->height;
+    }
+}
+
+TEST(Datagen, OdtFindsNoProblem) {
+    const fs::path db = veri() / "database";
+    for (const std::string& args :
+         {"check " + (db / "oyuncu.odt").string(),
+          "check --players " + (db / "oyuncu.odt").string() + " " + (db / "takim.tdt").string(),
+          "check " + (db / "tarih.trh").string()}) {
+        const std::string command =
+            std::string("'") + MENAJER_BIN_DIR + "/odt' " + args + " >odt.out 2>&1";
+        const int raw = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << args << "\n"
+                                                             << readWholeFile("odt.out");
+    }
+}
+
+TEST(Datagen, ClubsAndSquads) {
+    PlayerDatabase players;
+    TeamDatabase teams;
+    ASSERT_TRUE(players.read((veri() / "database/oyuncu.odt").c_str()));
+    ASSERT_TRUE(teams.read((veri() / "database/takim.tdt").c_str()));
+    ASSERT_EQ(teams.count, 18);
+    ASSERT_EQ(players.playerCount(), 18 * 25);
+
+    bool zonguldak = false;
+    std::vector<int> squadsOf(size_t(players.playerCount()), 0);
+    for (int t = 0; t < teams.count; ++t) {
+        const TeamRecord& team = teams.records[t];
+        zonguldak = zonguldak || std::strcmp(team.name, "Zonguldak Güçü"_w) == 0;
+        ASSERT_EQ(team.squad_size, 25) << t;
+        int roles[4] = {}; // goalkeepers, defenders, midfielders, forwards
+        for (int i = 0; i < team.squad_size; ++i) {
+            const PlayerRecord* p = players.record(team.squad[i]);
+            ASSERT_NE(p, nullptr) << "team " << t << " entry " << i;
+            ++squadsOf[size_t(team.squad[i])];
+            const int first = p->position.positions[0];
+            ++roles[first == 0                               ? 0
+                    : first <= 3                             ? 1
+                    : first == 7 || first == 8 || first == 9 ? 3
+                                                             : 2];
+        }
+        for (int r = 0; r < 4; ++r)
+            EXPECT_GE(roles[r], 3) << "team " << t << " role " << r;
+    }
+    EXPECT_TRUE(zonguldak);
+    for (int n : squadsOf)
+        EXPECT_EQ(n, 1); // every player in exactly one squad
+}
+
+TEST(Datagen, PlayersLookLikeFootballers) {
+    PlayerDatabase players;
+    ASSERT_TRUE(players.read((veri() / "database/oyuncu.odt").c_str()));
+    int turkish = 0, turkishLetters = 0;
+    double keeperGk = 0, keepers = 0, outfieldGk = 0, forwardFin = 0, forwards = 0, defFin = 0,
+           defenders = 0;
+    for (int32_t id = 0; id < players.playerCount(); ++id) {
+        const PlayerRecord& p = *players.record(id);
+        ASSERT_EQ(p.id, id);
+        const int32_t* attrs = &p.technical.finishing;
+        for (int a = 0; a < 12 + 8 + 12 + 1; ++a) {
+            const int32_t v = a < 20 ? attrs[a] : attrs[a + 1]; // skip preferred_foot
+            ASSERT_TRUE(v >= 1 && v <= 20) << id << " attribute " << a << " = " << v;
+        }
+        EXPECT_TRUE(p.physical.preferred_foot >= 1 && p.physical.preferred_foot <= 3) << id;
+        EXPECT_TRUE(p.birth_year >= 1968 && p.birth_year <= 1988) << id;
+        EXPECT_TRUE(p.birth_month >= 1 && p.birth_month <= 12) << id;
+        EXPECT_TRUE(p.birth_day >= 1 && p.birth_day <= 31) << id;
+        const int n = p.position.position_count;
+        ASSERT_TRUE(n >= 1 && n <= 5) << id;
+        for (int i = 0; i < n; ++i)
+            EXPECT_TRUE(p.position.positions[i] >= 0 && p.position.positions[i] <= 15) << id;
+        // Every text is terminated and every byte above 0x7F is a letter of the code page.
+        for (const char* text : {p.name, p.surname, p.country, p.language, p.birthplace}) {
+            ASSERT_LT(std::strlen(text), 49u) << id;
+            EXPECT_GT(std::strlen(text), 1u) << id;
+            for (const char* c = text; *c; ++c) {
+                const char32_t u = cp1254::toUnicode(static_cast<unsigned char>(*c));
+                EXPECT_TRUE(u < 0x80 || u >= 0xC0) << id << " " << text;
+                turkishLetters += u >= 0xC0;
+            }
+        }
+        turkish += std::strcmp(p.country, "Türkiye"_w) == 0;
+        const bool keeper = p.position.positions[0] == 0;
+        (keeper ? keeperGk : outfieldGk) += p.physical.goalkeeping;
+        keepers += keeper;
+        const int first = p.position.positions[0];
+        if (first == 9) forwardFin += p.technical.finishing, ++forwards;
+        if (first == 3) defFin += p.technical.finishing, ++defenders;
+    }
+    const int count = players.playerCount();
+    EXPECT_GT(turkish, count * 3 / 4);
+    EXPECT_LT(turkish, count);
+    EXPECT_GT(turkishLetters, count / 2);
+    EXPECT_GT(keeperGk / keepers, 14.0);
+    EXPECT_LT(outfieldGk / (count - keepers), 4.0);
+    EXPECT_GT(forwardFin / forwards, defFin / defenders + 5.0);
+}
+
+TEST(Datagen, CalendarMatchesTheRealOne) {
+    using namespace std::chrono;
+    const char* names[7] = {"Pazar"_w,    "Pazartesi"_w, "Salı"_w,     "Çarşamba"_w,
+                            "Perşembe"_w, "Cuma"_w,      "Cumartesi"_w}; // from Sunday
+    CalendarData calendar;
+    ASSERT_TRUE(calendar.read((veri() / "database/tarih.trh").c_str()));
+    ASSERT_EQ(calendar.monthCount, 12);
+    year_month ym = 2004y / June;
+    for (int m = 0; m < 12; ++m, ym += months(1)) {
+        const CalendarMonth& month = calendar.months[m];
+        ASSERT_EQ(month.year, int(ym.year()));
+        ASSERT_EQ(month.month, int(unsigned(ym.month())));
+        const unsigned last = unsigned((ym / std::chrono::last).day());
+        for (unsigned d = 1; d <= 31; ++d) {
+            const CalendarDay& slot = month.days[d - 1];
+            if (d > last) {
+                EXPECT_EQ(slot.day, 0) << m << "/" << d;
+                EXPECT_STREQ(slot.weekday, "") << m << "/" << d;
+                continue;
+            }
+            EXPECT_EQ(slot.day, int(d));
+            const weekday wd{sys_days{ym / std::chrono::day{d}}};
+            EXPECT_STREQ(slot.weekday, names[wd.c_encoding()]) << m << "/" << d;
+        }
+    }
+    EXPECT_STREQ(calendar.months[0].days[0].weekday, "Salı"_w);
+}
+
+TEST(Datagen, BenchmarkPlayerFiles) {
+    const struct {
+        const char* count;
+        int status;
+    } runs[] = {{"0", 0}, {"1000", 0}, {"100000", 0}, {"100001", 2}, {"-1", 2}, {"x", 2}};
+    for (const auto& r : runs) {
+        fs::remove("big.odt");
+        ASSERT_EQ(datagen(std::string("--players ") + r.count + " big.odt"), r.status) << r.count;
+        if (r.status != 0) {
+            EXPECT_FALSE(fs::exists("big.odt"));
+            continue;
+        }
+        const long n = std::atol(r.count);
+        EXPECT_EQ(fs::file_size("big.odt"), 12u + 580u * unsigned(n));
+        PlayerDatabase players;
+        ASSERT_TRUE(players.read("big.odt"));
+        ASSERT_EQ(players.playerCount(), n);
+        if (n) {
+            EXPECT_EQ(players.record(int32_t(n - 1))->id, n - 1);
+        }
+    }
+    EXPECT_EQ(datagen(""), 2);
+}
