@@ -62,7 +62,7 @@ bool Mailbox::addNewManagerNews(const char* team, const char* firstName, const c
             compose[1],
             "",
             "   Taraftarlar tüm güçlüklere rağmen bu tanınmamış hocanın"_w,
-            "göreve getirlmesinden dolayi mutsuz.",
+            "göreve getirlmesinden dolayi mutsuz."_w,
             "",
             "",
             compose[2],

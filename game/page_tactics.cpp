@@ -19,9 +19,7 @@ constexpr Offset kFormation[] = {{75, 450}, {165, 450}, {255, 450}, {350, 450},
                                  {75, 265}, {165, 265}, {255, 265}, {350, 265},
                                  {170, 80}, {255, 80},  {210, 530}};
 
-// The player marker is entry 0 of the world material table.
-void drawPlayerMarker(ShaderScriptTable&, float, float, float, float) {}
-
+constexpr int kPlayerMarker = 0; // entry of the world material table
 void drawTitle(float x, float y, const char* text) {
     bitmapFont.drawColoredText(x, y, text, 1, 0, 200, 200, 200, 1);
 }
@@ -39,8 +37,8 @@ void Game::drawTacticsPage() {
     for (const Offset& at : kFormation) {
         const float x = pitch.x + at.dx, y = pitch.y + at.dy;
         glColor4ub(255, 255, 255, 255);
-        drawPlayerMarker(worldMaterials, x, y, formationView.markerWidth,
-                         formationView.markerHeight);
+        QuadDrawer::drawMaterialRect(worldMaterials, kPlayerMarker, x, y, formationView.markerWidth,
+                                     formationView.markerHeight);
         bitmapFont.drawColoredText(x - 15, y + 45, "", 4, 0.3f, 255, 255, 255, 250);
     }
     glDisable(GL_TEXTURE_2D);

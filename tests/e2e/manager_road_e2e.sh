@@ -14,15 +14,29 @@ run_dir=$(cd "$2" && pwd) || exit 1
 work=$(mktemp -d /tmp/menajer_road.XXXXXX)
 source "$here/e2e_lib.sh"
 text() { python3 "$here/shot_text.py" "$@"; }
+# A key held long enough for a poll to see it.
+hold() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.3; }
+# Typing on a Turkish keyboard layout, as a Turkish player does: with the letters on keys of
+# their own, no key is remapped for a moment (the game may read such a key after the remap
+# is undone, and lose the letter). The layout is given back once the game has read them.
+layout=$(setxkbmap -query | awk '/^layout:/{print $2}')
+trap 'setxkbmap "$layout"; cleanup' EXIT
+type_text() {
+  setxkbmap tr
+  sleep 0.5
+  xdotool type --delay 150 "$1"
+  sleep 1
+  setxkbmap "$layout"
+}
 
 start_game
 click # "Oyun Seçenekleri"
 jump 0 20
 click # "Menajer Ekle"
-xdotool type --delay 150 "Ayşe"
+type_text "Ayşe"
 jump 262 190
 click # "Soyad :"
-xdotool type --delay 150 "Yılmaz"
+type_text "Yılmaz"
 jump 30 90
 click # the month list opens
 jump 0 60
@@ -36,8 +50,7 @@ jump -200 20
 click # its second row
 jump 156 496
 click # "Tamam": the completion step, then the news page
-xdotool key Down # the news under the date notice
-sleep 0.5
+hold Down # the news under the date notice
 news_shot=$(shoot)
 jump -572 -652
 click # "Menajer Seçenekleri"
@@ -45,8 +58,7 @@ jump 0 106
 click # "Taktik ve Antreman"
 sleep 0.3
 tactics_shot=$(shoot)
-xdotool key Escape
-sleep 0.5
+hold Escape
 jump 0 232
 click # the exit box's "Tamam"
 wait_end
@@ -66,9 +78,9 @@ first_width=$((first_right - first_left)) last_width=$((last_right - last_left))
 [ "$first_left" -ge 0 ] && [ "$last_width" -gt "$first_width" ] ||
   fail "typed names span $first_width and $last_width pixels"
 # The title: "ZIRVEGOL MENAJER 04/05" (22 characters), then "Ayşe Yılmaz" (11).
-read -r left right <<<"$(text span "$registration_shot" 0 20 1024 25)"
+read -r left right <<<"$(text span "$registration_shot" 200 15 600 27)"
 game_title=$((right - left))
-read -r left right <<<"$(text span "$news_shot" 0 20 1024 25)"
+read -r left right <<<"$(text span "$news_shot" 200 15 600 27)"
 manager_title=$((right - left))
 [ $((manager_title * 10)) -gt $((game_title * 3)) ] && [ $((manager_title * 10)) -lt $((game_title * 7)) ] ||
   fail "the title spans $game_title pixels before and $manager_title after the registration"

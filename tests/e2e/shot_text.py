@@ -21,7 +21,7 @@ def white_columns(pixels, x, y, w, h):
         start = (row * WIDTH + x) * 3
         line = pixels[start:start + w * 3]
         for i in range(w):
-            if min(line[i * 3:i * 3 + 3]) >= 230:
+            if min(line[i * 3:i * 3 + 3]) >= 180:
                 columns.add(x + i)
     return columns
 
