@@ -36,7 +36,7 @@ jump -200 20
 click # its second row
 jump 156 496
 click # "Tamam": the completion step, then the news page
-xdotool key Down # the news under the date notice
+xdotool keydown Down; sleep 0.4; xdotool keyup Down # the news under the date notice
 sleep 0.5
 news_shot=$(shoot)
 jump -572 -652
@@ -45,7 +45,7 @@ jump 0 106
 click # "Taktik ve Antreman"
 sleep 0.3
 tactics_shot=$(shoot)
-xdotool key Escape
+xdotool keydown Escape; sleep 0.4; xdotool keyup Escape
 sleep 0.5
 jump 0 232
 click # the exit box's "Tamam"
