@@ -6,6 +6,7 @@
 
 #include "app/app.h"
 #include "tests/render/gl_fixture.h"
+#include "text/cp1254.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ TEST_F(GameScreen, BeforeRegistrationOnlyFiveButtonsAndTheHeadersAreActive) {
         if (game.buttons[i].state == 1) active.insert(i + 1);
     EXPECT_EQ(active, (std::set<int>{1, 2, 4, 8, 9, 18, 26, 31, 32, 33}));
     EXPECT_STREQ(game.titleText(), "ZIRVEGOL MENAJER 04/05");
+    EXPECT_STREQ(calendar.dateText, "1/6/2004/Salı"_w); // the demo calendar
     EXPECT_EQ(game.page, PAGE_START);
     EXPECT_EQ(backgroundShown(), 0);
     EXPECT_EQ(bottomBar(), (Rgb{255, 255, 255}));
