@@ -15,7 +15,7 @@ work=$(mktemp -d /tmp/menajer_road.XXXXXX)
 source "$here/e2e_lib.sh"
 text() { python3 "$here/shot_text.py" "$@"; }
 # A key held long enough for a poll to see it.
-hold() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.3; }
+hold() { xdotool keydown "$1"; sleep 0.4; xdotool keyup "$1"; sleep 0.5; }
 # Typing on a Turkish keyboard layout, as a Turkish player does: with the letters on keys of
 # their own, no key is remapped for a moment (the game may read such a key after the remap
 # is undone, and lose the letter). The layout is given back once the game has read them.
