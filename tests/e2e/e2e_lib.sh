@@ -38,9 +38,11 @@ wait_window() {
 # move of d lands the game's pointer 2d further. Every move is one such jump, so each of its
 # components is 0 or at least 14.
 header_x=119 header_y=75 # the middle of "Oyun Seçenekleri"
-jump() { xdotool mousemove_relative -- "$(($1 / 2))" "$(($2 / 2))"; sleep 0.5; }
-# A press and a release far enough apart for a poll to see each.
-click() { xdotool mousedown 1; sleep 0.4; xdotool mouseup 1; sleep 0.6; }
+jump() { xdotool mousemove_relative -- "$(($1 / 2))" "$(($2 / 2))"; sleep "$beat"; }
+# Long enough for the game to poll at least once, even on a loaded machine where a frame
+# takes several tenths of a second: a press and a release each last one beat.
+beat=${E2E_BEAT:-1}
+click() { xdotool mousedown 1; sleep "$beat"; xdotool mouseup 1; sleep "$beat"; }
 
 # Copies the run folder, starts the game, confirms the start-up dialog with Enter and waits
 # for the 1024 x 768 window with the pointer on the first header; sets pid and game.
@@ -92,20 +94,22 @@ wait_end() {
 }
 
 shots() { find veri/ekrang -name 'ekrang*.tga' | sort; }
-# F12 pressed and released; prints the new screenshot's path once it is complete.
+# F12 held until a screenshot appears (up to 20 s) and one beat longer, then released: one
+# press, so exactly one complete screenshot, whose path it prints.
 shoot() {
   local before new
   before=$(shots)
   xdotool keydown F12
-  sleep 0.4
-  xdotool keyup F12
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     [ "$(shots)" != "$before" ] && break
     sleep 0.1
   done
-  sleep 0.3
+  sleep "$beat"
+  xdotool keyup F12
+  sleep "$beat"
   new=$(comm -13 <(echo "$before") <(shots))
   [ -n "$new" ] || fail "no screenshot for F12"
+  [ "$(grep -c . <<<"$new")" -eq 1 ] || fail "a held F12 wrote $(grep -c . <<<"$new") screenshots"
   [ "$(stat -c %s "$new")" -eq $((18 + 1024 * 768 * 3)) ] || fail "$new is incomplete"
   echo "$new"
 }

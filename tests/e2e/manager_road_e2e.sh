@@ -15,7 +15,7 @@ work=$(mktemp -d /tmp/menajer_road.XXXXXX)
 source "$here/e2e_lib.sh"
 text() { python3 "$here/shot_text.py" "$@"; }
 # A key held long enough for a poll to see it.
-hold() { xdotool keydown "$1"; sleep 0.4; xdotool keyup "$1"; sleep 0.5; }
+hold() { xdotool keydown "$1"; sleep "$beat"; xdotool keyup "$1"; sleep "$beat"; }
 # Typing on a Turkish keyboard layout, as a Turkish player does: with the letters on keys of
 # their own, no key is remapped for a moment (the game may read such a key after the remap
 # is undone, and lose the letter). The layout is given back once the game has read them.
@@ -41,7 +41,7 @@ jump 30 90
 click # the month list opens
 jump 0 60
 click # its fourth row, "Nisan"
-registration_shot=$(shoot)
+registration_shot=$(shoot) || exit 1
 jump -40 112
 click # "Tamam"
 jump 604 -336
@@ -51,13 +51,13 @@ click # its second row
 jump 156 496
 click # "Tamam": the completion step, then the news page
 hold Down # the news under the date notice
-news_shot=$(shoot)
+news_shot=$(shoot) || exit 1
 jump -572 -652
 click # "Menajer Seçenekleri"
 jump 0 106
 click # "Taktik ve Antreman"
 sleep 0.3
-tactics_shot=$(shoot)
+tactics_shot=$(shoot) || exit 1
 hold Escape
 jump 0 232
 click # the exit box's "Tamam"
