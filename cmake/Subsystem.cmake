@@ -30,14 +30,12 @@ function(menajer_tests folder)
     endif()
     add_executable(${exe} ${${kind}} ${helpers})
     set_target_properties(${exe} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    target_link_libraries(${exe} PRIVATE ${A_LIBS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${exe} PRIVATE ${A_LIBS} test_main)
     target_compile_definitions(${exe} PRIVATE
       MENAJER_RUN_DIR="${MENAJER_RUN_DIR}"
       MENAJER_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
       MENAJER_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
-    set(workdir ${CMAKE_BINARY_DIR}/testwork/${exe})
-    file(MAKE_DIRECTORY ${workdir})
-    add_test(NAME ${exe} COMMAND ${exe} WORKING_DIRECTORY ${workdir})
+    add_test(NAME ${exe} COMMAND ${exe}) # it works in a temporary folder of its own
     set_tests_properties(${exe} PROPERTIES LABELS ${kind} TIMEOUT 600)
     if(kind STREQUAL "gl")
       # Tests with windows share one X display and its keyboard focus: one at a time.

@@ -236,15 +236,18 @@ void TestPlatform::swapBuffers() {
 }
 
 void* TestPlatform::glProcAddress(const char* name) {
+    for (const std::string& hidden : hiddenProcs)
+        if (hidden == name) return nullptr;
     return sdl ? sdl->glProcAddress(name) : nullptr;
 }
 
 bool TestPlatform::canSetSwapInterval() {
-    return sdl ? sdl->canSetSwapInterval() : canSwap;
+    return canSwap;
 }
 
 bool TestPlatform::setSwapInterval(int interval) {
-    if (sdl ? !sdl->setSwapInterval(interval) : !canSwap) return false;
+    if (!canSwap) return false;
+    if (sdl) sdl->setSwapInterval(interval); // where the driver has no swap control, it is moot
     swapInterval = interval;
     return true;
 }
@@ -277,17 +280,22 @@ int TestPlatform::messageBox(const char* text, const char* caption, MessageIcon 
     return messageBoxAnswer;
 }
 
+// As on the real backend, the quit message comes once nothing else waits.
 bool TestPlatform::peekMessage(WindowMessage& message) {
-    if (messages.empty()) return false;
-    message = messages.front();
-    messages.pop_front();
+    if (!messages.empty()) {
+        message = messages.front();
+        messages.pop_front();
+        return true;
+    }
+    if (!quitPending) return false;
+    quitPending = false;
+    message = {MessageType::Quit, uint32_t(quitCode), 0};
     return true;
 }
 
 void TestPlatform::postQuitMessage(int exitCode) {
-    quitPosted = true;
+    quitPosted = quitPending = true;
     quitCode = exitCode;
-    postMessage(MessageType::Quit, uint32_t(exitCode));
 }
 
 uint32_t TestPlatform::ticks() {
@@ -344,9 +352,11 @@ void TestPlatform::failAcquire(InputDevice device, int32_t code, int times) {
     acquireFailTimes[int(device)] = times;
 }
 
-void TestPlatform::loseAcquisition() {
-    for (bool& a : acquired)
-        a = false;
+void TestPlatform::setFocus(bool focused) {
+    focus = focused;
+    if (!focused)
+        for (bool& a : acquired)
+            a = false;
 }
 
 bool TestPlatform::createInputDevice(InputDevice device) {
@@ -367,6 +377,7 @@ int32_t TestPlatform::acquireInputDevice(InputDevice device) {
     const int d = int(device);
     if (!deviceCreated[d]) return INPUT_ERR_NO_DEVICE;
     ++acquireAttempts[d];
+    if (!focus) return INPUT_ERR_ACCESS_DENIED;
     if (acquireFailTimes[d] > 0) {
         --acquireFailTimes[d];
         return acquireFailCode[d];
@@ -388,6 +399,7 @@ int32_t TestPlatform::readFailure(InputDevice device) {
         readFailures[d].pop_front();
         return code;
     }
+    if (!focus) acquired[d] = false;
     return acquired[d] ? INPUT_OK : INPUT_ERR_NOT_ACQUIRED;
 }
 

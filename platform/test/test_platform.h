@@ -90,12 +90,13 @@ public:
 
     // --- What the test scripts ---
 
-    // Window messages, returned by peekMessage in the order queued.
+    // Window messages, returned by peekMessage in the order queued; the quit message comes
+    // after them, as on the real backend.
     void postMessage(MessageType type, uint32_t wParam = 0, uint32_t lParam = 0);
     // UTF-8 typed text as the SDL backend delivers it: one Char per character, as its
     // Windows-1254 byte; characters the code page lacks are dropped.
     void typeText(const char* utf8);
-    size_t pendingMessages() const { return messages.size(); }
+    size_t pendingMessages() const { return messages.size() + quitPending; }
 
     // The clock. autoAdvance (ms) is added after every ticks() read, for loops that wait.
     void setTicks(uint32_t ms) { now = ms; }
@@ -131,12 +132,16 @@ public:
     void failNextRead(InputDevice device, int32_t code);
     // The next `times` acquire attempts of the device fail with `code`.
     void failAcquire(InputDevice device, int32_t code, int times);
-    // Focus lost: every device counts as not acquired until acquired again.
-    void loseAcquisition();
+    // The window's keyboard focus. Losing it unacquires every device; without it acquiring
+    // is denied and reads fail as not acquired, as on the real backend.
+    void setFocus(bool focused);
     void setCursorScreenPosition(int32_t x, int32_t y) {
         cursorX = x;
         cursorY = y;
     }
+
+    // GL entry points glProcAddress answers null for, as on a driver without them.
+    std::vector<std::string> hiddenProcs;
 
     // --- What the test reads back ---
 
@@ -157,7 +162,7 @@ public:
     int cursorShowCount = 0; // like the system's count: visible while >= 0
     int swapInterval = -1;   // -1 until setSwapInterval succeeds
     int swapCount = 0;
-    bool canSwap = false; // what canSetSwapInterval answers without real GL
+    bool canSwap = false; // swap control offered, with real GL too (Xvfb's driver has none)
     bool quitPosted = false;
     int quitCode = 0;
     int deviceCreates[3] = {};
@@ -214,6 +219,7 @@ private:
 
     std::unique_ptr<SdlPlatform> sdl;
     std::deque<WindowMessage> messages;
+    bool quitPending = false;
     uint32_t now = 0;
     uint32_t autoAdvanceMs = 0;
     int messageBoxAnswer = 1;
@@ -235,6 +241,7 @@ private:
     int32_t acquireFailCode[3] = {};
     int acquireFailTimes[3] = {};
     int32_t cursorX = 0, cursorY = 0;
+    bool focus = true;
 };
 
 } // namespace platform

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/test/test_platform.h"
+#include "tests/support/test_seam.h"
 
 inline void parkPlatform() {
     static platform::TestPlatform* idle = new platform::TestPlatform(false);
@@ -23,12 +23,4 @@ inline BoxList boxesOf(const platform::TestPlatform& host) {
     for (const platform::RecordedMessageBox& box : host.messageBoxes)
         boxes.emplace_back(box.text, box.icon);
     return boxes;
-}
-
-inline std::vector<std::string> logLines() {
-    std::ifstream in("rav3d.htm", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }

@@ -2,64 +2,49 @@
 
 #include <GL/gl.h>
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
-#include "app/app.h"
-#include "app/globals.h"
 #include "platform_fixture.h"
-#include "render/bitmap_font.h"
+#include "tests/render/gl_fixture.h"
 
 namespace {
 
-// Everything set2DMode touches.
-struct GLSnapshot {
-    std::array<GLfloat, 16> projection{}, modelView{};
-    GLint matrixMode = 0, projectionDepth = 0;
-    GLboolean depthTest = 0, blend = 0, lighting = 0, texture2D = 0;
-
-    static GLSnapshot take() {
-        GLSnapshot s;
-        glGetFloatv(GL_PROJECTION_MATRIX, s.projection.data());
-        glGetFloatv(GL_MODELVIEW_MATRIX, s.modelView.data());
-        glGetIntegerv(GL_MATRIX_MODE, &s.matrixMode);
-        glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &s.projectionDepth);
-        s.depthTest = glIsEnabled(GL_DEPTH_TEST);
-        s.blend = glIsEnabled(GL_BLEND);
-        s.lighting = glIsEnabled(GL_LIGHTING);
-        s.texture2D = glIsEnabled(GL_TEXTURE_2D);
-        return s;
-    }
-    bool operator==(const GLSnapshot&) const = default;
-};
-
-std::array<GLubyte, 3> pixelAt(int x, int y) {
-    std::array<GLubyte, 3> rgb{};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
+// Everything set2DMode touches: both matrices, matrix mode, projection depth, four switches.
+std::vector<GLfloat> glState() {
+    std::vector<GLfloat> s(34);
+    glGetFloatv(GL_PROJECTION_MATRIX, &s[0]);
+    glGetFloatv(GL_MODELVIEW_MATRIX, &s[16]);
+    glGetFloatv(GL_MATRIX_MODE, &s[32]);
+    glGetFloatv(GL_PROJECTION_STACK_DEPTH, &s[33]);
+    for (GLenum cap : {GL_DEPTH_TEST, GL_BLEND, GL_LIGHTING, GL_TEXTURE_2D})
+        s.push_back(glIsEnabled(cap));
+    return s;
 }
 
 class EngineGLTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::setCurrent(&host);
-        ASSERT_EQ(engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16,
-                                1.0f, 1000.0f),
-                  1);
+        ASSERT_EQ(create(), 1);
         ASSERT_TRUE(host.messageBoxes.empty());
+    }
+    int create() {
+        return engine.create(nullptr, nullptr, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                             1000.0f);
     }
     void TearDown() override {
         engine.destroy();
         engine.inputSystem.release(); // the host goes with the test
         parkPlatform();
     }
+    Engine& engine = bindTestEngine();
     platform::TestPlatform host{true};
 };
 
 TEST_F(EngineGLTest, ZeroHeightSizeGivesAOnePixelViewport) {
-    windowProc({platform::MessageType::Size, 640, 0});
-    EXPECT_EQ(engine.height, 0);
+    engine.renderState.resize(640, 0);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 640);
@@ -78,26 +63,25 @@ TEST_F(EngineGLTest, TwoDModeMapsPixelZeroToTheBottomLeft) {
     glColor3f(1, 1, 1);
     glRectf(0, 0, 1, 1);
     engine.renderState.set2DMode(0);
-    using RGB = std::array<GLubyte, 3>;
-    EXPECT_EQ(pixelAt(0, 0), (RGB{255, 255, 255}));
+    EXPECT_EQ(pixel(0, 0), (Rgb{255, 255, 255}));
     for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {0, 767}})
-        EXPECT_EQ(pixelAt(x, y), (RGB{0, 0, 0})) << x << "," << y;
+        EXPECT_EQ(pixel(x, y), (Rgb{0, 0, 0})) << x << "," << y;
 }
 
 TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
-    const GLSnapshot outside = GLSnapshot::take();
+    const std::vector<GLfloat> outside = glState();
     engine.renderState.set2DMode(2);
-    EXPECT_TRUE(GLSnapshot::take() == outside);
-
+    EXPECT_EQ(glState(), outside);
     engine.renderState.set2DMode(1);
-    const GLSnapshot inside = GLSnapshot::take();
-    EXPECT_FALSE(inside == outside);
+    const std::vector<GLfloat> inside = glState();
+    EXPECT_NE(inside, outside);
     engine.renderState.set2DMode(-1);
-    EXPECT_TRUE(GLSnapshot::take() == inside);
+    EXPECT_EQ(glState(), inside);
     engine.renderState.set2DMode(0);
-    const GLSnapshot after = GLSnapshot::take();
-    EXPECT_EQ(after.projection, outside.projection);
-    EXPECT_EQ(after.projectionDepth, outside.projectionDepth);
+    const std::vector<GLfloat> after = glState();
+    EXPECT_EQ(std::vector(after.begin(), after.begin() + 16),
+              std::vector(outside.begin(), outside.begin() + 16));
+    EXPECT_EQ(after[33], outside[33]);
 }
 
 TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {
@@ -116,34 +100,39 @@ TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {
     EXPECT_LT(size_t(find("GL_ARB_multitexture")), log.size());
 }
 
-// The frame runs only once start-up is complete, and presents each frame once.
-TEST_F(EngineGLTest, FramesOnlyWhenReady) {
-    renderFrame();
-    EXPECT_EQ(host.swapCount, 0);
-    engine.ready = 1;
-    renderFrame();
-    renderFrame();
-    EXPECT_EQ(host.swapCount, 2);
-    GLint depth = 0;
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
-    engine.ready = 0;
+TEST_F(EngineGLTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {
+    for (auto [canSwap, waitForRefresh, interval] :
+         {std::tuple{false, true, -1}, {true, true, 1}, {true, false, 0}}) {
+        host.canSwap = canSwap;
+        host.swapInterval = -1;
+        RenderState state;
+        state.loadSwapControl();
+        state.applyViewOptions(waitForRefresh, true);
+        state.setSwapInterval(2); // out of range: ignored
+        EXPECT_EQ(host.swapInterval, interval) << canSwap << waitForRefresh;
+    }
 }
 
-TEST_F(EngineGLTest, CloseRequestEndsTheLoopThroughShutDown) {
+// A driver without multitexturing ends creation with two warnings, then the teardown.
+TEST_F(EngineGLTest, MissingMultitextureEndsCreation) {
     engine.destroy();
-    host.scriptDialog({{platform::DialogEventType::PressEnter}});
-    host.postMessage(platform::MessageType::Close);
-    EXPECT_EQ(menajerMain(nullptr), 0);
-    // Missing data files may be reported here; the engine itself must not fail.
-    for (const platform::RecordedMessageBox& box : host.messageBoxes)
-        EXPECT_NE(box.text, "Motor Acilamadi!");
-    EXPECT_FALSE(host.windowExists);
-    EXPECT_FALSE(host.contextExists);
-    EXPECT_FALSE(host.displayModeChanged);
-    EXPECT_EQ(engine.ready, 1);
-    EXPECT_EQ(host.pendingMessages(), 0u);
-    bitmapFont = BitmapFont{}; // its lists died with this context
+    host.messageBoxes.clear();
+    host.hiddenProcs = {"glActiveTextureARB"};
+    host.failStep(platform::Step::UnregisterClass);
+    const size_t logStart = logLines().size();
+    EXPECT_EQ(create(), 0);
+    using platform::MessageIcon;
+    EXPECT_EQ(boxesOf(host),
+              (BoxList{{"Ekran kartiniz Multitexture u desteklemiyor!", MessageIcon::Warning},
+                       {"OpenGL giris ayarlari yapilamadi!", MessageIcon::Warning},
+                       {"Pencere Kayittan kaldirilamadi!", MessageIcon::Information}}));
+    EXPECT_EQ(host.messageBoxes[0].caption, "Zendor Menajer");
+    EXPECT_FALSE(host.windowExists || host.contextExists);
+    const std::vector<std::string> log = logLines();
+    EXPECT_EQ(std::count(log.begin() + logStart, log.end(),
+                         "<p> Ekran Kartiniz Multitexture u desteklemiyor!! </p>"),
+              1);
+    host.clearFailures();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/globals.h"
+#include "engine/engine.h"
 #include "engine/timing.h"
 #include "platform/test/test_platform.h"
 
@@ -13,8 +13,9 @@ protected:
         engine.secondStart = engine.lastTime = engine.frameCount = 0;
         engine.clampDelta = 0;
     }
-    // Never destroyed: the global objects may still ask for the platform at exit.
+    // Never destroyed: the engines release their input devices through it.
     static inline platform::TestPlatform* clock = new platform::TestPlatform(false);
+    Engine engine;
 };
 
 TEST_F(TimingTest, IntervalTimerFiresStrictlyAfterItsPeriodAndOnlyThenRestarts) {

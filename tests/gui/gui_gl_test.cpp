@@ -21,7 +21,7 @@ protected:
         white = makeTexture(4, [](int, int) { return kWhite; });
     }
     void TearDown() override { pointAt(0, 0, KEY_UP); }
-    static void pointAt(int32_t x, int32_t y, KeyState leftButton) {
+    void pointAt(int32_t x, int32_t y, KeyState leftButton) {
         engine.inputSystem.cursorX = x;
         engine.inputSystem.cursorY = y;
         engine.inputSystem.keyStates[256] = leftButton;

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/globals.h"
 #include "gui/gui_button.h"
 #include "gui/text_field.h"
+#include "tests/support/test_seam.h"
 #include "text/cp1254.h"
 
 namespace {
@@ -21,6 +21,7 @@ TEST(GuiButton, ClickAndHoverByStatePointerAndLeftButton) {
         {1, 100, 110, KEY_RELEASED, false, false}, // on the left edge: outside
         {1, 101, 110, KEY_RELEASED, true, false},  {1, 150, 121, KEY_UP, false, false},
     };
+    Engine& engine = bindTestEngine(); // its input system is the one the buttons read
     GuiButton button;
     button.create(0, "Tamam", 15, 15, 100, 100, 140, 21);
     EXPECT_EQ(button.state, 0);

@@ -4,6 +4,11 @@
 #include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
+#include "platform/test/test_platform.h"
+
 using namespace platform;
 
 namespace {
@@ -49,7 +54,12 @@ TEST(SdlPlatformGL, GameWindowIs1024x768WithDepthAndStencil) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-    EXPECT_TRUE(p.setSwapInterval(0) || !p.canSetSwapInterval());
+    // Swap control answers agree, and what is set is what the driver keeps.
+    const bool canSwap = p.canSetSwapInterval();
+    for (int interval : {1, 0}) {
+        EXPECT_EQ(p.setSwapInterval(interval), canSwap);
+        EXPECT_EQ(canSwap ? SDL_GL_GetSwapInterval() : interval, interval);
+    }
     p.showCursor(true);
     destroyAll(p);
 }
@@ -61,6 +71,7 @@ TEST(SdlPlatformGL, ContextStepsFailInTheirOwnPlace) {
     ASSERT_TRUE(p.createWindow("Zendor Menajer", 320, 200));
     EXPECT_FALSE(p.setPixelFormat()); // nothing chosen
     EXPECT_FALSE(p.createContext());
+    EXPECT_FALSE(p.canSetSwapInterval() || p.setSwapInterval(0)); // no context
     ASSERT_TRUE(p.getDeviceContext());
     EXPECT_FALSE(p.choosePixelFormat(PixelFormatRequest{16, 16, 99, true}));
     ASSERT_TRUE(p.choosePixelFormat(PixelFormatRequest{}));
@@ -73,38 +84,69 @@ TEST(SdlPlatformGL, ContextStepsFailInTheirOwnPlace) {
     EXPECT_FALSE(p.deleteContext());
 }
 
-TEST(SdlPlatformGL, EventsBecomeWindowMessages) {
-    SdlPlatform p;
-    ASSERT_TRUE(createAll(p));
-    WindowMessage m;
-    while (p.peekMessage(m)) {
-    }
-    SDL_Event text = {};
-    text.type = SDL_TEXTINPUT;
-    std::snprintf(text.text.text, sizeof text.text.text, "%s", "aşİ✓€");
-    SDL_Event back = {};
-    back.type = SDL_KEYDOWN;
-    back.key.keysym.sym = SDLK_BACKSPACE;
-    back.key.keysym.scancode = SDL_SCANCODE_BACKSPACE;
-    SDL_Event other = back;
-    other.key.keysym.sym = SDLK_RETURN;
-    SDL_Event quit = {};
-    quit.type = SDL_QUIT;
-    for (SDL_Event* e : {&text, &back, &other, &quit})
-        SDL_PushEvent(e);
-    p.postQuitMessage(0);
+SDL_Event textEvent(const char* utf8) {
+    SDL_Event e = {};
+    e.type = SDL_TEXTINPUT;
+    std::snprintf(e.text.text, sizeof e.text.text, "%s", utf8);
+    return e;
+}
+SDL_Event keyEvent(SDL_Keycode key) {
+    SDL_Event e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    return e;
+}
+SDL_Event windowEvent(SDL_WindowEventID id, int data1 = 0, int data2 = 0) {
+    SDL_Event e = {};
+    e.type = SDL_WINDOWEVENT;
+    e.window = {SDL_WINDOWEVENT, 0, 0, Uint8(id), 0, 0, 0, data1, data2};
+    return e;
+}
 
-    struct Expected {
-        MessageType type;
-        uint32_t wParam;
-    } expected[] = {{MessageType::Char, 'a'},  {MessageType::Char, 0xFE}, {MessageType::Char, 0xDD},
-                    {MessageType::Char, 0x80}, {MessageType::KeyDown, 8}, {MessageType::Close, 0},
-                    {MessageType::Quit, 0}};
-    for (const Expected& e : expected) {
-        ASSERT_TRUE(p.peekMessage(m));
-        EXPECT_EQ(int(m.type), int(e.type));
-        EXPECT_EQ(m.wParam, e.wParam);
+using Messages = std::vector<std::array<uint32_t, 3>>; // type, wParam, lParam
+
+Messages drain(Platform& p) {
+    Messages got;
+    for (WindowMessage m; p.peekMessage(m);)
+        got.push_back({uint32_t(m.type), m.wParam, m.lParam});
+    return got;
+}
+
+// SDL events become these messages; the scripted backend, given the same messages, hands
+// them out in the real backend's order: the quit message only once nothing else waits.
+TEST(SdlPlatformGL, EventsBecomeMessagesInTheSameOrderOnBothBackends) {
+    SdlPlatform sdl;
+    ASSERT_TRUE(createAll(sdl));
+    drain(sdl);
+    constexpr uint32_t Quit = 0, Close = 1, Size = 2, Key = 4, Char = 5;
+    const struct {
+        bool quitFirst; // the program posts its quit message before the events come
+        std::vector<SDL_Event> events;
+        Messages messages;
+    } cases[] = {
+        {false,
+         {textEvent("aşİ✓€"), keyEvent(SDLK_BACKSPACE), keyEvent(SDLK_RETURN),
+          windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600), windowEvent(SDL_WINDOWEVENT_CLOSE)},
+         {{Char, 'a', 0},
+          {Char, 0xFE, 0},
+          {Char, 0xDD, 0},
+          {Char, 0x80, 0},
+          {Key, 8, 0},
+          {Size, 800, 600},
+          {Close, 0, 0}}},
+        {true,
+         {textEvent("ab"), windowEvent(SDL_WINDOWEVENT_CLOSE)},
+         {{Char, 'a', 0}, {Char, 'b', 0}, {Close, 0, 0}, {Quit, 0, 0}}},
+    };
+    for (const auto& c : cases) {
+        TestPlatform scripted;
+        if (c.quitFirst) sdl.postQuitMessage(0), scripted.postQuitMessage(0);
+        for (SDL_Event e : c.events)
+            SDL_PushEvent(&e);
+        for (const auto& m : c.messages)
+            if (m[0] != Quit) scripted.postMessage(MessageType(m[0]), m[1], m[2]);
+        EXPECT_EQ(drain(sdl), c.messages) << &c - cases;
+        EXPECT_EQ(drain(scripted), c.messages) << &c - cases;
     }
-    EXPECT_FALSE(p.peekMessage(m));
-    destroyAll(p);
+    destroyAll(sdl);
 }

@@ -82,6 +82,42 @@ TEST(Bitmap, EveryDepthAndRowOrderGivesRgbBottomRowFirst) {
         }
 }
 
+// One row of 16- or 32-bit pixels; with masks (red, green, blue) a bit-field bitmap whose
+// masks follow a 40-byte header or sit inside a larger one of headerSize bytes.
+Bytes directBitmap(int bits, const std::vector<uint32_t>& pixels,
+                   const std::vector<uint32_t>& masks = {}, uint32_t headerSize = 40) {
+    const uint32_t width = uint32_t(pixels.size()), stride = (width * bits + 31) / 32 * 4;
+    const uint32_t offset = 14 + (masks.empty() || headerSize > 40 ? headerSize : 52);
+    Bytes out = Bytes{'B', 'M'} + le({offset + stride, 0, offset, headerSize, width, 1}, 4) +
+                le({1, uint32_t(bits)}, 2) + le({masks.empty() ? 0u : 3u, 0, 0, 0, 0, 0}, 4);
+    for (uint32_t mask : masks)
+        out = out + le({mask}, 4);
+    out.resize(offset);
+    for (uint32_t p : pixels)
+        out = out + le({p}, bits / 8);
+    out.resize(offset + stride);
+    return out;
+}
+
+TEST(Bitmap, DirectColourPixelsThroughTheirMasks) {
+    const uint32_t r565 = 0xF800, g565 = 0x07E0, b565 = 0x001F;
+    const struct {
+        Bytes file, pixels;
+    } cases[] = {
+        // 16 bits without masks: 5 bits a channel, red at the top.
+        {directBitmap(16, {0x7FFF, 0x8000, 0x7C00, 0x03E0, 0x001F, 0x4210}),
+         {255, 255, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 131, 131, 131}},
+        {directBitmap(32, {0x00112233, 0xFF000000}), {0x11, 0x22, 0x33, 0, 0, 0}},
+        // Bit fields after the 40-byte header and inside a 108-byte one.
+        {directBitmap(16, {r565, g565, b565, 0x8410}, {r565, g565, b565}),
+         {255, 0, 0, 0, 255, 0, 0, 0, 255, 131, 129, 131}},
+        {directBitmap(32, {0x00112233}, {0xFF, 0xFF00, 0xFF0000}, 108), {0x33, 0x22, 0x11}},
+        {directBitmap(16, {0x0F00}, {0x0F00, 0, 0x00F0}), {255, 0, 0}}, // no green: zero
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pixelsOf(bitmap(c.file), 3), c.pixels) << &c - cases;
+}
+
 TEST(Bitmap, RefusesMalformedFiles) {
     const Bytes good = bitmapFile(24, kWidth, kHeight, false, pick, kColors);
     auto with = [&](size_t offset, Bytes bytes) {

@@ -1,5 +1,6 @@
 // Tests that draw: the scripted platform (message boxes recorded, clock set by the test) with
-// a real 1024 × 768 GL window, a one-unit-per-pixel 2D projection, and pixel helpers.
+// a real 1024 × 768 GL window, a one-unit-per-pixel 2D projection, and pixel helpers. The
+// seam is bound to the test's own engine and log.
 #pragma once
 
 #include <GL/gl.h>
@@ -10,9 +11,9 @@
 #include <ostream>
 #include <vector>
 
-#include "app/globals.h"
 #include "platform/test/test_platform.h"
 #include "render/bitmap_font.h"
+#include "tests/support/test_seam.h"
 
 constexpr int W = 1024, H = 768;
 
@@ -32,9 +33,63 @@ struct Box {
     int height() const { return left < 0 ? 0 : top - bottom + 1; }
 };
 
+inline void clear(Rgb c) {
+    glClearColor(float(c.r) / 255, float(c.g) / 255, float(c.b) / 255, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+// Nearest-filtered, modulated RGB texture; row 0 is the bottom row, as GL stores it.
+inline uint32_t makeTexture(int size, const std::function<Rgb(int x, int row)>& texel) {
+    std::vector<uint8_t> data;
+    for (int row = 0; row < size; ++row)
+        for (int x = 0; x < size; ++x) {
+            const Rgb c = texel(x, row);
+            data.insert(data.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b)});
+        }
+    GLuint id = 0;
+    glGenTextures(1, &id);
+    glBindTexture(GL_TEXTURE_2D, id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE, data.data());
+    return id;
+}
+// The font's lists (built once) over a picture of 16-texel cells, white where lit(cell).
+inline void useFont(const std::function<bool(int cell)>& lit) {
+    if (bitmapFont.listBase == 0) bitmapFont.build();
+    glDeleteTextures(1, &bitmapFont.texture);
+    bitmapFont.texture = makeTexture(256, [&](int x, int row) {
+        return lit((15 - row / 16) * 16 + x / 16) ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+    });
+}
+
+inline Rgb pixel(int x, int row) {
+    uint8_t p[3] = {};
+    glReadPixels(x, row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
+    return {p[0], p[1], p[2]};
+}
+// Within columns left..right and GL rows bottom..top when given.
+inline Box litBox(Rgb background = {0, 0, 0}, int left = 0, int bottom = 0, int right = W - 1,
+                  int top = H - 1) {
+    std::vector<uint8_t> pixels(size_t(W) * H * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    Box box{W, -1, H, -1};
+    for (int i = 0; i < W * H; ++i) {
+        const uint8_t* p = &pixels[size_t(i) * 3];
+        const int x = i % W, row = i / W;
+        if (Rgb{p[0], p[1], p[2]} == background || x < left || x > right || row < bottom ||
+            row > top)
+            continue;
+        box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, row),
+               std::max(box.top, row)};
+    }
+    return box.right < 0 ? Box{} : box;
+}
+
 class GlTest : public testing::Test {
 protected:
-    // One window for the whole run, never closed: the globals may ask for the platform at exit.
+    // One window for the whole run, never closed: the font and loader may ask for it at exit.
     static void SetUpTestSuite() {
         if (!host) {
             host = new platform::TestPlatform(true);
@@ -60,56 +115,7 @@ protected:
         clear({0, 0, 0});
     }
 
-    static void clear(Rgb c) {
-        glClearColor(float(c.r) / 255, float(c.g) / 255, float(c.b) / 255, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-    }
-    // Nearest-filtered, modulated RGB texture; row 0 is the bottom row, as GL stores it.
-    static uint32_t makeTexture(int size, const std::function<Rgb(int x, int row)>& texel) {
-        std::vector<uint8_t> data;
-        for (int row = 0; row < size; ++row)
-            for (int x = 0; x < size; ++x) {
-                const Rgb c = texel(x, row);
-                data.insert(data.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b)});
-            }
-        GLuint id = 0;
-        glGenTextures(1, &id);
-        glBindTexture(GL_TEXTURE_2D, id);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE,
-                     data.data());
-        return id;
-    }
-    // The font's lists (built once) over a picture of 16-texel cells, white where lit(cell).
-    static void useFont(const std::function<bool(int cell)>& lit) {
-        if (bitmapFont.listBase == 0) bitmapFont.build();
-        glDeleteTextures(1, &bitmapFont.texture);
-        bitmapFont.texture = makeTexture(256, [&](int x, int row) {
-            return lit((15 - row / 16) * 16 + x / 16) ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
-        });
-    }
-
-    static Rgb pixel(int x, int row) {
-        uint8_t p[3] = {};
-        glReadPixels(x, row, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
-        return {p[0], p[1], p[2]};
-    }
-    static Box litBox(Rgb background = {0, 0, 0}) {
-        std::vector<uint8_t> pixels(size_t(W) * H * 3);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        Box box{W, -1, H, -1};
-        for (int i = 0; i < W * H; ++i) {
-            const uint8_t* p = &pixels[size_t(i) * 3];
-            if (Rgb{p[0], p[1], p[2]} == background) continue;
-            box = {std::min(box.left, i % W), std::max(box.right, i % W),
-                   std::min(box.bottom, i / W), std::max(box.top, i / W)};
-        }
-        return box.right < 0 ? Box{} : box;
-    }
-
+    Engine& engine = bindTestEngine(); // the seam's, for the library code under test
     static inline platform::TestPlatform* host = nullptr;
     static inline bool windowOpen = false;
 };

@@ -18,14 +18,6 @@ void writeText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-Strings logLines() {
-    std::ifstream in("rav3d.htm", std::ios::binary);
-    Strings lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 bool logged(const std::string& text) {
     const Strings lines = logLines();
     return std::find(lines.begin(), lines.end(), "<p> " + text + " </p>") != lines.end();

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "render/frame_texture.h"
 #include "render/texture_loader.h"
@@ -23,14 +22,6 @@ void writePictures(const std::string& base) {
     writeFile(base + ".bmp", bitmapFile(24, 2, 2, false, byRow, colors));
     writeJpeg((base + ".jpg").c_str(), 8, 8, 3, red, blue);
     writeFile(base + ".tga", targaHeader(2, 1, 2, 24) + Bytes{10, 60, 110, 160, 210, 250});
-}
-
-Strings logLines() {
-    std::ifstream in("rav3d.htm", std::ios::binary);
-    Strings lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 enum { GameBitmap, GameTarga, GameJpeg, FrameBitmap, FrameTarga, FrameJpeg };

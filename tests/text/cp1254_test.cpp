@@ -4,7 +4,6 @@
 #include <string>
 
 #include "text/cp1254.h"
-#include "text/path.h"
 
 // The table must agree with the C library's own converter on every defined byte.
 TEST(Cp1254, TableMatchesSystemConverter) {
@@ -18,15 +17,15 @@ TEST(Cp1254, TableMatchesSystemConverter) {
         size_t il = 1, ol = sizeof out;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         if (iconv(cd, &ip, &il, &op, &ol) == size_t(-1)) continue; // no character there
-        EXPECT_EQ(cp1254::toUtf8(std::string(1, char(b))), std::string(out, op))
-            << "byte " << b;
+        EXPECT_EQ(cp1254::toUtf8(std::string(1, char(b))), std::string(out, op)) << "byte " << b;
     }
     iconv_close(cd);
 }
 
 TEST(Cp1254, EveryByteRoundTrips) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all += char(b);
+    for (int b = 1; b < 256; ++b)
+        all += char(b);
     std::string back;
     ASSERT_TRUE(cp1254::fromUtf8(cp1254::toUtf8(all), back));
     EXPECT_EQ(back, all);
@@ -52,8 +51,4 @@ TEST(Cp1254, CompileTimeLiteral) {
     EXPECT_STREQ("Yükle"_w, "Y\xFCkle");
     EXPECT_STREQ("Line AntiAnaliz "_w, "Line AntiAnaliz ");
     EXPECT_EQ(std::strlen("ZG Topluluğu"_w), 12u);
-}
-
-TEST(Paths, BackslashesBecomeSlashes) {
-    EXPECT_EQ(hostPath("veri\\gui\\dugme.bmp"), "veri/gui/dugme.bmp");
 }

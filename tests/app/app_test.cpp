@@ -4,7 +4,7 @@
 
 #include "app/app.h"
 #include "app/globals.h"
-#include "platform_fixture.h"
+#include "tests/engine/platform_fixture.h"
 #include "text/cp1254.h"
 
 using platform::DialogEventType;

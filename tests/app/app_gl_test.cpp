@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstdio>
+
+#include "app/app.h"
+#include "app/frame_parts.h"
+#include "app/globals.h"
+#include "render/bitmap_font.h"
+#include "tests/engine/platform_fixture.h"
+#include "tests/render/gl_fixture.h"
+
+using platform::MessageIcon;
+
+namespace {
+
+class AppGLTest : public ::testing::Test {
+protected:
+    void SetUp() override { platform::setCurrent(&host); }
+    void TearDown() override {
+        engine.destroy();
+        engine.inputSystem.release(); // the host goes with the test
+        bitmapFont = BitmapFont{};    // its lists die with this host's context
+        parkPlatform();
+    }
+    int createGame() {
+        return engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                             1000.0f);
+    }
+    platform::TestPlatform host{true};
+};
+
+// The frame runs only once start-up is complete, and presents each frame once.
+TEST_F(AppGLTest, FramesOnlyWhenReady) {
+    ASSERT_EQ(engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                            1000.0f),
+              1);
+    renderFrame();
+    EXPECT_EQ(host.swapCount, 0);
+    engine.ready = 1;
+    renderFrame();
+    renderFrame();
+    EXPECT_EQ(host.swapCount, 2);
+    GLint depth = 0;
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, 1);
+    engine.ready = 0;
+}
+
+TEST_F(AppGLTest, CloseRequestEndsTheLoopThroughShutDown) {
+    host.scriptDialog({{platform::DialogEventType::PressEnter}});
+    host.postMessage(platform::MessageType::Close);
+    EXPECT_EQ(menajerMain(nullptr), 0);
+    // Missing data files may be reported here; the engine itself must not fail.
+    for (const platform::RecordedMessageBox& box : host.messageBoxes)
+        EXPECT_NE(box.text, "Motor Acilamadi!");
+    EXPECT_FALSE(host.windowExists);
+    EXPECT_FALSE(host.contextExists);
+    EXPECT_FALSE(host.displayModeChanged);
+    EXPECT_EQ(engine.ready, 1);
+    EXPECT_EQ(host.pendingMessages(), 0u);
+    engine.ready = 0;
+}
+
+// Without multitexturing start-up ends with three boxes, the last without a caption.
+TEST_F(AppGLTest, MissingMultitextureEndsStartUp) {
+    host.hiddenProcs = {"glActiveTextureARB"};
+    host.scriptDialog({{platform::DialogEventType::PressEnter}});
+    EXPECT_EQ(menajerMain(nullptr), 0);
+    const BoxList expected = {
+        {"Ekran kartiniz Multitexture u desteklemiyor!", MessageIcon::Warning},
+        {"OpenGL giris ayarlari yapilamadi!", MessageIcon::Warning},
+        {"Motor Acilamadi!", MessageIcon::Question},
+    };
+    ASSERT_EQ(boxesOf(host), expected);
+    EXPECT_FALSE(host.messageBoxes[2].hasCaption);
+    EXPECT_EQ(engine.ready, 0);
+    EXPECT_FALSE(host.windowExists);
+}
+
+// Every glyph but the blank lights a full square, so each text shows as one box: the FPS and
+// pointer lines at (820, 25) and (820, 40) from the top, the title centred in the top bar and
+// the footer in the bottom one, at y 762.
+TEST_F(AppGLTest, OverlayLinesAndCaptionsWhereTheyBelong) {
+    ASSERT_EQ(createGame(), 1);
+    engine.renderState.set2DMode(1);
+    useFont([](int cell) { return cell != ' '; });
+    std::snprintf(game.title, sizeof game.title, "%s", "ABCD");
+    engine.fps = 60;
+    clear({0, 0, 0});
+    drawDebugOverlay();
+    drawFooterCaption("ABCD", 14, 14);
+    const struct {
+        const char* what;
+        int left, bottom, right, top; // where to look
+        Box box;                      // left, right, bottom, top
+    } texts[] = {
+        {"FPS", 800, 742, W - 1, H - 1, {820, 878, 743, 756}},
+        {"pointer", 800, 700, W - 1, 741, {820, 941, 728, 741}},
+        {"title", 0, 600, 799, H - 1, {487, 569, 725, 753}},
+        {"footer", 0, 0, W - 1, 100, {498, 548, 6, 23}},
+    };
+    for (const auto& t : texts) {
+        const Box box = litBox({0, 0, 0}, t.left, t.bottom, t.right, t.top);
+        EXPECT_EQ((std::array{box.left, box.right, box.bottom, box.top}),
+                  (std::array{t.box.left, t.box.right, t.box.bottom, t.box.top}))
+            << t.what;
+    }
+    engine.renderState.set2DMode(0);
+    game.title[0] = 0;
+}
+
+} // namespace
