@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/globals.h"
+#include "engine/services.h"
 #include "tests/render/gl_fixture.h"
 #include "text/cp1254.h"
 
@@ -19,7 +21,8 @@ const Rgb kBackgrounds[5] = {{0, 0, 200}, {0, 200, 0}, {200, 0, 0}, {200, 200, 0
 const int kBackgroundSlots[5] = {TEX_BACKGROUND_0, TEX_BACKGROUND_1, TEX_BACKGROUND_2,
                                  TEX_BACKGROUND_3, TEX_BACKGROUND_4};
 
-// The program's own start-up on a copy of the demo data, then frame after frame.
+// The program's own start-up on a copy of the demo data, then frame after frame, all on the
+// program's global objects (the seam stays bound to them, not to the fixture's engine).
 class GameScreen : public GlTest {
 protected:
     static void SetUpTestSuite() {
@@ -32,6 +35,7 @@ protected:
     }
     void SetUp() override {
         GlTest::SetUp();
+        services::bind(&::engine, &debugLog);
         host->quitPosted = false;
         game.loadData();
         for (int i = 0; i < 5; ++i) {
@@ -46,11 +50,11 @@ protected:
     // One main-loop pass: a poll with the pointer at (x, y), then the frame.
     static void frame(int x, int y, bool left = false, bool right = false,
                       std::initializer_list<uint8_t> keys = {}) {
-        engine.inputSystem.cursorX = x;
-        engine.inputSystem.cursorY = y;
+        ::engine.inputSystem.cursorX = x;
+        ::engine.inputSystem.cursorY = y;
         host->queueKeys(keys);
         host->queueMouse(0, 0, 0, left, right);
-        ASSERT_EQ(engine.inputSystem.poll(), 0);
+        ASSERT_EQ(::engine.inputSystem.poll(), 0);
         renderFrame();
         host->advance(20);
     }

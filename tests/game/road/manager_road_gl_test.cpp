@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/globals.h"
+#include "engine/services.h"
 #include "tests/render/gl_fixture.h"
 #include "text/cp1254.h"
 
@@ -26,6 +28,7 @@ protected:
     }
     void SetUp() override {
         GlTest::SetUp();
+        services::bind(&::engine, &debugLog); // the program's globals, not the fixture's engine
         game.loadData();
         for (uint32_t& texture : game.textures)
             texture = makeTexture(1, [](int, int) { return Rgb{0, 0, 0}; });
@@ -58,12 +61,12 @@ protected:
         platform::WindowMessage message;
         while (host->peekMessage(message))
             windowProc(message);
-        engine.inputSystem.cursorX = x;
-        engine.inputSystem.cursorY = y;
+        ::engine.inputSystem.cursorX = x;
+        ::engine.inputSystem.cursorY = y;
         host->queueKeys(key ? std::initializer_list<uint8_t>{key}
                             : std::initializer_list<uint8_t>{});
         host->queueMouse(0, 0, 0, left);
-        ASSERT_EQ(engine.inputSystem.poll(), 0);
+        ASSERT_EQ(::engine.inputSystem.poll(), 0);
         renderFrame();
         host->advance(20);
     }
