@@ -3,7 +3,6 @@
 #include "app/frame_parts.h"
 #include "app/globals.h"
 #include "engine/screenshot.h"
-#include "game/game.h"
 
 StartupSettings startupSettings;
 
@@ -16,11 +15,6 @@ constexpr int kContinueCommand = 1;
 constexpr uint32_t kKeyBackspace = 8;
 constexpr uint32_t kScreenSaverCommand = 0xF140;
 constexpr uint32_t kMonitorPowerCommand = 0xF170;
-
-constexpr int32_t kMenuIdle = 1;
-constexpr int32_t kMenuLocked = 2;
-constexpr int32_t kMenuExitBox = 8;
-constexpr int32_t kBarExitBox = 3;
 
 } // namespace
 
@@ -83,7 +77,7 @@ void renderFrame() {
     game.updateMenu();
     drawDebugOverlay();
     calendar.draw(13, 27);
-    mailbox.drawIndicator(13, 17);
+    game.drawMailIndicator(13, 17);
     game.drawPointer();
     state.set2DMode(0);
     // The back buffer holds the finished frame only until the swap.
@@ -93,14 +87,14 @@ void renderFrame() {
 
 void handleGlobalKeys() {
     const InputSystem& input = engine.inputSystem;
-    if (input.keyState(KEY_ESCAPE) != KEY_UP && game.menuState == kMenuIdle) {
+    if (input.keyState(KEY_ESCAPE) != KEY_UP && game.menuState == MENU_IDLE) {
         game.exitConfirm = 1;
-        game.menuState = kMenuExitBox;
-        game.barMode = kBarExitBox;
+        game.menuState = MENU_EXIT_BOX;
+        game.barMode = BAR_PASSIVE;
     }
-    if (input.keyState(KEY_MOUSE_RIGHT) != KEY_UP && game.menuState != kMenuExitBox &&
-        game.menuState != kMenuLocked)
-        game.menuState = kMenuIdle;
+    if (input.keyState(KEY_MOUSE_RIGHT) != KEY_UP && game.menuState != MENU_EXIT_BOX &&
+        game.menuState != MENU_LOCKED)
+        game.menuState = MENU_IDLE;
 }
 
 int windowProc(const platform::WindowMessage& message) {

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "app/globals.h"
-#include "game/game.h"
 #include "render/bitmap_font.h"
 #include "render/texture_loader.h"
 

@@ -1,13 +1,11 @@
 // The global objects, constructed in this order and destroyed in the reverse one.
 #include "app/globals.h"
 #include "engine/services.h"
-#include "game/game.h"
 
 Game game;
 Calendar calendar;
 DebugLog debugLog;
 Engine engine;
-Mailbox mailbox;
 
 // The libraries reach the engine and the log through the seam, bound before main runs.
 static const bool servicesBound = (services::bind(&engine, &debugLog), true);

@@ -1,16 +1,178 @@
 #include "game/game.h"
 
-// The screens arrive with the game's own work; until then every hook draws nothing.
-void Game::loadData() {}
-void Game::shutdownHook() {}
-void Game::drawBackground() {}
-void Game::drawPage() {}
-void Game::drawMenuBar() {}
-void Game::updateMenu() {}
-void Game::drawPointer() {}
-const char* Game::footerText() const { return ""; }
+#include <cstdio>
 
-int Calendar::load(const char*) { return 1; }
-void Calendar::draw(float, float) {}
+#include "database/file_names.h"
+#include "engine/services.h"
+#include "render/texture_loader.h"
+#include "text/cp1254.h"
+#include "text/path.h"
 
-void Mailbox::drawIndicator(float, float) {}
+namespace {
+
+struct ButtonSpec {
+    const char* caption;
+    float glyphWidth, glyphHeight;
+    float x, y, width, height;
+    bool active;
+};
+
+constexpr float kMenuWide = 238, kMenuLeague = 150, kMenuTransfers = 233, kRow = 21;
+
+// Buttons shown by a menu or a page are moved there before they are drawn.
+const ButtonSpec kButtons[BUTTON_COUNT] = {
+    {"Oyun Seçenekleri"_w, 15, 15, 0, 65, kMenuWide, kRow, false},
+    {"Menajer Ekle"_w, 15, 15, 0, 0, kMenuWide, kRow, true},
+    {"Ayarlara Bak"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
+    {"Yapimci"_w, 18, 15, 0, 0, kMenuWide, kRow, true},
+    {"ZG Topluluğu"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
+    {"Yükle"_w, 18, 15, 0, 0, kMenuWide, kRow, false},
+    {"Kaydet"_w, 18, 15, 0, 0, kMenuWide, kRow, false},
+    {"Kapat"_w, 18, 15, 0, 0, kMenuWide, kRow, true},
+    {"Menajer Seçenekleri"_w, 13, 15, 240, 65, kMenuWide, kRow, false},
+    {"Ana Kadro"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
+    {"20 Yaş Altı Kadro"_w, 14, 15, 0, 0, kMenuWide, kRow, false},
+    {"18 Yaş Altı Kadro"_w, 14, 15, 0, 0, kMenuWide, kRow, false},
+    {"Haberler"_w, 18, 15, 0, 0, kMenuWide, kRow, false},
+    {"Taktik ve Antreman"_w, 14, 15, 0, 0, kMenuWide, kRow, false},
+    {"Külüp Güveni"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
+    {"İş Bilgileri"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
+    {"Emekli Ol"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
+    {"Lig Durumu"_w, 15, 15, 480, 65, kMenuLeague, kRow, false},
+    {"Lig Durumu"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
+    {"Fikstur"_w, 20, 15, 0, 0, kMenuLeague, kRow, false},
+    {"Son Maç"_w, 17, 15, 0, 0, kMenuLeague, kRow, false},
+    {"Lig Geçmişi"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
+    {"Kupalar"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
+    {"İstatistik"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
+    {"Sonuçlar"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
+    {"Transferler"_w, 15, 15, 633, 65, kMenuTransfers, kRow, false},
+    {"Transferler"_w, 15, 15, 0, 0, kMenuTransfers, kRow, false},
+    {"Gelecekler"_w, 15, 15, 0, 0, kMenuTransfers, kRow, false},
+    {"Gidecekler"_w, 15, 15, 0, 0, kMenuTransfers, kRow, false},
+    {"Sözleşmesi Bitenler"_w, 12, 15, 0, 0, kMenuTransfers, kRow, false},
+    {"Arama"_w, 20, 15, 870, 65, 154, kRow, false},
+    {"Tamam"_w, 20, 18, 340, 65, 140, 25, true},
+    {"Vazgeç"_w, 19, 18, 340, 65, 140, 25, true},
+    {"Ad :"_w, 20, 15, 870, 65, 100, kRow, false},
+    {"Soyad :"_w, 20, 15, 870, 65, 100, kRow, false},
+};
+
+const char* const kMonths[] = {"Ocak"_w,  "Subat"_w,   "Mart"_w,   "Nisan"_w,
+                               "Mayis"_w, "Haziran"_w, "Temmuz"_w, "Ağustos"_w,
+                               "Eylül"_w, "Ekim"_w,    "Kasım"_w,  "Aralık"_w};
+
+} // namespace
+
+void Game::loadData() {
+    TextureLoader& loader = textureLoader;
+    loader.loadJpegTexture(textures[TEX_BACKGROUND_0], "veri\\gui\\arka\\arka");
+    loader.loadJpegTexture(textures[TEX_BACKGROUND_1], "veri\\gui\\arka\\arka2");
+    loader.loadJpegTexture(textures[TEX_BACKGROUND_2], "veri\\gui\\arka\\arka3");
+    loader.loadJpegTexture(textures[TEX_BACKGROUND_3], "veri\\gui\\arka\\arka4");
+    loader.loadJpegTexture(textures[TEX_BACKGROUND_4], "veri\\gui\\arka\\arka5");
+    loader.loadBitmapTexture(textures[TEX_BAR], "veri\\gui\\mup");
+    loader.loadTargaTexture(textures, "veri\\gui\\arka\\arkas", TEX_PANEL);
+    loader.loadBitmapTexture(textures[TEX_BUTTON], "veri\\gui\\dugme");
+    loader.loadBitmapTexture(textures[TEX_BUTTON_HOVER], "veri\\gui\\dugme2");
+    loader.loadBitmapTexture(textures[TEX_MAIL_UNREAD], "veri\\gui\\mail");
+    loader.loadBitmapTexture(textures[TEX_MAIL_READ], "veri\\gui\\mailo");
+    loadMaterials("veri\\gui\\gui", guiMaterials);
+
+    createButtons();
+    daySpinner.create("Gün:"_w, 1, 31, 1, 20, 20);
+    monthList.create(450, 400, 120, 20, 5);
+    for (const char* month : kMonths)
+        monthList.addTitle(month);
+    loadDatabase();
+    fillLists();
+    mailbox.init();
+    pitchView.init("veri\\doku\\saha", 560, 110, 450, 620);
+    loadMaterials("veri\\doku\\doku", worldMaterials);
+    formationView.init(100, 50, 30, 30);
+    profile.clear();
+    yearSpinner.create("Yil :", 1982, 1998, 1920, 20, 20);
+    std::snprintf(title, sizeof title, "%s", "ZIRVEGOL MENAJER 04/05");
+
+    baseColor[0] = baseColor[1] = baseColor[2] = 255;
+    contentX = 0;
+    contentY = 90;
+    contentWidth = 1024;
+    contentHeight = 648;
+    registrationPanel.init(150, 150, 420, 400, 1, 255, 255, 255);
+    blinkPhase = 0;
+    typingBuffer.init();
+    firstNameField.init();
+    surnameField.init();
+    showBackground = 1;
+    menuState = MENU_IDLE;
+    barMode = BAR_ACTIVE;
+    page = PAGE_START;
+    editTarget = EDIT_NONE;
+    exitConfirm = 0;
+    backgroundIndex = 0;
+}
+
+void Game::createButtons() {
+    for (int i = 0; i < BUTTON_COUNT; ++i) {
+        const ButtonSpec& b = kButtons[i];
+        buttons[i].create(0, b.caption, b.glyphWidth, b.glyphHeight, b.x, b.y, b.width, b.height);
+        if (b.active) buttons[i].setState(1);
+    }
+}
+
+void Game::loadDatabase() {
+    LoadReport report;
+    if (!players.read(hostPath(kPlayerFileName).c_str(), &report))
+        services::showWarning(report.message);
+    report = LoadReport{};
+    if (!teams.read(hostPath(kTeamFileName).c_str(), &report))
+        services::showWarning(report.message);
+}
+
+void Game::fillLists() {
+    countryList.create(15, 200, 300, 20, 5);
+    leagueList.create(340, 200, 300, 20, 5);
+    teamList.create(665, 200, 300, 20, 5);
+    countryList.addTitle("Türkiye"_w);
+    leagueList.addTitle("Birinci Süper Lig"_w);
+    leagueList.addTitle("ikinci Lig A"_w);
+    leagueList.addTitle("ikinci Lig B"_w);
+    for (int32_t i = 0; i < teams.count; ++i)
+        teamList.addTitle(teams.records[i].name);
+}
+
+bool Game::readTextureList(const char* baseName) {
+    return textureList.read(baseName);
+}
+
+bool Game::loadMaterials(const char* baseName, ShaderScriptTable& table) {
+    return ::loadMaterials(textureList, baseName, table);
+}
+
+const TeamRecord* Game::chosenTeamRecord() const {
+    if (chosenTeam < 0 || chosenTeam >= teams.count || !teams.records) return nullptr;
+    return &teams.records[chosenTeam];
+}
+
+const char* Game::chosenTeamName() const {
+    const TeamRecord* team = chosenTeamRecord();
+    return team ? team->name : "";
+}
+
+int Game::shutdownHook() {
+    return 1;
+}
+
+GuiButton& Game::header(int i) {
+    static constexpr int kHeaders[HEADER_COUNT] = {BUTTON_GAME_OPTIONS, BUTTON_MANAGER_OPTIONS,
+                                                   BUTTON_LEAGUE, BUTTON_TRANSFERS, BUTTON_SEARCH};
+    return buttons[kHeaders[i]];
+}
+
+void Game::drawButton(GuiButton& button) {
+    if (button.isHovered())
+        button.draw(textures[TEX_BUTTON_HOVER], textures[TEX_BUTTON], 0, 0);
+    else
+        button.draw(textures[TEX_BUTTON], textures[TEX_BUTTON], 0, 0);
+}

@@ -1,55 +1,205 @@
-// The game object: every screen's state, widget and loaded data.
+// The game object: every screen's state, widget and loaded data, and the frame's game steps.
 #pragma once
 
 #include <cstdint>
 
+#include "database/player_database.h"
+#include "database/team_database.h"
+#include "engine/timing.h"
+#include "game/formation_view.h"
+#include "game/info_panel.h"
+#include "game/list_view.h"
+#include "game/mailbox.h"
+#include "game/manager_profile.h"
+#include "game/pitch_view.h"
+#include "gui/gui_button.h"
+#include "gui/number_spinner.h"
+#include "gui/quad_drawer.h"
 #include "gui/text_field.h"
+#include "render/shader_script.h"
+#include "render/texture_list.h"
+
+// What the menu bar shows (MenuBarState).
+enum MenuBarState : int32_t {
+    MENU_IDLE = 1,
+    MENU_LOCKED = 2,
+    MENU_GAME_OPTIONS = 3, // the four drop-down menus, in header order
+    MENU_MANAGER_OPTIONS = 4,
+    MENU_LEAGUE = 5,
+    MENU_TRANSFERS = 6,
+    MENU_SEARCH = 7,
+    MENU_EXIT_BOX = 8,
+};
+
+enum BarMode : int32_t { BAR_ACTIVE = 2, BAR_PASSIVE = 3 };
+
+// What the content area shows (Page).
+enum Page : int32_t {
+    PAGE_START = 2,
+    PAGE_ABOUT = 3,
+    PAGE_NEWS = 4,
+    PAGE_REGISTRATION = 5,
+    PAGE_TEAM_CHOICE = 6,
+    PAGE_TACTICS = 7,
+    PAGE_COMPLETION = 8,
+    PAGE_SEARCH = 9,
+};
+
+enum EditTarget : int32_t { EDIT_NONE = 1, EDIT_FIRST_NAME = 2, EDIT_SURNAME = 3 };
+
+// The 35 buttons in declaration order; the headers open the menus whose items follow them.
+enum ButtonId : int {
+    BUTTON_GAME_OPTIONS, // header 1
+    BUTTON_ADD_MANAGER,
+    BUTTON_SETTINGS,
+    BUTTON_MAKERS,
+    BUTTON_COMMUNITY,
+    BUTTON_LOAD,
+    BUTTON_SAVE,
+    BUTTON_CLOSE,
+    BUTTON_MANAGER_OPTIONS, // header 2
+    BUTTON_FIRST_SQUAD,
+    BUTTON_UNDER_20,
+    BUTTON_UNDER_18,
+    BUTTON_NEWS,
+    BUTTON_TACTICS,
+    BUTTON_CLUB_TRUST,
+    BUTTON_JOB_INFO,
+    BUTTON_RETIRE,
+    BUTTON_LEAGUE, // header 3
+    BUTTON_LEAGUE_TABLE,
+    BUTTON_FIXTURES,
+    BUTTON_LAST_MATCH,
+    BUTTON_LEAGUE_HISTORY,
+    BUTTON_CUPS,
+    BUTTON_STATISTICS,
+    BUTTON_RESULTS,
+    BUTTON_TRANSFERS, // header 4
+    BUTTON_TRANSFER_LIST,
+    BUTTON_INCOMING,
+    BUTTON_OUTGOING,
+    BUTTON_CONTRACTS_ENDING,
+    BUTTON_SEARCH, // header 5
+    BUTTON_OK,
+    BUTTON_CANCEL,
+    BUTTON_FIRST_NAME,
+    BUTTON_SURNAME,
+    BUTTON_COUNT
+};
+
+// Slots of the texture table that hold pictures.
+enum TextureSlot : int {
+    TEX_BACKGROUND_0 = 0,
+    TEX_BUTTON = 1,
+    TEX_BUTTON_HOVER = 2,
+    TEX_BAR = 4,
+    TEX_PANEL = 6,
+    TEX_MAIL_UNREAD = 8,
+    TEX_MAIL_READ = 9,
+    TEX_BACKGROUND_2 = 10,
+    TEX_BACKGROUND_1 = 11,
+    TEX_BACKGROUND_3 = 12,
+    TEX_BACKGROUND_4 = 13,
+    TEXTURE_SLOTS = 20
+};
 
 class Game {
 public:
+    static constexpr int HEADER_COUNT = 5;
+    static constexpr int BACKGROUND_COUNT = 5;
+    static constexpr int TITLE_SIZE = 200;
+
     Game() = default;
     virtual ~Game() = default;
 
-    // Frame hooks, in the order renderFrame calls them.
+    // Set-up: pictures, materials, widgets, the football database and the lists.
     void loadData();
-    void shutdownHook();
+    int shutdownHook();
+    // A texture list into the entry array; false when the file does not open.
+    bool readTextureList(const char* baseName);
+    // A texture list's scripts into a material table, which is reset first. Returns true.
+    bool loadMaterials(const char* baseName, ShaderScriptTable& table);
+
+    // Frame steps, in the order renderFrame calls them.
     void drawBackground();
     void drawPage();
     void drawMenuBar();
     void updateMenu();
+    void drawMailIndicator(float x, float y);
     void drawPointer();
     const char* titleText() const { return title; }
     const char* footerText() const;
 
-    // Screen state.
-    int32_t menuState = 1; // MenuBarState: 1 idle, 2 locked, 3-6 menus, 7 search, 8 exit box
-    int32_t barMode = 2;
-    int32_t page = 2;
-    int32_t editTarget = 1;
+    // The standard look: the hover face while the pointer is over the button.
+    void drawButton(GuiButton& button);
+    // The header of each of the five menus, in bar order.
+    GuiButton& header(int i);
+    // The team the manager took over; null (and an empty name) when the chosen index names
+    // no team of the team file.
+    const TeamRecord* chosenTeamRecord() const;
+    const char* chosenTeamName() const;
+
+    // Pages, one per page id.
+    void drawStartPage();
+    void drawAboutPage();
+    void drawNewsPage();
+    void drawRegistrationPage();
+    void drawTeamChoicePage();
+    void drawCompletionStep();
+    void drawTacticsPage();
+    void drawSearchPage();
+
+    uint32_t textures[TEXTURE_SLOTS] = {};
+    QuadDrawer quadDrawer;
+    ShaderScriptTable guiMaterials;
+    ShaderScriptTable worldMaterials;
+    TextureList textureList;
+
+    int32_t menuState = MENU_IDLE;
+    int32_t barMode = BAR_ACTIVE;
+    int32_t page = PAGE_START;
+    int32_t editTarget = EDIT_NONE;
     int32_t exitConfirm = 0;
     int32_t backgroundIndex = 0;
 
+    IntervalTimer exitBlinkTimer;
+    uint8_t blinkColorA[3] = {200, 0, 0};
+    uint8_t blinkColorB[3] = {50, 50, 50};
+    uint8_t blinkPhase = 0;
+
+    float contentX = 0;
+    float contentY = 90;
+    float contentWidth = 1024;
+    float contentHeight = 648;
+    uint8_t baseColor[3] = {255, 255, 255};
+    uint8_t showBackground = 1;
+
     TextField typingBuffer;
-    char title[200] = {};
+    TextField firstNameField;
+    TextField surnameField;
+    IntervalTimer caretTimer;
+
+    GuiButton buttons[BUTTON_COUNT];
+    NumberSpinner daySpinner;
+    ListView monthList;
+    NumberSpinner yearSpinner;
+    InfoPanel registrationPanel;
+    ListView countryList;
+    ListView leagueList;
+    ListView teamList;
+    Mailbox mailbox;
+    PitchView pitchView;
+    FormationView formationView;
+    char title[TITLE_SIZE] = {};
+    ManagerProfile profile;
+    PlayerDatabase players;
+    TeamDatabase teams;
+    int32_t chosenTeam = 0;
+
+private:
+    void createButtons();
+    void loadDatabase();
+    void fillLists();
+    void drawDropDown(int header, int firstItem, int itemCount);
+    void drawExitBox();
 };
-
-class Calendar {
-public:
-    Calendar() = default;
-    virtual ~Calendar() = default;
-
-    int load(const char* name);
-    void draw(float x, float y);
-};
-
-class Mailbox {
-public:
-    Mailbox() = default;
-    virtual ~Mailbox() = default;
-
-    void drawIndicator(float x, float y);
-};
-
-extern Game game;
-extern Calendar calendar;
-extern Mailbox mailbox;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "game/game.h"
+#include "app/globals.h"
 #include "tests/engine/platform_fixture.h"
 #include "text/cp1254.h"
 

@@ -2,7 +2,6 @@
 
 #include "app/app.h"
 #include "app/globals.h"
-#include "game/game.h"
 #include "platform/test/test_platform.h"
 
 // Escape and the right button against the game's menu state, one main-loop pass at a time.

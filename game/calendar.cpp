@@ -1,0 +1,58 @@
+#include "game/calendar.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "database/fixed_text.h"
+#include "engine/services.h"
+#include "render/bitmap_font.h"
+#include "text/cp1254.h"
+#include "text/path.h"
+
+namespace {
+
+const Calendar* latest = nullptr;
+
+} // namespace
+
+Calendar::Calendar() {
+    std::snprintf(weekday, sizeof weekday, "%s", "Salı"_w);
+    latest = this;
+}
+
+Calendar::~Calendar() {
+    if (latest == this) latest = nullptr;
+}
+
+const Calendar* Calendar::current() {
+    return latest;
+}
+
+int Calendar::load(const char* name) {
+    day = 1;
+    month = 6;
+    year = 2004;
+    std::snprintf(weekday, sizeof weekday, "%s", "Salı"_w);
+    const int32_t dates[8] = {1, 6, 2004, 0, 0, 6, 2004, 0};
+    std::memcpy(unusedDates, dates, sizeof unusedDates);
+    LoadReport report;
+    if (data.read(hostPath(name).c_str(), &report)) return 1;
+    services::showWarning(report.message);
+    return 0;
+}
+
+void Calendar::draw(float x, float y) {
+    for (int32_t m = 0; m < data.monthCount; ++m) {
+        const CalendarMonth& entry = data.months[m];
+        if (entry.year != year || entry.month != month) continue;
+        for (const CalendarDay& d : entry.days) {
+            if (d.day != day) continue;
+            const std::string_view name = fixed_text::view(d.weekday, sizeof d.weekday);
+            std::snprintf(dateText, sizeof dateText, "%d/%d/%d/%.*s", int(d.day), int(entry.month),
+                          int(entry.year), int(name.size()), name.data());
+            std::snprintf(weekday, sizeof weekday, "%.*s", int(name.size()), name.data());
+        }
+    }
+    bitmapFont.drawText(x + 15, y + 20, 0, 0.1f, dateText);
+    bitmapFont.drawText(x + 25, y + 35, 0, 0.1f, "12:00");
+}

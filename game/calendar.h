@@ -1,0 +1,31 @@
+// The game date (1 June 2004, never advanced) and the calendar file it is looked up in.
+#pragma once
+
+#include <cstdint>
+
+#include "database/calendar_data.h"
+
+class Calendar {
+public:
+    static constexpr int WEEKDAY_SIZE = 60;
+    static constexpr int DATE_TEXT_SIZE = 252;
+
+    Calendar();
+    virtual ~Calendar();
+
+    // The initial date, then the file (a data name); 0 when the file could not be read.
+    int load(const char* name);
+    // The date line for the current date (the last matching day wins) and the clock below it.
+    void draw(float x, float y);
+
+    // The calendar the game reads the date from: the last one constructed, while it lives.
+    static const Calendar* current();
+
+    int32_t day = 1;
+    int32_t month = 6;
+    int32_t year = 2004;
+    char weekday[WEEKDAY_SIZE] = {};
+    CalendarData data;
+    char dateText[DATE_TEXT_SIZE] = {};
+    int32_t unusedDates[8] = {};
+};

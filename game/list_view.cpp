@@ -1,0 +1,207 @@
+#include "game/list_view.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "gui/quad_drawer.h"
+#include "input/hit_rect.h"
+#include "render/bitmap_font.h"
+
+namespace {
+
+constexpr const char* kEmptyRow = "Bos";
+constexpr float kTextAdjustment = 0.2f;
+constexpr float kStarWidth = 20;
+// The scroll bar's parts are plain colour: texture name 0 draws untextured.
+constexpr uint32_t kPlainTexture = 0;
+
+void face(uint32_t texture, float x, float y, float width, float height) {
+    QuadDrawer::drawRect(texture, texture, 0, 0, x, y, width, height);
+}
+
+void setColor(uint8_t red, uint8_t green, uint8_t blue) {
+    glColor3ub(red, green, blue);
+}
+
+bool released(float x, float y, float width, float height) {
+    return HitRect::pointerState(x, y, width, height) == 2;
+}
+
+} // namespace
+
+int ListView::create(float x_, float y_, float width_, float rowHeight_, int32_t visibleRows_) {
+    x = x_;
+    y = y_;
+    width = width_;
+    rowHeight = rowHeight_;
+    visibleRows = visibleRows_;
+    count = selected = firstVisible = 0;
+    if (!items) items.reset(static_cast<ListItem*>(std::calloc(CAPACITY, sizeof(ListItem))));
+    quad.init(0, x, y, width, rowHeight);
+    thumbOffset = 0;
+    thumbWidth = thumbHeight = 15;
+    pager.create("", 0, 0, 0, 20, 20);
+    open = 0;
+    interactive = 1;
+    dragging = 0;
+    readTally = unreadTally = previousUnreadTally = 0;
+    blinkPhase = 0;
+    return items ? 1 : 0;
+}
+
+bool ListView::addTitle(const char* text) {
+    if (!items || count < 0 || count >= CAPACITY) return false;
+    ListItem& item = items[count];
+    item.index = count;
+    std::snprintf(item.text[0], sizeof item.text[0], "%s", text ? text : "");
+    ++count;
+    return true;
+}
+
+void ListView::setPosition(float x_, float y_) {
+    x = x_;
+    y = y_;
+}
+
+int32_t ListView::headerPosition() const {
+    return selected > 0 ? selected + 1 : 0;
+}
+
+const char* ListView::title(int32_t i) const {
+    return items && 0 <= i && i < CAPACITY ? items[i].text[0] : "";
+}
+
+int32_t ListView::drawThumb(float track, int32_t rows, bool grip) {
+    setColor(25, 25, 25);
+    face(kPlainTexture, x + width + 10, y, 3, track);
+    setColor(255, 0, 0);
+    face(kPlainTexture, x + width + 5, y + thumbOffset - 5, thumbWidth, thumbHeight);
+    setColor(255, 255, 255);
+
+    if (!grip)
+        dragging = 0;
+    else if (HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == 4)
+        dragging = 1;
+    else if (InputSystem::current() &&
+             InputSystem::current()->keyState(KEY_MOUSE_LEFT) == KEY_RELEASED)
+        dragging = 0;
+    scrollRange = count - rows;
+    if (!dragging) return -1;
+
+    int32_t px = 0, py = 0;
+    if (InputSystem::current()) InputSystem::current()->mousePosition(px, py);
+    if (-1 < thumbOffset && thumbOffset < track + 1)
+        thumbOffset = float(py) - y;
+    else
+        thumbOffset = thumbOffset < -1 ? 0 : track;
+    if (thumbOffset < 0) thumbOffset = 0;
+    if (thumbOffset > track) thumbOffset = track;
+    // A list shorter than its rows has nothing to scroll: the first row stays item 0.
+    const int32_t row = int32_t(double(thumbOffset) * double(scrollRange) / double(track));
+    return row < 0 ? 0 : row;
+}
+
+float ListView::restingThumb(float track, int32_t position) const {
+    if (position < 0 || count < 1) return 0;
+    return track - (float(count - position) / float(count)) * track;
+}
+
+void ListView::drawClosed(uint32_t faceTexture, const char* empty, float dx, float dy) {
+    setColor(250, 0, 0);
+    face(faceTexture, x, y, width, rowHeight);
+    setColor(255, 255, 255);
+    const char* text = empty;
+    if (count >= 1) text = title(0 <= selected && selected < count ? selected : 0);
+    bitmapFont.drawText(x + dx, y + dy, 0, kTextAdjustment, text);
+}
+
+void ListView::openBox(int32_t rows) {
+    if (0 <= selected && selected < count && selected < count - rows) firstVisible = selected;
+    open = 1;
+}
+
+void ListView::drawRows(uint32_t faceTexture, int32_t rows, float dx, float dy) {
+    for (int32_t i = firstVisible; i < firstVisible + rows; ++i) {
+        const float rowY = y + float(i - firstVisible) * rowHeight;
+        if (i == selected)
+            setColor(250, 0, 0);
+        else
+            setColor(255, 255, 255);
+        face(faceTexture, x, rowY, width, rowHeight);
+        setColor(255, 255, 255);
+        bitmapFont.drawText(x + dx, rowY + dy, 0, kTextAdjustment,
+                            i < count ? title(i) : kEmptyRow);
+        if (released(x, rowY, width, rowHeight)) {
+            selected = i;
+            pager.value = i;
+            open = 0;
+        }
+    }
+}
+
+void ListView::closeOnOutsidePress(int32_t rows) {
+    if (HitRect::pressedOutside(x - 5, y - 10, width + thumbWidth + 40,
+                                float(rows) * rowHeight + thumbHeight + rowHeight + 10))
+        open = 0;
+}
+
+void ListView::drawDropDownArrows(uint32_t faceTexture, uint32_t hoverTexture, bool header,
+                                  const char* label, float dx, float dy) {
+    if (header) {
+        char line[300];
+        std::snprintf(line, sizeof line, "T:%d,%s:%d ", int(count), label ? label : "",
+                      int(headerPosition()));
+        bitmapFont.drawText(x + dx, y - 5, 0, kTextAdjustment, line);
+    }
+    const int32_t rows = ARROWS_ROWS;
+    if (!open) {
+        drawClosed(faceTexture, kEmptyRow, dx, dy);
+        if (released(x, y, width, rowHeight)) openBox(rows);
+        pager.setPosition(x + width, y);
+        pager.drawPager(faceTexture, hoverTexture, count - 1);
+        if (pager.decrement.isClicked() || pager.increment.isClicked()) selected = pager.value;
+        return;
+    }
+    const int32_t row = drawThumb(ARROWS_TRACK, rows);
+    if (row >= 0)
+        selected = firstVisible = pager.value = row;
+    else
+        thumbOffset = restingThumb(ARROWS_TRACK, selected);
+    drawRows(faceTexture, rows, dx, dy);
+    closeOnOutsidePress(visibleRows);
+}
+
+void ListView::drawDropDownStar(uint32_t faceTexture, int32_t rows, bool header, const char* label,
+                                float dx, float dy) {
+    if (header) {
+        char line[300];
+        std::snprintf(line, sizeof line, "T:%d,%s:%d", int(count), label ? label : "",
+                      int(headerPosition()));
+        bitmapFont.drawText(x + dx, y - 5, 0, kTextAdjustment, line);
+    }
+    if (!open) {
+        drawClosed(faceTexture, kEmptyRow, dx, dy);
+        setColor(250, 0, 0);
+        face(faceTexture, x + width, y, kStarWidth, rowHeight);
+        setColor(255, 255, 255);
+        bitmapFont.drawText(x + width + 5, y + dy, 0, kTextAdjustment, "*");
+        if (released(x, y, width, rowHeight) || released(x + width, y, kStarWidth, rowHeight))
+            openBox(rows);
+        return;
+    }
+    const float track = float(rows) * rowHeight;
+    if (rows < count) {
+        setColor(150, 150, 150);
+        face(kPlainTexture, x + width, y - 5, 25, track + 10);
+        const int32_t row = drawThumb(track, rows);
+        if (row >= 0)
+            selected = firstVisible = pager.value = row;
+        else
+            thumbOffset = restingThumb(track, selected);
+    } else {
+        firstVisible = 0;
+    }
+    drawRows(faceTexture, rows, dx, dy);
+    closeOnOutsidePress(rows);
+}

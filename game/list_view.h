@@ -1,0 +1,99 @@
+// The game's list widget: up to 2500 titled items drawn as a drop-down (with arrows or with a
+// star) or as the mail list, with a draggable scroll-bar thumb.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+#include "engine/timing.h"
+#include "gui/number_spinner.h"
+#include "gui/textured_quad.h"
+
+struct ListItem {
+    static constexpr int TEXT_SLOTS = 13; // slot 0 the title, 1 to 12 a mail's lines
+    static constexpr int TEXT_SIZE = 250;
+
+    int32_t index;
+    int32_t state; // 0 unread, 1 read, 2 notice
+    int32_t lineCount;
+    char text[TEXT_SLOTS][TEXT_SIZE];
+};
+
+class ListView {
+public:
+    static constexpr int32_t CAPACITY = 2500;
+    static constexpr int32_t ARROWS_ROWS = 5; // rows the arrows drop-down shows when open
+    static constexpr float ARROWS_TRACK = 100.0f;
+
+    ListView() = default;
+    virtual ~ListView() = default;
+
+    // Storage for CAPACITY zeroed items (kept from the first call on); 0 when memory runs out.
+    int create(float x, float y, float width, float rowHeight, int32_t visibleRows);
+    // The title of a new last item; false (nothing written) when the list is full.
+    bool addTitle(const char* text);
+    void setPosition(float x, float y);
+    // The number the header shows: selected + 1 above 0, else 0.
+    int32_t headerPosition() const;
+    // Title of item i, or "" outside the storage.
+    const char* title(int32_t i) const;
+
+    void drawDropDownArrows(uint32_t faceTexture, uint32_t hoverTexture, bool header,
+                            const char* label, float dx, float dy);
+    void drawDropDownStar(uint32_t faceTexture, int32_t rows, bool header, const char* label,
+                          float dx, float dy);
+
+    // The mail list (the mail service's own presentation).
+    bool addMail(const char* title, int32_t lineCount, const char* const lines[12]);
+    bool addNotice(const char* title, const char* line1, const char* line2);
+    void selectNext(int32_t rows);
+    void selectPrevious(int32_t rows);
+    void drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_t readTexture,
+                      uint32_t panelTexture, int32_t rows, bool header, const char* label, float dx,
+                      float dy);
+    void showMessage(float x, float y, float spacing, float adjustment);
+    void reset();
+
+    int32_t count = 0;
+    int32_t selected = 0;
+    int32_t visibleRows = 0;
+    int32_t firstVisible = 0;
+    TexturedQuad quad;
+    NumberSpinner pager;
+    struct FreeItems {
+        void operator()(ListItem* p) const { std::free(p); }
+    };
+    std::unique_ptr<ListItem[], FreeItems> items;
+    float x = 0;
+    float y = 0;
+    float width = 0;
+    float rowHeight = 0;
+    uint8_t open = 0;
+    uint8_t interactive = 1;
+    float thumbOffset = 0;
+    float thumbWidth = 15;
+    float thumbHeight = 15;
+    uint8_t dragging = 0;
+    int32_t scrollRange = 0;
+    int32_t readTally = 0;
+    int32_t unreadTally = 0;
+    int32_t previousUnreadTally = 0;
+    IntervalTimer blinkTimer;
+    uint8_t blinkPhase = 0;
+
+protected:
+    // The red thumb on its track line at the right of the list, and its grip (without the
+    // grip a drag ends). While dragging, answers the first row the drag points at (never
+    // below 0), else -1.
+    int32_t drawThumb(float track, int32_t rows, bool grip = true);
+    // Thumb offset for a resting thumb that marks `position`.
+    float restingThumb(float track, int32_t position) const;
+
+private:
+    void drawClosed(uint32_t faceTexture, const char* empty, float dx, float dy);
+    // Rows first visible to first + rows - 1; a released row selects and closes.
+    void drawRows(uint32_t faceTexture, int32_t rows, float dx, float dy);
+    void openBox(int32_t rows);
+    void closeOnOutsidePress(int32_t rows);
+};

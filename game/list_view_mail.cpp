@@ -1,0 +1,168 @@
+#include <GL/gl.h>
+
+#include <cstdio>
+
+#include "game/list_view.h"
+#include "gui/quad_drawer.h"
+#include "input/hit_rect.h"
+#include "render/bitmap_font.h"
+#include "text/cp1254.h"
+
+namespace {
+
+constexpr int32_t kLines = ListItem::TEXT_SLOTS - 1;
+constexpr int32_t kUnread = 0, kRead = 1, kNotice = 2;
+constexpr float kMarkerSize = 20;
+constexpr float kPanelHeight = 310;
+constexpr int kBlinkRate = 5;
+constexpr float kTextAdjustment = 0.1f;
+constexpr uint32_t kPlainTexture = 0;
+
+void rect(uint32_t texture, float x, float y, float width, float height) {
+    QuadDrawer::drawRect(texture, texture, 0, 0, x, y, width, height);
+}
+
+void copyText(char (&slot)[ListItem::TEXT_SIZE], const char* text) {
+    std::snprintf(slot, sizeof slot, "%s", text ? text : "");
+}
+
+} // namespace
+
+bool ListView::addMail(const char* title, int32_t lineCount, const char* const lines[12]) {
+    if (!items || count < 0 || count >= CAPACITY) return false;
+    ListItem& item = items[count];
+    item.index = count;
+    item.lineCount = lineCount;
+    item.state = kUnread;
+    copyText(item.text[0], title);
+    for (int32_t k = 0; k < kLines; ++k)
+        copyText(item.text[k + 1], lines ? lines[k] : "");
+    ++count;
+    return true;
+}
+
+bool ListView::addNotice(const char* title, const char* line1, const char* line2) {
+    const char* lines[kLines] = {line1, line2};
+    if (!addMail(title, 2, lines)) return false;
+    items[count - 1].state = kNotice;
+    return true;
+}
+
+void ListView::selectNext(int32_t rows) {
+    if (!items || selected >= count - 1 || selected < 0) return;
+    if (items[selected].state == kUnread) items[selected].state = kRead;
+    ++selected;
+    const int32_t centred = selected - rows / 2;
+    if (centred - 1 > 0) firstVisible = selected < count - rows ? centred : count - rows;
+    // A list shorter than its rows starts at its first item.
+    if (firstVisible < 0) firstVisible = 0;
+}
+
+void ListView::selectPrevious(int32_t rows) {
+    if (!items || selected <= 0 || selected >= CAPACITY) return;
+    if (items[selected].state == kUnread) items[selected].state = kRead;
+    --selected;
+    const int32_t centred = selected - rows / 2;
+    if (centred - 1 > 0 && selected < count - rows) firstVisible = centred;
+}
+
+void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_t readTexture,
+                            uint32_t panelTexture, int32_t rows, bool header, const char* label,
+                            float dx, float dy) {
+    if (!items) return;
+    if (header) {
+        char line[300];
+        std::snprintf(line, sizeof line, "Toplam:%d,%s:%d, Okunmus: %d Okunmamis: %d", int(count),
+                      label ? label : "", int(headerPosition()), int(readTally), int(unreadTally));
+        bitmapFont.drawText(x + dx, y - 5, 0, 0.2f, line);
+    }
+    previousUnreadTally = unreadTally;
+    readTally = unreadTally = 0;
+
+    const float track = float(rows) * rowHeight;
+    if (rows < count) {
+        glColor3ub(150, 150, 150);
+        rect(kPlainTexture, x + width, y - 5, 25, track + 10);
+        const int32_t row = drawThumb(track, rows, interactive != 0);
+        if (row >= 0)
+            firstVisible = row;
+        else
+            thumbOffset = restingThumb(track, firstVisible);
+    } else {
+        firstVisible = 0;
+    }
+
+    for (int32_t i = firstVisible; i < firstVisible + rows && 0 <= i && i < CAPACITY; ++i) {
+        const float rowY = y + float(i - firstVisible) * rowHeight;
+        ListItem& item = items[i];
+        if (i == selected) {
+            glColor3ub(250, 0, 0);
+            rect(rowTexture, x, rowY, width, rowHeight);
+            if (item.state == kUnread) item.state = kRead; // shown means read
+        } else if (item.state != kUnread) {
+            glColor3ub(255, 255, 255);
+            rect(rowTexture, x, rowY, width, rowHeight);
+            if (item.state == kRead)
+                glColor3ub(250, 250, 250);
+            else
+                glColor3ub(255, 100, 0);
+            rect(readTexture, x, rowY, kMarkerSize, kMarkerSize);
+        } else {
+            glColor3ub(170, 170, 170);
+            rect(rowTexture, x, rowY, width, rowHeight);
+            if (blinkTimer.tick(kBlinkRate)) blinkPhase = blinkPhase ? 0 : 1;
+            const float offset = blinkPhase ? 5 : 0;
+            const float size = blinkPhase ? 10 : kMarkerSize;
+            if (blinkPhase)
+                glColor3ub(128, 128, 0);
+            else
+                glColor3ub(250, 250, 0);
+            rect(unreadTexture, x + offset, rowY + offset, size, size);
+        }
+        glColor3ub(255, 255, 255);
+        if (i < count)
+            bitmapFont.drawText(x + dx + 10, rowY + dy, 0, kTextAdjustment, item.text[0]);
+        else
+            bitmapFont.drawText(x + dx, rowY + dy, 0, kTextAdjustment, "Bos");
+        if (interactive && HitRect::pointerState(x, rowY, width, rowHeight) == 2) {
+            selected = pager.value = i;
+            open = 0;
+        }
+    }
+
+    glColor3ub(128, 128, 128);
+    rect(panelTexture, x, y + track, width, kPanelHeight);
+    glColor3ub(255, 255, 255);
+    showMessage(x + 10, y + track + 25, 18, kTextAdjustment);
+
+    for (int32_t i = 0; i < count && i < CAPACITY; ++i) {
+        if (items[i].state == kUnread)
+            ++unreadTally;
+        else
+            ++readTally;
+    }
+}
+
+void ListView::showMessage(float x_, float y_, float spacing, float adjustment) {
+    const ListItem* item =
+        items && 0 <= selected && selected < CAPACITY ? &items[selected] : nullptr;
+    const int32_t n = item ? item->lineCount : 0;
+    if (n < 1 || n > kLines) {
+        bitmapFont.drawText(x_, y_ + spacing, 0, kTextAdjustment,
+                            "ileti Bozulmuş Olabilir veya Boş bir Mail."_w);
+        return;
+    }
+    for (int32_t k = 1; k <= n; ++k)
+        bitmapFont.drawText(x_, y_ + float(k) * spacing, 0, adjustment, item->text[k]);
+}
+
+void ListView::reset() {
+    if (items) {
+        for (int32_t i = 0; i < CAPACITY; ++i) {
+            items[i].lineCount = -1;
+            items[i].state = kNotice;
+        }
+    }
+    count = 0;
+    selected = 0;
+}

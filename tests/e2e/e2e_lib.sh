@@ -1,0 +1,115 @@
+# Shared steps of the end-to-end runs: the game started from a copy of the run folder, its
+# windows found, the pointer moved and clicked, screenshots taken, the end awaited.
+# Sourced with bin_dir, run_dir and work set; defines pid, game, status.
+
+pid=""
+cleanup() {
+  [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "e2e: $*" >&2; exit 1; }
+
+# Width and height of a window, as "W H".
+size_of() { xwininfo -id "$1" 2>/dev/null | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}'; }
+
+# Waits up to $1 tenths of a second for a visible window of the game whose size test
+# ($2: "is" or "not") matches 1024 x 768; prints its id.
+wait_window() {
+  local tries=$1 want=$2
+  for _ in $(seq "$tries"); do
+    kill -0 "$pid" 2>/dev/null || return 1
+    for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+      local size
+      size=$(size_of "$id")
+      if { [ "$want" = is ] && [ "$size" = "1024 768" ]; } ||
+         { [ "$want" = not ] && [ -n "$size" ] && [ "$size" != "1024 768" ]; }; then
+        echo "$id"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+# The game's pointer starts where the system's is when its input opens and then follows the
+# mouse's motion, doubled for any move above 6 pixels between two polls: a single relative
+# move of d lands the game's pointer 2d further. Every move is one such jump, so each of its
+# components is 0 or at least 14.
+header_x=119 header_y=75 # the middle of "Oyun Seçenekleri"
+jump() { xdotool mousemove_relative -- "$(($1 / 2))" "$(($2 / 2))"; sleep "$beat"; }
+# Long enough for the game to poll at least once, even on a loaded machine where a frame
+# takes several tenths of a second: a press and a release each last one beat.
+beat=${E2E_BEAT:-1}
+click() { xdotool mousedown 1; sleep "$beat"; xdotool mouseup 1; sleep "$beat"; }
+
+# Copies the run folder, starts the game, confirms the start-up dialog with Enter and waits
+# for the 1024 x 768 window with the pointer on the first header; sets pid and game.
+start_game() {
+  cp -r "$run_dir"/. "$work"/ || fail "cannot copy $run_dir"
+  cd "$work" || exit 1
+  "$bin_dir/menajer" >"$work/stdout.txt" 2>"$work/stderr.txt" &
+  pid=$!
+
+  local dialog
+  dialog=$(wait_window 150 not) ||
+    fail "the start-up dialog did not appear ($(kill -0 "$pid" 2>/dev/null && echo running ||
+      echo ended); stderr: $(cat "$work/stderr.txt"); windows: $(xdotool search --pid "$pid" 2>/dev/null))"
+  # The dialog takes keys once it holds the focus; a key sent before that is lost, so Enter
+  # is pressed again until the game window shows.
+  game=""
+  for _ in $(seq 10); do
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] || xdotool windowfocus "$dialog" 2>/dev/null
+    xdotool mousemove "$header_x" "$header_y"
+    sleep 0.5
+    xdotool key Return
+    game=$(wait_window 30 is) && break
+  done
+  [ -n "$game" ] || fail "no 1024 x 768 game window (stderr: $(cat "$work/stderr.txt"))"
+  local width height
+  read -r width height <<<"$(size_of "$game")"
+  [ "$width" = 1024 ] && [ "$height" = 768 ] || fail "game window is $width x $height"
+
+  # Let a few frames run; any other window now is a message box nobody expected.
+  sleep 1
+  if box=$(wait_window 5 not); then
+    fail "unexpected message box \"$(xdotool getwindowname "$box")\""
+  fi
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$game" ] || xdotool windowfocus "$game" 2>/dev/null
+}
+
+# Waits up to 15 s for the game to end; sets status.
+wait_end() {
+  status=""
+  for _ in $(seq 150); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      status=$?
+      break
+    fi
+    sleep 0.1
+  done
+  pid=""
+}
+
+shots() { find veri/ekrang -name 'ekrang*.tga' | sort; }
+# F12 held until a screenshot appears (up to 20 s) and one beat longer, then released: one
+# press, so exactly one complete screenshot, whose path it prints.
+shoot() {
+  local before new
+  before=$(shots)
+  xdotool keydown F12
+  for _ in $(seq 200); do
+    [ "$(shots)" != "$before" ] && break
+    sleep 0.1
+  done
+  sleep "$beat"
+  xdotool keyup F12
+  sleep "$beat"
+  new=$(comm -13 <(echo "$before") <(shots))
+  [ -n "$new" ] || fail "no screenshot for F12"
+  [ "$(grep -c . <<<"$new")" -eq 1 ] || fail "a held F12 wrote $(grep -c . <<<"$new") screenshots"
+  [ "$(stat -c %s "$new")" -eq $((18 + 1024 * 768 * 3)) ] || fail "$new is incomplete"
+  echo "$new"
+}

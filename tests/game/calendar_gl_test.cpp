@@ -1,0 +1,65 @@
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "game/calendar.h"
+#include "tests/render/gl_fixture.h"
+#include "text/cp1254.h"
+
+namespace {
+
+struct MonthSpec {
+    int32_t month, year;
+    int32_t day;         // the one numbered slot; the others stay 0
+    const char* weekday; // Windows-1254
+};
+
+void writeCalendar(std::initializer_list<MonthSpec> months) {
+    CalendarData data;
+    ASSERT_TRUE(data.resize(int32_t(months.size())));
+    int i = 0;
+    for (const MonthSpec& m : months) {
+        CalendarMonth& entry = data.months[i++];
+        entry.month = m.month;
+        entry.year = m.year;
+        entry.days[m.day > 0 ? m.day - 1 : 0].day = m.day;
+        std::strncpy(entry.days[m.day > 0 ? m.day - 1 : 0].weekday, m.weekday, kWeekdaySize - 1);
+    }
+    std::filesystem::create_directories("veri/database");
+    ASSERT_TRUE(data.write("veri/database/tarih.trh"));
+}
+
+using CalendarTest = GlTest;
+
+TEST_F(CalendarTest, DateLineForTheFirstOfJune2004) {
+    const struct {
+        const char* name;
+        std::initializer_list<MonthSpec> months;
+        std::string text, weekday;
+    } cases[] = {
+        {"the demo entry", {{6, 2004, 1, "Salı"_w}}, "1/6/2004/Salı"_w, "Salı"_w},
+        {"the last match wins",
+         {{6, 2004, 1, "Pazar"_w}, {5, 2004, 1, "Cuma"_w}, {6, 2004, 1, "Çarşamba"_w}},
+         "1/6/2004/Çarşamba"_w,
+         "Çarşamba"_w},
+        {"no day numbered 1", {{6, 2004, 2, "Çarşamba"_w}}, "", "Salı"_w},
+        {"another year", {{6, 2005, 1, "Çarşamba"_w}}, "", "Salı"_w},
+    };
+    for (const auto& c : cases) {
+        writeCalendar(c.months);
+        Calendar calendar;
+        EXPECT_EQ(calendar.load("veri\\database\\tarih.trh"), 1) << c.name;
+        calendar.draw(13, 27);
+        EXPECT_EQ(std::string(calendar.dateText), c.text) << c.name;
+        EXPECT_EQ(std::string(calendar.weekday), c.weekday) << c.name;
+    }
+
+    std::filesystem::remove("veri/database/tarih.trh");
+    Calendar calendar;
+    EXPECT_EQ(calendar.load("veri\\database\\tarih.trh"), 0);
+    calendar.draw(13, 27);
+    EXPECT_STREQ(calendar.dateText, "");
+    EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{"Tarih Bilgileri Bulunamadi.!!"});
+}
+
+} // namespace

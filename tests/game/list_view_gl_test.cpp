@@ -1,0 +1,174 @@
+#include <string>
+
+#include "game/list_view.h"
+#include "tests/render/gl_fixture.h"
+
+namespace {
+
+constexpr int kLetterB = 'B';
+
+// Lists drawn on a black face with a font whose only lit glyph is "B": a row shows "Bos"
+// exactly when its text area has lit pixels.
+class ListViewTest : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        useFont([](int cell) { return cell == kLetterB; });
+        black = makeTexture(4, [](int, int) { return Rgb{0, 0, 0}; });
+        ASSERT_EQ(engine.inputSystem.create(nullptr, nullptr), 0);
+    }
+    void TearDown() override { engine.inputSystem.release(); }
+
+    // One poll with the pointer at (x, y) and the left button as given, then the drawing.
+    template <typename Draw> void frame(int x, int y, bool left, Draw draw) {
+        engine.inputSystem.cursorX = x;
+        engine.inputSystem.cursorY = y;
+        host->queueMouse(0, 0, 0, left);
+        ASSERT_EQ(engine.inputSystem.poll(), 0);
+        clear({0, 0, 0});
+        draw();
+    }
+    template <typename Draw> void click(int x, int y, Draw draw) {
+        frame(x, y, true, draw);
+        frame(x, y, false, draw);
+    }
+    // Whether the text band of the row whose top is at screen y shows lit pixels.
+    static bool rowLit(float left, float top) {
+        for (int x = int(left); x < int(left) + 60; ++x)
+            for (int y = int(top) + 2; y < int(top) + 19; ++y)
+                if (pixel(x, H - 1 - y) != Rgb{0, 0, 0}) return true;
+        return false;
+    }
+
+    uint32_t black = 0;
+};
+
+TEST_F(ListViewTest, AddingStopsAtTheCapacityAndTheHeaderCountsFromTwo) {
+    ListView list;
+    ASSERT_EQ(list.create(0, 0, 100, 20, 5), 1);
+    for (int i = 0; i < ListView::CAPACITY; ++i)
+        ASSERT_TRUE(list.addTitle("x"));
+    EXPECT_FALSE(list.addTitle("one too many"));
+    EXPECT_EQ(list.count, ListView::CAPACITY);
+    EXPECT_EQ(list.items[ListView::CAPACITY - 1].index, ListView::CAPACITY - 1);
+
+    const struct { int32_t selected, shown; } headers[] = {{-1, 0}, {0, 0}, {1, 2}, {2, 3}};
+    for (const auto& h : headers) {
+        list.selected = h.selected;
+        EXPECT_EQ(list.headerPosition(), h.shown) << h.selected;
+    }
+}
+
+TEST_F(ListViewTest, EmptyListShowsBosClosedAndInEveryOpenRow) {
+    for (bool arrows : {false, true}) {
+        ListView list;
+        list.create(100, 200, 300, 20, 5);
+        auto draw = [&] {
+            if (arrows)
+                list.drawDropDownArrows(black, black, false, "", 15, 18);
+            else
+                list.drawDropDownStar(black, 3, false, "", 15, 18);
+        };
+        frame(500, 500, false, draw);
+        EXPECT_TRUE(rowLit(115, 200)) << arrows;
+        click(200, 210, draw);
+        ASSERT_EQ(list.open, 1) << arrows;
+        frame(500, 500, false, draw); // a move away draws the open list
+        const int rows = arrows ? ListView::ARROWS_ROWS : 3;
+        for (int r = 0; r < rows; ++r)
+            EXPECT_TRUE(rowLit(115, 200 + 20.0f * r)) << arrows << " row " << r;
+        EXPECT_FALSE(rowLit(115, 200 + 20.0f * rows)) << arrows;
+        EXPECT_EQ(list.firstVisible, 0);
+        EXPECT_EQ(list.thumbOffset, 0) << arrows; // no division by the empty count
+    }
+}
+
+TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
+    ListView list;
+    list.create(100, 200, 300, 20, 5);
+    for (const char* title : {"aa", "Ba", "cc", "dd"})
+        list.addTitle(title);
+    auto draw = [&] { list.drawDropDownStar(black, 2, false, "", 15, 18); };
+    frame(500, 500, false, draw);
+    EXPECT_FALSE(rowLit(115, 200)); // "aa"
+    list.selected = 7;              // outside the items: item 0's title
+    frame(500, 500, false, draw);
+    EXPECT_FALSE(rowLit(115, 200));
+
+    list.selected = 1;
+    click(405, 210, draw); // the star opens it, showing the selection first
+    ASSERT_EQ(list.open, 1);
+    EXPECT_EQ(list.firstVisible, 1);
+    click(200, 230, draw); // second row: item 2
+    EXPECT_EQ(list.open, 0);
+    EXPECT_EQ(list.selected, 2);
+    EXPECT_EQ(list.pager.value, 2);
+
+    click(200, 210, draw);
+    ASSERT_EQ(list.open, 1);
+    frame(200, 600, true, draw); // a press outside closes it
+    EXPECT_EQ(list.open, 0);
+    EXPECT_EQ(list.selected, 2);
+}
+
+TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
+    ListView list;
+    list.create(100, 200, 120, 20, 5);
+    for (int i = 0; i < 12; ++i)
+        list.addTitle(std::to_string(i).c_str());
+    auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
+    const int decrementX = 230, incrementX = 250, arrowY = 210;
+    for (int i = 0; i < 14; ++i)
+        click(incrementX, arrowY, draw);
+    EXPECT_EQ(list.selected, 11);
+    EXPECT_EQ(list.pager.value, 11);
+    for (int i = 0; i < 3; ++i)
+        click(decrementX, arrowY, draw);
+    EXPECT_EQ(list.selected, 8);
+    for (int i = 0; i < 10; ++i)
+        click(decrementX, arrowY, draw);
+    EXPECT_EQ(list.selected, 0);
+    EXPECT_EQ(list.open, 0);
+}
+
+TEST_F(ListViewTest, DraggingTheThumbScrollsSelectsAndMovesThePager) {
+    const struct {
+        const char* name;
+        bool arrows;
+        int count, rows;
+        float track;
+        int32_t bottom; // the selection with the thumb at the bottom
+    } cases[] = {
+        {"star", false, 10, 3, 60, 7},
+        {"arrows", true, 12, 5, 100, 7},
+        {"arrows, fewer items than rows", true, 3, 5, 100, 0},
+    };
+    for (const auto& c : cases) {
+        ListView list;
+        list.create(100, 200, 120, 20, 5);
+        for (int i = 0; i < c.count; ++i)
+            list.addTitle("x");
+        auto draw = [&] {
+            if (c.arrows)
+                list.drawDropDownArrows(black, black, false, "", 5, 20);
+            else
+                list.drawDropDownStar(black, c.rows, false, "", 5, 20);
+        };
+        click(150, 210, draw);
+        ASSERT_EQ(list.open, 1) << c.name;
+        const int thumbX = 100 + 120 + 5, thumbY = 200;
+        frame(thumbX, thumbY, true, draw);
+        frame(thumbX, thumbY, true, draw); // held: the grip takes it
+        ASSERT_EQ(list.dragging, 1) << c.name;
+        frame(thumbX, 200 + int(c.track) + 40, true, draw);
+        EXPECT_EQ(list.thumbOffset, c.track) << c.name;
+        frame(thumbX, 200 + int(c.track), true, draw);
+        EXPECT_EQ(list.selected, c.bottom) << c.name;
+        EXPECT_EQ(list.firstVisible, c.bottom) << c.name;
+        EXPECT_EQ(list.pager.value, c.bottom) << c.name;
+        frame(thumbX, 200 + int(c.track), false, draw);
+        EXPECT_EQ(list.dragging, 0) << c.name;
+    }
+}
+
+} // namespace
