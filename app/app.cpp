@@ -39,13 +39,16 @@ bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage m
 }
 
 int startUp(void* instance) {
-    if (!engine.create(instance, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
-                       1000.0f))
-        return 0;
+    if (!createGameWindow(instance)) return 0;
     loadFont();
     loadGameData();
     engine.ready = 1;
     return 1;
+}
+
+bool createGameWindow(void* instance) {
+    return engine.create(instance, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                         1000.0f);
 }
 
 int shutDown() {

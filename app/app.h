@@ -11,7 +11,9 @@ extern StartupSettings startupSettings;
 
 bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage message,
                        int command);
+// createGameWindow, loadFont and loadGameData; 0 when the window or context cannot be made.
 int startUp(void* instance);
+bool createGameWindow(void* instance);
 int shutDown();
 int loadGameData();
 void renderFrame();

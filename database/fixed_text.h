@@ -26,7 +26,8 @@ inline bool terminated(const char* field, std::size_t size) {
 // the terminator are left alone.
 inline void cut(char* field, std::size_t size, std::size_t maxChars) {
     if (maxChars >= size) maxChars = size - 1;
-    if (length(field, size) > maxChars) field[maxChars] = '\0';
+    // A terminator at the limit settles it without a scan: the usual case, and a hot one.
+    if (field[maxChars] != '\0' && length(field, size) > maxChars) field[maxChars] = '\0';
 }
 
 // Replaces the field with text cut to maxChars characters; the rest of the field is zeroed.

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 #include "database/load_report.h"
@@ -13,8 +12,13 @@
 class ByteSource;
 class FileOps;
 
-struct FreeDeleter {
-    void operator()(void* p) const { std::free(p); }
+struct PlayerRecord;
+
+// Unmaps the anonymous mapping a record array lives in.
+struct MappingDeleter {
+    void* base = nullptr;
+    std::size_t length = 0;
+    void operator()(PlayerRecord*) const;
 };
 
 class PlayerDatabase {
@@ -61,5 +65,5 @@ private:
     int32_t fileVersion = kPlayerFileVersion;
     int32_t count = 0;
     int32_t roomFor = 0;
-    std::unique_ptr<PlayerRecord[], FreeDeleter> records;
+    std::unique_ptr<PlayerRecord[], MappingDeleter> records;
 };

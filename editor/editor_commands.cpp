@@ -1,8 +1,11 @@
 #include "editor/editor_commands.h"
 
+#include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <string_view>
 
 #include "database/file_io.h"
 #include "database/fixed_text.h"
@@ -41,10 +44,37 @@ std::string withDefaultExtension(std::string path) {
     return path;
 }
 
-bool startsWith(const char* field, std::size_t size, const std::string& prefix) {
-    return fixed_text::length(field, size) >= prefix.size() &&
-           std::memcmp(field, prefix.data(), prefix.size()) == 0;
-}
+// A search query, compared with a field's first eight bytes in one masked step: most records
+// are turned away with no call and no branch per byte. A query holds no NUL, so a field whose
+// first bytes equal it is at least as long as it.
+class Prefix {
+public:
+    explicit Prefix(std::string_view query) : query(query) {
+        static_assert(std::endian::native == std::endian::little);
+        char head[kHead] = {};
+        std::memcpy(head, query.data(), std::min(query.size(), kHead));
+        std::memcpy(&headBytes, head, kHead);
+        headMask = query.size() >= kHead ? ~uint64_t(0) : (uint64_t(1) << (8 * query.size())) - 1;
+    }
+
+    bool headMatches(const char* field) const {
+        uint64_t bytes;
+        std::memcpy(&bytes, field, kHead);
+        return ((bytes ^ headBytes) & headMask) == 0;
+    }
+    // For a field whose head matched.
+    bool restMatches(const char* field, std::size_t size) const {
+        return query.size() <= kHead ||
+               (query.size() <= size &&
+                std::memcmp(field + kHead, query.data() + kHead, query.size() - kHead) == 0);
+    }
+
+private:
+    static constexpr std::size_t kHead = sizeof(uint64_t);
+    std::string_view query;
+    uint64_t headBytes = 0;
+    uint64_t headMask = 0;
+};
 
 } // namespace
 
@@ -298,20 +328,24 @@ void EditorCommands::search() {
     if (!readText(ctl::QUERY_NAME, "Adi", query.name, sizeof query.name) ||
         !readText(ctl::QUERY_SURNAME, "Soyad", query.surname, sizeof query.surname))
         return;
-    const std::string name = text(query.name, sizeof query.name);
-    const std::string surname = text(query.surname, sizeof query.surname);
+    const Prefix name(fixed_text::view(query.name, sizeof query.name));
+    const Prefix surname(fixed_text::view(query.surname, sizeof query.surname));
     foundCount = 0;
+    const PlayerRecord* records = db.record(0);
     for (int32_t i = 0; i < db.playerCount(); ++i) {
-        const PlayerRecord& r = *db.record(i);
-        if (!startsWith(r.name, sizeof r.name, name) ||
-            !startsWith(r.surname, sizeof r.surname, surname))
+        const PlayerRecord& r = records[i];
+        // The surname is looked at only after the name matches: it mostly lies in the
+        // record's next cache line.
+        if (!name.headMatches(r.name) || !surname.headMatches(r.surname) ||
+            !name.restMatches(r.name, sizeof r.name) ||
+            !surname.restMatches(r.surname, sizeof r.surname))
             continue;
         FoundRow& row = found[foundCount++];
         row.id = r.id;
-        fixed_text::assign(row.name, sizeof row.name, fixed_text::view(r.name, sizeof r.name),
-                           sizeof row.name - 1);
-        fixed_text::assign(row.surname, sizeof row.surname,
-                           fixed_text::view(r.surname, sizeof r.surname), sizeof row.surname - 1);
+        // Whole fields: a row is read only up to its terminator.
+        std::memcpy(row.name, r.name, sizeof row.name);
+        std::memcpy(row.surname, r.surname, sizeof row.surname);
+        row.name[sizeof row.name - 1] = row.surname[sizeof row.surname - 1] = '\0';
     }
     view.showRows(foundCount);
     view.setText(ctl::FOUND, utf8("Bulunan Oyuncu : %d", foundCount));

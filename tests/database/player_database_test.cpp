@@ -31,7 +31,7 @@ void fillEditor(PlayerDatabase& db, int32_t n) {
 } // namespace
 
 TEST(PlayerDatabase, WritesHeaderAndEntriesAndReadsThemBack) {
-    for (int32_t n : {0, 1, 3}) {
+    for (int32_t n : {0, 1, 3, 2100}) { // 2100: two runs of 1024 entries and a part run
         SCOPED_TRACE(n);
         PlayerDatabase editor;
         fillEditor(editor, n);
@@ -95,6 +95,9 @@ TEST(PlayerDatabase, IgnoresMeaninglessBytesAndKeepsTextsInTheirFields) {
     EXPECT_STREQ(db.record(0)->surname, "Kaya");
     EXPECT_STREQ(db.record(0)->country, "Türkiye"_w);
     EXPECT_EQ(db.record(0)->birth_day, 1);
+    // Saved again, the 49 characters read are cut to the 48 a text may have.
+    ASSERT_TRUE(db.write("cut.odt"));
+    EXPECT_EQ(readWholeFile("cut.odt").substr(12 + 4, 49), std::string(48, 'A') + '\0');
 }
 
 TEST(PlayerDatabase, RefusalsLeaveTheEditorAsItWasAndTheGameEmpty) {

@@ -221,8 +221,16 @@ TEST_F(Editor, AddAtCapacityIsRefused) {
 }
 
 TEST_F(Editor, SearchMatchesBytePrefixesCaseSensitively) {
-    const char* names[][2] = {{"Şükrü", "Öz"}, {"ŞÜKRÜ", "Öz"}, {"Şu", "Öz"},   {"Ş", "Öz"},
-                              {"şükrü", "Öz"}, {"Şükrü", "Al"}, {"Ali", "Özen"}};
+    const char* names[][2] = {{"Şükrü", "Öz"},
+                              {"ŞÜKRÜ", "Öz"},
+                              {"Şu", "Öz"},
+                              {"Ş", "Öz"},
+                              {"şükrü", "Öz"},
+                              {"Şükrü", "Al"},
+                              {"Ali", "Özen"},
+                              // Beyond the eight bytes compared in one step.
+                              {"Abdurrahman", "Kaya"},
+                              {"Abdurrahim", "Kaya"}};
     for (auto& n : names) {
         PlayerRecord r{};
         std::string name, surname;
@@ -235,8 +243,18 @@ TEST_F(Editor, SearchMatchesBytePrefixesCaseSensitively) {
     const struct {
         const char *name, *surname, *ids;
     } cases[] = {
-        {"", "", "0 1 2 3 4 5 6"}, {"Şü", "", "0 5"}, {"Ş", "Öz", "0 1 2 3"}, {"Şükrü", "Öz", "0"},
-        {"Şükrüx", "", ""},        {"", "Öze", "6"},  {"ş", "", "4"},         {"A", "Al", ""},
+        {"", "", "0 1 2 3 4 5 6 7 8"},
+        {"Şü", "", "0 5"},
+        {"Ş", "Öz", "0 1 2 3"},
+        {"Şükrü", "Öz", "0"},
+        {"Şükrüx", "", ""},
+        {"", "Öze", "6"},
+        {"ş", "", "4"},
+        {"A", "Al", ""},
+        {"Abdurrah", "Kaya", "7 8"},
+        {"Abdurrahm", "", "7"},
+        {"Abdurrahim", "K", "8"},
+        {"Abdurrahmanx", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + "/" + c.surname);
