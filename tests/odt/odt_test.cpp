@@ -35,7 +35,6 @@ TEST(Odt, HelpAndUsage) {
         const char* text;
     } runs[] = {
         {"--help", 0, "  check [--players PLAYERS] FILE   report every problem"},
-        {"dump --help", 0, "usage: odt dump FILE\n"},
         {"help check", 0, "usage: odt check [--players PLAYERS.odt] FILE\n"},
         {"", 2, "usage: odt COMMAND"},
         {"frob", 2, "odt: unknown command 'frob'; 'odt --help' lists them\n"},
