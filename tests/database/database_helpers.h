@@ -23,6 +23,12 @@ inline void put32(std::string& bytes, std::size_t offset, int32_t v) {
     bytes.replace(offset, 4, reinterpret_cast<const char*>(&v), 4);
 }
 
+// The bytes with one word replaced.
+inline std::string patched(std::string bytes, std::size_t offset, int32_t v) {
+    put32(bytes, offset, v);
+    return bytes;
+}
+
 inline int32_t get32(const void* bytes, std::size_t offset) {
     int32_t v = 0;
     std::memcpy(&v, static_cast<const char*>(bytes) + offset, 4);

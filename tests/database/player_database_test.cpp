@@ -37,7 +37,6 @@ TEST(PlayerDatabase, WritesHeaderAndEntriesAndReadsThemBack) {
         fillEditor(editor, n);
         ASSERT_TRUE(editor.write("players.odt"));
         const std::string bytes = readWholeFile("players.odt");
-        ASSERT_EQ(bytes.size(), 12u + 580u * n);
         EXPECT_EQ(bytes, playerFileBytes(n));
 
         PlayerDatabase game;
@@ -102,11 +101,6 @@ TEST(PlayerDatabase, IgnoresMeaninglessBytesAndKeepsTextsInTheirFields) {
 
 TEST(PlayerDatabase, RefusalsLeaveTheEditorAsItWasAndTheGameEmpty) {
     const std::string good = playerFileBytes(2);
-    auto with = [&](std::size_t offset, int32_t v) {
-        std::string b = good;
-        put32(b, offset, v);
-        return b;
-    };
     const struct {
         std::string bytes;
         LoadStatus status;
@@ -115,10 +109,10 @@ TEST(PlayerDatabase, RefusalsLeaveTheEditorAsItWasAndTheGameEmpty) {
     } cases[] = {
         {teamFileBytes(2), LOAD_BAD_VERSION, 0, kWrongVersion},
         {good.substr(0, 11), LOAD_BAD_VERSION, 0, kWrongVersion},
-        {with(4, -1), LOAD_BAD_COUNT, 4, kBadCount},
-        {with(4, 100001), LOAD_BAD_COUNT, 4, kBadCount},
+        {patched(good, 4, -1), LOAD_BAD_COUNT, 4, kBadCount},
+        {patched(good, 4, 100001), LOAD_BAD_COUNT, 4, kBadCount},
         {good.substr(0, good.size() - 1), LOAD_SHORT_FILE, int64_t(good.size() - 1), kShortFile},
-        {with(4, 3), LOAD_SHORT_FILE, int64_t(good.size()), kShortFile},
+        {patched(good, 4, 3), LOAD_SHORT_FILE, int64_t(good.size()), kShortFile},
     };
     PlayerDatabase before;
     fillEditor(before, 3);

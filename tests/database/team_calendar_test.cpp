@@ -1,6 +1,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <type_traits>
 
 #include "database/calendar_data.h"
 #include "database/team_database.h"
@@ -8,7 +9,6 @@
 
 TEST(TeamDatabase, ReadsRecordsInFileOrderWithSquadSizesInRange) {
     std::string bytes = teamFileBytes(4);
-    ASSERT_EQ(bytes.size(), 12u + 568u * 4);
     put32(bytes, 12 + 164, -4);
     put32(bytes, 12 + 568 + 164, 101);
     std::memset(&bytes[12 + 3 * 568 + 4], 'Z', 160); // a name without its terminator
@@ -28,39 +28,8 @@ TEST(TeamDatabase, ReadsRecordsInFileOrderWithSquadSizesInRange) {
     EXPECT_EQ(teams.count, 0);
 }
 
-TEST(TeamDatabase, RefusalsLeaveTheListEmpty) {
-    const std::string good = teamFileBytes(2);
-    std::string negative = good, huge = good;
-    put32(negative, 4, -1);
-    put32(huge, 4, 0x7FFFFFFF);
-    const struct {
-        std::string bytes;
-        LoadStatus status;
-        const char* message;
-    } cases[] = {
-        {playerFileBytes(2), LOAD_BAD_VERSION, kWrongVersion},
-        {good.substr(0, 7), LOAD_BAD_VERSION, kWrongVersion},
-        {negative, LOAD_BAD_COUNT, kBadCount},
-        {huge, LOAD_SHORT_FILE, kShortFile},
-    };
-    for (const auto& c : cases) {
-        TeamDatabase teams;
-        ASSERT_TRUE(teams.readMemory(good.data(), good.size()));
-        LoadReport report;
-        EXPECT_FALSE(teams.readMemory(c.bytes.data(), c.bytes.size(), &report));
-        EXPECT_EQ(report.status, c.status);
-        EXPECT_STREQ(report.message, c.message);
-        EXPECT_EQ(teams.count, 0);
-    }
-    TeamDatabase teams;
-    LoadReport report;
-    EXPECT_FALSE(teams.read("missing.tdt", &report));
-    EXPECT_STREQ(report.message, "DATABASE bulunamadi!!!!!!!!!!!!!!!!");
-}
-
 TEST(CalendarData, ReadsMonthsAndDayTables) {
     std::string bytes = calendarBytes(2);
-    ASSERT_EQ(bytes.size(), 8u + 1752u * 2);
     std::memset(&bytes[8 + 32 + 56 * 2 + 4], 'g', 52); // a weekday without its terminator
     CalendarData cal;
     ASSERT_TRUE(cal.readMemory(bytes.data(), bytes.size()));
@@ -80,27 +49,49 @@ TEST(CalendarData, ReadsMonthsAndDayTables) {
     EXPECT_EQ(report.message, nullptr);
 }
 
-TEST(CalendarData, RefusesCountsTheFileCannotHold) {
-    const std::string good = calendarBytes(2);
-    std::string negative = good, tooMany = good;
-    put32(negative, 0, -3);
-    put32(tooMany, 0, 3);
+// A refused file empties the list that held a good one.
+template <class List>
+int32_t countAfterRefusal(const std::string& good, const std::string& bad, LoadReport& report) {
+    List list;
+    EXPECT_TRUE(list.readMemory(good.data(), good.size()));
+    EXPECT_FALSE(list.readMemory(bad.data(), bad.size(), &report));
+    if constexpr (std::is_same_v<List, TeamDatabase>)
+        return list.count;
+    else
+        return list.monthCount;
+}
+
+TEST(TeamAndCalendar, RefusalsLeaveTheListEmpty) {
+    const std::string teams = teamFileBytes(2), months = calendarBytes(2);
+    const char* const kUnreadable = "Tarih Bilgileri Okunamadi.!!";
     const struct {
+        bool team;
         std::string bytes;
         LoadStatus status;
-    } cases[] = {{negative, LOAD_BAD_COUNT}, {tooMany, LOAD_SHORT_FILE}};
+        const char* message;
+    } cases[] = {
+        {true, playerFileBytes(2), LOAD_BAD_VERSION, kWrongVersion},
+        {true, teams.substr(0, 7), LOAD_BAD_VERSION, kWrongVersion},
+        {true, patched(teams, 4, -1), LOAD_BAD_COUNT, kBadCount},
+        {true, patched(teams, 4, 0x7FFFFFFF), LOAD_SHORT_FILE, kShortFile},
+        {false, patched(months, 0, -3), LOAD_BAD_COUNT, kUnreadable},
+        {false, patched(months, 0, 3), LOAD_SHORT_FILE, kUnreadable},
+    };
     for (const auto& c : cases) {
-        CalendarData cal;
-        ASSERT_TRUE(cal.readMemory(good.data(), good.size()));
+        SCOPED_TRACE(c.bytes.size());
         LoadReport report;
-        EXPECT_FALSE(cal.readMemory(c.bytes.data(), c.bytes.size(), &report));
+        EXPECT_EQ(c.team ? countAfterRefusal<TeamDatabase>(teams, c.bytes, report)
+                         : countAfterRefusal<CalendarData>(months, c.bytes, report),
+                  0);
         EXPECT_EQ(report.status, c.status);
-        EXPECT_STREQ(report.message, "Tarih Bilgileri Okunamadi.!!");
-        EXPECT_EQ(cal.monthCount, 0);
+        EXPECT_STREQ(report.message, c.message);
     }
-    CalendarData cal;
-    LoadReport report;
-    EXPECT_FALSE(cal.read("missing.trh", &report));
-    EXPECT_EQ(report.status, LOAD_NOT_FOUND);
-    EXPECT_STREQ(report.message, "Tarih Bilgileri Bulunamadi.!!");
+    TeamDatabase teamList;
+    CalendarData calendar;
+    LoadReport teamReport, calendarReport;
+    EXPECT_FALSE(teamList.read("missing.tdt", &teamReport));
+    EXPECT_STREQ(teamReport.message, "DATABASE bulunamadi!!!!!!!!!!!!!!!!");
+    EXPECT_FALSE(calendar.read("missing.trh", &calendarReport));
+    EXPECT_EQ(calendarReport.status, LOAD_NOT_FOUND);
+    EXPECT_STREQ(calendarReport.message, "Tarih Bilgileri Bulunamadi.!!");
 }

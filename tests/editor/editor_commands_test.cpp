@@ -369,15 +369,15 @@ TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
 
 TEST_F(Editor, RefusedLoadsKeepTheDatabase) {
     writeWholeFile("team.odt", teamFileBytes(3));
-    std::string tooMany = playerFileBytes(1);
-    put32(tooMany, 4, kPlayerCapacity + 1);
-    writeWholeFile("many.odt", tooMany);
+    writeWholeFile("many.odt", patched(playerFileBytes(1), 4, kPlayerCapacity + 1));
+    writeWholeFile("short.odt", playerFileBytes(2).substr(0, 591)); // cut in the second player
     const struct {
         const char* file;
         std::string message;
     } cases[] = {
         {"team.odt", kWrongFile},
         {"many.odt", kWrongFile},
+        {"short.odt", kWrongFile},
         {"missing.odt", "Dosya acilamadi!\nNo such file or directory\nYukleme Yapilmadi!.."}};
     fill(4);
     for (const auto& c : cases) {

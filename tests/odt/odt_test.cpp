@@ -169,10 +169,6 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
     EXPECT_EQ(odt("check --players many.odt sound.tdt").status, 0);
 
     const std::string players = playerFileBytes(3), teams = teamFileBytes(3);
-    auto patched = [](std::string bytes, std::size_t offset, int32_t v) {
-        put32(bytes, offset, v);
-        return bytes;
-    };
     std::string unterminated = players;
     std::memset(&unterminated[12 + 580 + 54], 'k', 50);
     // Each file has exactly one problem; the whole line is checked from the offset on.
