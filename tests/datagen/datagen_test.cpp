@@ -10,9 +10,6 @@
 #include "database/calendar_data.h"
 #include "database/player_database.h"
 #include "database/team_database.h"
-#include "render/image_bitmap.h"
-#include "render/image_jpeg.h"
-#include "render/image_targa.h"
 #include "tests/database/database_helpers.h"
 #include "text/cp1254.h"
 
@@ -37,10 +34,6 @@ const fs::path& veri() {
     return folder;
 }
 
-bool powerOfTwo(int n) {
-    return n > 0 && (n & (n - 1)) == 0;
-}
-
 } // namespace
 
 TEST(Datagen, SameBytesOnEveryRun) {
@@ -56,29 +49,6 @@ TEST(Datagen, SameBytesOnEveryRun) {
     EXPECT_GE(files, 14);
     EXPECT_TRUE(fs::is_directory(veri() / "ekrang"));
     EXPECT_TRUE(fs::is_empty(veri() / "ekrang"));
-}
-
-TEST(Datagen, PicturesHavePowerOfTwoSides) {
-    const struct {
-        const char* file;
-        int components;
-    } pictures[] = {
-        {"gui/arka/arka.jpg", 3},  {"gui/arka/arka2.jpg", 3}, {"gui/arka/arka3.jpg", 3},
-        {"gui/arka/arka4.jpg", 3}, {"gui/arka/arka5.jpg", 3}, {"gui/arka/arkas.tga", 4},
-        {"gui/mup.bmp", 3},        {"gui/dugme.bmp", 3},      {"gui/dugme2.bmp", 3},
-        {"gui/mail.bmp", 3},       {"gui/mailo.bmp", 3},      {"doku/saha.bmp", 3},
-        {"fnt/cr.bmp", 3},
-    };
-    for (const auto& p : pictures) {
-        const std::string path = (veri() / p.file).string();
-        ImagePtr image = path.ends_with(".jpg")   ? readJpeg(path.c_str())
-                         : path.ends_with(".tga") ? readTarga(path.c_str())
-                                                  : readBitmap(path.c_str());
-        ASSERT_TRUE(image) << p.file;
-        EXPECT_EQ(image->components, p.components) << p.file;
-        EXPECT_TRUE(powerOfTwo(image->width) && powerOfTwo(image->height))
-            << p.file << " " << image->width << " x " << image->height;
-    }
 }
 
 TEST(Datagen, OdtFindsNoProblem) {

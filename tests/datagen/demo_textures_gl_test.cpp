@@ -1,7 +1,12 @@
 // The demo data set's pictures through the game's own loaders: each loads without a message
-// and shows the right way up.
+// and shows the right way up; its file has sides of powers of two.
+#include <algorithm>
 #include <filesystem>
+#include <string>
 
+#include "render/image_bitmap.h"
+#include "render/image_jpeg.h"
+#include "render/image_targa.h"
 #include "render/texture_loader.h"
 #include "tests/render/gl_fixture.h"
 
@@ -67,6 +72,15 @@ TEST_F(DemoTextures, TextureTableLoadsUpright) {
         if (p.kind == 't') textureLoader.loadTargaTexture(slots, p.base, 0), handle = slots[0];
         ASSERT_NE(handle, 0u) << p.base;
         EXPECT_TRUE(host->messageBoxes.empty()) << p.base;
+        std::string file = std::string(MENAJER_RUN_DIR "/") + p.base;
+        std::replace(file.begin(), file.end(), '\\', '/');
+        ImagePtr image = p.kind == 'j'   ? readJpeg((file + ".jpg").c_str())
+                         : p.kind == 't' ? readTarga((file + ".tga").c_str())
+                                         : readBitmap((file + ".bmp").c_str());
+        ASSERT_TRUE(image) << file;
+        EXPECT_EQ(image->components, p.kind == 't' ? 4 : 3) << file;
+        for (int side : {image->width, image->height})
+            EXPECT_TRUE(side > 0 && (side & (side - 1)) == 0) << file << " " << side;
         if (p.lighter == Any) continue;
         const auto [top, bottom] = topAndBottom(handle, p.fromTop);
         EXPECT_GT(p.lighter == TopLighter ? top - bottom : bottom - top, 0) << p.base;
