@@ -17,9 +17,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-int datagen(const std::string& args) {
+// Runs a built tool with its output in TOOL.out.
+int run(const std::string& tool, const std::string& args) {
     const std::string command =
-        std::string("'") + MENAJER_BIN_DIR + "/datagen' " + args + " 2>datagen.err";
+        "'" + std::string(MENAJER_BIN_DIR) + "/" + tool + "' " + args + " >" + tool + ".out 2>&1";
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
@@ -28,7 +29,7 @@ int datagen(const std::string& args) {
 const fs::path& veri() {
     static const fs::path folder = [] {
         fs::remove_all("first");
-        EXPECT_EQ(datagen("first"), 0) << readWholeFile("datagen.err");
+        EXPECT_EQ(run("datagen", "first"), 0) << readWholeFile("datagen.out");
         return fs::path("first");
     }();
     return folder;
@@ -38,7 +39,7 @@ const fs::path& veri() {
 
 TEST(Datagen, SameBytesOnEveryRun) {
     fs::remove_all("second");
-    ASSERT_EQ(datagen("second"), 0);
+    ASSERT_EQ(run("datagen", "second"), 0);
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(veri())) {
         if (!entry.is_regular_file()) continue;
@@ -57,11 +58,7 @@ TEST(Datagen, OdtFindsNoProblem) {
          {"check " + (db / "oyuncu.odt").string(),
           "check --players " + (db / "oyuncu.odt").string() + " " + (db / "takim.tdt").string(),
           "check " + (db / "tarih.trh").string()}) {
-        const std::string command =
-            std::string("'") + MENAJER_BIN_DIR + "/odt' " + args + " >odt.out 2>&1";
-        const int raw = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << args << "\n"
-                                                             << readWholeFile("odt.out");
+        EXPECT_EQ(run("odt", args), 0) << args << "\n" << readWholeFile("odt.out");
     }
 }
 
@@ -171,7 +168,8 @@ TEST(Datagen, BenchmarkPlayerFiles) {
     } runs[] = {{"0", 0}, {"1000", 0}, {"100000", 0}, {"100001", 2}, {"-1", 2}, {"x", 2}};
     for (const auto& r : runs) {
         fs::remove("big.odt");
-        ASSERT_EQ(datagen(std::string("--players ") + r.count + " big.odt"), r.status) << r.count;
+        ASSERT_EQ(run("datagen", std::string("--players ") + r.count + " big.odt"), r.status)
+            << r.count;
         if (r.status != 0) {
             EXPECT_FALSE(fs::exists("big.odt"));
             continue;
@@ -185,5 +183,5 @@ TEST(Datagen, BenchmarkPlayerFiles) {
             EXPECT_EQ(players.record(int32_t(n - 1))->id, n - 1);
         }
     }
-    EXPECT_EQ(datagen(""), 2);
+    EXPECT_EQ(run("datagen", ""), 2);
 }

@@ -114,10 +114,6 @@ struct Editor : ::testing::Test {
     }
 };
 
-std::string utf8(const char* cp1254Text) {
-    return cp1254::toUtf8(cp1254Text);
-}
-
 } // namespace
 
 TEST_F(Editor, SelectionStaysInsideTheDatabase) {
@@ -146,7 +142,7 @@ TEST_F(Editor, SelectionStaysInsideTheDatabase) {
         EXPECT_EQ(view.texts[ctl::TYPED_ID], c.refused ? c.typed : std::to_string(c.shows));
         EXPECT_EQ(view.texts[ctl::SHOWN_ID], "Oyuncu id:" + std::to_string(c.shows));
         const PlayerRecord p = samplePlayer(c.shows);
-        EXPECT_EQ(shownName(), utf8(p.name));
+        EXPECT_EQ(shownName(), cp1254::toUtf8(p.name));
         EXPECT_EQ(view.texts[ctl::BIRTHPLACE], "İğdır");
         EXPECT_EQ(view.texts[ctl::LANGUAGE], "Türkçe");
         EXPECT_EQ(view.texts[ctl::YEAR], std::to_string(p.birth_year));
@@ -320,7 +316,7 @@ TEST_F(Editor, DoubleClickSelectsTheListedPlayer) {
     cmd.listActivated();
     EXPECT_EQ(db.selected, 7);
     EXPECT_EQ(view.texts[ctl::SHOWN_ID], "Oyuncu id:7");
-    EXPECT_EQ(shownName(), utf8(samplePlayer(7).name));
+    EXPECT_EQ(shownName(), cp1254::toUtf8(samplePlayer(7).name));
     EXPECT_EQ(view.last(), "Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu gene "
                            "listeden secebilirsiniz.\nArama yapabilirsiniz!");
 
