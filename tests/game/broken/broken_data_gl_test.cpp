@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include "database/player_record.h"
 #include "database/team_database.h"
 #include "platform/test/test_platform.h"
+#include "tests/database/database_helpers.h"
 
 namespace {
 
@@ -49,59 +51,49 @@ void cut(const char* path, uintmax_t size) {
 void cutBy(const char* path, uintmax_t bytes) {
     cut(path, fs::file_size(path) - bytes);
 }
-void poke(const char* path, long offset, const void* bytes, size_t n) {
-    std::FILE* f = std::fopen(path, "r+b");
-    ASSERT_NE(f, nullptr) << path;
-    std::fseek(f, offset, SEEK_SET);
-    std::fwrite(bytes, 1, n, f);
-    std::fclose(f);
+// The file's bytes, changed in memory and written back.
+template <class Change> void edit(const char* path, Change change) {
+    std::string bytes = readWholeFile(path);
+    change(bytes);
+    writeWholeFile(path, bytes);
 }
-void poke32(const char* path, long offset, int32_t value) {
-    poke(path, offset, &value, sizeof value);
-}
-int32_t peek32(const char* path, long offset) {
-    int32_t value = 0;
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) return 0;
-    std::fseek(f, offset, SEEK_SET);
-    if (std::fread(&value, sizeof value, 1, f) != 1) value = 0;
-    std::fclose(f);
-    return value;
-}
-void fill(const char* path, long offset, size_t n, char c) {
-    const std::string bytes(n, c);
-    poke(path, offset, bytes.data(), n);
-}
-void writeText(const char* path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+void poke32(const char* path, size_t offset, int32_t value) {
+    edit(path, [&](std::string& b) { put32(b, offset, value); });
 }
 
 // Every player's five name fields, every club's name and every weekday filled to the last byte
 // of their fields, no terminator anywhere.
 void unterminatedTexts() {
-    const int32_t players = peek32(kPlayers, 4);
-    for (int32_t i = 0; i < players; ++i)
-        fill(kPlayers, long(kHeaderSize + kPlayerEntrySize * size_t(i) + 4), 250, 'A' + i % 26);
-    const int32_t teams = peek32(kTeams, 4);
-    for (int32_t i = 0; i < teams; ++i)
-        fill(kTeams, long(kHeaderSize + kTeamRecordSize * size_t(i) + 4), kTeamNameSize, 'T');
-    const int32_t months = peek32(kCalendar, 0);
-    const long days = long(kCalendarHeaderSize + kCalendarMonthSize * size_t(months));
-    for (long slot = 0; slot < months * long(kCalendarDaySlots); ++slot)
-        fill(kCalendar, days + slot * long(kCalendarDaySize) + 4, kWeekdaySize, 'G');
+    edit(kPlayers, [](std::string& b) {
+        for (int32_t i = 0; i < get32(b.data(), 4); ++i)
+            b.replace(kHeaderSize + kPlayerEntrySize * size_t(i) + 4, 250, 250, char('A' + i % 26));
+    });
+    edit(kTeams, [](std::string& b) {
+        for (int32_t i = 0; i < get32(b.data(), 4); ++i)
+            b.replace(kHeaderSize + kTeamRecordSize * size_t(i) + 4, kTeamNameSize, kTeamNameSize,
+                      'T');
+    });
+    edit(kCalendar, [](std::string& b) {
+        const size_t months = size_t(get32(b.data(), 0));
+        const size_t days = kCalendarHeaderSize + kCalendarMonthSize * months;
+        for (size_t slot = 0; slot < months * kCalendarDaySlots; ++slot)
+            b.replace(days + slot * kCalendarDaySize + 4, kWeekdaySize, kWeekdaySize, 'G');
+    });
 }
 // Squads naming players the file lacks, and sizes outside the squad's room.
 void squadsOutOfRange() {
-    const long first = long(kHeaderSize);
-    const int32_t players = peek32(kPlayers, 4);
-    const int32_t ids[] = {-1, players, INT_MAX, INT_MIN, 0, kPlayerCapacity, players - 1};
-    poke32(kTeams, first + 164, int32_t(std::size(ids)));
-    poke(kTeams, first + 168, ids, sizeof ids);
-    poke32(kTeams, first + long(kTeamRecordSize) + 164, -1);
-    poke32(kTeams, first + 2 * long(kTeamRecordSize) + 164, INT_MAX);
-    poke32(kTeams, first + 3 * long(kTeamRecordSize) + 164, INT_MIN);
+    const int32_t players = get32(readWholeFile(kPlayers).data(), 4);
+    edit(kTeams, [players](std::string& b) {
+        const int32_t ids[] = {-1, players, INT_MAX, INT_MIN, 0, kPlayerCapacity, players - 1};
+        put32(b, kHeaderSize + 164, int32_t(std::size(ids)));
+        for (size_t i = 0; i < std::size(ids); ++i)
+            put32(b, kHeaderSize + 168 + 4 * i, ids[i]);
+        put32(b, kHeaderSize + kTeamRecordSize + 164, -1);
+        put32(b, kHeaderSize + 2 * kTeamRecordSize + 164, INT_MAX);
+        put32(b, kHeaderSize + 3 * kTeamRecordSize + 164, INT_MIN);
+    });
 }
-void forEachDatabaseFile(void (*damage)(const char* path, long countOffset)) {
+void forEachDatabaseFile(void (*damage)(const char* path, size_t countOffset)) {
     damage(kPlayers, 4);
     damage(kTeams, 4);
     damage(kCalendar, 0);
@@ -127,7 +119,7 @@ const BrokenCase kCases[] = {
     {"teams missing", [] { fs::remove(kTeams); }, {db_text::kNotFound}},
 
     // The three database files damaged alike.
-    {"database empty", [] { forEachDatabaseFile([](const char* p, long) { cut(p, 0); }); },
+    {"database empty", [] { forEachDatabaseFile([](const char* p, size_t) { cut(p, 0); }); },
      {db_text::kWrongVersion, db_text::kWrongVersion, db_text::kCalendarBroken}},
     {"database cut in a record", [] {
          cut(kPlayers, kHeaderSize + kPlayerEntrySize * 3 + 57);
@@ -136,10 +128,10 @@ const BrokenCase kCases[] = {
      },
      {db_text::kShortFile, db_text::kShortFile, db_text::kCalendarBroken}},
     {"database counts -1",
-     [] { forEachDatabaseFile([](const char* p, long at) { poke32(p, at, -1); }); },
+     [] { forEachDatabaseFile([](const char* p, size_t at) { poke32(p, at, -1); }); },
      {db_text::kBadCount, db_text::kBadCount, db_text::kCalendarBroken}},
     {"database counts 0x7FFFFFFF", [] {
-         forEachDatabaseFile([](const char* p, long at) { poke32(p, at, INT_MAX); }); },
+         forEachDatabaseFile([](const char* p, size_t at) { poke32(p, at, INT_MAX); }); },
      {db_text::kBadCount, db_text::kShortFile, db_text::kCalendarBroken}},
     {"database texts unterminated", unterminatedTexts, {}},
     {"squads out of range", squadsOutOfRange, {}},
@@ -149,29 +141,29 @@ const BrokenCase kCases[] = {
          cut("veri/gui/arka/arka.jpg", 0);
          cutBy("veri/gui/arka/arka2.jpg", fs::file_size("veri/gui/arka/arka2.jpg") / 2);
          cut("veri/gui/arka/arkas.tga", 30);
-         poke("veri/gui/mup.bmp", 18, "\xff\xff\xff\x7f", 4); // 0x7FFFFFFF wide
+         poke32("veri/gui/mup.bmp", 18, INT_MAX); // wide
          cut("veri/gui/dugme.bmp", 60);
          cut("veri/fnt/cr.bmp", 0);
          cutBy("veri/doku/saha.bmp", 1);
-         poke("veri/gui/imlec0.tga", 12, "\xff\x7f\xff\x7f", 4); },
+         poke32("veri/gui/imlec0.tga", 12, 0x7FFF7FFF); }, // 32767 x 32767
      {}},
     // Texture lists and material scripts damaged; a missing script or frame is named.
     {"GUI list and pointer scripts", [] {
-         writeText("veri/gui/gui.tex", "NUMTEXTURE 2147483647\n0 veri\\gui\\imlec0.gol\n" +
+         writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE 2147483647\n0 veri\\gui\\imlec0.gol\n" +
                                        std::string(5000, 'x') + "\n1 veri\\gui\\imlec1.gol\n7000 " +
                                        std::string(400, 'y'));
-         writeText("veri/gui/imlec0.gol", "tga ac\ndoku =");
+         writeWholeFile("veri/gui/imlec0.gol", "tga ac\ndoku =");
          fs::remove("veri/gui/imlec1.tga"); },
      {"Tga dosyasi acilamadi : veri\\gui\\imlec1.tga"}},
     {"GUI list count -1, markers 0x7FFFFFFF frames", [] {
-         writeText("veri/gui/gui.tex", "NUMTEXTURE -1\n0 veri\\gui\\imlec0.gol\n");
-         writeText("veri/doku/oyuncu.gol", "anim ac\nzaman = -5\nDokusayisi = 2147483647\n"
+         writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE -1\n0 veri\\gui\\imlec0.gol\n");
+         writeWholeFile("veri/doku/oyuncu.gol", "anim ac\nzaman = -5\nDokusayisi = 2147483647\n"
                                            "tga ac\ndoku = veri\\doku\\oyuncu0\n"); },
      {}},
     {"markers -2147483648 frames, their script missing", [] {
-         writeText("veri/doku/oyuncu.gol", "anim ac\nDokusayisi = -2147483648\n"
+         writeWholeFile("veri/doku/oyuncu.gol", "anim ac\nDokusayisi = -2147483648\n"
                                            "tga ac\ndoku = veri\\doku\\oyuncu0\n");
-         writeText("veri/doku/doku.tex", "NUMTEXTURE 2\n0 veri\\doku\\oyuncu.gol\n"
+         writeWholeFile("veri/doku/doku.tex", "NUMTEXTURE 2\n0 veri\\doku\\oyuncu.gol\n"
                                          "1 veri\\doku\\yok.gol\n"); },
      {kScript}},
 };
@@ -179,73 +171,63 @@ const BrokenCase kCases[] = {
 
 // --- Every length of each database file ---
 
-std::vector<uint8_t> bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Small files of each kind taken from the demo set: three players, two clubs, two months.
-struct SmallFiles {
-    std::vector<uint8_t> players, teams, calendar;
-    SmallFiles() {
-        const std::string demo = MENAJER_RUN_DIR "/veri/database/";
-        players = bytesOf(demo + "oyuncu.odt");
-        players.resize(kHeaderSize + 3 * kPlayerEntrySize);
-        teams = bytesOf(demo + "takim.tdt");
-        teams.resize(kHeaderSize + 2 * kTeamRecordSize);
-        const std::vector<uint8_t> all = bytesOf(demo + "tarih.trh");
-        int32_t months = 0;
-        std::memcpy(&months, all.data(), 4);
-        const size_t days = kCalendarHeaderSize + kCalendarMonthSize * size_t(months);
-        const size_t monthDays = kCalendarDaySlots * kCalendarDaySize;
-        calendar.assign(all.begin(),
-                        all.begin() + long(kCalendarHeaderSize + 2 * kCalendarMonthSize));
-        calendar.insert(calendar.end(), all.begin() + long(days),
-                        all.begin() + long(days + 2 * monthDays));
-        const int32_t three = 3, two = 2;
-        std::memcpy(&players[4], &three, 4);
-        std::memcpy(&teams[4], &two, 4);
-        std::memcpy(&calendar[0], &two, 4);
-    }
-};
-
 // Each cut is read from a buffer of exactly its length, so a read past it is a sanitizer
 // finding. Only the whole file loads; a refusal leaves the game's lists empty and the
 // editor's database as it was.
 TEST(BrokenData, EveryShortenedDatabaseFileIsRefused) {
     if (std::getenv("MENAJER_BROKEN_CASE")) GTEST_SKIP();
-    const SmallFiles files;
     PlayerDatabase editor;
     ASSERT_TRUE(editor.init());
     PlayerRecord kept = newPlayerRecord();
     std::snprintf(kept.name, sizeof kept.name, "Kalan");
     ASSERT_TRUE(editor.append(kept));
-    for (size_t length = 0; length <= files.players.size(); ++length) {
-        const bool whole = length == files.players.size();
-        const std::vector<uint8_t> cut(files.players.begin(), files.players.begin() + long(length));
-        PlayerDatabase game;
-        ASSERT_EQ(game.readMemory(cut.data(), cut.size()), whole) << length;
-        ASSERT_EQ(game.playerCount(), whole ? 3 : 0) << length;
-        if (whole) break;
-        ASSERT_FALSE(editor.readMemory(cut.data(), cut.size())) << length;
-        ASSERT_EQ(editor.playerCount(), 1) << length;
-        ASSERT_STREQ(editor.record(0)->name, "Kalan") << length;
-    }
-    for (size_t length = 0; length <= files.teams.size(); ++length) {
-        const std::vector<uint8_t> cut(files.teams.begin(), files.teams.begin() + long(length));
-        TeamDatabase teams;
-        const bool whole = length == files.teams.size();
-        ASSERT_EQ(teams.readMemory(cut.data(), cut.size()), whole) << length;
-        ASSERT_EQ(teams.count, whole ? 2 : 0) << length;
-    }
-    for (size_t length = 0; length <= files.calendar.size(); ++length) {
-        const std::vector<uint8_t> cut(files.calendar.begin(),
-                                       files.calendar.begin() + long(length));
-        CalendarData calendarData;
-        const bool whole = length == files.calendar.size();
-        ASSERT_EQ(calendarData.readMemory(cut.data(), cut.size()), whole) << length;
-        ASSERT_EQ(calendarData.monthCount, whole ? 2 : 0) << length;
-    }
+    using Bytes = std::vector<uint8_t>;
+    // Each reader answers whether it loaded and how many entries it holds afterwards.
+    struct Reader {
+        const char* name;
+        std::string file;
+        std::function<std::pair<bool, int32_t>(const Bytes&)> read;
+        int32_t loaded, refused;
+    };
+    const Reader readers[] = {
+        {"game's players", playerFileBytes(3),
+         [](const Bytes& b) {
+             PlayerDatabase d;
+             const bool ok = d.readMemory(b.data(), b.size());
+             return std::pair{ok, d.playerCount()};
+         },
+         3, 0},
+        {"teams", teamFileBytes(2),
+         [](const Bytes& b) {
+             TeamDatabase d;
+             const bool ok = d.readMemory(b.data(), b.size());
+             return std::pair{ok, d.count};
+         },
+         2, 0},
+        {"calendar", calendarBytes(2),
+         [](const Bytes& b) {
+             CalendarData d;
+             const bool ok = d.readMemory(b.data(), b.size());
+             return std::pair{ok, d.monthCount};
+         },
+         2, 0},
+        {"editor's players", playerFileBytes(3),
+         [&editor](const Bytes& b) {
+             const bool ok = editor.readMemory(b.data(), b.size());
+             EXPECT_TRUE(ok || std::strcmp(editor.record(0)->name, "Kalan") == 0);
+             return std::pair{ok, editor.playerCount()};
+         },
+         3, 1},
+    };
+    for (const Reader& reader : readers)
+        for (size_t length = 0; length <= reader.file.size(); ++length) {
+            const bool whole = length == reader.file.size();
+            const auto [loaded, entries] =
+                reader.read(Bytes(reader.file.begin(), reader.file.begin() + long(length)));
+            ASSERT_EQ(loaded, whole) << reader.name << ", " << length << " bytes";
+            ASSERT_EQ(entries, whole ? reader.loaded : reader.refused)
+                << reader.name << ", " << length << " bytes";
+        }
 }
 
 // --- One run of the game, in the child process ---
@@ -360,7 +342,6 @@ TEST(BrokenData, EveryCaseInItsOwnProcess) {
     ASSERT_GT(readlink("/proc/self/exe", exe, sizeof exe - 1), 0);
 
     std::vector<Child> running;
-    int failures = 0;
     auto finish = [&](Child& child) {
         int status = 0;
         waitpid(child.pid, &status, 0);
@@ -368,7 +349,6 @@ TEST(BrokenData, EveryCaseInItsOwnProcess) {
         const std::string text((std::istreambuf_iterator<char>(in)), {});
         const bool passed = WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
                             text.find("[  PASSED  ] 1 test") != std::string::npos;
-        if (!passed) ++failures;
         EXPECT_TRUE(passed) << "case \"" << child.broken->name << "\", "
                             << (WIFSIGNALED(status) ? "killed by signal " : "exit status ")
                             << (WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status))
@@ -381,13 +361,6 @@ TEST(BrokenData, EveryCaseInItsOwnProcess) {
             running.erase(running.begin());
         }
         Child child{&broken, 0, "case" + std::to_string(&broken - kCases) + ".txt"};
-        std::vector<std::string> env{std::string("MENAJER_BROKEN_CASE=") + broken.name};
-        for (char** e = environ; *e; ++e)
-            if (std::strncmp(*e, "MENAJER_BROKEN_CASE=", 20) != 0) env.emplace_back(*e);
-        std::vector<char*> envp;
-        for (std::string& e : env)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
         char filter[] = "--gtest_filter=BrokenDataRun.OneCase";
         char color[] = "--gtest_color=no";
         char* argv[] = {exe, filter, color, nullptr};
@@ -396,14 +369,15 @@ TEST(BrokenData, EveryCaseInItsOwnProcess) {
         posix_spawn_file_actions_addopen(&actions, 1, child.output.c_str(),
                                          O_WRONLY | O_CREAT | O_TRUNC, 0644);
         posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        const int spawned = posix_spawn(&child.pid, exe, &actions, nullptr, argv, envp.data());
+        setenv("MENAJER_BROKEN_CASE", broken.name, 1);
+        const int spawned = posix_spawn(&child.pid, exe, &actions, nullptr, argv, environ);
+        unsetenv("MENAJER_BROKEN_CASE");
         posix_spawn_file_actions_destroy(&actions);
         ASSERT_EQ(spawned, 0) << std::strerror(spawned);
         running.push_back(child);
     }
     for (Child& child : running)
         finish(child);
-    EXPECT_EQ(failures, 0) << "of " << std::size(kCases) << " cases";
 }
 
 } // namespace
