@@ -58,10 +58,8 @@ TEST(TextField, TypingKeepsNineteenCharactersRefusesControlCodesAndBacksUp) {
     TextField field;
     ASSERT_EQ(field.init(), 1);
     const std::string ali = std::string("Ali") + "ş"_w;
-    for (uint8_t code : ali + "\b\r\x1b`") {
+    for (uint8_t code : ali + "\b\r\x1b`")
         field.typeChar(code);
-        EXPECT_EQ(field.lastChar, code);
-    }
     EXPECT_EQ(field.typingBuffer, ali);
     field.backspace();
     EXPECT_EQ(field.typingBuffer, std::string("Ali"));
@@ -69,7 +67,6 @@ TEST(TextField, TypingKeepsNineteenCharactersRefusesControlCodesAndBacksUp) {
         field.typeChar('x');
     field.typeChar('q');
     EXPECT_EQ(field.typingBuffer, std::string("Alixxxxxxxxxxxxxxxx"));
-    EXPECT_EQ(field.lastChar, 'q');
     for (int i = 0; i < 25; ++i)
         field.backspace();
     EXPECT_EQ(field.typingBuffer, std::string());

@@ -1,5 +1,5 @@
 // The real SDL backend under X, driven by xdotool and a virtual joystick: every key of the
-// table reaches its KeyCode; moves, buttons, wheel and joystick reach the input system.
+// table reaches its KeyCode; moves, buttons and joystick reach the input system.
 #include <SDL.h>
 #include <chrono>
 #include <cstdlib>
@@ -116,7 +116,7 @@ TEST_F(SdlInputTest, EveryKeyOfTheTable) {
     EXPECT_EQ(input.keyState(KEY_ESCAPE), KEY_UP);
 }
 
-TEST_F(SdlInputTest, RelativeMovesButtonsAndWheel) {
+TEST_F(SdlInputTest, RelativeMovesAndButtons) {
     ASSERT_NO_FATAL_FAILURE(open());
     const struct { int dx, dy, mx, my; } moves[] = {{7, -3, 14, -4}, {2, 1, 2, 1}, {-5, 6, -7, 9}};
     for (const auto& m : moves) {
@@ -136,14 +136,6 @@ TEST_F(SdlInputTest, RelativeMovesButtonsAndWheel) {
         ASSERT_EQ(frame(), 0);
         EXPECT_EQ(input.keyState(code), KEY_RELEASED);
     }
-    xdotool("click 4");
-    ASSERT_EQ(frame(), 0);
-    EXPECT_EQ(input.wheelBytes[WHEEL_UP], 1);
-    EXPECT_EQ(input.wheelBytes[WHEEL_NOTCHES_UP], 1);
-    xdotool("click --repeat 2 --delay 1 5");
-    ASSERT_EQ(frame(), 0);
-    EXPECT_EQ(input.wheelBytes[WHEEL_DOWN], 1);
-    EXPECT_EQ(input.wheelBytes[WHEEL_NOTCHES_DOWN], 2);
 }
 
 TEST_F(SdlInputTest, FirstJoystickScaledWithDeadZone) {

@@ -10,16 +10,13 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-int byRow(int, int row) {
-    return row;
-}
-
 // base.bmp (2 × 2) and base.jpg (8 × 8) red on top of blue; base.tga is 1 × 2, 24 bits, with
 // 3-byte rows that need padding under any unpack alignment above 1.
 void writePictures(const std::string& base) {
     const uint8_t red[3] = {255, 0, 0}, blue[3] = {0, 0, 255},
                   colors[2][3] = {{0, 0, 255}, {255, 0, 0}};
-    writeFile(base + ".bmp", bitmapFile(24, 2, 2, false, byRow, colors));
+    writeFile(base + ".bmp", bitmapFile(
+                                 24, 2, 2, false, [](int, int row) { return row; }, colors));
     writeJpeg((base + ".jpg").c_str(), 8, 8, 3, red, blue);
     writeFile(base + ".tga", targaHeader(2, 1, 2, 24) + Bytes{10, 60, 110, 160, 210, 250});
 }
