@@ -40,9 +40,7 @@ protected:
 
 // The frame runs only once start-up is complete, and presents each frame once.
 TEST_F(AppGLTest, FramesOnlyWhenReady) {
-    ASSERT_EQ(engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
-                            1000.0f),
-              1);
+    ASSERT_EQ(createGame(), 1);
     renderFrame();
     EXPECT_EQ(host.swapCount, 0);
     engine.ready = 1;

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform_fixture.h"
-#include "tests/render/gl_fixture.h"
 
 namespace {
 
@@ -53,19 +52,6 @@ TEST_F(EngineGLTest, ZeroHeightSizeGivesAOnePixelViewport) {
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     EXPECT_TRUE(
         std::all_of(projection, projection + 16, [](GLfloat v) { return std::isfinite(v); }));
-}
-
-TEST_F(EngineGLTest, TwoDModeMapsPixelZeroToTheBottomLeft) {
-    engine.renderState.beginFrame();
-    engine.renderState.resetFrameState();
-    engine.renderState.set2DMode(1);
-    glDisable(GL_TEXTURE_2D);
-    glColor3f(1, 1, 1);
-    glRectf(0, 0, 1, 1);
-    engine.renderState.set2DMode(0);
-    EXPECT_EQ(pixel(0, 0), (Rgb{255, 255, 255}));
-    for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {0, 767}})
-        EXPECT_EQ(pixel(x, y), (Rgb{0, 0, 0})) << x << "," << y;
 }
 
 TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
