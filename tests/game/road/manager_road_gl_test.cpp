@@ -113,7 +113,8 @@ TEST_F(ManagerRoad, TypingTheNames) {
     EXPECT_STREQ(name(), "Ay") << "switching to Soyad keeps the first name";
     EXPECT_EQ(game.buttons[BUTTON_OK].state, 0) << "a one-letter surname";
     type("ılmazz");
-    host->postMessage(platform::MessageType::KeyDown, 8); // Backspace
+    host->postMessage(platform::MessageType::KeyDown, 46); // Delete: not Backspace
+    host->postMessage(platform::MessageType::KeyDown, 8);
     EXPECT_EQ(game.buttons[BUTTON_OK].state, 1);
     click(BUTTON_FIRST_NAME);
     EXPECT_STREQ(game.typingBuffer.typingBuffer, "") << "Ad starts the name anew";
