@@ -26,12 +26,8 @@ class EngineGLTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::setCurrent(&host);
-        ASSERT_EQ(create(), 1);
+        ASSERT_EQ(createGameEngine(engine), 1);
         ASSERT_TRUE(host.messageBoxes.empty());
-    }
-    int create() {
-        return engine.create(nullptr, nullptr, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
-                             1000.0f);
     }
     void TearDown() override {
         engine.destroy();
@@ -106,7 +102,7 @@ TEST_F(EngineGLTest, MissingMultitextureEndsCreation) {
     host.hiddenProcs = {"glActiveTextureARB"};
     host.failStep(platform::Step::UnregisterClass);
     const size_t logStart = logLines().size();
-    EXPECT_EQ(create(), 0);
+    EXPECT_EQ(createGameEngine(engine), 0);
     using platform::MessageIcon;
     EXPECT_EQ(boxesOf(host),
               (BoxList{{"Ekran kartiniz Multitexture u desteklemiyor!", MessageIcon::Warning},
