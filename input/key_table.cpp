@@ -163,9 +163,9 @@ void buildKeyCodeToScanCode(int32_t (&table)[SCAN_CODE_COUNT]) {
     for (const char* pair : kShiftPairs)
         table[uint8_t(pair[1])] = table[uint8_t(pair[0])];
     // Keys of their own on some keyboards.
-    table[':'] = 146;
-    table['@'] = 145;
-    table['_'] = 147;
+    table[uint8_t(':')] = 146;
+    table[uint8_t('@')] = 145;
+    table[uint8_t('_')] = 147;
     table[KEY_DELETE] = 211;
 }
 
