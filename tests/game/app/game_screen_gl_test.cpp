@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <set>
 #include <string>
 
@@ -6,8 +5,6 @@
 #include "text/cp1254.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr uint8_t kEscapeScan = 1;
 
@@ -146,18 +143,6 @@ TEST_F(GameScreen, ExitBoxBlinksUntilVazgecAndEscapeHeldReopensIt) {
     frame(x, y, false, false, {kEscapeScan});
     EXPECT_EQ(game.menuState, MENU_EXIT_BOX);
     EXPECT_FALSE(host->quitPosted);
-}
-
-TEST_F(GameScreen, WithoutTheTeamFileTheTeamListIsEmpty) {
-    const bool present = fs::exists("veri/database/takim.tdt");
-    if (present) fs::rename("veri/database/takim.tdt", "takim.tdt");
-    host->messageBoxes.clear();
-    game.loadData();
-    if (present) fs::rename("takim.tdt", "veri/database/takim.tdt");
-    EXPECT_EQ(game.teamList.count, 0);
-    const std::vector<std::string> boxes = host->messageBoxTexts();
-    EXPECT_NE(std::find(boxes.begin(), boxes.end(), "DATABASE bulunamadi!!!!!!!!!!!!!!!!"),
-              boxes.end());
 }
 
 } // namespace
