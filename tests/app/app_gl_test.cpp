@@ -31,18 +31,12 @@ protected:
         bitmapFont = BitmapFont{};    // its lists die with this host's context
         parkPlatform();
     }
-    int createGame() {
-        return engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
-                             1000.0f);
-    }
     platform::TestPlatform host{true};
 };
 
 // The frame runs only once start-up is complete, and presents each frame once.
 TEST_F(AppGLTest, FramesOnlyWhenReady) {
-    ASSERT_EQ(engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
-                            1000.0f),
-              1);
+    ASSERT_EQ(createGameEngine(engine, windowProc), 1);
     renderFrame();
     EXPECT_EQ(host.swapCount, 0);
     engine.ready = 1;
@@ -59,7 +53,7 @@ TEST_F(AppGLTest, FramesOnlyWhenReady) {
 // just drawn, numbered from the counter, and nothing without the key.
 TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
     constexpr uint8_t kScanF12 = 88;
-    ASSERT_EQ(createGame(), 1);
+    ASSERT_EQ(createGameEngine(engine, windowProc), 1);
     std::filesystem::remove_all("veri");
     std::filesystem::create_directories("veri/ekrang");
     screenshotCounter = 3;
@@ -122,7 +116,7 @@ TEST_F(AppGLTest, MissingMultitextureEndsStartUp) {
 // pointer lines at (820, 25) and (820, 40) from the top, the title centred in the top bar and
 // the footer in the bottom one, at y 762.
 TEST_F(AppGLTest, OverlayLinesAndCaptionsWhereTheyBelong) {
-    ASSERT_EQ(createGame(), 1);
+    ASSERT_EQ(createGameEngine(engine, windowProc), 1);
     engine.renderState.set2DMode(1);
     useFont([](int cell) { return cell != ' '; });
     std::snprintf(game.title, sizeof game.title, "%s", "ABCD");

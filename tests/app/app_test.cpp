@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "app/globals.h"
 #include "tests/engine/platform_fixture.h"
-#include "text/cp1254.h"
 
 using platform::DialogEventType;
 
@@ -50,34 +49,6 @@ TEST(StartupDialogTest, SettingsFromTheBoxes) {
         for (const platform::DialogCall& call : dialog.calls)
             EXPECT_TRUE(call.command != 2 || !call.result) << c.name;
     }
-    parkPlatform();
-}
-
-// Typed characters and Backspace reach the typing buffer only while it is active.
-TEST(WindowProcTest, TypedTextReachesOnlyTheActiveField) {
-    platform::TestPlatform host(false);
-    platform::setCurrent(&host);
-    TextField& field = game.typingBuffer;
-    field.init();
-    auto dispatchAll = [&] {
-        for (platform::WindowMessage message; host.peekMessage(message);)
-            windowProc(message);
-    };
-
-    host.typeText("ab");
-    dispatchAll();
-    EXPECT_STREQ(field.typingBuffer, "");
-
-    field.active = 1;
-    host.typeText("şu€");
-    host.postMessage(platform::MessageType::KeyDown, 46); // Delete: not Backspace
-    dispatchAll();
-    EXPECT_EQ(std::string(field.typingBuffer), std::string("şu€"_w));
-    host.postMessage(platform::MessageType::KeyDown, 8);
-    dispatchAll();
-    EXPECT_EQ(std::string(field.typingBuffer), std::string("şu"_w));
-
-    field.init();
     parkPlatform();
 }
 

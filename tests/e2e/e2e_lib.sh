@@ -1,6 +1,5 @@
-# Shared steps of the end-to-end runs: the game started from a copy of the run folder, its
-# windows found, the pointer moved and clicked, screenshots taken, the end awaited.
-# Sourced with bin_dir, run_dir and work set; defines pid, game, status.
+# Shared steps of the end-to-end runs. Sourced with bin_dir, run_dir and work set; defines pid,
+# game, status.
 
 pid=""
 cleanup() {
@@ -33,14 +32,11 @@ wait_window() {
   return 1
 }
 
-# The game's pointer starts where the system's is when its input opens and then follows the
-# mouse's motion, doubled for any move above 6 pixels between two polls: a single relative
-# move of d lands the game's pointer 2d further. Every move is one such jump, so each of its
-# components is 0 or at least 14.
+# The game doubles any move above 6 pixels between two polls, so each jump of (dx, dy) is one
+# relative move of half, every component 0 or at least 14.
 header_x=119 header_y=75 # the middle of "Oyun Seçenekleri"
 jump() { xdotool mousemove_relative -- "$(($1 / 2))" "$(($2 / 2))"; sleep "$beat"; }
-# Long enough for the game to poll at least once, even on a loaded machine where a frame
-# takes several tenths of a second: a press and a release each last one beat.
+# Long enough for a poll even on a loaded machine; a press and a release each last one beat.
 beat=${E2E_BEAT:-1}
 click() { xdotool mousedown 1; sleep "$beat"; xdotool mouseup 1; sleep "$beat"; }
 
@@ -56,8 +52,7 @@ start_game() {
   dialog=$(wait_window 150 not) ||
     fail "the start-up dialog did not appear ($(kill -0 "$pid" 2>/dev/null && echo running ||
       echo ended); stderr: $(cat "$work/stderr.txt"); windows: $(xdotool search --pid "$pid" 2>/dev/null))"
-  # The dialog takes keys once it holds the focus; a key sent before that is lost, so Enter
-  # is pressed again until the game window shows.
+  # A key sent before the dialog holds the focus is lost: Enter again until the game shows.
   game=""
   for _ in $(seq 10); do
     [ "$(xdotool getwindowfocus 2>/dev/null)" = "$dialog" ] || xdotool windowfocus "$dialog" 2>/dev/null
@@ -94,8 +89,7 @@ wait_end() {
 }
 
 shots() { find veri/ekrang -name 'ekrang*.tga' | sort; }
-# F12 held until a screenshot appears (up to 20 s) and one beat longer, then released: one
-# press, so exactly one complete screenshot, whose path it prints.
+# F12 held until a screenshot appears and one beat longer: exactly one, whose path it prints.
 shoot() {
   local before new
   before=$(shots)

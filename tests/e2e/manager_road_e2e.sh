@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# A new player's road through the real game under the given X display: the first menu,
-# "Menajer Ekle", "Ayşe" and "Yılmaz" typed on the keyboard, a birth month, "Tamam", the
-# second club of the team list, "Tamam", the news read with the down arrow, "Taktik ve
-# Antreman", and the exit box's "Tamam" with status 0. Screenshots of the registration,
-# news and tactics pages are checked for the names, the news text and the squad; with
-# E2E_SHOTS set to a folder they are kept there.
+# A new manager registered through the real game by keyboard and mouse, then the news and
+# tactics pages, checked on screenshots (kept in E2E_SHOTS when set), and the exit box's Tamam.
 # Usage: manager_road_e2e.sh BIN_DIR RUN_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,9 +12,7 @@ source "$here/e2e_lib.sh"
 text() { python3 "$here/shot_text.py" "$@"; }
 # A key held long enough for a poll to see it.
 hold() { xdotool keydown "$1"; sleep "$beat"; xdotool keyup "$1"; sleep "$beat"; }
-# Typing on a Turkish keyboard layout, as a Turkish player does: with the letters on keys of
-# their own, no key is remapped for a moment (the game may read such a key after the remap
-# is undone, and lose the letter). The layout is given back once the game has read them.
+# On a Turkish layout no key is remapped for a moment, which the game could read too late.
 layout=$(setxkbmap -query | awk '/^layout:/{print $2}')
 trap 'setxkbmap "$layout"; cleanup' EXIT
 type_text() {

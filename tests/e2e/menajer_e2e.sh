@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# The real game under the given X display: Enter on the start-up dialog, the game window
-# at 1024 x 768, one screenshot of the start page for a held F12, the first menu opened by
-# mouse and shot, quitting through "Kapat" and the exit box's "Tamam" with exit status 0,
-# then SIGTERM on a second run, and a complete "rav3d.htm". It runs in a copy of the run
-# folder, so it leaves no files behind; with E2E_SHOTS set to a folder the start page and
-# the open menu are kept there as start.tga and menu.tga.
+# The real game under the given X display, in a copy of the run folder: a held F12, the first
+# menu by mouse, quitting through the exit box, then SIGTERM on a second run, each ending with
+# status 0. With E2E_SHOTS set to a folder the screenshots are kept there.
 # Usage: menajer_e2e.sh BIN_DIR RUN_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

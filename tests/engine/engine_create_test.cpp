@@ -18,10 +18,6 @@ class EngineCreateTest : public ::testing::Test {
 protected:
     void SetUp() override { platform::setCurrent(&host); }
     void TearDown() override { parkPlatform(); }
-    int createGameEngine() {
-        return engine.create(nullptr, nullptr, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
-                             1000.0f);
-    }
     Engine& engine = bindTestEngine();
     platform::TestPlatform host{false};
 };
@@ -60,7 +56,7 @@ TEST_F(EngineCreateTest, EachFailedStepShowsItsTextsInOrder) {
         fresh.failStep(c.step);
         fresh.failStep(Step::UnregisterClass);
         const char* name = stepName(c.step);
-        EXPECT_EQ(createGameEngine(), 0) << name;
+        EXPECT_EQ(createGameEngine(engine), 0) << name;
         EXPECT_EQ(boxesOf(fresh), c.boxes) << name;
         for (const platform::RecordedMessageBox& box : fresh.messageBoxes)
             EXPECT_EQ(box.caption, "Zendor Menajer") << name;
@@ -77,7 +73,7 @@ TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
     for (Step step : {Step::ReleaseCurrent, Step::DeleteContext, Step::ReleaseDeviceContext,
                       Step::DestroyWindow, Step::UnregisterClass})
         host.failStep(step);
-    EXPECT_EQ(createGameEngine(), 0);
+    EXPECT_EQ(createGameEngine(engine), 0);
     const BoxList expected = {
         {"OpenGL rendering context aktif hale getirilemedi.", W},
         {kPixelFatal, W},

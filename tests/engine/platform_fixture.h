@@ -16,6 +16,12 @@ inline void parkPlatform() {
     platform::setCurrent(idle);
 }
 
+// The engine created as the game creates it.
+inline int createGameEngine(Engine& engine, WindowProc windowProc = nullptr) {
+    return engine.create(nullptr, windowProc, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
+                         1000.0f);
+}
+
 using BoxList = std::vector<std::pair<std::string, platform::MessageIcon>>;
 
 inline BoxList boxesOf(const platform::TestPlatform& host) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform_fixture.h"
-#include "tests/render/gl_fixture.h"
 
 namespace {
 
@@ -27,12 +26,8 @@ class EngineGLTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::setCurrent(&host);
-        ASSERT_EQ(create(), 1);
+        ASSERT_EQ(createGameEngine(engine), 1);
         ASSERT_TRUE(host.messageBoxes.empty());
-    }
-    int create() {
-        return engine.create(nullptr, nullptr, "Menajer", "Zendor Menajer", 1024, 768, 16, 1.0f,
-                             1000.0f);
     }
     void TearDown() override {
         engine.destroy();
@@ -53,19 +48,6 @@ TEST_F(EngineGLTest, ZeroHeightSizeGivesAOnePixelViewport) {
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     EXPECT_TRUE(
         std::all_of(projection, projection + 16, [](GLfloat v) { return std::isfinite(v); }));
-}
-
-TEST_F(EngineGLTest, TwoDModeMapsPixelZeroToTheBottomLeft) {
-    engine.renderState.beginFrame();
-    engine.renderState.resetFrameState();
-    engine.renderState.set2DMode(1);
-    glDisable(GL_TEXTURE_2D);
-    glColor3f(1, 1, 1);
-    glRectf(0, 0, 1, 1);
-    engine.renderState.set2DMode(0);
-    EXPECT_EQ(pixel(0, 0), (Rgb{255, 255, 255}));
-    for (auto [x, y] : {std::pair{1, 0}, {0, 1}, {0, 767}})
-        EXPECT_EQ(pixel(x, y), (Rgb{0, 0, 0})) << x << "," << y;
 }
 
 TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
@@ -120,7 +102,7 @@ TEST_F(EngineGLTest, MissingMultitextureEndsCreation) {
     host.hiddenProcs = {"glActiveTextureARB"};
     host.failStep(platform::Step::UnregisterClass);
     const size_t logStart = logLines().size();
-    EXPECT_EQ(create(), 0);
+    EXPECT_EQ(createGameEngine(engine), 0);
     using platform::MessageIcon;
     EXPECT_EQ(boxesOf(host),
               (BoxList{{"Ekran kartiniz Multitexture u desteklemiyor!", MessageIcon::Warning},

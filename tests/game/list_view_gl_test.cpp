@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 
 #include "game/list_view.h"
 #include "tests/render/gl_fixture.h"
@@ -117,17 +118,14 @@ TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
     for (int i = 0; i < 12; ++i)
         list.addTitle(std::to_string(i).c_str());
     auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
-    const int decrementX = 230, incrementX = 250, arrowY = 210;
-    for (int i = 0; i < 14; ++i)
-        click(incrementX, arrowY, draw);
-    EXPECT_EQ(list.selected, 11);
-    EXPECT_EQ(list.pager.value, 11);
-    for (int i = 0; i < 3; ++i)
-        click(decrementX, arrowY, draw);
-    EXPECT_EQ(list.selected, 8);
-    for (int i = 0; i < 10; ++i)
-        click(decrementX, arrowY, draw);
-    EXPECT_EQ(list.selected, 0);
+    const int decrementX = 230, incrementX = 250;
+    for (auto [x, clicks, selected] :
+         {std::tuple{incrementX, 14, 11}, {decrementX, 3, 8}, {decrementX, 10, 0}}) {
+        for (int i = 0; i < clicks; ++i)
+            click(x, 210, draw);
+        EXPECT_EQ(list.selected, selected) << x << " " << clicks;
+        EXPECT_EQ(list.pager.value, selected);
+    }
     EXPECT_EQ(list.open, 0);
 }
 

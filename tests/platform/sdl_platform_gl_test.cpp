@@ -32,15 +32,12 @@ void destroyAll(SdlPlatform& p) {
 
 } // namespace
 
-TEST(SdlPlatformGL, GameWindowIs1024x768WithDepthAndStencil) {
+// The window's size is the end-to-end run's check.
+TEST(SdlPlatformGL, GameWindowHasDepthAndStencil) {
     SdlPlatform p;
     ASSERT_TRUE(createAll(p));
     p.showCursor(false);
     p.showWindow();
-    int w = 0, h = 0;
-    SDL_GetWindowSize(p.sdlWindow(), &w, &h);
-    EXPECT_EQ(w, 1024);
-    EXPECT_EQ(h, 768);
     for (auto [name, least] : {std::pair{GL_DEPTH_BITS, 16},
                                {GL_STENCIL_BITS, 1},
                                {GL_RED_BITS, 5},

@@ -1,6 +1,5 @@
-// A test program's own engine and debug log, bound to the seam in place of the program's
-// globals, and the temporary folder the test program works in (entered by its main(); the
-// log writes "rav3d.htm" in the working folder). Nothing is made before it is asked for.
+// A test program's own engine, debug log and temporary working folder, each made when first
+// asked for; the engine and log are bound to the seam in place of the program's globals.
 #pragma once
 
 #include <unistd.h>

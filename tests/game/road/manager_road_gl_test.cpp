@@ -1,11 +1,7 @@
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "app/globals.h"
-#include "engine/services.h"
-#include "tests/render/gl_fixture.h"
+#include "tests/game/game_frame.h"
 #include "text/cp1254.h"
 
 namespace {
@@ -13,23 +9,13 @@ namespace {
 constexpr uint8_t kEscape = 1, kSpace = 57, kUp = 200, kDown = 208, kF1 = 59, kF2 = 60, kF3 = 61,
                   kF4 = 62;
 
-// The program's own start-up, then frame after frame over three clubs of five players: a full
-// squad, one with ids the player file lacks, an empty one. Every picture is black and every
-// glyph a white block, so white pixels are text and a line's lit width counts its characters.
-class ManagerRoad : public GlTest {
+// Three clubs of five players: a full squad, one with ids the player file lacks, an empty one.
+// Every picture is black and every glyph a white block, so white pixels are text and a line's
+// lit width counts its characters.
+class ManagerRoad : public GameFrameTest {
 protected:
-    static void SetUpTestSuite() {
-        std::filesystem::copy(MENAJER_RUN_DIR "/veri", "veri",
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing);
-        host = new platform::TestPlatform(true);
-        platform::setCurrent(host);
-        windowOpen = startUp(nullptr) == 1;
-    }
     void SetUp() override {
-        GlTest::SetUp();
-        services::bind(&::engine, &debugLog); // the program's globals, not the fixture's engine
-        game.loadData();
+        GameFrameTest::SetUp();
         for (uint32_t& texture : game.textures)
             texture = makeTexture(1, [](int, int) { return Rgb{0, 0, 0}; });
         game.pitchView.texture = makeTexture(1, [](int, int) { return Rgb{0, 160, 0}; });
@@ -41,14 +27,12 @@ protected:
             ASSERT_TRUE(game.players.append(player));
         }
         const std::vector<int32_t> squads[] = {{0, 1, 2, 3, 4}, {3, 5, -1, 4}, {}};
+        const char* const names[] = {"Alfa", "Beta", "Gama"};
         ASSERT_TRUE(game.teams.resize(3));
         game.teamList.create(665, 200, 300, 20, 5);
         for (int i = 0; i < 3; ++i) {
             TeamRecord& team = game.teams.records[i];
-            std::snprintf(team.name, sizeof team.name, "%s",
-                          i == 0   ? "Alfa"
-                          : i == 1 ? "Beta"
-                                   : "Gama");
+            std::snprintf(team.name, sizeof team.name, "%s", names[i]);
             team.squad_size = int32_t(squads[i].size());
             std::copy(squads[i].begin(), squads[i].end(), team.squad);
             game.teamList.addTitle(team.name);
@@ -56,31 +40,13 @@ protected:
         frame();
     }
 
-    // One main-loop pass: the waiting messages, a poll with the pointer at (x, y), the frame.
-    static void frame(int x = 900, int y = 700, bool left = false, uint8_t key = 0) {
-        platform::WindowMessage message;
-        while (host->peekMessage(message))
-            windowProc(message);
-        ::engine.inputSystem.cursorX = x;
-        ::engine.inputSystem.cursorY = y;
-        host->queueKeys(key ? std::initializer_list<uint8_t>{key}
-                            : std::initializer_list<uint8_t>{});
-        host->queueMouse(0, 0, 0, left);
-        ASSERT_EQ(::engine.inputSystem.poll(), 0);
-        renderFrame();
-        host->advance(20);
-    }
     static void press(uint8_t key) {
-        frame(900, 700, false, key);
+        hold(key);
         frame();
     }
-    static void click(int x, int y) {
-        frame(x, y, true);
-        frame(x, y);
-    }
+    using GameFrameTest::click;
     static void click(int button) {
-        const HitRect& r = game.buttons[button].hitArea;
-        click(int(r.x + r.width / 2), int(r.y + r.height / 2));
+        click(game.buttons[button]);
         frame(); // the next page places its buttons
     }
     static void type(const char* utf8) {
@@ -132,12 +98,12 @@ protected:
     }
     // '1' for each of n lines, baselines step apart from the first, that shows text.
     static std::string lines(int left, int firstBaseline, int step, int n) {
-        std::string shown;
+        std::string lit;
         for (int k = 0; k < n; ++k) {
             const int baseline = firstBaseline + step * k;
-            shown += litSpan(left, left + 400, baseline - 8, baseline - 1).first >= 0 ? '1' : '0';
+            lit += litSpan(left, left + 400, baseline - 8, baseline - 1).first >= 0 ? '1' : '0';
         }
-        return shown;
+        return lit;
     }
     static std::string message(int n) { return lines(45, 443, 18, n); }
 };
@@ -147,7 +113,8 @@ TEST_F(ManagerRoad, TypingTheNames) {
     EXPECT_STREQ(name(), "Ay") << "switching to Soyad keeps the first name";
     EXPECT_EQ(game.buttons[BUTTON_OK].state, 0) << "a one-letter surname";
     type("ılmazz");
-    host->postMessage(platform::MessageType::KeyDown, 8); // Backspace
+    host->postMessage(platform::MessageType::KeyDown, 46); // Delete: not Backspace
+    host->postMessage(platform::MessageType::KeyDown, 8);
     EXPECT_EQ(game.buttons[BUTTON_OK].state, 1);
     click(BUTTON_FIRST_NAME);
     EXPECT_STREQ(game.typingBuffer.typingBuffer, "") << "Ad starts the name anew";
@@ -238,11 +205,11 @@ TEST_F(ManagerRoad, ScrollBarDragAndAnOpenMenu) {
     ListView& mails = game.mailbox.list;
     const Rgb track{150, 150, 150};
     while (mails.count < 13) {
-        EXPECT_NE(pixel(1002, H - 1 - 300), track) << mails.count << " mails fit";
+        EXPECT_NE(shown(1002, 300), track) << mails.count << " mails fit";
         game.mailbox.addDateNotice(1, 1, 2005, "x");
         frame();
     }
-    EXPECT_EQ(pixel(1002, H - 1 - 300), track);
+    EXPECT_EQ(shown(1002, 300), track);
     frame(990, 160, true); // the thumb at the top of its track
     frame(990, 160, true);
     frame(990, 500, true);
@@ -272,7 +239,7 @@ TEST_F(ManagerRoad, TheIndicatorOpensTheNewsEvenFromTheExitBox) {
     registerFor(0);
     openTactics();
     for (int i = 0; i < 4; ++i)
-        frame(900, 700, false, kEscape);
+        hold(kEscape);
     frame();
     ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
     click(60, 10);
@@ -296,7 +263,7 @@ TEST_F(ManagerRoad, TheTacticsPageListsTheSquadThePlayerFileKnows) {
         game.teams.records[c.team].squad_size = c.size;
         openTactics();
         EXPECT_EQ(lines(80, 160, 20, 6), c.lines) << c.team << " " << c.size;
-        EXPECT_EQ(pixel(600, H - 1 - 150), (Rgb{0, 160, 0})) << "the pitch";
+        EXPECT_EQ(shown(600, 150), (Rgb{0, 160, 0})) << "the pitch";
     }
     const auto width = [](int x, int y) {
         frame(x, y);

@@ -1,0 +1,58 @@
+// The program's own start-up on a copy of the demo data set, then main-loop pass after pass on
+// the program's global objects (the seam bound to them, not to the fixture's engine).
+#pragma once
+
+#include <filesystem>
+#include <initializer_list>
+
+#include "app/app.h"
+#include "app/globals.h"
+#include "engine/services.h"
+#include "tests/render/gl_fixture.h"
+
+class GameFrameTest : public GlTest {
+protected:
+    static void SetUpTestSuite() {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        fs::remove_all("veri", ec);
+        fs::copy(MENAJER_RUN_DIR "/veri", "veri", fs::copy_options::recursive, ec);
+        host = new platform::TestPlatform(true);
+        platform::setCurrent(host);
+        windowOpen = startUp(nullptr) == 1;
+    }
+    void SetUp() override {
+        GlTest::SetUp();
+        services::bind(&::engine, &debugLog);
+        host->quitPosted = false;
+        game.loadData();
+    }
+
+    // The waiting messages, a poll with the pointer at (x, y), then the frame.
+    static void frame(int x = 900, int y = 700, bool left = false, bool right = false,
+                      std::initializer_list<uint8_t> keys = {}) {
+        platform::WindowMessage message;
+        while (host->peekMessage(message))
+            windowProc(message);
+        ::engine.inputSystem.cursorX = x;
+        ::engine.inputSystem.cursorY = y;
+        host->queueKeys(keys);
+        host->queueMouse(0, 0, 0, left, right);
+        ASSERT_EQ(::engine.inputSystem.poll(), 0);
+        renderFrame();
+        host->advance(20);
+    }
+    // A pass with the key down and the pointer out of the way.
+    static void hold(uint8_t key) { frame(900, 700, false, false, {key}); }
+    // Press and release of the left button: the click lands on the release.
+    static void click(int x, int y) {
+        frame(x, y, true);
+        frame(x, y);
+    }
+    static void click(const GuiButton& button) {
+        const HitRect& r = button.hitArea;
+        click(int(r.x + r.width / 2), int(r.y + r.height / 2));
+    }
+    // A pixel of the last frame, in top-down screen coordinates.
+    static Rgb shown(int x, int y) { return pixel(x, H - 1 - y); }
+};
