@@ -322,6 +322,7 @@ TEST(BrokenDataRun, OneCase) {
     platform::setCurrent(host);
     ASSERT_EQ(startUp(nullptr), 1);
     EXPECT_EQ(host->messageBoxTexts(), broken->messages);
+    EXPECT_EQ(game.teamList.count, game.teams.count) << "the team list holds the file's clubs";
     host->messageBoxes.clear();
     play();
     EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{}) << "after start-up";
