@@ -1,7 +1,9 @@
 // What every picture reader promises its caller about a picture it accepts.
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "render/image_data.h"
 
@@ -16,4 +18,18 @@ inline void checkPicture(const ImagePtr& image) {
         sum += image->pixels[i];
     volatile unsigned sink = sum;
     (void)sink;
+}
+
+// A damaged picture still decodes to the size its header declares, and a large one costs
+// milliseconds per run: the fuzzer would spend its time filling pixels. Pictures above 65536
+// pixels are left to the decoders' tests.
+inline bool tooLargeToFuzz(int64_t width, int64_t height) {
+    return std::llabs(width) * std::llabs(height) > 65536;
+}
+
+// The little-endian word at `offset`, 0 past the end.
+template <class T> T headerWord(const uint8_t* data, size_t size, size_t offset) {
+    T value = 0;
+    if (offset + sizeof value <= size) std::memcpy(&value, data + offset, sizeof value);
+    return value;
 }
