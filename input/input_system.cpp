@@ -187,8 +187,14 @@ int32_t InputSystem::poll() {
         const int32_t my = truncateToInt(accelerate(sample.y) * double(mouseSensitivity));
         mouseSumX = wrappingAdd(mouseSumX, mx);
         mouseSumY = wrappingAdd(mouseSumY, my);
-        cursorX = clampMove(cursorX, mx, mouseMinX, mouseMaxX);
-        cursorY = clampMove(cursorY, my, mouseMinY, mouseMaxY);
+        int32_t freeX = 0, freeY = 0;
+        if (directInput->freePointer(freeX, freeY)) { // a window's pointer: where it is
+            cursorX = clampMove(freeX, 0, mouseMinX, mouseMaxX);
+            cursorY = clampMove(freeY, 0, mouseMinY, mouseMaxY);
+        } else {
+            cursorX = clampMove(cursorX, mx, mouseMinX, mouseMaxX);
+            cursorY = clampMove(cursorY, my, mouseMinY, mouseMaxY);
+        }
         mouseDeltaX = mx;
         mouseDeltaY = my;
         for (int button = 0; button < 3; ++button)

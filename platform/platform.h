@@ -120,8 +120,26 @@ public:
     virtual int32_t readKeyboard(uint8_t state[256]) = 0; // scan code bytes, bit 7 = down
     virtual int32_t readMouse(MouseSample& sample) = 0;
     virtual int32_t readJoystick(JoystickSample& sample) = 0;
+    // The desktop pointer in the game's frame, for the cursor's starting place.
     virtual void cursorScreenPosition(int32_t& x, int32_t& y) = 0;
+    // True, with the frame pixel under the desktop pointer, while the window leaves the pointer
+    // free and it is inside the window; otherwise the game moves its cursor by relative motion.
+    virtual bool freePointer(int32_t& x, int32_t& y) {
+        (void)x, (void)y;
+        return false;
+    }
 };
+
+// Where a frame of the game's fixed size is shown in a drawable of another size: the largest
+// centred rectangle of the frame's shape (top-down coordinates).
+struct FrameRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+FrameRect fitFrame(int frameWidth, int frameHeight, int outWidth, int outHeight);
+// The frame pixel whose area holds the centre of the drawable's pixel (x, y); points on the
+// black bars around the frame land on its nearest edge.
+void toFramePixel(const FrameRect& shown, int frameWidth, int frameHeight, int x, int y,
+                  int32_t& frameX, int32_t& frameY);
 
 // The platform in use; set once by main() or by a test before anything else runs.
 Platform& current();

@@ -203,10 +203,18 @@ int32_t SdlPlatform::readJoystick(JoystickSample& sample) {
 }
 
 void SdlPlatform::cursorScreenPosition(int32_t& x, int32_t& y) {
-    int gx = 0, gy = 0;
+    int gx = 0, gy = 0, wx = 0, wy = 0;
     SDL_GetGlobalMouseState(&gx, &gy);
-    x = gx;
-    y = gy;
+    if (window) SDL_GetWindowPosition(window, &wx, &wy);
+    toFramePixel(shownFrame(), windowWidth, windowHeight, gx - wx, gy - wy, x, y);
+}
+
+bool SdlPlatform::freePointer(int32_t& x, int32_t& y) {
+    if (!windowed || !window || SDL_GetMouseFocus() != window) return false;
+    int wx = 0, wy = 0;
+    SDL_GetMouseState(&wx, &wy);
+    toFramePixel(shownFrame(), windowWidth, windowHeight, wx, wy, x, y);
+    return true;
 }
 
 } // namespace platform

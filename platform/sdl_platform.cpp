@@ -44,35 +44,21 @@ bool SdlPlatform::unregisterWindowClass(const char*) {
     return true;
 }
 
-// Full screen only with a mode of exactly the asked size; otherwise a borderless window of
-// that size at the top-left corner stands in, so the client size is always the same.
-bool SdlPlatform::changeDisplayMode(int width, int height, int colorBits) {
+// Full screen keeps the display's mode and size: the frame is scaled to fit. Nothing is changed
+// here; the step fails only where the display cannot be read.
+bool SdlPlatform::changeDisplayMode(int, int, int) {
     if (!videoUp || SDL_GetNumVideoDisplays() < 1) return false;
-    SDL_DisplayMode want = {};
-    want.format = colorBits <= 16 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
-    want.w = width;
-    want.h = height;
-    SDL_DisplayMode closest = {};
-    fullscreenWanted =
-        SDL_GetClosestDisplayMode(0, &want, &closest) && closest.w == width && closest.h == height;
-    if (fullscreenWanted) {
-        modeWidth = closest.w;
-        modeHeight = closest.h;
-        modeFormat = int(closest.format);
-        modeRefresh = closest.refresh_rate;
-    }
-    if (window && fullscreenWanted) {
-        SDL_DisplayMode mode = {uint32_t(modeFormat), modeWidth, modeHeight, modeRefresh, nullptr};
-        SDL_SetWindowDisplayMode(window, &mode);
-        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN);
-    }
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(0, &bounds) != 0 || bounds.w <= 0 || bounds.h <= 0) return false;
+    desktopX = bounds.x;
+    desktopY = bounds.y;
+    desktopWidth = bounds.w;
+    desktopHeight = bounds.h;
     return true;
 }
 
-void SdlPlatform::restoreDisplayMode() {
-    if (window && fullscreenWanted) SDL_SetWindowFullscreen(window, 0);
-    fullscreenWanted = false;
-}
+// The display's mode was never changed, so there is nothing to restore.
+void SdlPlatform::restoreDisplayMode() {}
 
 void SdlPlatform::applyGLAttributes(const PixelFormatRequest& request) {
     const bool deep = request.colorBits > 16;
@@ -85,21 +71,25 @@ void SdlPlatform::applyGLAttributes(const PixelFormatRequest& request) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
 
+// A window of the frame's size (in a window, or in tests), else one covering the display.
 SDL_Window* SdlPlatform::makeWindow() {
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS;
+    Uint32 flags = SDL_WINDOW_OPENGL;
     flags |= testMode ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
-    if (fullscreenWanted && !testMode) flags |= SDL_WINDOW_FULLSCREEN;
+    int x = 0, y = 0, w = windowWidth, h = windowHeight;
+    if (windowed) {
+        flags |= SDL_WINDOW_RESIZABLE;
+        x = y = int(SDL_WINDOWPOS_CENTERED);
+    } else {
+        flags |= SDL_WINDOW_BORDERLESS;
+        if (!testMode && desktopWidth > 0) {
+            flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+            x = desktopX, y = desktopY, w = desktopWidth, h = desktopHeight;
+        }
+    }
     const std::string utf8Title = cp1254::toUtf8(title);
-    SDL_Window* w = SDL_CreateWindow(utf8Title.c_str(), 0, 0, windowWidth, windowHeight, flags);
-    if (!w) {
-        std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
-        return nullptr;
-    }
-    if (flags & SDL_WINDOW_FULLSCREEN) {
-        SDL_DisplayMode mode = {uint32_t(modeFormat), modeWidth, modeHeight, modeRefresh, nullptr};
-        SDL_SetWindowDisplayMode(w, &mode);
-    }
-    return w;
+    SDL_Window* made = SDL_CreateWindow(utf8Title.c_str(), x, y, w, h, flags);
+    if (!made) std::fprintf(stderr, "SDL window: %s\n", SDL_GetError());
+    return made;
 }
 
 bool SdlPlatform::createWindow(const char* windowTitle, int width, int height) {
@@ -180,6 +170,7 @@ bool SdlPlatform::createContext() {
 
 bool SdlPlatform::deleteContext() {
     if (!context) return false;
+    scaler.stop();
     SDL_GL_DeleteContext(context);
     context = nullptr;
     return true;
@@ -188,7 +179,12 @@ bool SdlPlatform::deleteContext() {
 bool SdlPlatform::makeCurrent(bool current) {
     if (!current) return SDL_GL_MakeCurrent(window, nullptr) == 0;
     if (!window || !context) return false;
-    return SDL_GL_MakeCurrent(window, context) == 0;
+    if (SDL_GL_MakeCurrent(window, context) != 0) return false;
+    scaler.start(SDL_GL_GetProcAddress, windowWidth, windowHeight);
+    int w = 0, h = 0;
+    SDL_GL_GetDrawableSize(window, &w, &h);
+    scaler.target(w, h);
+    return true;
 }
 
 void SdlPlatform::showWindow() {
@@ -196,7 +192,7 @@ void SdlPlatform::showWindow() {
     SDL_ShowWindow(window);
     SDL_RaiseWindow(window);
     SDL_SetWindowInputFocus(window);
-    if (!testMode) SDL_SetRelativeMouseMode(SDL_TRUE);
+    if (!testMode && !windowed) SDL_SetRelativeMouseMode(SDL_TRUE);
     SDL_StartTextInput();
     SDL_DisableScreenSaver();
 }
@@ -207,7 +203,19 @@ void SdlPlatform::showCursor(bool show) {
 }
 
 void SdlPlatform::swapBuffers() {
-    if (window) SDL_GL_SwapWindow(window);
+    if (!window) return;
+    scaler.present();
+    SDL_GL_SwapWindow(window);
+    // A resized window shows the next frame at its new size.
+    int w = 0, h = 0;
+    SDL_GL_GetDrawableSize(window, &w, &h);
+    if (context) scaler.target(w, h);
+}
+
+FrameRect SdlPlatform::shownFrame() const {
+    int w = 0, h = 0;
+    if (window) SDL_GetWindowSize(window, &w, &h);
+    return fitFrame(windowWidth, windowHeight, w, h);
 }
 
 void* SdlPlatform::glProcAddress(const char* name) {
@@ -272,7 +280,8 @@ void SdlPlatform::translateEvent(const SDL_Event& event) {
             push({MessageType::Close, 0, 0});
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
-            push({MessageType::Size, uint32_t(event.window.data1), uint32_t(event.window.data2)});
+            // The game's frame keeps its size whatever the window's: it is scaled to fit.
+            push({MessageType::Size, uint32_t(windowWidth), uint32_t(windowHeight)});
             break;
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_FOCUS_GAINED:

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/frame_scaler.h"
 #include "platform/platform.h"
 
 struct SDL_Window;
@@ -20,6 +21,11 @@ public:
 
     // For tests: the window is created visible and showWindow leaves the mouse free.
     void setTestMode(bool on) { testMode = on; }
+    // Before createWindow: an ordinary resizable desktop window instead of full screen.
+    void setWindowed(bool on) { windowed = on; }
+    // Where the game's frame is shown in the window now (window points, top-down).
+    FrameRect shownFrame() const;
+    const FrameScaler& frameScaler() const { return scaler; }
     SDL_Window* sdlWindow() const { return window; }
 
     void runStartupDialog(DialogProc proc) override; // startup_dialog.cpp
@@ -56,6 +62,7 @@ public:
     int32_t readMouse(MouseSample& sample) override;
     int32_t readJoystick(JoystickSample& sample) override;
     void cursorScreenPosition(int32_t& x, int32_t& y) override;
+    bool freePointer(int32_t& x, int32_t& y) override;
 
     // Turns one SDL event into window messages on the queue (exposed for tests).
     void translateEvent(const SDL_Event& event);
@@ -77,11 +84,13 @@ private:
     int quitCode = 0;
 
     bool videoUp = false;
-    bool fullscreenWanted = false;
-    int modeWidth = 0, modeHeight = 0, modeFormat = 0, modeRefresh = 0;
+    bool windowed = false;
+    // The display's own size, which full screen keeps; its mode is never changed.
+    int desktopX = 0, desktopY = 0, desktopWidth = 0, desktopHeight = 0;
     SDL_Window* window = nullptr;
     char title[100] = {};
-    int windowWidth = 0, windowHeight = 0;
+    int windowWidth = 0, windowHeight = 0; // the game's frame
+    FrameScaler scaler;
     bool deviceContext = false;
     bool formatChosen = false;
     bool formatSet = false;
