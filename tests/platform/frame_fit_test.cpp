@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "platform/platform.h"
+
+using namespace platform;
+
+// The frame's rectangle on screens and windows of other shapes, and window points mapped back
+// to the frame pixel under them: bars land on the nearest edge, scaled pixels round by centre.
+TEST(FrameFit, LargestCentredRectangleAndPointsBackToFramePixels) {
+    const struct {
+        int outW, outH;
+        int x, y, w, h;
+        int pointX, pointY, frameX, frameY;
+    } cases[] = {
+        {1024, 768, 0, 0, 1024, 768, 1023, 767, 1023, 767}, // the frame's own size: unchanged
+        {1024, 768, 0, 0, 1024, 768, 119, 75, 119, 75},
+        {1920, 1080, 240, 0, 1440, 1080, 408, 106, 119, 75},
+        {1920, 1080, 240, 0, 1440, 1080, 239, -5, 0, 0},         // left bar, above the window
+        {1920, 1080, 240, 0, 1440, 1080, 1680, 1079, 1023, 767}, // right bar
+        {1280, 1024, 0, 32, 1280, 960, 640, 31, 512, 0},         // top bar
+        {1280, 1024, 0, 32, 1280, 960, 1279, 991, 1023, 767},
+        {800, 600, 0, 0, 800, 600, 400, 300, 512, 384},
+        {1600, 900, 200, 0, 1200, 900, 1000, 450, 683, 384},
+        {1025, 769, 0, 0, 1025, 768, 1024, 768, 1023, 767}, // one pixel too many: floored
+        {0, 600, 0, 0, 0, 0, 5, 5, 0, 0},                   // a minimised window
+    };
+    for (const auto& c : cases) {
+        const FrameRect r = fitFrame(1024, 768, c.outW, c.outH);
+        EXPECT_EQ((std::array{r.x, r.y, r.width, r.height}), (std::array{c.x, c.y, c.w, c.h}))
+            << c.outW << "x" << c.outH;
+        int32_t fx = -1, fy = -1;
+        toFramePixel(r, 1024, 768, c.pointX, c.pointY, fx, fy);
+        EXPECT_EQ(fx, c.frameX) << c.outW << "x" << c.outH << " at " << c.pointX;
+        EXPECT_EQ(fy, c.frameY) << c.outW << "x" << c.outH << " at " << c.pointY;
+    }
+}
