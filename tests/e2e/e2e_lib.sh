@@ -12,8 +12,11 @@ fail() { echo "e2e: $*" >&2; exit 1; }
 # Width and height of a window, as "W H".
 size_of() { xwininfo -id "$1" 2>/dev/null | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}'; }
 
+# The game window's size: the screen's in full screen.
+game_size=${game_size:-1024 768}
+
 # Waits up to $1 tenths of a second for a visible window of the game whose size test
-# ($2: "is" or "not") matches 1024 x 768; prints its id.
+# ($2: "is" or "not") matches game_size; prints its id.
 wait_window() {
   local tries=$1 want=$2
   for _ in $(seq "$tries"); do
@@ -21,8 +24,8 @@ wait_window() {
     for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
       local size
       size=$(size_of "$id")
-      if { [ "$want" = is ] && [ "$size" = "1024 768" ]; } ||
-         { [ "$want" = not ] && [ -n "$size" ] && [ "$size" != "1024 768" ]; }; then
+      if { [ "$want" = is ] && [ "$size" = "$game_size" ]; } ||
+         { [ "$want" = not ] && [ -n "$size" ] && [ "$size" != "$game_size" ]; }; then
         echo "$id"
         return 0
       fi
@@ -40,12 +43,13 @@ jump() { xdotool mousemove_relative -- "$(($1 / 2))" "$(($2 / 2))"; sleep "$beat
 beat=${E2E_BEAT:-1}
 click() { xdotool mousedown 1; sleep "$beat"; xdotool mouseup 1; sleep "$beat"; }
 
-# Copies the run folder, starts the game, confirms the start-up dialog with Enter and waits
-# for the 1024 x 768 window with the pointer on the first header; sets pid and game.
+# Copies the run folder, starts the game (with the arguments given), confirms the start-up
+# dialog with Enter and waits for the game's window with the pointer on the first header; sets
+# pid and game.
 start_game() {
   cp -r "$run_dir"/. "$work"/ || fail "cannot copy $run_dir"
   cd "$work" || exit 1
-  "$bin_dir/menajer" >"$work/stdout.txt" 2>"$work/stderr.txt" &
+  "$bin_dir/menajer" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt" &
   pid=$!
 
   local dialog
@@ -61,10 +65,7 @@ start_game() {
     xdotool key Return
     game=$(wait_window 30 is) && break
   done
-  [ -n "$game" ] || fail "no 1024 x 768 game window (stderr: $(cat "$work/stderr.txt"))"
-  local width height
-  read -r width height <<<"$(size_of "$game")"
-  [ "$width" = 1024 ] && [ "$height" = 768 ] || fail "game window is $width x $height"
+  [ -n "$game" ] || fail "no $game_size game window (stderr: $(cat "$work/stderr.txt"))"
 
   # Let a few frames run; any other window now is a message box nobody expected.
   sleep 1
@@ -86,6 +87,21 @@ wait_end() {
     sleep 0.1
   done
   pid=""
+}
+
+# How much the area (x, y, w, h; top-down) differs between two screenshots: the mean
+# absolute difference of its bytes.
+area_difference() {
+  python3 - "$@" <<'PY'
+import sys
+a, b = (open(f, "rb").read()[18:] for f in sys.argv[1:3])
+x, y, w, h = map(int, sys.argv[3:7])
+total = 0
+for row in range(768 - y - h, 768 - y):
+    start = (row * 1024 + x) * 3
+    total += sum(abs(p - q) for p, q in zip(a[start:start + w * 3], b[start:start + w * 3]))
+print(total // (w * h * 3))
+PY
 }
 
 shots() { find veri/ekrang -name 'ekrang*.tga' | sort; }

@@ -12,21 +12,6 @@ work=$(mktemp -d /tmp/menajer_e2e.XXXXXX)
 # shellcheck source=e2e_lib.sh
 . "$here/e2e_lib.sh"
 
-# How much the area (x, y, w, h; top-down) differs between two screenshots: the mean
-# absolute difference of its bytes.
-area_difference() {
-  python3 - "$@" <<'PY'
-import sys
-a, b = (open(f, "rb").read()[18:] for f in sys.argv[1:3])
-x, y, w, h = map(int, sys.argv[3:7])
-total = 0
-for row in range(768 - y - h, 768 - y):
-    start = (row * 1024 + x) * 3
-    total += sum(abs(p - q) for p, q in zip(a[start:start + w * 3], b[start:start + w * 3]))
-print(total // (w * h * 3))
-PY
-}
-
 start_game
 
 # F12 held over many frames writes one screenshot, not one per frame.
