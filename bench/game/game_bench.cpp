@@ -1,9 +1,12 @@
 // The game's start-up and frames, each beside its floor, on a real X display (scripts/bench
-// starts Xvfb; Mesa draws with llvmpipe). Usage: bench_game RUN_DIR [FRAMES] [STARTUPS].
+// starts Xvfb; Mesa draws with llvmpipe). Usage: bench_game RUN_DIR [FRAMES] [STARTUPS], or
+// bench_game --screen RUN_DIR [FRAMES] for the start page scaled to a larger screen.
 // Start-ups run as child processes of this one, so each is timed from its own exec. With
 // BENCH_FRAMES_TO=DIR each screen's recorded frame is written there as N.ppm (upside down);
 // with BENCH_ALLOC_TRACE set the first allocations in frames print their call stacks.
 #include <GL/gl.h>
+#include <GL/glext.h>
+#include <SDL.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -55,6 +58,10 @@ public:
     void swapBuffers() override {
         if (capture) glReadPixels(0, 0, kScreenW, kScreenH, GL_RGBA, GL_UNSIGNED_BYTE, capture);
         capture = nullptr;
+        if (!present) {
+            glFinish();
+            return;
+        }
         SdlPlatform::swapBuffers();
         if (firstPresent == 0) firstPresent = wallMs();
     }
@@ -89,6 +96,7 @@ public:
     double firstPresent = 0;
     double videoStartMs = 0, windowMs = 0, showMs = 0;
     uint8_t* capture = nullptr; // the next frame's pixels, read before it is presented
+    bool present = true;        // false: frames are drawn and finished but neither scaled nor shown
 };
 
 // Window messages, one input poll and one frame, as the main loop runs them.
@@ -375,9 +383,116 @@ bool runFrames(int frames) {
     return true;
 }
 
+// One full-screen textured quad at the window's size, the frame as its texture, presented: with
+// the frame drawn at its own size, the least that showing it scaled can cost.
+class ScreenQuad {
+public:
+    explicit ScreenQuad(BenchPlatform& host)
+        : bind(reinterpret_cast<void (*)(GLenum, GLuint)>(host.glProcAddress("glBindFramebuffer"))),
+          window(host.sdlWindow()) {
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, 0, 0, kScreenW, kScreenH, 0); // the frame
+    }
+    ~ScreenQuad() { glDeleteTextures(1, &texture); }
+    bool usable() const { return bind != nullptr; }
+    void draw() {
+        GLint frame = 0, w = 0, h = 0;
+        glGetIntegerv(GL_FRAMEBUFFER_BINDING, &frame);
+        SDL_GL_GetDrawableSize(window, &w, &h);
+        glPushAttrib(GL_ALL_ATTRIB_BITS);
+        bind(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, w, h);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_BLEND);
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glColor4ub(255, 255, 255, 255);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 0), glVertex2f(-1, -1);
+        glTexCoord2f(1, 0), glVertex2f(1, -1);
+        glTexCoord2f(1, 1), glVertex2f(1, 1);
+        glTexCoord2f(0, 1), glVertex2f(-1, 1);
+        glEnd();
+        SDL_GL_SwapWindow(window);
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        glPopAttrib();
+        bind(GL_FRAMEBUFFER, GLuint(frame));
+    }
+
+private:
+    void (*bind)(GLenum, GLuint);
+    SDL_Window* window;
+    GLuint texture = 0;
+};
+
+// The start page on this display's screen (scripts/bench gives a 1920 x 1080 one): the scaled
+// frame as the game shows it, beside the same frame drawn at 1024 x 768 and not shown plus one
+// presented full-screen textured quad.
+bool runScreen(int frames) {
+    BenchPlatform host;
+    platform::setCurrent(&host);
+    double stamps[3];
+    if (!openGame(host, stamps) || !scenarios()[0].setUp()) return false;
+    for (int i = 0; i < kWarmUpFrames; ++i)
+        gameFrame(host);
+    int w = 0, h = 0;
+    SDL_GL_GetDrawableSize(host.sdlWindow(), &w, &h);
+    ScreenQuad quad(host);
+    if (!quad.usable() || !host.frameScaler().offScreen()) {
+        std::fprintf(stderr, "bench_game: a %d x %d screen does not scale the frame\n", w, h);
+        return false;
+    }
+    bench::Samples figure, frame, shown, floor;
+    for (int i = 0; i < frames; ++i) {
+        double t = wallMs();
+        gameFrame(host);
+        figure.add(wallMs() - t);
+        host.present = false;
+        t = wallMs();
+        gameFrame(host);
+        const double drawn = wallMs() - t;
+        host.present = true;
+        t = wallMs();
+        quad.draw();
+        const double quadMs = wallMs() - t;
+        frame.add(drawn);
+        shown.add(quadMs);
+        floor.add(drawn + quadMs);
+    }
+    const bench::Pair p{figure, floor};
+    char what[96], fig[48], flo[48];
+    std::snprintf(what, sizeof what, "frame: start page on a %d x %d screen", w, h);
+    std::snprintf(fig, sizeof fig, "%.2f ms, p99 %.2f", figure.median(), figure.percentile(99));
+    std::snprintf(flo, sizeof flo, "%.2f ms, p99 %.2f", floor.median(), floor.percentile(99));
+    bench::row(what, fig, flo, p.ratio(), "<= 1.1x median", p.ratio() <= 1.1 ? "yes" : "no");
+    std::snprintf(fig, sizeof fig, "%.2f ms", frame.median());
+    bench::row("  floor: the same frame at 1024 x 768, not shown", fig, "-", -1, "-", "-");
+    std::snprintf(fig, sizeof fig, "%.2f ms", shown.median());
+    std::snprintf(what, sizeof what, "  floor: one textured quad at %d x %d, shown", w, h);
+    bench::row(what, fig, "-", -1, "-", "-");
+    shutDown();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--screen") == 0) {
+        if (chdir(argv[2]) != 0) return 1;
+        return runScreen(argc > 3 ? std::atoi(argv[3]) : 2000) ? 0 : 1;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--startup-child") == 0)
         return startupChild(std::atof(argv[2]));
     if (argc < 2) {
