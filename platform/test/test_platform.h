@@ -180,7 +180,6 @@ public:
     bool openGLWindow(int width = 1024, int height = 768);
     void closeGLWindow();
     bool realGL() const { return sdl != nullptr; }
-    SdlPlatform* real() const { return sdl.get(); }
 
     // --- Platform ---
     void runStartupDialog(DialogProc proc) override;

@@ -29,19 +29,17 @@ to_screen() { echo "$(($3 + (2 * $1 + 1) * $5 / 2048)) $(($4 + (2 * $2 + 1) * $6
 header="119 76" kapat="119 223" tamam="371 413"
 reference=$keep/reference.tga
 
-# One full-screen run on screen $1 (WxH) with the frame rectangle $2..$5.
+# Full screen on a new screen $1 (WxH) showing the frame in rectangle $2..$5: its shot is the
+# reference's, the capture shows it scaled, and a click on the first header opens its menu.
 screen_run() {
-  local size=$1 rect=("${@:2}")
+  local size=$1 rect=("${@:2}") start menu
+  new_screen "$size"
   game_size="${size/x/ }"
   read -r header_x header_y <<<"$(to_screen $header "${rect[@]}")"
   rm -rf "$work/veri/ekrang"
   start_game
-  local start menu
-  start=$(shoot) || exit 1
-  cp "$start" "$keep/$size.tga"
-  capture "$size"
-  check shown "$keep/$size.ppm" "$start" "${rect[@]}" >/dev/null
-  check same "$reference" "$start"
+  start=$(shoot) && check same "$reference" "$start" || exit 1
+  capture "$size" && check shown "$keep/$size.ppm" "$start" "${rect[@]}"
   click
   menu=$(shoot) || exit 1
   [ "$(area_difference "$start" "$menu" 0 90 238 140)" -gt 20 ] &&
@@ -52,50 +50,44 @@ screen_run() {
   [ "${status:-}" = 0 ] || fail "$size: status ${status:-none} after SIGTERM"
 }
 
+# One Xvfb per screen size, kept while the size stays.
+screen=""
 new_screen() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  [ "$1" = "$screen" ] && return
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null
   start_xvfb "$1" || fail "no Xvfb of $1"
   export DISPLAY=$display
+  screen=$1
 }
 
+# --window on the 1920 x 1080 screen first: its 1024 x 768 client area draws the reference shot.
 xvfb_pid=""
 new_screen 1920x1080
-game_size="1024 768"
 start_game --window
-point() { # frame pixel ($1, $2) in the window's frame rectangle ($3..$6)
-  xdotool mousemove --window "$game" $(to_screen "$1" "$2" "${@:3}")
+point() { # the desktop pointer on frame pixel ($1, $2) of the window's frame rectangle ($3..$6)
+  xdotool mousemove --window "$game" $(to_screen "$@")
   sleep "$beat"
 }
 point $header 0 0 1024 768
-shot=$(shoot) || exit 1
-cp "$shot" "$reference"
+shot=$(shoot) && cp "$shot" "$reference" || exit 1
 xdotool windowmove "$game" 0 0 windowsize "$game" 1600 900
 sleep "$beat"
 [ "$(size_of "$game")" = "1600 900" ] || fail "the window was not resized: $(size_of "$game")"
 point $header 200 0 1200 900
-shot=$(shoot) || exit 1
-check same "$reference" "$shot" # the cursor line too: "mx : 119 my : 76"
-capture window
-check shown "$keep/window.ppm" "$shot" 200 0 1200 900 0 0 1600 900 >/dev/null
-# The desktop pointer leaves the window freely.
-xdotool mousemove 1700 1000
+shot=$(shoot) && check same "$reference" "$shot" || exit 1 # the cursor line too
+capture window && check shown "$keep/window.ppm" "$shot" 200 0 1200 900 0 0 1600 900
+xdotool mousemove 1700 1000 # out of the window: the desktop pointer is not held
 sleep "$beat"
 [ "$(xdotool getmouselocation | cut -d' ' -f1-2)" = "x:1700 y:1000" ] || fail "the pointer is held"
-point $header 200 0 1200 900
-click
-point $kapat 200 0 1200 900
-click
-point $tamam 200 0 1200 900
-click
+for place in "$header" "$kapat" "$tamam"; do
+  point $place 200 0 1200 900
+  click
+done
 wait_end
 [ "${status:-}" = 0 ] || fail "--window: status ${status:-none} after the exit box"
 
 screen_run 1920x1080 240 0 1440 1080
-for screen in "1280x1024 0 32 1280 960" "800x600 0 0 800 600"; do
-  read -r size x y w h <<<"$screen"
-  new_screen "$size"
-  screen_run "$size" "$x" "$y" "$w" "$h"
-done
-echo "e2e: --window rescaled to 1600x900 with the pointer mapped, ended by the exit box; full" \
-  "screen on 1920x1080, 1280x1024 and 800x600 shows the frame in its rectangle with the" \
-  "1024x768 window's shot, and the header's click opens its menu"
+screen_run 1280x1024 0 32 1280 960
+screen_run 800x600 0 0 800 600
+echo "e2e: --window rescaled with the pointer mapped and ended by the exit box; full screen on" \
+  "1920x1080, 1280x1024 and 800x600 shows the 1024x768 shot in its rectangle, menus open"

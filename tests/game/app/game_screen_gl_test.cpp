@@ -1,19 +1,12 @@
-#include <SDL.h>
-
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
-#include "engine/screenshot.h"
-#include "platform/sdl_platform.h"
 #include "tests/game/game_frame.h"
 #include "text/cp1254.h"
 
 namespace {
 
 constexpr uint8_t kEscapeScan = 1;
-constexpr uint8_t kF12Scan = 88;
 
 // Background picture i in a colour of its own, then tinted (250, 250, 250) by the frame.
 const Rgb kBackgrounds[5] = {{0, 0, 200}, {0, 200, 0}, {200, 0, 0}, {200, 200, 0}, {0, 200, 200}};
@@ -150,32 +143,6 @@ TEST_F(GameScreen, ExitBoxBlinksUntilVazgecAndEscapeHeldReopensIt) {
     frame(x, y, false, false, {kEscapeScan});
     EXPECT_EQ(game.menuState, MENU_EXIT_BOX);
     EXPECT_FALSE(host->quitPosted);
-}
-
-// A window of another size draws the frame off screen and scales it into the window: the F12
-// shot is still the frame itself, byte for byte the one the frame-sized window gives.
-TEST_F(GameScreen, ScaledWindowShotIsTheFrameItself) {
-    platform::SdlPlatform& real = *host->real();
-    std::string shots[2];
-    for (int i = 0; i < 2; ++i) {
-        if (i == 1) {
-            SDL_SetWindowSize(real.sdlWindow(), 1920, 1080);
-            host->swapBuffers(); // the next frame goes to the new size
-        }
-        host->setTicks(90000); // the same clock and counter, so the same picture
-        ::engine.fps = 50;
-        const int32_t number = screenshotCounter;
-        frame(119, 75, false, false, {kF12Scan});
-        EXPECT_EQ(real.frameScaler().offScreen(), i == 1);
-        std::ifstream file("veri/ekrang/ekrang" + std::to_string(number) + ".tga",
-                           std::ios::binary);
-        shots[i].assign(std::istreambuf_iterator<char>(file), {});
-        frame();
-    }
-    SDL_SetWindowSize(real.sdlWindow(), W, H);
-    host->swapBuffers();
-    EXPECT_EQ(shots[0].size(), 18u + W * H * 3);
-    EXPECT_TRUE(shots[0] == shots[1]);
 }
 
 } // namespace
