@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# The real game on screens of other sizes, each an Xvfb of its own. First --window on the
-# 1920 x 1080 screen: a 1024 x 768 client area whose F12 shot is the reference (drawn as on a
-# 1024 x 768 screen), rescaled when resized to 1600 x 900, the pointer free and mapped into the
-# frame, the exit box ending the game. Then full screen on 1920 x 1080, 1280 x 1024 and
-# 800 x 600: the frame in the largest centred 4:3 rectangle with black around it, the F12 shot
-# the reference's, and a click on the first header opening its menu. With E2E_SHOTS set to a
-# folder the screen captures are kept there as PNGs.
+# The real game on screens of other sizes, an Xvfb for each: --window on 1920 x 1080 (its
+# 1024 x 768 client area gives the reference shot; resized, pointer mapped, exit box), then full
+# screen on 1920 x 1080, 1280 x 1024 and 800 x 600 (frame in its rectangle, black around it, the
+# reference shot, the first header's menu). E2E_SHOTS=folder keeps the screen captures as PNGs.
 # Usage: screens_e2e.sh BIN_DIR RUN_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
