@@ -37,7 +37,8 @@ GLenum depthFormat() {
 } // namespace
 
 void FrameScaler::start(ProcLookup lookup, int width, int height) {
-    stop();
+    if (started) return; // the context's objects stay until it goes
+    started = true;
     frameWidth = width;
     frameHeight = height;
     // The core names where the driver offers them, else the two extensions' own.
@@ -56,6 +57,7 @@ void FrameScaler::start(ProcLookup lookup, int width, int height) {
 }
 
 void FrameScaler::stop() {
+    started = false;
     framebuffer = 0;
     failed = bound = false;
     outWidth = outHeight = 0;
@@ -63,7 +65,12 @@ void FrameScaler::stop() {
 
 bool FrameScaler::makeTarget() {
     if (framebuffer) return true;
-    if (failed || !blit) return false;
+    if (failed) return false;
+    if (!blit) {
+        std::fputs("menajer: the driver cannot draw off screen; drawing unscaled\n", stderr);
+        failed = true;
+        return false;
+    }
     const GLenum color = colorFormat(), depth = depthFormat();
     GLuint buffers[2] = {};
     genRenderbuffers(2, buffers);

@@ -44,6 +44,7 @@ private:
     int frameWidth = 0, frameHeight = 0;
     int outWidth = 0, outHeight = 0;
     unsigned framebuffer = 0;
+    bool started = false;
     bool failed = false; // the off-screen target could not be made: draw straight on
     bool bound = false;
 };
