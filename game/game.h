@@ -178,6 +178,7 @@ public:
     TextField firstNameField;
     TextField surnameField;
     IntervalTimer caretTimer;
+    uint8_t caretShown = 0; // flips each time the caret timer fires
 
     GuiButton buttons[BUTTON_COUNT];
     NumberSpinner daySpinner;

@@ -75,6 +75,7 @@ public:
     float thumbWidth = 15;
     float thumbHeight = 15;
     uint8_t dragging = 0;
+    float grabOffset = 0; // where on the thumb the drag took hold
     int32_t scrollRange = 0;
     int32_t readTally = 0;
     int32_t unreadTally = 0;
@@ -83,17 +84,21 @@ public:
     uint8_t blinkPhase = 0;
 
 protected:
-    // The red thumb on its track line at the right of the list, and its grip (without the
-    // grip a drag ends). While dragging, answers the first row the drag points at (never
-    // below 0), else -1.
-    int32_t drawThumb(float track, int32_t rows, bool grip = true);
-    // Thumb offset for a resting thumb that marks `position`.
-    float restingThumb(float track, int32_t position) const;
+    // The red thumb on its track line at the right of the list, marking `position` of 0 to
+    // `range` with one mapping both ways, and its grip (without the grip a drag ends). Answers
+    // the position the thumb marks: the dragged one while dragging, else `position` itself.
+    int32_t drawThumb(float track, int32_t position, int32_t range, bool grip = true);
+    // The first visible row that shows `item` with as few rows past the last item as may be.
+    int32_t firstShowing(int32_t item, int32_t rows) const;
 
 private:
     void drawClosed(uint32_t faceTexture, const char* empty, float dx, float dy);
     // Rows first visible to first + rows - 1; a released row selects and closes.
     void drawRows(uint32_t faceTexture, int32_t rows, float dx, float dy);
     void openBox(int32_t rows);
+    // After a keyboard step: the selection among the rows, no rows past the last item shown.
+    void keepSelectionShown(int32_t rows);
+    // The drop-downs' thumb: a drag selects the item it points at and shows it.
+    void dragThumb(float track, int32_t rows);
     void closeOnOutsidePress(int32_t rows);
 };

@@ -1,5 +1,6 @@
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "game/list_view.h"
@@ -54,8 +55,7 @@ void ListView::selectNext(int32_t rows) {
     ++selected;
     const int32_t centred = selected - rows / 2;
     if (centred - 1 > 0) firstVisible = selected < count - rows ? centred : count - rows;
-    // A list shorter than its rows starts at its first item.
-    if (firstVisible < 0) firstVisible = 0;
+    keepSelectionShown(rows);
 }
 
 void ListView::selectPrevious(int32_t rows) {
@@ -64,6 +64,12 @@ void ListView::selectPrevious(int32_t rows) {
     --selected;
     const int32_t centred = selected - rows / 2;
     if (centred - 1 > 0 && selected < count - rows) firstVisible = centred;
+    keepSelectionShown(rows);
+}
+
+void ListView::keepSelectionShown(int32_t rows) {
+    firstVisible =
+        firstShowing(std::min(std::max(firstVisible, selected - rows + 1), selected), rows);
 }
 
 void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_t readTexture,
@@ -83,11 +89,7 @@ void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
     if (rows < count) {
         glColor3ub(150, 150, 150);
         rect(kPlainTexture, x + width, y - 5, 25, track + 10);
-        const int32_t row = drawThumb(track, rows, interactive != 0);
-        if (row >= 0)
-            firstVisible = row;
-        else
-            thumbOffset = restingThumb(track, firstVisible);
+        firstVisible = drawThumb(track, firstVisible, count - rows, interactive != 0);
     } else {
         firstVisible = 0;
     }
@@ -95,14 +97,15 @@ void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
     for (int32_t i = firstVisible; i < firstVisible + rows && 0 <= i && i < CAPACITY; ++i) {
         const float rowY = y + float(i - firstVisible) * rowHeight;
         ListItem& item = items[i];
+        const bool unread = i < count && item.state == kUnread; // an empty row waits for nothing
         if (i == selected) {
             glColor3ub(250, 0, 0);
             rect(rowTexture, x, rowY, width, rowHeight);
-            if (item.state == kUnread) item.state = kRead; // shown means read
-        } else if (item.state != kUnread) {
+            if (unread) item.state = kRead; // shown means read
+        } else if (!unread) {
             glColor3ub(255, 255, 255);
             rect(rowTexture, x, rowY, width, rowHeight);
-            if (item.state == kRead)
+            if (item.state == kRead || item.state == kUnread)
                 glColor3ub(250, 250, 250);
             else
                 glColor3ub(255, 100, 0);
