@@ -47,7 +47,7 @@ void Game::drawMailIndicator(float x, float y) {
     if (mails.previousUnreadTally <= 0) return;
     HitRect hot;
     hot.setRect(mailbox.hotX, mailbox.hotY, mailbox.hotWidth, mailbox.hotHeight);
-    if (hot.hitTest() == 2) {
+    if (hot.hitTest() == HIT_CLICKED) {
         menuState = MENU_IDLE;
         page = PAGE_NEWS;
         barMode = BAR_ACTIVE; // else the headers look active but stay deaf after the exit box
