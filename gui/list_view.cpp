@@ -1,4 +1,4 @@
-#include "game/list_view.h"
+#include "gui/list_view.h"
 
 #include <GL/gl.h>
 
@@ -26,7 +26,7 @@ void setColor(uint8_t red, uint8_t green, uint8_t blue) {
 }
 
 bool released(float x, float y, float width, float height) {
-    return HitRect::pointerState(x, y, width, height) == 2;
+    return HitRect::pointerState(x, y, width, height) == HIT_CLICKED;
 }
 
 } // namespace
@@ -44,10 +44,7 @@ int ListView::create(float x_, float y_, float width_, float rowHeight_, int32_t
     thumbWidth = thumbHeight = 15;
     pager.create("", 0, 0, 0, 20, 20);
     open = 0;
-    interactive = 1;
     dragging = 0;
-    readTally = unreadTally = previousUnreadTally = 0;
-    blinkPhase = 0;
     return items ? 1 : 0;
 }
 
@@ -82,7 +79,7 @@ int32_t ListView::drawThumb(float track, int32_t position, int32_t range, bool g
     // At rest the grip lies where this frame draws the thumb.
     if (!dragging)
         thumbOffset = scrolls ? float(std::clamp(position, 0, range)) * track / float(range) : 0;
-    if (grip && HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == 4) {
+    if (grip && HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == HIT_HELD) {
         if (!dragging) grabOffset = float(py) - y - thumbOffset;
         dragging = 1;
     } else if (input && input->keyState(KEY_MOUSE_LEFT) == KEY_RELEASED) {
