@@ -10,7 +10,7 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonLayout {
     const char* caption;
     float glyphWidth, glyphHeight;
     float x, y, width, height;
@@ -20,7 +20,7 @@ struct ButtonSpec {
 constexpr float kMenuWide = 238, kMenuLeague = 150, kMenuTransfers = 233, kRow = 21;
 
 // Buttons shown by a menu or a page are moved there before they are drawn.
-const ButtonSpec kButtons[BUTTON_COUNT] = {
+const ButtonLayout kButtons[BUTTON_COUNT] = {
     {"Oyun Seçenekleri"_w, 15, 15, 0, 65, kMenuWide, kRow, false},
     {"Menajer Ekle"_w, 15, 15, 0, 0, kMenuWide, kRow, true},
     {"Ayarlara Bak"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
@@ -115,7 +115,7 @@ void Game::loadData() {
 
 void Game::createButtons() {
     for (int i = 0; i < BUTTON_COUNT; ++i) {
-        const ButtonSpec& b = kButtons[i];
+        const ButtonLayout& b = kButtons[i];
         buttons[i].create(0, b.caption, b.glyphWidth, b.glyphHeight, b.x, b.y, b.width, b.height);
         if (b.active) buttons[i].setState(1);
     }

@@ -8,11 +8,11 @@
 #include "engine/timing.h"
 #include "game/formation_view.h"
 #include "game/info_panel.h"
-#include "game/list_view.h"
 #include "game/mailbox.h"
 #include "game/manager_profile.h"
 #include "game/pitch_view.h"
 #include "gui/gui_button.h"
+#include "gui/list_view.h"
 #include "gui/number_spinner.h"
 #include "gui/quad_drawer.h"
 #include "gui/text_field.h"
@@ -178,6 +178,7 @@ public:
     TextField firstNameField;
     TextField surnameField;
     IntervalTimer caretTimer;
+    uint8_t caretShown = 0; // flips each time the caret timer fires
 
     GuiButton buttons[BUTTON_COUNT];
     NumberSpinner daySpinner;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "engine/timing.h"
-#include "game/list_view.h"
+#include "game/mail_list.h"
 
 class Mailbox {
 public:
@@ -25,7 +25,7 @@ public:
     // The maker group's introduction, twelve lines.
     bool addIntroductionMail();
 
-    ListView list;
+    MailList list;
     char compose[COMPOSE_BUFFERS][COMPOSE_SIZE] = {};
     IntervalTimer indicatorTimer;
     uint8_t indicatorColor[3] = {255, 255, 255};

@@ -21,7 +21,7 @@ bool pressed(KeyCode key) {
 void Game::drawNewsPage() {
     buttons[BUTTON_NEWS].setState(1);
     bitmapFont.drawColoredText(350, 140, "HABERLER", 1, 0, 200, 200, 200, 1);
-    ListView& mails = mailbox.list;
+    MailList& mails = mailbox.list;
     if (pressed(KEY_DOWN_ARROW)) mails.selectNext(kMailRows);
     if (pressed(KEY_UP_ARROW)) mails.selectPrevious(kMailRows);
     if (pressed(KEY_SPACE)) mails.selectNext(kMailRows);
@@ -43,11 +43,11 @@ void Game::drawNewsPage() {
 }
 
 void Game::drawMailIndicator(float x, float y) {
-    ListView& mails = mailbox.list;
+    MailList& mails = mailbox.list;
     if (mails.previousUnreadTally <= 0) return;
     HitRect hot;
     hot.setRect(mailbox.hotX, mailbox.hotY, mailbox.hotWidth, mailbox.hotHeight);
-    if (hot.hitTest() == 2) {
+    if (hot.hitTest() == HIT_CLICKED) {
         menuState = MENU_IDLE;
         page = PAGE_NEWS;
         barMode = BAR_ACTIVE; // else the headers look active but stay deaf after the exit box

@@ -44,12 +44,13 @@ void drawTitle(float x, float y, const char* text) {
 }
 
 // The name being typed: the typing buffer copied into the field, then drawn with a caret that
-// shows on the frames its timer fires.
-void drawTypedName(TextField& field, const TextField& typing, IntervalTimer& caret, int rate,
-                   float x, float y) {
+// shows for one period of its timer and hides for the next.
+void drawTypedName(TextField& field, const TextField& typing, IntervalTimer& caret,
+                   uint8_t& caretShown, int rate, float x, float y) {
     std::snprintf(field.displayBuffer, sizeof field.displayBuffer, "%s", typing.typingBuffer);
+    if (caret.tick(rate)) caretShown = caretShown ? 0 : 1;
     char shown[TextField::DISPLAY_CAPACITY + 2];
-    std::snprintf(shown, sizeof shown, "%s%c", field.displayBuffer, caret.tick(rate) ? '|' : ' ');
+    std::snprintf(shown, sizeof shown, "%s%c", field.displayBuffer, caretShown ? '|' : ' ');
     const size_t length = std::strlen(shown);
     bitmapFont.drawText(x, y, 0, 0.3f, shown + (length > kCaretShown ? length - kCaretShown : 0));
 }
@@ -86,9 +87,9 @@ void Game::drawRegistrationPage() {
         emptyField(typingBuffer);
     }
     if (editTarget == EDIT_FIRST_NAME)
-        drawTypedName(firstNameField, typingBuffer, caretTimer, 10, 450, 265);
+        drawTypedName(firstNameField, typingBuffer, caretTimer, caretShown, 10, 450, 265);
     else if (editTarget == EDIT_SURNAME)
-        drawTypedName(surnameField, typingBuffer, caretTimer, 5, 450, 295);
+        drawTypedName(surnameField, typingBuffer, caretTimer, caretShown, 5, 450, 295);
 
     drawHints(kRegistrationHints);
     firstNameField.draw(450, 265, 0, 0.3f);

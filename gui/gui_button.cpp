@@ -31,11 +31,11 @@ int32_t GuiButton::setState(int32_t state_) {
 }
 
 bool GuiButton::isClicked() const {
-    return state == 1 && hitArea.hitTest() == 2;
+    return state == 1 && hitArea.hitTest() == HIT_CLICKED;
 }
 
 bool GuiButton::isHovered() const {
-    return hitArea.hitTest() == 1;
+    return hitArea.hitTest() == HIT_OVER;
 }
 
 void GuiButton::layoutCaption() {

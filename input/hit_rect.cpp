@@ -22,20 +22,21 @@ int HitRect::contains(float x, float y, float width, float height, float px, flo
     return x < px && px < x + width && y < py && py < y + height;
 }
 
-int HitRect::hitTest(const InputSystem& input) const {
-    if (!cursorInside(input, x, y, width, height)) return 0;
-    return input.keyState(KEY_MOUSE_LEFT) == KEY_RELEASED ? 2 : 1;
+HitState HitRect::hitTest(const InputSystem& input) const {
+    if (!cursorInside(input, x, y, width, height)) return HIT_OUTSIDE;
+    return input.keyState(KEY_MOUSE_LEFT) == KEY_RELEASED ? HIT_CLICKED : HIT_OVER;
 }
 
-int HitRect::pointerState(const InputSystem& input, float x, float y, float width, float height) {
-    if (!cursorInside(input, x, y, width, height)) return 0;
+HitState HitRect::pointerState(const InputSystem& input, float x, float y, float width,
+                               float height) {
+    if (!cursorInside(input, x, y, width, height)) return HIT_OUTSIDE;
     switch (input.keyState(KEY_MOUSE_LEFT)) {
     case KEY_HELD:
-        return 4;
+        return HIT_HELD;
     case KEY_RELEASED:
-        return 2;
+        return HIT_CLICKED;
     default:
-        return 1;
+        return HIT_OVER;
     }
 }
 
@@ -45,14 +46,14 @@ int HitRect::pressedOutside(const InputSystem& input, float x, float y, float wi
 }
 
 // Without an input system there is no cursor: nothing is hit.
-int HitRect::hitTest() const {
+HitState HitRect::hitTest() const {
     const InputSystem* input = InputSystem::current();
-    return input ? hitTest(*input) : 0;
+    return input ? hitTest(*input) : HIT_OUTSIDE;
 }
 
-int HitRect::pointerState(float x, float y, float width, float height) {
+HitState HitRect::pointerState(float x, float y, float width, float height) {
     const InputSystem* input = InputSystem::current();
-    return input ? pointerState(*input, x, y, width, height) : 0;
+    return input ? pointerState(*input, x, y, width, height) : HIT_OUTSIDE;
 }
 
 int HitRect::pressedOutside(float x, float y, float width, float height) {

@@ -3,6 +3,14 @@
 
 #include "input/input_system.h"
 
+// What the cursor and the left button do to a rectangle; values as the callers stored them.
+enum HitState : int {
+    HIT_OUTSIDE = 0,
+    HIT_OVER = 1,    // inside, the button neither held nor just released
+    HIT_CLICKED = 2, // inside on the poll the button is released
+    HIT_HELD = 4,    // inside while the button is held (pointerState only)
+};
+
 class HitRect {
 public:
     virtual ~HitRect() = default;
@@ -11,12 +19,13 @@ public:
     // Strict on every side: a point on the border is outside.
     static int contains(float x, float y, float width, float height, float px, float py);
 
-    // 0 outside, 2 inside on the poll the left button is released (a click), else 1.
-    int hitTest() const;
-    int hitTest(const InputSystem& input) const;
-    // 0 outside; inside 4 while the left button is held, 2 on its release, else 1.
-    static int pointerState(float x, float y, float width, float height);
-    static int pointerState(const InputSystem& input, float x, float y, float width, float height);
+    // HIT_OUTSIDE, HIT_CLICKED or HIT_OVER; a held button counts as over.
+    HitState hitTest() const;
+    HitState hitTest(const InputSystem& input) const;
+    // HIT_OUTSIDE, HIT_HELD, HIT_CLICKED or HIT_OVER.
+    static HitState pointerState(float x, float y, float width, float height);
+    static HitState pointerState(const InputSystem& input, float x, float y, float width,
+                                 float height);
     // 1 on the poll the left button goes down with the cursor outside the rectangle.
     static int pressedOutside(float x, float y, float width, float height);
     static int pressedOutside(const InputSystem& input, float x, float y, float width,

@@ -3,11 +3,10 @@
 #include <cstdio>
 
 #include "engine/services.h"
-#include "render/image_bitmap.h"
-#include "render/image_targa.h"
 #include "render/texture_loader.h"
 
 using texture::Kind;
+using texture::Outcome;
 
 namespace {
 
@@ -27,14 +26,13 @@ void report(const char* format, const char* base, const char* fileName) {
 bool FrameTexture::loadBitmap(const char* base) {
     if (!base) return false;
     char name[texture::kMaterialNameSize];
-    if (!texture::buildFileName(name, sizeof name, base, Kind::Bitmap) ||
-        !texture::fileOpens(name)) {
+    uint32_t handle = 0;
+    const Outcome outcome = texture::load(base, Kind::Bitmap, name, sizeof name, handle);
+    if (outcome <= Outcome::Missing) {
         report("Bitmap acilamadi : %s", base, name);
         return false;
     }
-    ImagePtr image = readBitmap(name);
-    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Bitmap) : 0;
-    if (!handle) {
+    if (outcome != Outcome::Made) {
         report("Bitmap yuklenemedi : %s", base, name);
         return false;
     }
@@ -46,15 +44,15 @@ bool FrameTexture::loadBitmap(const char* base) {
 bool FrameTexture::loadTarga(const char* base) {
     if (!base) return false;
     char name[texture::kMaterialNameSize];
-    if (!texture::buildFileName(name, sizeof name, base, Kind::Targa) ||
-        !texture::fileOpens(name)) {
+    uint32_t handle = 0;
+    const Outcome outcome = texture::load(base, Kind::Targa, name, sizeof name, handle);
+    if (outcome <= Outcome::Missing) {
         report("Tga dosyasi acilamadi : %s", base, name);
         return false;
     }
+    // Logged for every file that opens, whether or not it decodes.
     services::writeLog("Golge dokusu : %s", name);
-    ImagePtr image = readTarga(name);
-    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Targa) : 0;
-    if (!handle) return false;
+    if (outcome != Outcome::Made) return false;
     texture = handle;
     return true;
 }

@@ -33,9 +33,11 @@ bool FileBytes::read(const char* fileName) {
     std::free(data);
     data = nullptr;
     size = 0;
+    opened = false;
     if (!fileName) return false;
     std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
     if (!file) return false;
+    opened = true;
     bool ok = false;
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long length = std::ftell(file);

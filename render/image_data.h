@@ -42,6 +42,7 @@ public:
 
     uint8_t* data = nullptr;
     size_t size = 0;
+    bool opened = false; // the last read found the file, whether or not it could read it
 };
 
 inline uint16_t readLe16(const uint8_t* p) {

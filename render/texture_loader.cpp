@@ -10,7 +10,6 @@
 #include "render/image_bitmap.h"
 #include "render/image_jpeg.h"
 #include "render/image_targa.h"
-#include "text/path.h"
 
 TextureLoader textureLoader;
 
@@ -49,32 +48,37 @@ bool buildFileName(char* out, size_t outSize, const char* base, Kind kind) {
     return true;
 }
 
-bool fileOpens(const char* fileName) {
-    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
-    if (!file) return false;
-    std::fclose(file);
-    return true;
+Outcome load(const char* base, Kind kind, char* name, size_t nameSize, uint32_t& handle,
+             char* error, size_t errorSize) {
+    handle = 0;
+    if (error && errorSize) error[0] = '\0';
+    if (!buildFileName(name, nameSize, base, kind)) return Outcome::BadName;
+    FileBytes file;
+    if (!file.read(name)) return file.opened ? Outcome::Undecodable : Outcome::Missing;
+    ImagePtr image = kind == Kind::Bitmap  ? decodeBitmap(file.data, file.size)
+                     : kind == Kind::Targa ? decodeTarga(file.data, file.size)
+                                           : decodeJpeg(file.data, file.size, error, errorSize);
+    if (!image) return Outcome::Undecodable;
+    handle = makeTexture(*image, kind);
+    return handle ? Outcome::Made : Outcome::NoTexture;
 }
 
 uint32_t loadJpeg(const char* base, size_t nameSize) {
     char name[kGameNameSize];
     if (!base) return 0;
-    if (nameSize > sizeof name || !buildFileName(name, nameSize, base, Kind::Jpeg)) {
-        services::showWarning("Jpeg dosyasi bulunamadi!");
-        return 0;
-    }
-    services::writeLog("Jpeg Adi : %s ", name);
-    if (!fileOpens(name)) {
-        services::showWarning("Jpeg dosyasi bulunamadi!");
-        return 0;
-    }
     char error[200];
-    ImagePtr image = readJpeg(name, error, sizeof error);
-    if (!image) {
-        services::writeLog("Jpeg okunamadi : %s : %s", name, error);
+    uint32_t handle = 0;
+    const Outcome outcome = nameSize > sizeof name ? Outcome::BadName
+                                                   : load(base, Kind::Jpeg, name, nameSize, handle,
+                                                          error, sizeof error);
+    if (outcome != Outcome::BadName) services::writeLog("Jpeg Adi : %s ", name);
+    if (outcome <= Outcome::Missing) {
+        services::showWarning("Jpeg dosyasi bulunamadi!");
         return 0;
     }
-    return makeTexture(*image, Kind::Jpeg);
+    if (outcome == Outcome::Undecodable)
+        services::writeLog("Jpeg okunamadi : %s : %s", name, error);
+    return handle;
 }
 
 uint32_t makeTexture(const DecodedImage& image, Kind kind) {
@@ -116,17 +120,15 @@ uint32_t makeTexture(const DecodedImage& image, Kind kind) {
 
 using texture::Kind;
 
+using texture::Outcome;
+
 bool TextureLoader::loadBitmapTexture(uint32_t& out, const char* base) {
     if (!base) return false;
     char name[texture::kGameNameSize];
-    if (!texture::buildFileName(name, sizeof name, base, Kind::Bitmap) ||
-        !texture::fileOpens(name)) {
-        services::showWarning("Bitmap dosyasi bulunamadi..");
-        return false;
-    }
-    ImagePtr image = readBitmap(name);
-    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Bitmap) : 0;
-    if (!handle) return false;
+    uint32_t handle = 0;
+    const Outcome outcome = texture::load(base, Kind::Bitmap, name, sizeof name, handle);
+    if (outcome <= Outcome::Missing) services::showWarning("Bitmap dosyasi bulunamadi..");
+    if (outcome != Outcome::Made) return false;
     out = handle;
     return true;
 }
@@ -134,16 +136,12 @@ bool TextureLoader::loadBitmapTexture(uint32_t& out, const char* base) {
 void TextureLoader::loadTargaTexture(uint32_t* array, const char* base, int index) {
     if (!array || !base || index < 0) return;
     char name[texture::kGameNameSize];
-    if (!texture::buildFileName(name, sizeof name, base, Kind::Targa) ||
-        !texture::fileOpens(name)) {
-        services::showWarning("TGA dosyasi bulunamadi..");
-        return;
-    }
+    uint32_t handle = 0;
     // An unsupported or damaged picture is skipped silently, as a missing one is reported:
     // the game goes on without it.
-    ImagePtr image = readTarga(name);
-    const uint32_t handle = image ? texture::makeTexture(*image, Kind::Targa) : 0;
-    if (handle) array[index] = handle;
+    const Outcome outcome = texture::load(base, Kind::Targa, name, sizeof name, handle);
+    if (outcome <= Outcome::Missing) services::showWarning("TGA dosyasi bulunamadi..");
+    if (outcome == Outcome::Made) array[index] = handle;
 }
 
 bool TextureLoader::loadJpegTexture(uint32_t& out, const char* base) {

@@ -30,10 +30,17 @@ enum class Kind { Bitmap, Targa, Jpeg };
 
 // base + the kind's extension into `out`; false (and nothing usable) when it does not fit.
 bool buildFileName(char* out, size_t outSize, const char* base, Kind kind);
-bool fileOpens(const char* fileName);
+
+// How far one picture file got, in that order.
+enum class Outcome { BadName, Missing, Undecodable, NoTexture, Made };
+// The one way from a picture file to a texture: base + the kind's extension into `name`
+// (nameSize bytes, empty when the name does not fit), the file read once and decoded, the
+// texture's name into `handle` (0 unless Made). A JPEG decoder's fatal message goes to `error`.
+Outcome load(const char* base, Kind kind, char* name, size_t nameSize, uint32_t& handle,
+             char* error = nullptr, size_t errorSize = 0);
 // Both loader families read JPEG files the same way, in name buffers of their own size:
-// the "Jpeg Adi" log line, the open check with its message, decoding (a fatal decoding
-// error is logged) and the texture. Returns the texture's name, 0 on failure.
+// the "Jpeg Adi" log line, the message for a missing file, the logged decoding error.
+// Returns the texture's name, 0 on failure.
 uint32_t loadJpeg(const char* base, size_t nameSize);
 // Generates, binds and fills one texture with the kind's settings; returns its name.
 uint32_t makeTexture(const DecodedImage& image, Kind kind);

@@ -8,17 +8,17 @@
 
 namespace {
 
-struct MonthSpec {
+struct MonthEntry {
     int32_t month, year;
     int32_t day;         // the one numbered slot; the others stay 0
     const char* weekday; // Windows-1254
 };
 
-void writeCalendar(std::initializer_list<MonthSpec> months) {
+void writeCalendar(std::initializer_list<MonthEntry> months) {
     CalendarData data;
     ASSERT_TRUE(data.resize(int32_t(months.size())));
     int i = 0;
-    for (const MonthSpec& m : months) {
+    for (const MonthEntry& m : months) {
         CalendarMonth& entry = data.months[i++];
         entry.month = m.month;
         entry.year = m.year;
@@ -34,7 +34,7 @@ using CalendarTest = GlTest;
 TEST_F(CalendarTest, DateLineForTheFirstOfJune2004) {
     const struct {
         const char* name;
-        std::initializer_list<MonthSpec> months;
+        std::initializer_list<MonthEntry> months;
         std::string text, weekday;
     } cases[] = {
         {"the demo entry", {{6, 2004, 1, "Salı"_w}}, "1/6/2004/Salı"_w, "Salı"_w},

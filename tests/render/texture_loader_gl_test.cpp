@@ -125,6 +125,21 @@ TEST_F(TextureLoading, FailuresReportAndLeaveHandlesAlone) {
         EXPECT_NE(std::find(log.begin(), log.end(), line), log.end()) << line;
 }
 
+// Read once, a file that opens but cannot be read (here a folder) must still count as found.
+TEST_F(TextureLoading, FileThatOpensButCannotBeRead) {
+    for (const char* ext : {".bmp", ".tga", ".jpg"})
+        std::filesystem::create_directories(std::string("pics/folder") + ext);
+    for (int loader = GameBitmap; loader <= FrameJpeg; ++loader)
+        EXPECT_EQ(load(loader, "pics\\folder"), 0u) << loader;
+    EXPECT_EQ(host->messageBoxTexts(), Strings{"Bitmap yuklenemedi : pics\\folder.bmp"});
+    EXPECT_EQ(logLines(), (Strings{"<p> Jpeg Adi : pics\\folder.jpg  </p>",
+                                   "<p> Jpeg okunamadi : pics\\folder.jpg :  </p>",
+                                   "<p> Bitmap yuklenemedi : pics\\folder.bmp </p>",
+                                   "<p> Golge dokusu : pics\\folder.tga </p>",
+                                   "<p> Jpeg Adi : pics\\folder.jpg  </p>",
+                                   "<p> Jpeg okunamadi : pics\\folder.jpg :  </p>"}));
+}
+
 TEST_F(TextureLoading, LongestBaseNames) {
     // A name one longer than its buffer allows is refused even though the file exists.
     for (size_t length : {195u, 196u, 245u, 246u}) {

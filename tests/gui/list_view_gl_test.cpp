@@ -1,7 +1,8 @@
+#include <algorithm>
 #include <string>
 #include <tuple>
 
-#include "game/list_view.h"
+#include "gui/list_view.h"
 #include "tests/render/gl_fixture.h"
 
 namespace {
@@ -44,20 +45,13 @@ protected:
     uint32_t black = 0;
 };
 
-TEST_F(ListViewTest, AddingStopsAtTheCapacityAndTheHeaderCountsFromTwo) {
+TEST_F(ListViewTest, AddingStopsAtTheCapacity) {
     ListView list;
     ASSERT_EQ(list.create(0, 0, 100, 20, 5), 1);
     for (int i = 0; i < ListView::CAPACITY; ++i)
         ASSERT_TRUE(list.addTitle("x"));
     EXPECT_FALSE(list.addTitle("one too many"));
     EXPECT_EQ(list.count, ListView::CAPACITY);
-    EXPECT_EQ(list.items[ListView::CAPACITY - 1].index, ListView::CAPACITY - 1);
-
-    const struct { int32_t selected, shown; } headers[] = {{-1, 0}, {0, 0}, {1, 2}, {2, 3}};
-    for (const auto& h : headers) {
-        list.selected = h.selected;
-        EXPECT_EQ(list.headerPosition(), h.shown) << h.selected;
-    }
 }
 
 TEST_F(ListViewTest, EmptyListShowsBosClosedAndInEveryOpenRow) {
@@ -99,7 +93,6 @@ TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
     list.selected = 1;
     click(405, 210, draw); // the star opens it, showing the selection first
     ASSERT_EQ(list.open, 1);
-    EXPECT_EQ(list.firstVisible, 1);
     click(200, 230, draw); // second row: item 2
     EXPECT_EQ(list.open, 0);
     EXPECT_EQ(list.selected, 2);
@@ -118,9 +111,7 @@ TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
     for (int i = 0; i < 12; ++i)
         list.addTitle(std::to_string(i).c_str());
     auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
-    const int decrementX = 230, incrementX = 250;
-    for (auto [x, clicks, selected] :
-         {std::tuple{incrementX, 14, 11}, {decrementX, 3, 8}, {decrementX, 10, 0}}) {
+    for (auto [x, clicks, selected] : {std::tuple{250, 13, 11}, {230, 12, 0}}) { // >, then <
         for (int i = 0; i < clicks; ++i)
             click(x, 210, draw);
         EXPECT_EQ(list.selected, selected) << x << " " << clicks;
@@ -129,18 +120,19 @@ TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
     EXPECT_EQ(list.open, 0);
 }
 
-TEST_F(ListViewTest, DraggingTheThumbScrollsSelectsAndMovesThePager) {
+// The thumb marks the selection over the whole track, the same way at rest and in a drag; the
+// rows follow it. Opened with the last item selected, then pressed, dragged up and down.
+TEST_F(ListViewTest, TheThumbAndTheRowsFollowTheSelectionBothWays) {
     const struct {
         const char* name;
         bool arrows;
-        int count, rows;
-        float track;
-        int32_t bottom; // the selection with the thumb at the bottom
+        int count, rows, track, lastFirst; // lastFirst: the first row showing the last item
     } cases[] = {
         {"star", false, 10, 3, 60, 7},
         {"arrows", true, 12, 5, 100, 7},
         {"arrows, fewer items than rows", true, 3, 5, 100, 0},
     };
+    const uint32_t white = makeTexture(4, [](int, int) { return Rgb{255, 255, 255}; });
     for (const auto& c : cases) {
         ListView list;
         list.create(100, 200, 120, 20, 5);
@@ -148,24 +140,42 @@ TEST_F(ListViewTest, DraggingTheThumbScrollsSelectsAndMovesThePager) {
             list.addTitle("x");
         auto draw = [&] {
             if (c.arrows)
-                list.drawDropDownArrows(black, black, false, "", 5, 20);
+                list.drawDropDownArrows(white, white, false, "", 5, 20);
             else
-                list.drawDropDownStar(black, c.rows, false, "", 5, 20);
+                list.drawDropDownStar(white, c.rows, false, "", 5, 20);
         };
+        // Selection, pager, first row, then on screen the thumb's top and the red row.
+        const auto expect = [&](int selected, const char* step) {
+            int thumb = -1, row = -1;
+            for (int y = 180; y < 200 + c.track + 20 && thumb < 0; ++y)
+                if (pixel(237, H - 1 - y) == Rgb{255, 0, 0}) thumb = y;
+            for (int r = 0; r < c.rows; ++r)
+                if (pixel(210, H - 1 - (210 + 20 * r)) == Rgb{250, 0, 0}) row = r;
+            const int first = std::min(selected, c.lastFirst);
+            EXPECT_EQ(std::tuple(list.selected, list.pager.value, list.firstVisible, thumb, row),
+                      std::tuple(selected, selected, first,
+                                 200 + c.track * selected / (c.count - 1) - 5, selected - first))
+                << c.name << ", " << step;
+        };
+        list.selected = list.pager.value = c.count - 1;
         click(150, 210, draw);
         ASSERT_EQ(list.open, 1) << c.name;
-        const int thumbX = 100 + 120 + 5, thumbY = 200;
+        frame(500, 500, false, draw);
+        expect(c.count - 1, "opened");
+
+        const int thumbX = 230, thumbY = 200 + c.track + 2; // a little below the thumb's middle
         frame(thumbX, thumbY, true, draw);
         frame(thumbX, thumbY, true, draw); // held: the grip takes it
         ASSERT_EQ(list.dragging, 1) << c.name;
-        frame(thumbX, 200 + int(c.track) + 40, true, draw);
-        EXPECT_EQ(list.thumbOffset, c.track) << c.name;
-        frame(thumbX, 200 + int(c.track), true, draw);
-        EXPECT_EQ(list.selected, c.bottom) << c.name;
-        EXPECT_EQ(list.firstVisible, c.bottom) << c.name;
-        EXPECT_EQ(list.pager.value, c.bottom) << c.name;
-        frame(thumbX, 200 + int(c.track), false, draw);
+        expect(c.count - 1, "pressed without moving");
+        frame(thumbX, 100, true, draw);
+        frame(thumbX, 100, true, draw);
+        expect(0, "dragged to the top");
+        frame(thumbX, thumbY + 200, true, draw);
+        frame(thumbX, thumbY + 200, false, draw);
         EXPECT_EQ(list.dragging, 0) << c.name;
+        frame(500, 500, false, draw);
+        expect(c.count - 1, "dragged to the bottom and let go");
     }
 }
 

@@ -1,8 +1,9 @@
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 
-#include "game/list_view.h"
+#include "game/mail_list.h"
 #include "gui/quad_drawer.h"
 #include "input/hit_rect.h"
 #include "render/bitmap_font.h"
@@ -11,7 +12,6 @@
 namespace {
 
 constexpr int32_t kLines = ListItem::TEXT_SLOTS - 1;
-constexpr int32_t kUnread = 0, kRead = 1, kNotice = 2;
 constexpr float kMarkerSize = 20;
 constexpr float kPanelHeight = 310;
 constexpr int kBlinkRate = 5;
@@ -28,12 +28,19 @@ void copyText(char (&slot)[ListItem::TEXT_SIZE], const char* text) {
 
 } // namespace
 
-bool ListView::addMail(const char* title, int32_t lineCount, const char* const lines[12]) {
+int MailList::create(float x_, float y_, float width_, float rowHeight_, int32_t visibleRows_) {
+    interactive = 1;
+    readTally = unreadTally = previousUnreadTally = 0;
+    blinkPhase = 0;
+    return ListView::create(x_, y_, width_, rowHeight_, visibleRows_);
+}
+
+bool MailList::addMail(const char* title, int32_t lineCount, const char* const lines[12]) {
     if (!items || count < 0 || count >= CAPACITY) return false;
     ListItem& item = items[count];
     item.index = count;
     item.lineCount = lineCount;
-    item.state = kUnread;
+    item.state = UNREAD;
     copyText(item.text[0], title);
     for (int32_t k = 0; k < kLines; ++k)
         copyText(item.text[k + 1], lines ? lines[k] : "");
@@ -41,32 +48,37 @@ bool ListView::addMail(const char* title, int32_t lineCount, const char* const l
     return true;
 }
 
-bool ListView::addNotice(const char* title, const char* line1, const char* line2) {
+bool MailList::addNotice(const char* title, const char* line1, const char* line2) {
     const char* lines[kLines] = {line1, line2};
     if (!addMail(title, 2, lines)) return false;
-    items[count - 1].state = kNotice;
+    items[count - 1].state = NOTICE;
     return true;
 }
 
-void ListView::selectNext(int32_t rows) {
+void MailList::selectNext(int32_t rows) {
     if (!items || selected >= count - 1 || selected < 0) return;
-    if (items[selected].state == kUnread) items[selected].state = kRead;
+    if (items[selected].state == UNREAD) items[selected].state = READ;
     ++selected;
     const int32_t centred = selected - rows / 2;
     if (centred - 1 > 0) firstVisible = selected < count - rows ? centred : count - rows;
-    // A list shorter than its rows starts at its first item.
-    if (firstVisible < 0) firstVisible = 0;
+    keepSelectionShown(rows);
 }
 
-void ListView::selectPrevious(int32_t rows) {
+void MailList::selectPrevious(int32_t rows) {
     if (!items || selected <= 0 || selected >= CAPACITY) return;
-    if (items[selected].state == kUnread) items[selected].state = kRead;
+    if (items[selected].state == UNREAD) items[selected].state = READ;
     --selected;
     const int32_t centred = selected - rows / 2;
     if (centred - 1 > 0 && selected < count - rows) firstVisible = centred;
+    keepSelectionShown(rows);
 }
 
-void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_t readTexture,
+void MailList::keepSelectionShown(int32_t rows) {
+    firstVisible =
+        firstShowing(std::min(std::max(firstVisible, selected - rows + 1), selected), rows);
+}
+
+void MailList::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_t readTexture,
                             uint32_t panelTexture, int32_t rows, bool header, const char* label,
                             float dx, float dy) {
     if (!items) return;
@@ -83,11 +95,7 @@ void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
     if (rows < count) {
         glColor3ub(150, 150, 150);
         rect(kPlainTexture, x + width, y - 5, 25, track + 10);
-        const int32_t row = drawThumb(track, rows, interactive != 0);
-        if (row >= 0)
-            firstVisible = row;
-        else
-            thumbOffset = restingThumb(track, firstVisible);
+        firstVisible = drawThumb(track, firstVisible, count - rows, interactive != 0);
     } else {
         firstVisible = 0;
     }
@@ -95,14 +103,15 @@ void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
     for (int32_t i = firstVisible; i < firstVisible + rows && 0 <= i && i < CAPACITY; ++i) {
         const float rowY = y + float(i - firstVisible) * rowHeight;
         ListItem& item = items[i];
+        const bool unread = i < count && item.state == UNREAD; // an empty row waits for nothing
         if (i == selected) {
             glColor3ub(250, 0, 0);
             rect(rowTexture, x, rowY, width, rowHeight);
-            if (item.state == kUnread) item.state = kRead; // shown means read
-        } else if (item.state != kUnread) {
+            if (unread) item.state = READ; // shown means read
+        } else if (!unread) {
             glColor3ub(255, 255, 255);
             rect(rowTexture, x, rowY, width, rowHeight);
-            if (item.state == kRead)
+            if (item.state == READ || item.state == UNREAD)
                 glColor3ub(250, 250, 250);
             else
                 glColor3ub(255, 100, 0);
@@ -124,7 +133,7 @@ void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
             bitmapFont.drawText(x + dx + 10, rowY + dy, 0, kTextAdjustment, item.text[0]);
         else
             bitmapFont.drawText(x + dx, rowY + dy, 0, kTextAdjustment, "Bos");
-        if (interactive && HitRect::pointerState(x, rowY, width, rowHeight) == 2) {
+        if (interactive && HitRect::pointerState(x, rowY, width, rowHeight) == HIT_CLICKED) {
             selected = pager.value = i;
             open = 0;
         }
@@ -136,14 +145,14 @@ void ListView::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
     showMessage(x + 10, y + track + 25, 18, kTextAdjustment);
 
     for (int32_t i = 0; i < count && i < CAPACITY; ++i) {
-        if (items[i].state == kUnread)
+        if (items[i].state == UNREAD)
             ++unreadTally;
         else
             ++readTally;
     }
 }
 
-void ListView::showMessage(float x_, float y_, float spacing, float adjustment) {
+void MailList::showMessage(float x_, float y_, float spacing, float adjustment) {
     const ListItem* item =
         items && 0 <= selected && selected < CAPACITY ? &items[selected] : nullptr;
     const int32_t n = item ? item->lineCount : 0;
@@ -156,11 +165,11 @@ void ListView::showMessage(float x_, float y_, float spacing, float adjustment) 
         bitmapFont.drawText(x_, y_ + float(k) * spacing, 0, adjustment, item->text[k]);
 }
 
-void ListView::reset() {
+void MailList::reset() {
     if (items) {
         for (int32_t i = 0; i < CAPACITY; ++i) {
             items[i].lineCount = -1;
-            items[i].state = kNotice;
+            items[i].state = NOTICE;
         }
     }
     count = 0;

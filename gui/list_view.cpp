@@ -1,7 +1,8 @@
-#include "game/list_view.h"
+#include "gui/list_view.h"
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "gui/quad_drawer.h"
@@ -25,7 +26,7 @@ void setColor(uint8_t red, uint8_t green, uint8_t blue) {
 }
 
 bool released(float x, float y, float width, float height) {
-    return HitRect::pointerState(x, y, width, height) == 2;
+    return HitRect::pointerState(x, y, width, height) == HIT_CLICKED;
 }
 
 } // namespace
@@ -43,10 +44,7 @@ int ListView::create(float x_, float y_, float width_, float rowHeight_, int32_t
     thumbWidth = thumbHeight = 15;
     pager.create("", 0, 0, 0, 20, 20);
     open = 0;
-    interactive = 1;
     dragging = 0;
-    readTally = unreadTally = previousUnreadTally = 0;
-    blinkPhase = 0;
     return items ? 1 : 0;
 }
 
@@ -72,39 +70,37 @@ const char* ListView::title(int32_t i) const {
     return items && 0 <= i && i < CAPACITY ? items[i].text[0] : "";
 }
 
-int32_t ListView::drawThumb(float track, int32_t rows, bool grip) {
+int32_t ListView::drawThumb(float track, int32_t position, int32_t range, bool grip) {
+    const bool scrolls = range > 0 && track > 0;
+    const InputSystem* input = InputSystem::current();
+    int32_t px = 0, py = 0;
+    if (input) input->mousePosition(px, py);
+    if (!grip) dragging = 0;
+    // At rest the grip lies where this frame draws the thumb.
+    if (!dragging)
+        thumbOffset = scrolls ? float(std::clamp(position, 0, range)) * track / float(range) : 0;
+    if (grip && HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == HIT_HELD) {
+        if (!dragging) grabOffset = float(py) - y - thumbOffset;
+        dragging = 1;
+    } else if (input && input->keyState(KEY_MOUSE_LEFT) == KEY_RELEASED) {
+        dragging = 0;
+    }
+    scrollRange = range;
+    if (dragging) {
+        thumbOffset = std::clamp(float(py) - y - grabOffset, 0.0f, std::max(track, 0.0f));
+        // Rounded, so the offset a position rests at leads back to that position.
+        position = scrolls ? int32_t(double(thumbOffset) * range / double(track) + 0.5) : 0;
+    }
     setColor(25, 25, 25);
     face(kPlainTexture, x + width + 10, y, 3, track);
     setColor(255, 0, 0);
     face(kPlainTexture, x + width + 5, y + thumbOffset - 5, thumbWidth, thumbHeight);
     setColor(255, 255, 255);
-
-    if (!grip)
-        dragging = 0;
-    else if (HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == 4)
-        dragging = 1;
-    else if (InputSystem::current() &&
-             InputSystem::current()->keyState(KEY_MOUSE_LEFT) == KEY_RELEASED)
-        dragging = 0;
-    scrollRange = count - rows;
-    if (!dragging) return -1;
-
-    int32_t px = 0, py = 0;
-    if (InputSystem::current()) InputSystem::current()->mousePosition(px, py);
-    if (-1 < thumbOffset && thumbOffset < track + 1)
-        thumbOffset = float(py) - y;
-    else
-        thumbOffset = thumbOffset < -1 ? 0 : track;
-    if (thumbOffset < 0) thumbOffset = 0;
-    if (thumbOffset > track) thumbOffset = track;
-    // A list shorter than its rows has nothing to scroll: the first row stays item 0.
-    const int32_t row = int32_t(double(thumbOffset) * double(scrollRange) / double(track));
-    return row < 0 ? 0 : row;
+    return position;
 }
 
-float ListView::restingThumb(float track, int32_t position) const {
-    if (position < 0 || count < 1) return 0;
-    return track - (float(count - position) / float(count)) * track;
+int32_t ListView::firstShowing(int32_t item, int32_t rows) const {
+    return std::clamp(item, 0, std::max(0, count - rows));
 }
 
 void ListView::drawClosed(uint32_t faceTexture, const char* empty, float dx, float dy) {
@@ -117,8 +113,16 @@ void ListView::drawClosed(uint32_t faceTexture, const char* empty, float dx, flo
 }
 
 void ListView::openBox(int32_t rows) {
-    if (0 <= selected && selected < count && selected < count - rows) firstVisible = selected;
+    if (0 <= selected && selected < count) firstVisible = firstShowing(selected, rows);
     open = 1;
+}
+
+void ListView::dragThumb(float track, int32_t rows) {
+    // The drag picks the item, so the thumb spans every item; the rows follow the selection.
+    const int32_t item = drawThumb(track, selected, count - 1);
+    if (!dragging) return;
+    selected = pager.value = item;
+    firstVisible = firstShowing(item, rows);
 }
 
 void ListView::drawRows(uint32_t faceTexture, int32_t rows, float dx, float dy) {
@@ -163,11 +167,7 @@ void ListView::drawDropDownArrows(uint32_t faceTexture, uint32_t hoverTexture, b
         if (pager.decrement.isClicked() || pager.increment.isClicked()) selected = pager.value;
         return;
     }
-    const int32_t row = drawThumb(ARROWS_TRACK, rows);
-    if (row >= 0)
-        selected = firstVisible = pager.value = row;
-    else
-        thumbOffset = restingThumb(ARROWS_TRACK, selected);
+    dragThumb(ARROWS_TRACK, rows);
     drawRows(faceTexture, rows, dx, dy);
     closeOnOutsidePress(visibleRows);
 }
@@ -194,11 +194,7 @@ void ListView::drawDropDownStar(uint32_t faceTexture, int32_t rows, bool header,
     if (rows < count) {
         setColor(150, 150, 150);
         face(kPlainTexture, x + width, y - 5, 25, track + 10);
-        const int32_t row = drawThumb(track, rows);
-        if (row >= 0)
-            selected = firstVisible = pager.value = row;
-        else
-            thumbOffset = restingThumb(track, selected);
+        dragThumb(track, rows);
     } else {
         firstVisible = 0;
     }

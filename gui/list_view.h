@@ -1,22 +1,21 @@
-// The game's list widget: up to 2500 titled items drawn as a drop-down (with arrows or with a
-// star) or as the mail list, with a draggable scroll-bar thumb.
+// A list widget: up to 2500 titled items drawn as a drop-down (with arrows or with a star),
+// with a draggable scroll-bar thumb; a derived list may draw the items its own way.
 #pragma once
 
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 
-#include "engine/timing.h"
 #include "gui/number_spinner.h"
 #include "gui/textured_quad.h"
 
 struct ListItem {
-    static constexpr int TEXT_SLOTS = 13; // slot 0 the title, 1 to 12 a mail's lines
+    static constexpr int TEXT_SLOTS = 13; // slot 0 the title, the others lines of the owner's
     static constexpr int TEXT_SIZE = 250;
 
     int32_t index;
-    int32_t state; // 0 unread, 1 read, 2 notice
-    int32_t lineCount;
+    int32_t state;     // the owner's (the widget never reads it)
+    int32_t lineCount; // the owner's
     char text[TEXT_SLOTS][TEXT_SIZE];
 };
 
@@ -44,17 +43,6 @@ public:
     void drawDropDownStar(uint32_t faceTexture, int32_t rows, bool header, const char* label,
                           float dx, float dy);
 
-    // The mail list (the mail service's own presentation).
-    bool addMail(const char* title, int32_t lineCount, const char* const lines[12]);
-    bool addNotice(const char* title, const char* line1, const char* line2);
-    void selectNext(int32_t rows);
-    void selectPrevious(int32_t rows);
-    void drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_t readTexture,
-                      uint32_t panelTexture, int32_t rows, bool header, const char* label, float dx,
-                      float dy);
-    void showMessage(float x, float y, float spacing, float adjustment);
-    void reset();
-
     int32_t count = 0;
     int32_t selected = 0;
     int32_t visibleRows = 0;
@@ -70,30 +58,27 @@ public:
     float width = 0;
     float rowHeight = 0;
     uint8_t open = 0;
-    uint8_t interactive = 1;
     float thumbOffset = 0;
     float thumbWidth = 15;
     float thumbHeight = 15;
     uint8_t dragging = 0;
+    float grabOffset = 0; // where on the thumb the drag took hold
     int32_t scrollRange = 0;
-    int32_t readTally = 0;
-    int32_t unreadTally = 0;
-    int32_t previousUnreadTally = 0;
-    IntervalTimer blinkTimer;
-    uint8_t blinkPhase = 0;
 
 protected:
-    // The red thumb on its track line at the right of the list, and its grip (without the
-    // grip a drag ends). While dragging, answers the first row the drag points at (never
-    // below 0), else -1.
-    int32_t drawThumb(float track, int32_t rows, bool grip = true);
-    // Thumb offset for a resting thumb that marks `position`.
-    float restingThumb(float track, int32_t position) const;
+    // The red thumb on its track line at the right of the list, marking `position` of 0 to
+    // `range` with one mapping both ways, and its grip (without the grip a drag ends). Answers
+    // the position the thumb marks: the dragged one while dragging, else `position` itself.
+    int32_t drawThumb(float track, int32_t position, int32_t range, bool grip = true);
+    // The first visible row that shows `item` with as few rows past the last item as may be.
+    int32_t firstShowing(int32_t item, int32_t rows) const;
 
 private:
     void drawClosed(uint32_t faceTexture, const char* empty, float dx, float dy);
     // Rows first visible to first + rows - 1; a released row selects and closes.
     void drawRows(uint32_t faceTexture, int32_t rows, float dx, float dy);
     void openBox(int32_t rows);
+    // The drop-downs' thumb: a drag selects the item it points at and shows it.
+    void dragThumb(float track, int32_t rows);
     void closeOnOutsidePress(int32_t rows);
 };
