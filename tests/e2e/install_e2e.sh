@@ -11,6 +11,8 @@ build=$(cd "$1" && pwd) || exit 1
 work=$(mktemp -d /tmp/menajer_install.XXXXXX)
 # shellcheck source=e2e_lib.sh
 . "$here/e2e_lib.sh"
+# A message box outlives a killed game in a process of its own.
+trap 'cleanup; for p in $(pgrep -f "^$work/"); do kill "$p"; done' EXIT
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 
@@ -43,20 +45,20 @@ done
 
 : "${DISPLAY:?a display is needed}"
 # Starts an installed editor without a file name; true when a message box (titled with the
-# program's name) shows beside its main dialog.
+# program's name) shows.
 editor_complains() {
   HOME=$work/editor_home "$1" >/dev/null 2>"$work/kadroed.err" &
   pid=$!
-  local main="" complained=1
+  local complained=1 shown=0
   for _ in $(seq 200); do
-    main=$(xdotool search --onlyvisible --pid "$pid" --name 'DATABASE' 2>/dev/null) && break
+    kill -0 "$pid" 2>/dev/null || fail "the editor ended ($(cat "$work/kadroed.err"))"
+    # A box shown while loading comes before the main dialog.
+    xdotool search --all --onlyvisible --pid "$pid" --name '^kadroed$' >/dev/null 2>&1 && complained=0 && break
+    xdotool search --all --onlyvisible --pid "$pid" --name 'DATABASE' >/dev/null 2>&1 && shown=$((shown + 1))
+    [ "$shown" -gt 10 ] && break
     sleep 0.1
   done
-  [ -n "$main" ] || fail "no editor window ($(cat "$work/kadroed.err"))"
-  for _ in $(seq 20); do
-    xdotool search --onlyvisible --pid "$pid" --name '^kadroed$' >/dev/null 2>&1 && complained=0 && break
-    sleep 0.1
-  done
+  [ "$complained" = 0 ] || [ "$shown" -gt 10 ] || fail "no editor window ($(cat "$work/kadroed.err"))"
   kill -KILL "$pid"
   wait "$pid" 2>/dev/null
   pid=""
@@ -96,7 +98,7 @@ written=$(cd "$HOME" && find . -type f | sort | tr '\n' ' ')
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "the game wrote into its working folder"
 [ "$(listing)" = "$before" ] || fail "the installed tree changed"
 
-# A file where the user's folder goes: one message box naming it, then the game as usual,
+# A file where the user's folder goes: one message box (SDL gives it no pid), then the game,
 # on a data set named with --data (the installed one moved away).
 export XDG_DATA_HOME=$work/xdg
 mkdir -p "$XDG_DATA_HOME"
@@ -105,9 +107,12 @@ cd "$work/elsewhere" || exit 1
 mv "$prefix/share/menajer/veri" "$work/veri"
 "$prefix/bin/menajer" --data "$work/veri" >"$work/stdout.txt" 2>"$work/stderr.txt" &
 pid=$!
+# SDL shows the box from a child process, in a window without pid or class: found by its
+# title in the window tree.
+box_window() { xwininfo -root -tree | awk '/"Menajer": \(\)/ { print $1; exit }'; }
 box=""
 for _ in $(seq 150); do
-  box=$(xdotool search --onlyvisible --pid "$pid" --name '^Menajer$' 2>/dev/null | head -n 1) && [ -n "$box" ] && break
+  box=$(box_window) && [ -n "$box" ] && break
   sleep 0.1
 done
 [ -n "$box" ] || fail "no message box about the user's folder"
@@ -115,9 +120,10 @@ xdotool windowfocus "$box" 2>/dev/null
 sleep 0.5
 xdotool key Return
 for _ in $(seq 50); do
-  xdotool search --onlyvisible --pid "$pid" --name '^Menajer$' >/dev/null 2>&1 || break
+  [ -z "$(box_window)" ] && break
   sleep 0.1
 done
+[ -z "$(box_window)" ] || fail "the message box stays"
 enter_game
 xdotool key F12
 sleep "$beat"
