@@ -12,15 +12,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Turkish football-manager game and its player editor")
-# The first line is the summary; the rest is the long description, one space in.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Menajer is the demonstration edition of a football-manager game in Turkish,
- drawn full screen with OpenGL: register as the manager of one of eighteen
- first-division clubs, read the news of your appointment as mails and study
- the squad on the tactics page.
- .
- Kadroed edits the game's player database: it searches, edits, adds and saves
- players. The package also holds menajer-odt, which dumps, builds and checks
- the game's database files as CSV, and menajer-datagen, which draws the demo
- data set.")
+# The long description; CPack puts the summary above it and indents every line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Menajer is the demonstration edition of a football-manager game in Turkish,
+drawn full screen with OpenGL: register as the manager of one of eighteen
+first-division clubs, read the news of your appointment as mails and study
+the squad on the tactics page.
+
+Kadroed edits the game's player database: it searches, edits, adds and saves
+players. The package also holds menajer-odt, which dumps, builds and checks
+the game's database files as CSV, and menajer-datagen, which draws the demo
+data set.")
 include(CPack)
