@@ -1,13 +1,15 @@
-#include <cstring>
-
 #include "app/app.h"
+#include "app/options.h"
+#include "app/run_folders.h"
 #include "platform/sdl_platform.h"
 
 int main(int argc, char** argv) {
+    Options options;
+    if (const int status = parseOptions(argc, argv, options); status >= 0) return status;
     // Never freed: the global engine still releases its input devices through it at exit.
     auto* host = new platform::SdlPlatform;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--window") == 0) host->setWindowed(true); // not full screen
+    host->setWindowed(options.window);
     platform::setCurrent(host);
+    settleFolders(options);
     return menajerMain(nullptr);
 }

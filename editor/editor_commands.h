@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "database/player_database.h"
 #include "editor/attribute_form.h"
@@ -48,6 +49,8 @@ public:
     PlayerDatabase& database() { return db; }
     // Where saving reaches the disk; the system's calls unless a caller needs others.
     void useFileOps(FileOps& ops) { fileOps = &ops; }
+    // "Kaydet" refuses any file inside this folder (the installed data set).
+    void protectFolder(std::string folder) { protectedFolder = std::move(folder); }
 
 private:
     struct FoundRow {
@@ -65,6 +68,7 @@ private:
 
     MainView& view;
     FileOps* fileOps;
+    std::string protectedFolder;
     PlayerDatabase db;
     PlayerRecord scratch{};
     // Copies, so the rows stay as found until the next search even across a load.

@@ -1,15 +1,24 @@
 #include "editor/wx/editor_app.h"
 
 #include "editor/wx/main_dialog.h"
+#include "folders/folders.h"
 
 bool EditorApp::OnInit() {
-    if (argc > 1) startFile = argv[1];
+    const std::filesystem::path installed = folders::installedData();
+    const int first = argc > 1 && argv[1] == "--" ? 2 : 1;
+    if (argc > first)
+        startFile = argv[first];
+    else if (!installed.empty())
+        startFile = wxString::FromUTF8((installed / "database" / "oyuncu.odt").string());
     return true;
 }
 
 int EditorApp::OnRun() {
     PlayerEditorDialog dialog(nullptr);
     SetTopWindow(&dialog);
+    // The installed data set belongs to the package; the user's files live elsewhere.
+    if (!folders::installedData().empty())
+        dialog.commands().protectFolder(folders::installedTree().string());
     // A file named on the command line is loaded at once, without the file dialog.
     if (!startFile.empty()) dialog.commands().loadFile(startFile.utf8_string(), false);
     dialog.ShowModal();

@@ -29,7 +29,7 @@ int run(const std::string& tool, const std::string& args) {
 const fs::path& veri() {
     static const fs::path folder = [] {
         fs::remove_all("first");
-        EXPECT_EQ(run("datagen", "first"), 0) << readWholeFile("datagen.out");
+        EXPECT_EQ(run("menajer-datagen", "first"), 0) << readWholeFile("menajer-datagen.out");
         return fs::path("first");
     }();
     return folder;
@@ -39,7 +39,7 @@ const fs::path& veri() {
 
 TEST(Datagen, SameBytesOnEveryRun) {
     fs::remove_all("second");
-    ASSERT_EQ(run("datagen", "second"), 0);
+    ASSERT_EQ(run("menajer-datagen", "second"), 0);
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(veri())) {
         if (!entry.is_regular_file()) continue;
@@ -58,7 +58,7 @@ TEST(Datagen, OdtFindsNoProblem) {
          {"check " + (db / "oyuncu.odt").string(),
           "check --players " + (db / "oyuncu.odt").string() + " " + (db / "takim.tdt").string(),
           "check " + (db / "tarih.trh").string()}) {
-        EXPECT_EQ(run("odt", args), 0) << args << "\n" << readWholeFile("odt.out");
+        EXPECT_EQ(run("menajer-odt", args), 0) << args << "\n" << readWholeFile("menajer-odt.out");
     }
 }
 
@@ -168,7 +168,7 @@ TEST(Datagen, BenchmarkPlayerFiles) {
     } runs[] = {{"0", 0}, {"1000", 0}, {"100000", 0}, {"100001", 2}, {"-1", 2}, {"x", 2}};
     for (const auto& r : runs) {
         fs::remove("big.odt");
-        ASSERT_EQ(run("datagen", std::string("--players ") + r.count + " big.odt"), r.status)
+        ASSERT_EQ(run("menajer-datagen", std::string("--players ") + r.count + " big.odt"), r.status)
             << r.count;
         if (r.status != 0) {
             EXPECT_FALSE(fs::exists("big.odt"));
@@ -183,5 +183,5 @@ TEST(Datagen, BenchmarkPlayerFiles) {
             EXPECT_EQ(players.record(int32_t(n - 1))->id, n - 1);
         }
     }
-    EXPECT_EQ(run("datagen", ""), 2);
+    EXPECT_EQ(run("menajer-datagen", ""), 2);
 }

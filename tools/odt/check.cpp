@@ -12,7 +12,7 @@
 #include "tools/odt/odt.h"
 
 const char* const kCheckHelp =
-    "usage: odt check [--players PLAYERS.odt] FILE\n"
+    "usage: menajer-odt check [--players PLAYERS.odt] FILE\n"
     "\n"
     "Reads a player (.odt), team (.tdt) or calendar (.trh) file as the game and the editor\n"
     "read it and reports every problem, one line each, with its byte offset in the file:\n"
@@ -180,31 +180,31 @@ int runCheck(int argc, char** argv) {
             playersPath = arg.substr(10);
             withPlayers = true;
         } else if (arg == "--players") {
-            std::fprintf(stderr, "odt check: --players needs a player file\n%s", kCheckHelp);
+            std::fprintf(stderr, "menajer-odt check: --players needs a player file\n%s", kCheckHelp);
             return EXIT_USAGE;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "odt check: unknown option %s\n%s", arg.c_str(), kCheckHelp);
+            std::fprintf(stderr, "menajer-odt check: unknown option %s\n%s", arg.c_str(), kCheckHelp);
             return EXIT_USAGE;
         } else if (path.empty()) {
             path = arg;
         } else {
-            std::fprintf(stderr, "odt check: expected one FILE\n%s", kCheckHelp);
+            std::fprintf(stderr, "menajer-odt check: expected one FILE\n%s", kCheckHelp);
             return EXIT_USAGE;
         }
     }
     if (path.empty()) {
-        std::fprintf(stderr, "odt check: expected a FILE\n%s", kCheckHelp);
+        std::fprintf(stderr, "menajer-odt check: expected a FILE\n%s", kCheckHelp);
         return EXIT_USAGE;
     }
     FileKind kind;
     if (!kindOfPath(path, kind)) {
-        std::fprintf(stderr, "odt check: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
+        std::fprintf(stderr, "menajer-odt check: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
                      path.c_str());
         return EXIT_USAGE;
     }
 
     if (withPlayers && kind != KIND_TEAMS) {
-        std::fprintf(stderr, "odt check: --players applies to a team file only\n");
+        std::fprintf(stderr, "menajer-odt check: --players applies to a team file only\n");
         return EXIT_USAGE;
     }
     PlayerDatabase players;
@@ -212,12 +212,12 @@ int runCheck(int argc, char** argv) {
         std::string bytes;
         LoadReport report;
         if (!readFile(playersPath, bytes, kReadLimit)) {
-            std::fprintf(stderr, "odt check: --players %s: cannot read: %s\n", playersPath.c_str(),
+            std::fprintf(stderr, "menajer-odt check: --players %s: cannot read: %s\n", playersPath.c_str(),
                          std::strerror(errno));
             return EXIT_BAD_FILE;
         }
         if (!players.readMemory(bytes.data(), bytes.size(), &report)) {
-            std::fprintf(stderr, "odt check: --players %s: offset %lld: %s\n", playersPath.c_str(),
+            std::fprintf(stderr, "menajer-odt check: --players %s: offset %lld: %s\n", playersPath.c_str(),
                          static_cast<long long>(report.offset),
                          explainRefusal(report, KIND_PLAYERS, bytes.size()).c_str());
             return EXIT_BAD_FILE;
@@ -226,7 +226,7 @@ int runCheck(int argc, char** argv) {
 
     std::string bytes;
     if (!readFile(path, bytes, kReadLimit)) {
-        std::fprintf(stderr, "odt check: %s: cannot read: %s\n", path.c_str(),
+        std::fprintf(stderr, "menajer-odt check: %s: cannot read: %s\n", path.c_str(),
                      std::strerror(errno));
         return EXIT_BAD_FILE;
     }
