@@ -22,7 +22,8 @@ public:
     void setTestMode(bool on) { testMode = on; }
     SDL_Window* sdlWindow() const { return window; }
 
-    void runStartupDialog(DialogProc proc) override; // startup_dialog.cpp
+    void runStartupDialog(const DialogContent& content,
+                          DialogProc proc) override; // startup_dialog.cpp
     bool registerWindowClass(const char* className) override;
     bool unregisterWindowClass(const char* className) override;
     bool changeDisplayMode(int width, int height, int colorBits) override;
