@@ -4,39 +4,13 @@
 #include "app/globals.h"
 #include "engine/screenshot.h"
 
-StartupSettings startupSettings;
-
 namespace {
-
-constexpr int kRefreshBox = 1004;
-constexpr int kSmoothingBox = 1008;
-constexpr int kContinueCommand = 1;
 
 constexpr uint32_t kKeyBackspace = 8;
 constexpr uint32_t kScreenSaverCommand = 0xF140;
 constexpr uint32_t kMonitorPowerCommand = 0xF170;
 
 } // namespace
-
-bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage message,
-                       int command) {
-    switch (message) {
-    case platform::DialogMessage::Init:
-        dialog.checkButton(kSmoothingBox, true);
-        return false;
-    case platform::DialogMessage::Command:
-        if ((command & 0xFFFF) != kContinueCommand) return false;
-        startupSettings.waitForRefresh = dialog.isButtonChecked(kRefreshBox);
-        startupSettings.lineAntialiasing = dialog.isButtonChecked(kSmoothingBox);
-        dialog.endDialog();
-        return true;
-    case platform::DialogMessage::Close:
-        // Ends without reading the boxes: both settings stay as they were.
-        dialog.endDialog();
-        return true;
-    }
-    return false;
-}
 
 int startUp(void* instance) {
     if (!createGameWindow(instance)) return 0;
@@ -131,7 +105,7 @@ int windowProc(const platform::WindowMessage& message) {
 int menajerMain(void* instance) {
     platform::Platform& host = platform::current();
 
-    host.runStartupDialog(startupDialogProc);
+    host.runStartupDialog(startupDialogContent(), startupDialogProc);
     if (!startUp(instance)) {
         host.messageBox("Motor Acilamadi!", nullptr, platform::MessageIcon::Question);
         return 0;

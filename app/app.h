@@ -9,6 +9,9 @@ struct StartupSettings {
 };
 extern StartupSettings startupSettings;
 
+// The start-up dialog (startup_dialog.cpp): what it shows, and its procedure, which fills
+// startupSettings from the check boxes when "Devam" ends it.
+const platform::DialogContent& startupDialogContent();
 bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage message,
                        int command);
 // createGameWindow, loadFont and loadGameData; 0 when the window or context cannot be made.

@@ -1,10 +1,28 @@
+# A library's include root: a build folder holding links to the headers of its source folder
+# under their usual names ("engine/engine.h"), and nothing else. A library sees its own root
+# and those of what it links, so an include from a folder it does not link fails to compile.
+# The links follow the folder's files (a new header re-runs cmake through the glob).
+function(menajer_include_root target folder)
+  file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${folder})
+  set(root ${CMAKE_BINARY_DIR}/include_roots/${target})
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root}/${rel})
+  file(GLOB files LIST_DIRECTORIES false CONFIGURE_DEPENDS ${folder}/*)
+  list(FILTER files EXCLUDE REGEX "(\\.cpp|/CMakeLists\\.txt)$")
+  foreach(file ${files})
+    get_filename_component(name ${file} NAME)
+    file(CREATE_LINK ${file} ${root}/${rel}/${name} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} PUBLIC ${root})
+endfunction()
+
 # One static library per subsystem folder; every .cpp in the folder belongs to it,
 # so adding a file needs no CMake edit (re-run cmake if a new file is not seen).
 function(menajer_subsystem name)
   cmake_parse_arguments(A "" "" "DEPS;PRIVATE_DEPS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_library(${name} STATIC ${srcs})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  menajer_include_root(${name} ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${A_DEPS} PRIVATE ${A_PRIVATE_DEPS})
 endfunction()
 

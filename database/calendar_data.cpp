@@ -5,25 +5,16 @@
 #include "database/file_io.h"
 #include "database/fixed_text.h"
 
-bool CalendarData::read(const char* path, LoadReport* report) {
-    ByteSource source;
-    if (!source.openFile(path)) {
-        monthCount = 0;
-        months.reset();
-        return refuseLoad(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kCalendarMissing);
-    }
-    return load(source, report);
+void CalendarData::emptyForRead() {
+    monthCount = 0;
+    months.reset();
 }
 
-bool CalendarData::readMemory(const void* data, std::size_t size, LoadReport* report) {
-    ByteSource source;
-    source.openMemory(data, size);
-    return load(source, report);
+const char* CalendarData::missingText() const {
+    return db_text::kCalendarMissing;
 }
 
 bool CalendarData::load(ByteSource& source, LoadReport* report) {
-    monthCount = 0;
-    months.reset();
     int32_t header[2] = {};
     if (!source.read(header, sizeof header))
         return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
@@ -49,8 +40,7 @@ bool CalendarData::load(ByteSource& source, LoadReport* report) {
             fixed_text::cut(d.weekday, kWeekdaySize, kWeekdaySize - 1);
     }
     if (!ok) {
-        monthCount = 0;
-        months.reset();
+        emptyForRead();
         return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
                           int64_t(source.size()), needed, db_text::kCalendarBroken);
     }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "database/load_report.h"
+#include "database/database_file.h"
 
 constexpr int kCalendarDaySlots = 31;
 constexpr std::size_t kWeekdaySize = 52;
@@ -43,19 +43,15 @@ static_assert(offsetof(CalendarMonthEntry, month) == 4);
 static_assert(offsetof(CalendarMonthEntry, year) == 8);
 static_assert(kCalendarBytesPerMonth == 1752);
 
-class ByteSource;
-
-class CalendarData {
+class CalendarData : public DatabaseFile {
 public:
     CalendarData() = default;
     CalendarData(const CalendarData&) = delete;
     CalendarData& operator=(const CalendarData&) = delete;
     virtual ~CalendarData() = default;
 
-    // Reads a whole calendar file (a host path); a refusal leaves the calendar empty. Every
-    // weekday name is terminated inside its field.
-    bool read(const char* path, LoadReport* report = nullptr);
-    bool readMemory(const void* data, std::size_t size, LoadReport* report = nullptr);
+    // A read (DatabaseFile) refused leaves the calendar empty; every weekday name is
+    // terminated inside its field.
     // Makes room for n zeroed months (monthCount n); false when memory runs out.
     bool resize(int32_t n);
     bool write(const char* path) const;
@@ -64,5 +60,7 @@ public:
     std::unique_ptr<CalendarMonth[]> months;
 
 private:
-    bool load(ByteSource& source, LoadReport* report);
+    void emptyForRead() override;
+    const char* missingText() const override;
+    bool load(ByteSource& source, LoadReport* report) override;
 };

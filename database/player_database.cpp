@@ -107,29 +107,17 @@ PlayerRecord newPlayerRecord() {
     return r;
 }
 
-bool PlayerDatabase::read(const char* path, LoadReport* report) {
-    ByteSource source;
-    if (!source.openFile(path)) {
-        emptyGameForm();
-        return refuseLoad(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kNotFound);
-    }
-    return load(source, report);
-}
-
-bool PlayerDatabase::readMemory(const void* data, std::size_t size, LoadReport* report) {
-    ByteSource source;
-    source.openMemory(data, size);
-    return load(source, report);
-}
-
-void PlayerDatabase::emptyGameForm() {
+void PlayerDatabase::emptyForRead() {
     if (editorForm()) return;
     count = 0;
     records.reset();
 }
 
+const char* PlayerDatabase::missingText() const {
+    return db_text::kNotFound;
+}
+
 bool PlayerDatabase::load(ByteSource& source, LoadReport* report) {
-    emptyGameForm();
     DatabaseFileHeader header{};
     if (!source.read(&header, sizeof header))
         return refuseLoad(report, LOAD_BAD_VERSION, 0, 0, kPlayerFileVersion,

@@ -6,10 +6,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "database/load_report.h"
+#include "database/database_file.h"
 #include "database/player_record.h"
 
-class ByteSource;
 class FileOps;
 
 struct PlayerRecord;
@@ -21,17 +20,15 @@ struct MappingDeleter {
     void operator()(PlayerRecord*) const;
 };
 
-class PlayerDatabase {
+class PlayerDatabase : public DatabaseFile {
 public:
     PlayerDatabase() = default;
     PlayerDatabase(const PlayerDatabase&) = delete;
     PlayerDatabase& operator=(const PlayerDatabase&) = delete;
     virtual ~PlayerDatabase() = default;
 
-    // Reads a whole player file (a host path). Refusals leave the editor's form exactly as it
-    // was and the game's form empty.
-    bool read(const char* path, LoadReport* report = nullptr);
-    bool readMemory(const void* data, std::size_t size, LoadReport* report = nullptr);
+    // A read (DatabaseFile) refused leaves the editor's form exactly as it was and the game's
+    // form empty.
     // Every text is written terminated and cut to 48 characters.
     bool write(const char* path) const;
     bool write(const char* path, FileOps& ops) const;
@@ -59,8 +56,9 @@ public:
     int32_t selected = -1; // editor: index of the selected record, -1 for none
 
 private:
-    bool load(ByteSource& source, LoadReport* report);
-    void emptyGameForm();
+    void emptyForRead() override; // the game's form only
+    const char* missingText() const override;
+    bool load(ByteSource& source, LoadReport* report) override;
 
     int32_t fileVersion = kPlayerFileVersion;
     int32_t count = 0;

@@ -5,25 +5,16 @@
 #include "database/file_io.h"
 #include "database/fixed_text.h"
 
-bool TeamDatabase::read(const char* path, LoadReport* report) {
-    ByteSource source;
-    if (!source.openFile(path)) {
-        count = 0;
-        records.reset();
-        return refuseLoad(report, LOAD_NOT_FOUND, 0, 0, 0, db_text::kNotFound);
-    }
-    return load(source, report);
+void TeamDatabase::emptyForRead() {
+    count = 0;
+    records.reset();
 }
 
-bool TeamDatabase::readMemory(const void* data, std::size_t size, LoadReport* report) {
-    ByteSource source;
-    source.openMemory(data, size);
-    return load(source, report);
+const char* TeamDatabase::missingText() const {
+    return db_text::kNotFound;
 }
 
 bool TeamDatabase::load(ByteSource& source, LoadReport* report) {
-    count = 0;
-    records.reset();
     DatabaseFileHeader header{};
     if (!source.read(&header, sizeof header))
         return refuseLoad(report, LOAD_BAD_VERSION, 0, 0, kTeamFileVersion, db_text::kWrongVersion);
@@ -41,8 +32,7 @@ bool TeamDatabase::load(ByteSource& source, LoadReport* report) {
     for (int32_t i = 0; i < header.count; ++i) {
         TeamRecord& team = records[i];
         if (!source.read(&team, sizeof team)) {
-            count = 0;
-            records.reset();
+            emptyForRead();
             return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
                               int64_t(source.size()), needed, db_text::kShortFile);
         }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "database/load_report.h"
+#include "database/database_file.h"
 #include "database/player_record.h"
 
 constexpr std::size_t kTeamNameSize = 160;
@@ -27,19 +27,15 @@ static_assert(offsetof(TeamRecord, name) == 4);
 static_assert(offsetof(TeamRecord, squad_size) == 164);
 static_assert(offsetof(TeamRecord, squad) == 168);
 
-class ByteSource;
-
-class TeamDatabase {
+class TeamDatabase : public DatabaseFile {
 public:
     TeamDatabase() = default;
     TeamDatabase(const TeamDatabase&) = delete;
     TeamDatabase& operator=(const TeamDatabase&) = delete;
     virtual ~TeamDatabase() = default;
 
-    // Reads a whole team file (a host path); a refusal leaves the list empty. Every squad_size
-    // is cut into 0 to 100 and every name is terminated inside its field.
-    bool read(const char* path, LoadReport* report = nullptr);
-    bool readMemory(const void* data, std::size_t size, LoadReport* report = nullptr);
+    // A read (DatabaseFile) refused leaves the list empty; every squad_size is cut into 0 to
+    // 100 and every name is terminated inside its field.
     // Makes room for n zeroed records (count n); false when memory runs out.
     bool resize(int32_t n);
     bool write(const char* path) const;
@@ -49,5 +45,7 @@ public:
     std::unique_ptr<TeamRecord[]> records;
 
 private:
-    bool load(ByteSource& source, LoadReport* report);
+    void emptyForRead() override;
+    const char* missingText() const override;
+    bool load(ByteSource& source, LoadReport* report) override;
 };

@@ -34,11 +34,34 @@ struct PixelFormatRequest {
     bool doubleBuffer = true;
 };
 
-// Start-up dialog: a modal dialog whose procedure is the engine's. The platform sends
-// DialogInit once, DialogCommand with the command id (1 for "Devam" or Enter, 2 for
-// Escape's cancel), and DialogClose for the window's close request. The procedure reads
-// and sets check boxes through the handle and ends the dialog with endDialog().
+// Start-up dialog: a modal dialog whose content and procedure are the program's. The platform
+// sends DialogInit once, DialogCommand with the command id (a control's id when it is
+// clicked or, focused, gets Space; kDialogOk for Enter, kDialogCancel for Escape), and
+// DialogClose for the window's close request. The procedure reads and sets check boxes
+// through the handle and ends the dialog with endDialog().
 enum class DialogMessage { Init, Command, Close };
+
+constexpr int kDialogOk = 1;
+constexpr int kDialogCancel = 2;
+
+enum class DialogControlKind { Button, GroupBox, CheckBox, Picture };
+
+// One control in dialog pixels from the dialog's top-left corner.
+struct DialogControl {
+    int id; // 0 for controls that send nothing; the others take the focus in table order
+    DialogControlKind kind;
+    const char* text;
+    int x, y, w, h;
+};
+
+// What the platform lays out, draws and reports presses of; it knows nothing else of it.
+struct DialogContent {
+    const char* title; // the window's name
+    int width, height;
+    const DialogControl* controls;
+    int controlCount;
+    const uint32_t* picture; // 0xAARRGGBB rows of the Picture control, w × h; null for none
+};
 
 class DialogHandle {
 public:
@@ -79,7 +102,7 @@ public:
     virtual ~Platform() = default;
 
     // Start-up dialog (modal, before the game window exists).
-    virtual void runStartupDialog(DialogProc proc) = 0;
+    virtual void runStartupDialog(const DialogContent& content, DialogProc proc) = 0;
 
     // Window and context, step by step; each answers false when its step fails.
     virtual bool registerWindowClass(const char* className) = 0;

@@ -28,7 +28,8 @@ public:
     const FrameScaler& frameScaler() const { return scaler; }
     SDL_Window* sdlWindow() const { return window; }
 
-    void runStartupDialog(DialogProc proc) override; // startup_dialog.cpp
+    void runStartupDialog(const DialogContent& content,
+                          DialogProc proc) override; // startup_dialog.cpp
     bool registerWindowClass(const char* className) override;
     bool unregisterWindowClass(const char* className) override;
     bool changeDisplayMode(int width, int height, int colorBits) override;

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <vector>
 
 #include "platform/sdl_platform.h"
 #include "platform/startup_dialog_view.h"
@@ -13,21 +14,23 @@ namespace {
 
 using View = StartupDialogView;
 
-uint32_t dialogPixels[View::kWidth * View::kHeight];
-
 struct DialogWindow {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    std::vector<uint32_t> pixels;
+    int width = 0, height = 0;
 
-    bool open() {
-        window =
-            SDL_CreateWindow("Rav Engine", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             View::kWidth, View::kHeight, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    bool open(const DialogContent& content) {
+        width = content.width;
+        height = content.height;
+        pixels.assign(size_t(width) * size_t(height), 0);
+        window = SDL_CreateWindow(content.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  width, height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
         if (window) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
         if (renderer)
             texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
-                                        SDL_TEXTUREACCESS_STREAMING, View::kWidth, View::kHeight);
+                                        SDL_TEXTUREACCESS_STREAMING, width, height);
         if (!texture) {
             std::fprintf(stderr, "start-up dialog: %s\n", SDL_GetError());
             return false;
@@ -38,9 +41,9 @@ struct DialogWindow {
     }
 
     void present(const StartupDialogState& state) {
-        PixelBuffer buffer{dialogPixels, View::kWidth, View::kHeight};
+        PixelBuffer buffer{pixels.data(), width, height};
         View::paint(buffer, state);
-        SDL_UpdateTexture(texture, nullptr, dialogPixels, View::kWidth * 4);
+        SDL_UpdateTexture(texture, nullptr, pixels.data(), width * 4);
         SDL_RenderClear(renderer);
         SDL_RenderCopy(renderer, texture, nullptr, nullptr);
         SDL_RenderPresent(renderer);
@@ -53,24 +56,29 @@ struct DialogWindow {
     }
 };
 
+bool isCheckBox(const DialogContent& content, int id) {
+    const DialogControl* c = View::find(content, id);
+    return c && c->kind == DialogControlKind::CheckBox;
+}
+
 } // namespace
 
-void SdlPlatform::runStartupDialog(DialogProc proc) {
-    StartupDialogState state;
+void SdlPlatform::runStartupDialog(const DialogContent& content, DialogProc proc) {
+    StartupDialogState state(content);
     auto send = [&](DialogMessage message, int command) { proc(state, message, command); };
     send(DialogMessage::Init, 0);
 
     const bool ownVideo = !videoUp;
     if (ownVideo && !startVideo()) {
         // Nothing can be shown: go on with what the dialog offers.
-        send(DialogMessage::Command, 1);
+        send(DialogMessage::Command, kDialogOk);
         return;
     }
     bool quitRequested = false;
     {
         DialogWindow dialog;
-        if (!dialog.open()) {
-            send(DialogMessage::Command, 1);
+        if (!dialog.open(content)) {
+            send(DialogMessage::Command, kDialogOk);
         } else {
             bool dirty = true;
             while (!state.ended) {
@@ -90,22 +98,22 @@ void SdlPlatform::runStartupDialog(DialogProc proc) {
                     switch (e.key.keysym.sym) {
                     case SDLK_RETURN:
                     case SDLK_KP_ENTER:
-                        send(DialogMessage::Command, 1);
+                        send(DialogMessage::Command, kDialogOk);
                         break;
                     case SDLK_ESCAPE:
-                        send(DialogMessage::Command, 2);
+                        send(DialogMessage::Command, kDialogCancel);
                         break;
                     case SDLK_F4:
                         // No window manager may be there to turn Alt+F4 into a close request.
                         if (e.key.keysym.mod & KMOD_ALT) send(DialogMessage::Close, 0);
                         break;
                     case SDLK_TAB:
-                        state.focus = View::nextFocus(state.focus);
+                        state.focus = View::nextFocus(content, state.focus);
                         if (e.key.keysym.mod & KMOD_SHIFT)
-                            state.focus = View::nextFocus(state.focus);
+                            state.focus = View::nextFocus(content, state.focus);
                         break;
                     case SDLK_SPACE:
-                        if (state.focus != 1)
+                        if (isCheckBox(content, state.focus))
                             state.checkButton(state.focus, !state.isButtonChecked(state.focus));
                         send(DialogMessage::Command, state.focus);
                         break;
@@ -115,17 +123,18 @@ void SdlPlatform::runStartupDialog(DialogProc proc) {
                     break;
                 case SDL_MOUSEBUTTONDOWN:
                     if (e.button.button == SDL_BUTTON_LEFT) {
-                        state.pressed = View::hitTest(e.button.x, e.button.y);
+                        state.pressed = View::hitTest(content, e.button.x, e.button.y);
                         if (state.pressed) state.focus = state.pressed;
                     }
                     break;
                 case SDL_MOUSEBUTTONUP:
                     if (e.button.button == SDL_BUTTON_LEFT) {
-                        const int id = View::hitTest(e.button.x, e.button.y);
+                        const int id = View::hitTest(content, e.button.x, e.button.y);
                         const int was = state.pressed;
                         state.pressed = 0;
                         if (id == 0 || id != was) break;
-                        if (id != 1) state.checkButton(id, !state.isButtonChecked(id));
+                        if (isCheckBox(content, id))
+                            state.checkButton(id, !state.isButtonChecked(id));
                         send(DialogMessage::Command, id);
                     }
                     break;

@@ -1,5 +1,7 @@
 #include "platform/startup_dialog_view.h"
 
+#include <cstddef>
+
 namespace platform {
 
 namespace {
@@ -89,66 +91,67 @@ void button(PixelBuffer& b, const DialogControl& c, bool pressed, bool focused) 
     if (focused) focusFrame(b, c.x + 4, c.y + 4, c.w - 8, c.h - 8);
 }
 
-uint32_t rgb(int r, int g, int b) {
-    return 0xFF000000u | uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b);
-}
-
-void circle(PixelBuffer& b, int cx, int cy, int r, uint32_t color) {
-    int x = r, y = 0, err = 1 - r;
-    while (x >= y) {
-        const int pts[8][2] = {{x, y},   {y, x},   {-y, x}, {-x, y},
-                               {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
-        for (const auto& p : pts)
-            b.set(cx + p[0], cy + p[1], color);
-        ++y;
-        if (err < 0) {
-            err += 2 * y + 1;
-        } else {
-            --x;
-            err += 2 * (y - x) + 1;
-        }
-    }
+void picture(PixelBuffer& b, const DialogControl& c, const uint32_t* pixels) {
+    if (!pixels) return;
+    for (int y = 0; y < c.h; ++y)
+        for (int x = 0; x < c.w; ++x)
+            b.set(c.x + x, c.y + y, pixels[y * c.w + x]);
 }
 
 } // namespace
 
-void StartupDialogState::checkButton(int id, bool checked) {
-    if (id == 1004) refreshBox = checked;
-    if (id == 1008) smoothingBox = checked;
+StartupDialogState::StartupDialogState(const DialogContent& content)
+    : content(content), checked(std::size_t(content.controlCount)),
+      focus(StartupDialogView::nextFocus(content, 0)) {}
+
+void StartupDialogState::checkButton(int id, bool on) {
+    const DialogControl* c = StartupDialogView::find(content, id);
+    if (c && c->kind == DialogControlKind::CheckBox) checked[std::size_t(c - content.controls)] = on;
 }
 
 bool StartupDialogState::isButtonChecked(int id) const {
-    return id == 1004 ? refreshBox : id == 1008 ? smoothingBox : false;
+    const DialogControl* c = StartupDialogView::find(content, id);
+    return c && c->kind == DialogControlKind::CheckBox && checked[std::size_t(c - content.controls)];
 }
 
-const DialogControl StartupDialogView::kControls[kControlCount] = {
-    {1, DialogControlKind::Button, "Devam", 11, 297, 320, 26},
-    {0, DialogControlKind::Picture, "", 21, 11, kPictureWidth, kPictureHeight},
-    {0, DialogControlKind::GroupBox, "Rav Engine Ayarlari:", 11, 216, 317, 76},
-    {0, DialogControlKind::GroupBox, "Video Ayari:", 21, 231, 299, 55},
-    {1004, DialogControlKind::CheckBox, "Monitor Hizini Bekle ( Refresh rate)", 35, 247, 274, 18},
-    {1008, DialogControlKind::CheckBox, "Line AntiAnaliz ", 34, 264, 242, 18},
-};
+const DialogControl* StartupDialogView::find(const DialogContent& content, int id) {
+    if (id == 0) return nullptr;
+    for (int i = 0; i < content.controlCount; ++i)
+        if (content.controls[i].id == id) return &content.controls[i];
+    return nullptr;
+}
 
-int StartupDialogView::hitTest(int x, int y) {
-    for (const DialogControl& c : kControls) {
+int StartupDialogView::hitTest(const DialogContent& content, int x, int y) {
+    for (int i = 0; i < content.controlCount; ++i) {
+        const DialogControl& c = content.controls[i];
         if (c.id == 0) continue;
         if (x >= c.x && y >= c.y && x < c.x + c.w && y < c.y + c.h) return c.id;
     }
     return 0;
 }
 
-int StartupDialogView::nextFocus(int id) {
-    return id == 1 ? 1004 : id == 1004 ? 1008 : 1;
+// An id not in the dialog starts the order again.
+int StartupDialogView::nextFocus(const DialogContent& content, int id) {
+    int first = 0;
+    bool passed = false;
+    for (int i = 0; i < content.controlCount; ++i) {
+        const int candidate = content.controls[i].id;
+        if (candidate == 0) continue;
+        if (passed) return candidate;
+        if (first == 0) first = candidate;
+        passed = candidate == id;
+    }
+    return first;
 }
 
 void StartupDialogView::paint(PixelBuffer& b, const StartupDialogState& state) {
     b.fill(0, 0, b.width, b.height, kFace);
     bevel(b, 0, 0, b.width, b.height, false);
-    for (const DialogControl& c : kControls) {
+    for (int i = 0; i < state.content.controlCount; ++i) {
+        const DialogControl& c = state.content.controls[i];
         switch (c.kind) {
         case DialogControlKind::Picture:
-            paintPicture(b, c.x, c.y);
+            picture(b, c, state.content.picture);
             break;
         case DialogControlKind::GroupBox:
             groupBox(b, c);
@@ -161,42 +164,6 @@ void StartupDialogView::paint(PixelBuffer& b, const StartupDialogState& state) {
             break;
         }
     }
-}
-
-void StartupDialogView::paintPicture(PixelBuffer& b, int x0, int y0) {
-    constexpr int kBanner = 44;
-    // Night-blue banner over a striped pitch, lighter towards the near side.
-    for (int y = 0; y < kPictureHeight; ++y) {
-        for (int x = 0; x < kPictureWidth; ++x) {
-            uint32_t color;
-            if (y < kBanner) {
-                color = rgb(10, 20 + y / 2, 60 + y);
-            } else {
-                const int shade = (y - kBanner) * 50 / (kPictureHeight - kBanner);
-                const int stripe = (x / 25) % 2 ? 14 : 0;
-                color = rgb(20 + shade / 3, 100 + shade + stripe, 30 + shade / 2);
-            }
-            b.set(x0 + x, y0 + y, color);
-        }
-    }
-    const uint32_t line = rgb(235, 245, 235);
-    const int left = x0 + 10, top = y0 + kBanner + 10, w = kPictureWidth - 20;
-    const int h = kPictureHeight - kBanner - 20, midY = top + h / 2;
-    b.frame(left, top, w, h, line);
-    b.fill(x0 + kPictureWidth / 2, top, 1, h, line);
-    circle(b, x0 + kPictureWidth / 2, midY, 22, line);
-    b.fill(x0 + kPictureWidth / 2 - 1, midY - 1, 3, 3, line);
-    for (int side = 0; side < 2; ++side) {
-        const int boxW = 38, boxH = 70, smallW = 14, smallH = 34;
-        b.frame(side ? left + w - boxW : left, midY - boxH / 2, boxW, boxH, line);
-        b.frame(side ? left + w - smallW : left, midY - smallH / 2, smallW, smallH, line);
-        b.fill(side ? left + w : left - 4, midY - 10, 4, 21, rgb(200, 200, 200));
-    }
-    const char* title = "ZIRVEGOL MENAJER 04/05";
-    const int tx = x0 + (kPictureWidth - textWidth(title, 2)) / 2;
-    const int ty = y0 + (kBanner - kGlyphHeight * 2) / 2;
-    drawText(b, tx + 2, ty + 2, title, rgb(0, 0, 0), 2);
-    drawText(b, tx, ty, title, rgb(255, 204, 40), 2);
 }
 
 } // namespace platform

@@ -50,7 +50,7 @@ struct NoDialog : platform::DialogHandle {
 // presented frames watched.
 class BenchPlatform : public platform::SdlPlatform {
 public:
-    void runStartupDialog(platform::DialogProc proc) override {
+    void runStartupDialog(const platform::DialogContent&, platform::DialogProc proc) override {
         NoDialog dialog;
         proc(dialog, platform::DialogMessage::Init, 0);
         proc(dialog, platform::DialogMessage::Command, 1); // "Devam"
@@ -156,7 +156,7 @@ long peakResidentKb() {
 }
 
 bool openGame(BenchPlatform& host, double* stamps) {
-    host.runStartupDialog(startupDialogProc);
+    host.runStartupDialog(startupDialogContent(), startupDialogProc);
     if (!createGameWindow(nullptr)) return false;
     stamps[0] = wallMs();
     loadFont();

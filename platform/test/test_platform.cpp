@@ -92,7 +92,7 @@ bool TestPlatform::enter(Step step) {
 
 // ---- Start-up dialog ----
 
-void TestPlatform::runStartupDialog(DialogProc proc) {
+void TestPlatform::runStartupDialog(const DialogContent&, DialogProc proc) {
     lastDialog = TestDialog{};
     TestDialog& d = lastDialog;
     auto send = [&](DialogMessage message, int command) {

@@ -182,7 +182,7 @@ public:
     bool realGL() const { return sdl != nullptr; }
 
     // --- Platform ---
-    void runStartupDialog(DialogProc proc) override;
+    void runStartupDialog(const DialogContent& content, DialogProc proc) override;
     bool registerWindowClass(const char* className) override;
     bool unregisterWindowClass(const char* className) override;
     bool changeDisplayMode(int width, int height, int colorBits) override;

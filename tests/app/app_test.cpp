@@ -41,7 +41,7 @@ TEST(StartupDialogTest, SettingsFromTheBoxes) {
         platform::setCurrent(&host);
         startupSettings = StartupSettings{};
         host.scriptDialog(c.events);
-        host.runStartupDialog(startupDialogProc);
+        host.runStartupDialog(startupDialogContent(), startupDialogProc);
         const platform::TestDialog& dialog = host.dialog();
         EXPECT_EQ(dialog.ended, c.ended) << c.name;
         EXPECT_EQ(startupSettings.waitForRefresh, c.waitForRefresh) << c.name;

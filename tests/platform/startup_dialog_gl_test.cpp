@@ -17,6 +17,14 @@ namespace {
 
 using Calls = std::vector<std::pair<DialogMessage, int>>;
 
+// The platform shows whatever it is given: here the game's button and boxes alone.
+const DialogControl kControls[] = {
+    {1, DialogControlKind::Button, "Devam", 11, 297, 320, 26},
+    {1004, DialogControlKind::CheckBox, "Monitor Hizini Bekle ( Refresh rate)", 35, 247, 274, 18},
+    {1008, DialogControlKind::CheckBox, "Line AntiAnaliz ", 34, 264, 242, 18},
+};
+const DialogContent kContent{"Rav Engine", 342, 336, kControls, 3, nullptr};
+
 struct Outcome {
     Calls calls;
     bool read = false, refresh = false, smooth = false;
@@ -60,7 +68,7 @@ void runWith(const std::string& actions, SdlPlatform& p) {
     setpgid(child, child); // also here, so the group exists whoever runs first
     SDL_InitSubSystem(SDL_INIT_TIMER);
     const SDL_TimerID timer = SDL_AddTimer(15000, giveUp, nullptr);
-    p.runStartupDialog(proc);
+    p.runStartupDialog(kContent, proc);
     SDL_RemoveTimer(timer);
     SDL_QuitSubSystem(SDL_INIT_TIMER);
     // Its last key releases still to come; cut short, they would leave keys held down.

@@ -2,16 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <vector>
+
+#include "app/app.h"
 
 using namespace platform;
 
 namespace {
 
+const DialogContent& content = startupDialogContent();
+const std::span<const DialogControl> controls(content.controls, size_t(content.controlCount));
+
 const DialogControl& control(int id) {
-    for (const DialogControl& c : StartupDialogView::kControls)
-        if (c.id == id) return c;
-    return StartupDialogView::kControls[0];
+    return *StartupDialogView::find(content, id);
 }
 
 } // namespace
@@ -19,26 +23,27 @@ const DialogControl& control(int id) {
 // Every control fits the dialog, a check box's text its clickable area, and a click lands on
 // a clickable control exactly within its bounds.
 TEST(StartupDialogView, LayoutAndHitAreas) {
-    for (const DialogControl& c : StartupDialogView::kControls) {
-        EXPECT_LE(c.x + c.w, StartupDialogView::kWidth) << c.text;
-        EXPECT_LE(c.y + c.h, StartupDialogView::kHeight) << c.text;
+    for (const DialogControl& c : controls) {
+        EXPECT_LE(c.x + c.w, content.width) << c.text;
+        EXPECT_LE(c.y + c.h, content.height) << c.text;
         EXPECT_TRUE(c.kind != DialogControlKind::CheckBox || 13 + 4 + textWidth(c.text) <= c.w);
         if (c.id == 0) continue;
         const int right = c.x + c.w - 1, bottom = c.y + c.h - 1;
-        EXPECT_EQ(StartupDialogView::hitTest(c.x, c.y), c.id) << c.text;
-        EXPECT_EQ(StartupDialogView::hitTest(right, bottom), c.id) << c.text;
+        EXPECT_EQ(StartupDialogView::hitTest(content, c.x, c.y), c.id) << c.text;
+        EXPECT_EQ(StartupDialogView::hitTest(content, right, bottom), c.id) << c.text;
         for (auto [x, y] :
              {std::pair{c.x - 1, c.y}, {c.x, c.y - 1}, {right + 1, bottom}, {right, bottom + 1}})
-            EXPECT_NE(StartupDialogView::hitTest(x, y), c.id) << c.text << " " << x << "," << y;
+            EXPECT_NE(StartupDialogView::hitTest(content, x, y), c.id)
+                << c.text << " " << x << "," << y;
     }
-    EXPECT_EQ(StartupDialogView::hitTest(0, 0), 0);
+    EXPECT_EQ(StartupDialogView::hitTest(content, 0, 0), 0);
 }
 
 TEST(StartupDialogView, TickShowsOnlyInCheckedBoxes) {
-    std::vector<uint32_t> pixels(StartupDialogView::kWidth * StartupDialogView::kHeight);
-    PixelBuffer buffer{pixels.data(), StartupDialogView::kWidth, StartupDialogView::kHeight};
-    StartupDialogState state;
-    state.smoothingBox = true;
+    std::vector<uint32_t> pixels(content.width * content.height);
+    PixelBuffer buffer{pixels.data(), content.width, content.height};
+    StartupDialogState state(content);
+    state.checkButton(1008, true);
     StartupDialogView::paint(buffer, state);
     auto blackPixels = [&](int x, int y, int w, int h) {
         int n = 0;
