@@ -9,6 +9,7 @@ bool EditorApp::OnInit() {
 
 int EditorApp::OnRun() {
     PlayerEditorDialog dialog(nullptr);
+    if (!dialog.commands().ready()) return 1; // without its memory: the message has been shown
     SetTopWindow(&dialog);
     // A file named on the command line is loaded at once, without the file dialog.
     if (!startFile.empty()) dialog.commands().loadFile(startFile.utf8_string(), false);
