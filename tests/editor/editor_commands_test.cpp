@@ -402,7 +402,8 @@ TEST_F(Editor, RowsAlwaysNameThePlayersTheyShow) {
     view.selectedRow = 0;
     cmd.listActivated();
     EXPECT_EQ(db.selected, -1);
-    EXPECT_EQ(view.last(), "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");
+    EXPECT_EQ(view.last(),
+              "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");
     EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
 }
 
@@ -440,7 +441,8 @@ TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
         EXPECT_EQ(cmd.file(), c.saved);
         EXPECT_EQ(view.fileShown, std::filesystem::path(c.saved).filename().string());
     }
-    EXPECT_EQ(view.shown[0].text, "a.b/kept.odt dosyasi zaten var!\nUzerine yazmak istiyor musunuz?");
+    EXPECT_EQ(view.shown[0].text,
+              "a.b/kept.odt dosyasi zaten var!\nUzerine yazmak istiyor musunuz?");
     EXPECT_EQ(view.shown[0].style, MessageStyle::ASK_WARNING);
     EXPECT_EQ(view.proposed, (std::vector<std::string>{"yedek.dat", "a.b/kept.odt"}));
 
@@ -592,7 +594,8 @@ TEST_F(Editor, FailureReasonsKeepTheUsersLanguage) {
         press(ctl::LOAD);
         EXPECT_EQ(view.last(), "Dosya acilamadi!\n" + c.missing + "\nYukleme Yapilmadi!..");
         press(ctl::SAVE);
-        EXPECT_EQ(view.last(), "Kayit yapilamadi!\n" + c.full + "\nEski dosya oldugu gibi duruyor.");
+        EXPECT_EQ(view.last(),
+                  "Kayit yapilamadi!\n" + c.full + "\nEski dosya oldugu gibi duruyor.");
     }
     std::setlocale(LC_ALL, "C");
 }

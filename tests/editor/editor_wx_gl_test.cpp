@@ -1,6 +1,7 @@
 // The real wx dialogs under a display: their controls, and commands answered through
 // wxTEST_DIALOG as a user would answer them.
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -8,6 +9,7 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/init.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
@@ -16,6 +18,7 @@
 #include <wx/stopwatch.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "../database/database_helpers.h"
 #include "editor/editor_ids.h"
@@ -24,6 +27,8 @@
 #include "editor/wx/placeholder_dialogs.h"
 
 namespace {
+
+constexpr const char* kTitle = "Oyuncu bilgileri datasi giris programi - DATABASE - Zendor";
 
 // wx failures (a dialog not expected, an assertion) become test failures.
 void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
@@ -88,6 +93,20 @@ std::string label(wxWindow* dialog, int id) {
     return w->GetLabel().utf8_string();
 }
 
+// The file dialog: checks what it offers, then the user types a path (or cancels).
+ExpectDialog<wxFileDialog> fileDialog(const char* title, const std::string& offered,
+                                      const std::string& typed, int answer = wxID_OK) {
+    return ExpectDialog<wxFileDialog>([=](wxFileDialog* d) {
+        EXPECT_EQ(d->GetMessage(), title);
+        EXPECT_EQ(d->GetWildcard(), "Oyuncu Database(*.odt)|*.odt");
+        EXPECT_FALSE(d->HasFlag(wxFD_OVERWRITE_PROMPT)); // asked once the extension is on
+        EXPECT_EQ(wxFileName(d->GetDirectory(), d->GetFilename()).GetFullPath().utf8_string(),
+                  offered);
+        d->SetPath(wxString::FromUTF8(typed));
+        return answer;
+    });
+}
+
 std::string value(wxWindow* dialog, int id) {
     auto* e = dynamic_cast<wxTextEntry*>(dialog->FindWindow(id));
     return e ? e->GetValue().utf8_string() : "<not an edit>";
@@ -111,7 +130,21 @@ TEST(EditorDialogs, MainDialogHasItsControls) {
     ASSERT_TRUE(day);
     EXPECT_EQ(day->GetString(0) + " " + day->GetString(1) + " " + day->GetString(2), "1 10 11");
     EXPECT_EQ(dialog.resultList()->GetColumnCount(), 3);
+    EXPECT_EQ(dialog.GetTitle(), kTitle);
     EXPECT_EQ(dialog.GetEscapeId(), ctl::CLOSE); // Escape asks like "Kapat"
+    // A right click on a text field is left to the field's own menu (cut, copy, paste). Should
+    // the about menu open instead, Escape closes it: the test fails rather than waits.
+    int menusOpened = 0;
+    dialog.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent&) {
+        ++menusOpened;
+        wxUIActionSimulator().Char(WXK_ESCAPE);
+    });
+    for (int id : {ctl::NAME, ctl::LANGUAGE, ctl::QUERY_NAME}) {
+        wxContextMenuEvent onField(wxEVT_CONTEXT_MENU, id);
+        onField.SetEventObject(dialog.FindWindow(id));
+        EXPECT_FALSE(dialog.FindWindow(id)->ProcessWindowEvent(onField)) << id;
+    }
+    EXPECT_EQ(menusOpened, 0);
     wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), ExpectMessage("Cikmak istiyor musunuz?", wxID_NO));
     wxCommandEvent aboutCommand(wxEVT_MENU, ctl::ABOUT);
     wxTEST_DIALOG(dialog.ProcessWindowEvent(aboutCommand),
@@ -126,9 +159,10 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
     const std::string path = std::string(wxGetCwd().utf8_string()) + "/ten.odt";
     writeWholeFile(path, playerFileBytes(10));
     PlayerEditorDialog dialog(nullptr);
-    wxTEST_DIALOG(press(&dialog, ctl::LOAD), wxExpectModal<wxFileDialog>(path),
+    wxTEST_DIALOG(press(&dialog, ctl::LOAD), fileDialog("Oyuncu Database Yukle", "", path),
                   ExpectMessage("Su anda " + path + " dosyayi yuklemek istiyor musunuz?", wxID_YES),
                   ExpectMessage("Yukleme Tamamlandi!", wxID_OK));
+    EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - ten.odt");
     EXPECT_EQ(label(&dialog, ctl::TOTAL), "Toplam Oyuncu :10");
     EXPECT_EQ(dialog.commands().database().playerCount(), 10);
 
@@ -154,6 +188,51 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
                                 wxID_OK));
     EXPECT_EQ(value(&dialog, ctl::NAME), "Şükrü7");
     EXPECT_EQ(label(&dialog, ctl::SHOWN_ID), "Oyuncu id:7");
+}
+
+TEST(EditorDialogs, SaveAsksAboutTheFileItWillReallyReplace) {
+    const std::string folder = std::string(wxGetCwd().utf8_string()) + "/yedek.2005";
+    const std::string kept = folder + "/oyuncu.odt";
+    std::filesystem::create_directory(folder);
+    writeWholeFile(kept, "old");
+    PlayerEditorDialog dialog(nullptr);
+    ASSERT_TRUE(dialog.commands().database().append(samplePlayer(0)));
+    const std::string replace = kept + " dosyasi zaten var!\nUzerine yazmak istiyor musunuz?";
+    // "oyuncu" typed: the question names oyuncu.odt; No goes back to the file dialog.
+    wxTEST_DIALOG(press(&dialog, ctl::SAVE),
+                  fileDialog("Oyuncu Database Kaydet", "", folder + "/oyuncu"),
+                  ExpectMessage(replace, wxID_NO),
+                  fileDialog("Oyuncu Database Kaydet", kept, folder + "/oyuncu"),
+                  ExpectMessage(replace, wxID_YES),
+                  ExpectMessage("Su anda " + kept +
+                                    " dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
+                                    "bol yedek alin.",
+                                wxID_YES),
+                  ExpectMessage("Kayit yapildi!", wxID_OK));
+    EXPECT_EQ(readWholeFile(kept).size(), 12u + 580u);
+    EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - oyuncu.odt");
+    // The next "Kaydet" offers the file saved.
+    wxTEST_DIALOG(press(&dialog, ctl::SAVE),
+                  fileDialog("Oyuncu Database Kaydet", kept, "", wxID_CANCEL));
+}
+
+TEST(EditorDialogs, AttributeDialogsFitALongName) {
+    PlayerEditorDialog dialog(nullptr);
+    const char* const name = "Abdulkerim Muhammed Mustafa Şükrü Öztürkoğulları"; // 48 letters
+    dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::NAME))->ChangeValue(wxString::FromUTF8(name));
+    wxTEST_DIALOG(press(&dialog, ctl::ADD), wxExpectAny(wxID_YES), wxExpectAny(wxID_OK));
+    dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::TYPED_ID))->ChangeValue("0");
+    press(&dialog, ctl::SELECT);
+    for (int opener : {ctl::TECHNICAL, ctl::PHYSICAL, ctl::MENTAL, ctl::DETAIL})
+        wxTEST_DIALOG(
+            press(&dialog, opener), ExpectDialog<AttributeDialog>([&](AttributeDialog* d) {
+                wxWindow* header = d->FindWindow(ctl::HEADER);
+                EXPECT_EQ(label(d, ctl::HEADER),
+                          "Oyuncu adi :: " + std::string(name) + "  Soyad ::  id:: 0");
+                EXPECT_GE(header->GetSize().x, header->GetBestSize().x);
+                EXPECT_LE(header->GetRect().GetRight(), header->GetParent()->GetClientSize().x);
+                return ctl::CLOSE;
+            }));
 }
 
 TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
