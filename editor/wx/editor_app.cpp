@@ -1,8 +1,14 @@
 #include "editor/wx/editor_app.h"
 
+#include <clocale>
+
 #include "editor/wx/main_dialog.h"
 
 bool EditorApp::OnInit() {
+    // The toolkit leaves the C locale: the user's language and encoding for the C library's
+    // reasons and the file dialogs' own texts; numbers stay as they are.
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
     if (argc > 1) startFile = argv[1];
     return true;
 }

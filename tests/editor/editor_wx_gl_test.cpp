@@ -188,6 +188,11 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
                                 wxID_OK));
     EXPECT_EQ(value(&dialog, ctl::NAME), "Şükrü7");
     EXPECT_EQ(label(&dialog, ctl::SHOWN_ID), "Oyuncu id:7");
+    // The rows are listed again after a load; no highlight is left on them.
+    wxTEST_DIALOG(press(&dialog, ctl::LOAD), wxExpectModal<wxFileDialog>(path),
+                  wxExpectAny(wxID_YES), wxExpectAny(wxID_OK));
+    EXPECT_EQ(dialog.resultList()->GetItemCount(), 1);
+    EXPECT_EQ(dialog.resultList()->GetSelectedItemCount(), 0);
 }
 
 TEST(EditorDialogs, SaveAsksAboutTheFileItWillReallyReplace) {
