@@ -248,6 +248,10 @@ void PlayerEditorDialog::showFile(const std::string& utf8Name) {
 }
 
 void PlayerEditorDialog::showRows(int32_t rows) {
+    // A highlight kept by position would now mark another player.
+    for (long row = -1;
+         (row = results->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) >= 0;)
+        results->SetItemState(row, 0, wxLIST_STATE_SELECTED);
     results->SetItemCount(rows);
     results->Refresh();
 }
