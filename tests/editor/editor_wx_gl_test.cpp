@@ -1,6 +1,5 @@
 // The real wx dialogs under a display: their controls, and commands answered through
 // wxTEST_DIALOG as a user would answer them.
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,7 +14,6 @@
 #include <wx/msgdlg.h>
 #include <wx/spinbutt.h>
 #include <wx/stattext.h>
-#include <wx/stopwatch.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
@@ -284,23 +282,4 @@ TEST(EditorDialogs, LeagueChainOpensItsPlaceholders) {
             return ctl::CLOSE;
         }));
     EXPECT_EQ(opened, 3);
-}
-
-TEST(EditorDialogs, SearchOverAHundredThousandPlayersFillsTheListAtOnce) {
-    PlayerEditorDialog dialog(nullptr);
-    dialog.Show();
-    PlayerDatabase& db = dialog.commands().database();
-    const PlayerRecord p = samplePlayer(5);
-    while (db.playerCount() < kPlayerCapacity)
-        ASSERT_TRUE(db.append(p));
-    wxStopWatch watch;
-    press(&dialog, ctl::SEARCH);
-    dialog.Update(); // drawn, not only counted
-    const long ms = watch.Time();
-    std::printf("search and redraw of %d rows: %ld ms\n", kPlayerCapacity, ms);
-    EXPECT_EQ(dialog.resultList()->GetItemCount(), kPlayerCapacity);
-    EXPECT_EQ(label(&dialog, ctl::FOUND), "Bulunan Oyuncu : 100000");
-    EXPECT_EQ(dialog.resultList()->GetItemText(99999, 2), "99999");
-    EXPECT_LT(ms, 1000);
-    dialog.Hide();
 }
