@@ -4,6 +4,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <new>
 #include <string_view>
 
@@ -244,6 +245,7 @@ void EditorCommands::modify() {
     if (!readIdentity(scratch)) return;
     db.modifySelected(scratch);
     db.selected = -1;
+    databaseChanged();
 }
 
 void EditorCommands::load() {
@@ -266,7 +268,8 @@ bool EditorCommands::loadFile(const std::string& path, bool announce) {
         db.selected = -1;
         if (report.status == LOAD_NOT_FOUND)
             view.message(MessageStyle::NOTE_WARNING,
-                         utf8("Dosya acilamadi!\n%s\nYukleme Yapilmadi!..", std::strerror(errno)));
+                         utf8("Dosya acilamadi!\n") + field_text::fromLocale(std::strerror(errno)) +
+                             utf8("\nYukleme Yapilmadi!.."));
         else if (report.status == LOAD_NO_MEMORY)
             note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nYukleme Yapilmadi!..");
         else
@@ -276,20 +279,37 @@ bool EditorCommands::loadFile(const std::string& path, bool announce) {
     }
     view.setText(ctl::TOTAL, utf8("Toplam Oyuncu :%d", db.playerCount()));
     clear();
+    databaseChanged();
+    useFile(path);
     if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!");
     return true;
 }
 
+void EditorCommands::useFile(const std::string& path) {
+    currentFile = path;
+    view.showFile(std::filesystem::path(path).filename().string());
+}
+
 void EditorCommands::save() {
-    std::string path;
-    if (!view.chooseFile(FileDialogKind::SAVE, path)) return;
-    path = withDefaultExtension(path);
-    if (!protectedFolder.empty() && folders::isInside(path, protectedFolder)) {
-        view.message(MessageStyle::NOTE_WARNING,
-                     utf8("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
-                          "Baska bir klasore kaydedin.",
-                          shownPath(path).c_str()));
-        return;
+    // The extension is added before asking about an existing file, so the question is about
+    // the file that will be replaced; No goes back to the file dialog.
+    std::string path = currentFile;
+    for (;;) {
+        if (!view.chooseFile(FileDialogKind::SAVE, path)) return;
+        path = withDefaultExtension(path);
+        if (!protectedFolder.empty() && folders::isInside(path, protectedFolder)) {
+            view.message(MessageStyle::NOTE_WARNING,
+                         utf8("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
+                              "Baska bir klasore kaydedin.",
+                              shownPath(path).c_str()));
+            return;
+        }
+        std::error_code error;
+        if (!std::filesystem::exists(path, error) ||
+            view.message(MessageStyle::ASK_WARNING,
+                         utf8("%s dosyasi zaten var!\nUzerine yazmak istiyor musunuz?",
+                              shownPath(path).c_str())))
+            break;
     }
     if (!view.message(MessageStyle::ASK_QUESTION,
                       utf8("Su anda %s dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
@@ -302,10 +322,12 @@ void EditorCommands::save() {
     if (!db.write(path.c_str(), *fileOps)) {
         const int error = errno;
         view.message(MessageStyle::NOTE_WARNING,
-                     utf8("Kayit yapilamadi!\n%s\nEski dosya oldugu gibi duruyor.",
-                          error ? std::strerror(error) : "?"));
+                     utf8("Kayit yapilamadi!\n") +
+                         (error ? field_text::fromLocale(std::strerror(error)) : "?") +
+                         utf8("\nEski dosya oldugu gibi duruyor."));
         return;
     }
+    useFile(path);
     note(MessageStyle::NOTE_DONE, "Kayit yapildi!");
 }
 
@@ -328,14 +350,26 @@ void EditorCommands::add() {
     db.append(scratch);
     view.setText(ctl::TOTAL, utf8("Toplam Oyuncu :%d", db.playerCount()));
     view.setText(ctl::SHOWN_ID, utf8("Oyuncu id:%d", db.currentId()));
+    databaseChanged();
     note(MessageStyle::NOTE_DONE, "Eklendi!");
 }
 
 void EditorCommands::search() {
-    PlayerRecord query{};
-    if (!readText(ctl::QUERY_NAME, "Adi", query.name, sizeof query.name) ||
-        !readText(ctl::QUERY_SURNAME, "Soyad", query.surname, sizeof query.surname))
+    PlayerRecord typed{};
+    if (!readText(ctl::QUERY_NAME, "Adi", typed.name, sizeof typed.name) ||
+        !readText(ctl::QUERY_SURNAME, "Soyad", typed.surname, sizeof typed.surname))
         return;
+    query = typed;
+    searched = true;
+    findRows();
+}
+
+void EditorCommands::databaseChanged() {
+    if (searched) findRows();
+}
+
+void EditorCommands::findRows() {
+    if (!found) return;
     const Prefix name(fixed_text::view(query.name, sizeof query.name));
     const Prefix surname(fixed_text::view(query.surname, sizeof query.surname));
     foundCount = 0;
@@ -367,9 +401,24 @@ std::string EditorCommands::rowText(int32_t row, int column) const {
     return std::to_string(r.id);
 }
 
+bool EditorCommands::rowNamesItsPlayer(int32_t row) const {
+    const FoundRow& r = found[row];
+    const PlayerRecord* p = db.record(r.id);
+    // A row holds at most the field's first kPlayerTextSize - 1 bytes.
+    const auto same = [](const char* field, const char* shown) {
+        return fixed_text::view(field, kPlayerTextSize - 1) == shown;
+    };
+    return p && same(p->name, r.name) && same(p->surname, r.surname);
+}
+
 void EditorCommands::listActivated() {
     const int32_t row = view.firstSelectedRow();
     if (row < 0 || row >= foundCount) return;
+    if (db.record(found[row].id) && !rowNamesItsPlayer(row)) {
+        note(MessageStyle::NOTE_WARNING,
+             "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");
+        return;
+    }
     if (!selectIndex(found[row].id)) return;
     note(MessageStyle::NOTE_DONE, "Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu "
                                   "gene listeden secebilirsiniz.\nArama yapabilirsiniz!");

@@ -20,8 +20,9 @@ public:
     EditorCommands& operator=(const EditorCommands&) = delete;
 
     // Dialog initialisation: combos, list columns, the empty database. False when the
-    // database's memory cannot be had (the message has been shown).
+    // database's memory cannot be had (the message has been shown): the program must end.
     bool start();
+    bool ready() const { return found != nullptr && db.editorForm(); }
     // Runs the command bound to a main-dialog control; false for an id without one.
     bool command(int id);
 
@@ -47,6 +48,8 @@ public:
     int32_t rows() const { return foundCount; }
 
     PlayerDatabase& database() { return db; }
+    // The file last loaded or saved (the host's path); empty before either.
+    const std::string& file() const { return currentFile; }
     // Where saving reaches the disk; the system's calls unless a caller needs others.
     void useFileOps(FileOps& ops) { fileOps = &ops; }
     // "Kaydet" refuses any file inside this folder (the installed data set).
@@ -65,13 +68,21 @@ private:
     bool readText(int id, const char* label, char* field, std::size_t size);
     void setText(int id, const char* cp1254);
     void note(MessageStyle style, const char* cp1254);
+    void useFile(const std::string& path);
+    // Lists the last search's matches in the database as it now is.
+    void findRows();
+    void databaseChanged(); // keeps the rows naming the players they show
+    bool rowNamesItsPlayer(int32_t row) const;
 
     MainView& view;
     FileOps* fileOps;
     std::string protectedFolder;
     PlayerDatabase db;
     PlayerRecord scratch{};
-    // Copies, so the rows stay as found until the next search even across a load.
+    // Copies, so a row shows what was found even if the database changes under it.
     std::unique_ptr<FoundRow[]> found;
     int32_t foundCount = 0;
+    bool searched = false;
+    PlayerRecord query{}; // the last search's name and surname
+    std::string currentFile;
 };

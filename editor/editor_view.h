@@ -30,8 +30,11 @@ class MainView : public DialogView {
 public:
     virtual void addChoice(int comboId, const std::string& utf8) = 0;
     virtual void addColumn(const std::string& utf8, int width) = 0;
-    // False when the user cancels; the path is the host's, as the file dialog gives it.
+    // False when the user cancels; the path is the host's, as the file dialog gives it. A path
+    // given in is the dialog's proposal (empty: none).
     virtual bool chooseFile(FileDialogKind kind, std::string& path) = 0;
+    // The file last loaded or saved, for the window title (its name only, UTF-8).
+    virtual void showFile(const std::string& /*utf8Name*/) {}
     // The result list now has this many rows; their texts come from EditorCommands::rowText.
     virtual void showRows(int32_t rows) = 0;
     virtual int32_t firstSelectedRow() = 0; // -1 when none

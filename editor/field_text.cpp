@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
+#include <cwchar>
 
 #include "text/cp1254.h"
 
@@ -32,6 +34,39 @@ bool toRecordText(std::string_view utf8, std::string& out, std::string& bad) {
     bad.assign(utf8.substr(at, end - at));
     out.clear();
     return false;
+}
+
+std::string fromLocale(const char* text) {
+    std::string out;
+    std::mbstate_t state{};
+    for (std::size_t left = std::strlen(text); left > 0;) {
+        wchar_t wide;
+        const std::size_t n = std::mbrtowc(&wide, text, left, &state);
+        if (n == std::size_t(-1) || n == std::size_t(-2)) {
+            out += '?';
+            state = {};
+            ++text, --left;
+            continue;
+        }
+        const auto cp = char32_t(wide);
+        if (cp < 0x80) {
+            out += char(cp);
+        } else if (cp < 0x800) {
+            out += char(0xC0 | (cp >> 6));
+            out += char(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += char(0xE0 | (cp >> 12));
+            out += char(0x80 | ((cp >> 6) & 0x3F));
+            out += char(0x80 | (cp & 0x3F));
+        } else {
+            out += char(0xF0 | (cp >> 18));
+            out += char(0x80 | ((cp >> 12) & 0x3F));
+            out += char(0x80 | ((cp >> 6) & 0x3F));
+            out += char(0x80 | (cp & 0x3F));
+        }
+        text += n, left -= n;
+    }
+    return out;
 }
 
 std::string utf8(const char* format, ...) {

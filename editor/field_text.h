@@ -15,6 +15,10 @@ int32_t leadingNumber(std::string_view text);
 // `bad` then holds that character, as typed.
 bool toRecordText(std::string_view utf8, std::string& out, std::string& bad);
 
+// A text of the C library (strerror) in the locale's own encoding, as UTF-8; bytes the locale
+// cannot decode become '?'.
+std::string fromLocale(const char* text);
+
 // printf into a Windows-1254 string and hand it on as UTF-8.
 std::string utf8(const char* cp1254Format, ...) __attribute__((format(printf, 1, 2)));
 

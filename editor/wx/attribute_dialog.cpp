@@ -23,6 +23,7 @@ AttributeDialog::AttributeDialog(wxWindow* parent, AttributeForm& form)
     for (int i = 0; i < l.rowCount; ++i)
         if (auto* spin = dynamic_cast<wxSpinButton*>(FindWindow(l.rows[i].spin)))
             spin->SetValue(field_text::leadingNumber(typed(l.rows[i].edit)));
+    GetSizer()->SetSizeHints(this); // fitted again to the header with the player's real name
     SetEscapeId(ctl::CLOSE);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { askToClose(); }, ctl::CLOSE);

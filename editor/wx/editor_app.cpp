@@ -1,9 +1,15 @@
 #include "editor/wx/editor_app.h"
 
+#include <clocale>
+
 #include "editor/wx/main_dialog.h"
 #include "folders/folders.h"
 
 bool EditorApp::OnInit() {
+    // The toolkit leaves the C locale: the user's language and encoding for the C library's
+    // reasons and the file dialogs' own texts; numbers stay as they are.
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
     const std::filesystem::path installed = folders::installedData();
     const int first = argc > 1 && argv[1] == "--" ? 2 : 1;
     if (argc > first)
@@ -15,6 +21,7 @@ bool EditorApp::OnInit() {
 
 int EditorApp::OnRun() {
     PlayerEditorDialog dialog(nullptr);
+    if (!dialog.commands().ready()) return 1; // without its memory: the message has been shown
     SetTopWindow(&dialog);
     // The installed data set belongs to the package; the user's files live elsewhere.
     if (!folders::installedData().empty())

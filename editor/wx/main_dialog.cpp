@@ -184,7 +184,12 @@ void PlayerEditorDialog::bindCommands() {
     Bind(
         wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { editor.listActivated(); }, ctl::RESULTS);
     // No system menu under this toolkit: the about item sits in the dialog's context menu.
-    Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent&) {
+    // A text field keeps its own (cut, copy, paste).
+    Bind(wxEVT_CONTEXT_MENU, [this](wxContextMenuEvent& e) {
+        if (dynamic_cast<wxTextEntry*>(e.GetEventObject())) {
+            e.Skip();
+            return;
+        }
         wxMenu menu;
         menu.Append(ctl::ABOUT, ui("&Kadroed Hakkinda ...(ve Zendor)"));
         PopupMenu(&menu);
@@ -224,8 +229,12 @@ void PlayerEditorDialog::addColumn(const std::string& utf8, int width) {
 }
 
 bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
-    const long style = kind == FileDialogKind::OPEN ? wxFD_OPEN : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
-    wxFileDialog dialog(this, wxFileSelectorPromptStr, "", "", kFileFilter, style);
+    const bool open = kind == FileDialogKind::OPEN;
+    // No overwrite prompt here: the commands ask once the extension is added.
+    const wxFileName proposal(fromUtf8(path));
+    wxFileDialog dialog(this, ui(open ? "Oyuncu Database Yukle" : "Oyuncu Database Kaydet"),
+                        proposal.GetPath(), proposal.GetFullName(), kFileFilter,
+                        open ? wxFD_OPEN : wxFD_SAVE);
     if (dialog.ShowModal() != wxID_OK) return false;
     path = dialog.GetPath().utf8_string();
     // GTK selects a file given by name only once its folder is read; the name is known sooner.
@@ -234,7 +243,15 @@ bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
     return !path.empty();
 }
 
+void PlayerEditorDialog::showFile(const std::string& utf8Name) {
+    SetTitle(wxString(kTitle) + " - " + fromUtf8(utf8Name));
+}
+
 void PlayerEditorDialog::showRows(int32_t rows) {
+    // A highlight kept by position would now mark another player.
+    for (long row = -1;
+         (row = results->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) >= 0;)
+        results->SetItemState(row, 0, wxLIST_STATE_SELECTED);
     results->SetItemCount(rows);
     results->Refresh();
 }

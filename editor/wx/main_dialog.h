@@ -26,6 +26,7 @@ public:
     void addChoice(int comboId, const std::string& utf8) override;
     void addColumn(const std::string& utf8, int width) override;
     bool chooseFile(FileDialogKind kind, std::string& path) override;
+    void showFile(const std::string& utf8Name) override;
     void showRows(int32_t rows) override;
     int32_t firstSelectedRow() override;
     void runAttributeDialog(AttributeForm& form) override;
