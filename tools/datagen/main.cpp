@@ -18,7 +18,8 @@ namespace {
 
 constexpr const char* kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 constexpr const char* kUsage = "usage: datagen VERI_FOLDER [--preview PNG_FOLDER]\n"
-                               "       datagen --players N OUT.odt\n";
+                               "       datagen --players N OUT.odt\n"
+                               "       datagen calendar YEAR OUT.trh\n";
 
 bool makeFolder(const std::filesystem::path& folder) {
     std::error_code ec;
@@ -39,10 +40,23 @@ int writePlayers(const char* countText, const char* path) {
     return footballdata::writePlayerFile(path, int32_t(count)) ? 0 : 1;
 }
 
+int writeCalendar(const char* yearText, const char* path) {
+    char* end = nullptr;
+    const long year = std::strtol(yearText, &end, 10);
+    if (end == yearText || *end || year < footballdata::kCalendarFirstYear ||
+        year > footballdata::kCalendarLastYear) {
+        std::fprintf(stderr, "datagen: YEAR must be a number from %d to %d\n",
+                     footballdata::kCalendarFirstYear, footballdata::kCalendarLastYear);
+        return 2;
+    }
+    return footballdata::writeSeasonCalendar(path, int(year)) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--players") == 0) return writePlayers(argv[2], argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "calendar") == 0) return writeCalendar(argv[2], argv[3]);
     const bool preview = argc == 4 && std::strcmp(argv[2], "--preview") == 0;
     if ((argc != 2 && !preview) || argv[1][0] == '-') {
         std::fputs(kUsage, stderr);

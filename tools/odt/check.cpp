@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 
 #include "database/calendar_data.h"
 #include "database/fixed_text.h"
@@ -29,6 +31,17 @@ const char* const kCheckHelp =
     "\n"
     "Exit status 0 when the file is sound, 1 when it has a problem or cannot be read, 2 when\n"
     "the command line is wrong.\n";
+
+const char* const kCheckSetHelp =
+    "usage: odt check-set DIR\n"
+    "\n"
+    "Checks the three files of a data folder together, as 'odt check' checks each: the\n"
+    "players (oyuncu.odt), the teams (takim.tdt) against those players, so a squad naming a\n"
+    "player the file lacks is a problem, and the calendar (tarih.trh). DIR is a veri folder\n"
+    "(the files in its database/) or the database folder itself. A missing file is a problem.\n"
+    "\n"
+    "Exit status 0 when all three are sound, 1 when one has a problem or cannot be read, 2\n"
+    "when the command line is wrong.\n";
 
 namespace {
 
@@ -166,6 +179,81 @@ void checkCalendar(Problems& p, const std::string& bytes, const CalendarData& ca
     }
 }
 
+// Reads the player file a team file is checked against; false (after a line on standard
+// error) when it cannot be read or is refused.
+bool readPlayers(const std::string& path, PlayerDatabase& players) {
+    std::string bytes;
+    LoadReport report;
+    if (!readFile(path, bytes, kReadLimit)) {
+        std::fprintf(stderr, "odt check: --players %s: cannot read: %s\n", path.c_str(),
+                     std::strerror(errno));
+        return false;
+    }
+    if (!players.readMemory(bytes.data(), bytes.size(), &report)) {
+        std::fprintf(stderr, "odt check: --players %s: offset %lld: %s\n", path.c_str(),
+                     static_cast<long long>(report.offset),
+                     explainRefusal(report, KIND_PLAYERS, bytes.size()).c_str());
+        return false;
+    }
+    return true;
+}
+
+// Checks one file, a team file against `players` when given, and prints what it found.
+int checkFile(const std::string& path, FileKind kind, const PlayerDatabase* players) {
+    std::string bytes;
+    if (!readFile(path, bytes, kReadLimit)) {
+        std::fprintf(stderr, "odt check: %s: cannot read: %s\n", path.c_str(),
+                     std::strerror(errno));
+        return EXIT_BAD_FILE;
+    }
+    Problems problems(path);
+    LoadReport report;
+    PlayerDatabase db;
+    TeamDatabase teams;
+    CalendarData calendar;
+    bool read = false;
+    uint64_t needed = 0;
+    long records = 0;
+    const char* what = "";
+    switch (kind) {
+    case KIND_PLAYERS:
+        read = db.readMemory(bytes.data(), bytes.size(), &report);
+        records = db.playerCount();
+        needed = kHeaderSize + uint64_t(kPlayerEntrySize) * records;
+        what = "player";
+        if (read) checkPlayers(problems, bytes, db);
+        break;
+    case KIND_TEAMS:
+        read = teams.readMemory(bytes.data(), bytes.size(), &report);
+        records = teams.count;
+        needed = kHeaderSize + uint64_t(kTeamRecordSize) * records;
+        what = "team";
+        if (read) checkTeams(problems, bytes, teams, players);
+        break;
+    case KIND_CALENDAR:
+        read = calendar.readMemory(bytes.data(), bytes.size(), &report);
+        records = calendar.monthCount;
+        needed = kCalendarHeaderSize + uint64_t(kCalendarBytesPerMonth) * records;
+        what = "month";
+        if (read) checkCalendar(problems, bytes, calendar);
+        break;
+    }
+    if (!read) {
+        problems.add(uint64_t(report.offset), "%s; the programs refuse the whole file",
+                     explainRefusal(report, kind, bytes.size()).c_str());
+    } else {
+        checkTrailing(problems, bytes.size(), needed, what);
+    }
+    if (problems.count) {
+        std::printf("%s: %ld problem%s\n", path.c_str(), problems.count,
+                    problems.count == 1 ? "" : "s");
+        return EXIT_BAD_FILE;
+    }
+    std::printf("%s: sound %s, %ld %s%s\n", path.c_str(), kindName(kind), records, what,
+                records == 1 ? "" : "s");
+    return EXIT_OK;
+}
+
 } // namespace
 
 int runCheck(int argc, char** argv) {
@@ -202,78 +290,35 @@ int runCheck(int argc, char** argv) {
                      path.c_str());
         return EXIT_USAGE;
     }
-
     if (withPlayers && kind != KIND_TEAMS) {
         std::fprintf(stderr, "odt check: --players applies to a team file only\n");
         return EXIT_USAGE;
     }
     PlayerDatabase players;
-    if (withPlayers) {
-        std::string bytes;
-        LoadReport report;
-        if (!readFile(playersPath, bytes, kReadLimit)) {
-            std::fprintf(stderr, "odt check: --players %s: cannot read: %s\n", playersPath.c_str(),
-                         std::strerror(errno));
-            return EXIT_BAD_FILE;
-        }
-        if (!players.readMemory(bytes.data(), bytes.size(), &report)) {
-            std::fprintf(stderr, "odt check: --players %s: offset %lld: %s\n", playersPath.c_str(),
-                         static_cast<long long>(report.offset),
-                         explainRefusal(report, KIND_PLAYERS, bytes.size()).c_str());
-            return EXIT_BAD_FILE;
-        }
-    }
+    if (withPlayers && !readPlayers(playersPath, players)) return EXIT_BAD_FILE;
+    return checkFile(path, kind, withPlayers ? &players : nullptr);
+}
 
+int runCheckSet(int argc, char** argv) {
+    if (argc != 1 || argv[0][0] == '-') {
+        std::fprintf(stderr, "odt check-set: expected one DIR\n%s", kCheckSetHelp);
+        return EXIT_USAGE;
+    }
+    std::string folder = argv[0];
+    struct stat info;
+    if (stat((folder + "/database").c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        folder += "/database";
+    const std::string playersPath = folder + "/oyuncu.odt";
+    int status = checkFile(playersPath, KIND_PLAYERS, nullptr);
+    // The squads are checked against any player file the programs would read, sound or not.
     std::string bytes;
-    if (!readFile(path, bytes, kReadLimit)) {
-        std::fprintf(stderr, "odt check: %s: cannot read: %s\n", path.c_str(),
-                     std::strerror(errno));
-        return EXIT_BAD_FILE;
-    }
-    Problems problems(path);
-    LoadReport report;
-    PlayerDatabase db;
-    TeamDatabase teams;
-    CalendarData calendar;
-    bool read = false;
-    uint64_t needed = 0;
-    long records = 0;
-    const char* what = "";
-    switch (kind) {
-    case KIND_PLAYERS:
-        read = db.readMemory(bytes.data(), bytes.size(), &report);
-        records = db.playerCount();
-        needed = kHeaderSize + uint64_t(kPlayerEntrySize) * records;
-        what = "player";
-        if (read) checkPlayers(problems, bytes, db);
-        break;
-    case KIND_TEAMS:
-        read = teams.readMemory(bytes.data(), bytes.size(), &report);
-        records = teams.count;
-        needed = kHeaderSize + uint64_t(kTeamRecordSize) * records;
-        what = "team";
-        if (read) checkTeams(problems, bytes, teams, withPlayers ? &players : nullptr);
-        break;
-    case KIND_CALENDAR:
-        read = calendar.readMemory(bytes.data(), bytes.size(), &report);
-        records = calendar.monthCount;
-        needed = kCalendarHeaderSize + uint64_t(kCalendarBytesPerMonth) * records;
-        what = "month";
-        if (read) checkCalendar(problems, bytes, calendar);
-        break;
-    }
-    if (!read) {
-        problems.add(uint64_t(report.offset), "%s; the programs refuse the whole file",
-                     explainRefusal(report, kind, bytes.size()).c_str());
-    } else {
-        checkTrailing(problems, bytes.size(), needed, what);
-    }
-    if (problems.count) {
-        std::printf("%s: %ld problem%s\n", path.c_str(), problems.count,
-                    problems.count == 1 ? "" : "s");
-        return EXIT_BAD_FILE;
-    }
-    std::printf("%s: sound %s, %ld %s%s\n", path.c_str(), kindName(kind), records, what,
-                records == 1 ? "" : "s");
-    return EXIT_OK;
+    PlayerDatabase players;
+    const bool withPlayers =
+        readFile(playersPath, bytes, kReadLimit) && players.readMemory(bytes.data(), bytes.size());
+    status = std::max(
+        status, checkFile(folder + "/takim.tdt", KIND_TEAMS, withPlayers ? &players : nullptr));
+    status = std::max(status, checkFile(folder + "/tarih.trh", KIND_CALENDAR, nullptr));
+    std::printf("%s: %s\n", argv[0],
+                status == EXIT_OK ? "a sound data set" : "the data set has problems");
+    return status;
 }
