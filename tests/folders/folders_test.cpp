@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "folders/folders.h"
+
+namespace fs = std::filesystem;
+
+TEST(Folders, UserFolderFromTheEnvironment) {
+    struct Case {
+        const char *xdg, *home, *want;
+    } cases[] = {
+        {"/x/data", "/home/a", "/x/data/menajer"},
+        {nullptr, "/home/a", "/home/a/.local/share/menajer"},
+        {"", "/home/a", "/home/a/.local/share/menajer"},
+        {"rel/data", "/home/a", "/home/a/.local/share/menajer"},
+        {nullptr, "relative", ""},
+        {nullptr, nullptr, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(folders::userFolder(c.xdg, c.home), fs::path(c.want)) << (c.xdg ? c.xdg : "-");
+}
+
+// An installed prefix, a build tree and a bare folder, told apart from the executable's folder.
+TEST(Folders, DataSetBesideTheExecutable) {
+    const fs::path root = fs::current_path();
+    fs::create_directories(root / "prefix/bin");
+    fs::create_directories(root / "prefix/share/menajer/veri");
+    fs::create_directories(root / "build/bin");
+    fs::create_directories(root / "build/run/veri");
+    fs::create_directories(root / "bare/bin");
+    EXPECT_EQ(folders::installedData(root / "prefix/bin"), root / "prefix/share/menajer/veri");
+    EXPECT_EQ(folders::buildRunFolder(root / "prefix/bin"), fs::path());
+    EXPECT_EQ(folders::defaultData(root / "prefix/bin"), root / "prefix/share/menajer/veri");
+    EXPECT_EQ(folders::buildRunFolder(root / "build/bin"), root / "build/run");
+    EXPECT_EQ(folders::defaultData(root / "build/bin"), root / "build/run/veri");
+    EXPECT_EQ(folders::defaultData(root / "bare/bin"), fs::path());
+    EXPECT_TRUE(folders::isInside(root / "prefix/bin/../share/menajer/veri/x.odt",
+                                  folders::installedTree(root / "prefix/bin")));
+    EXPECT_FALSE(
+        folders::isInside(root / "prefix/share/menajerx/a", root / "prefix/share/menajer"));
+}
+
+TEST(Folders, PreparingTheUserFolder) {
+    const fs::path root = fs::current_path();
+    std::string why;
+    EXPECT_TRUE(folders::prepareUserFolder(root / "u/menajer", &why)) << why;
+    EXPECT_TRUE(fs::is_directory(root / "u/menajer/veri/ekrang"));
+    std::FILE* blocker = std::fopen((root / "file").c_str(), "w"); // a file where the folder goes
+    std::fclose(blocker);
+    EXPECT_FALSE(folders::prepareUserFolder(root / "file/menajer", &why));
+    EXPECT_FALSE(why.empty());
+    EXPECT_FALSE(folders::prepareUserFolder({}, &why));
+}
