@@ -4,6 +4,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <new>
 #include <string_view>
 
@@ -280,7 +281,10 @@ bool EditorCommands::loadFile(const std::string& path, bool announce) {
 }
 
 void EditorCommands::save() {
-    std::string path;
+    std::string path = saveProposal;
+    std::error_code ec; // a folder that cannot be made shows in the save's own failure
+    if (!path.empty())
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     if (!view.chooseFile(FileDialogKind::SAVE, path)) return;
     path = withDefaultExtension(path);
     if (!view.message(MessageStyle::ASK_QUESTION,

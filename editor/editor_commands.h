@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "database/player_database.h"
 #include "editor/attribute_form.h"
@@ -48,6 +49,8 @@ public:
     PlayerDatabase& database() { return db; }
     // Where saving reaches the disk; the system's calls unless a caller needs others.
     void useFileOps(FileOps& ops) { fileOps = &ops; }
+    // The file "Kaydet" offers (the one the game reads); its folders are made when it is offered.
+    void proposeSaveFile(std::string path) { saveProposal = std::move(path); }
 
 private:
     struct FoundRow {
@@ -65,6 +68,7 @@ private:
 
     MainView& view;
     FileOps* fileOps;
+    std::string saveProposal;
     PlayerDatabase db;
     PlayerRecord scratch{};
     // Copies, so the rows stay as found until the next search even across a load.

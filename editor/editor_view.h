@@ -30,7 +30,8 @@ class MainView : public DialogView {
 public:
     virtual void addChoice(int comboId, const std::string& utf8) = 0;
     virtual void addColumn(const std::string& utf8, int width) = 0;
-    // False when the user cancels; the path is the host's, as the file dialog gives it.
+    // False when the user cancels; the path is the host's, as the file dialog gives it. On
+    // entry it holds the file to offer, or nothing.
     virtual bool chooseFile(FileDialogKind kind, std::string& path) = 0;
     // The result list now has this many rows; their texts come from EditorCommands::rowText.
     virtual void showRows(int32_t rows) = 0;

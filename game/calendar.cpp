@@ -4,10 +4,9 @@
 #include <cstring>
 
 #include "database/fixed_text.h"
-#include "engine/services.h"
+#include "game/data_files.h"
 #include "render/bitmap_font.h"
 #include "text/cp1254.h"
-#include "text/path.h"
 
 namespace {
 
@@ -36,8 +35,9 @@ int Calendar::load(const char* name) {
     const int32_t dates[8] = {1, 6, 2004, 0, 0, 6, 2004, 0};
     std::memcpy(unusedDates, dates, sizeof unusedDates);
     LoadReport report;
-    if (!data.read(hostPath(name).c_str(), &report)) {
-        services::showWarning(report.message);
+    const std::string path = dataFilePath(name);
+    if (!data.read(path.c_str(), &report)) {
+        warnRefused(report, path);
         return 0;
     }
     startAtFirstDay();

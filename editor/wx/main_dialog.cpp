@@ -225,7 +225,9 @@ void PlayerEditorDialog::addColumn(const std::string& utf8, int width) {
 
 bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
     const long style = kind == FileDialogKind::OPEN ? wxFD_OPEN : wxFD_SAVE | wxFD_OVERWRITE_PROMPT;
-    wxFileDialog dialog(this, wxFileSelectorPromptStr, "", "", kFileFilter, style);
+    const wxFileName offered(wxString::FromUTF8(path));
+    wxFileDialog dialog(this, wxFileSelectorPromptStr, offered.GetPath(), offered.GetFullName(),
+                        kFileFilter, style);
     if (dialog.ShowModal() != wxID_OK) return false;
     path = dialog.GetPath().utf8_string();
     // GTK selects a file given by name only once its folder is read; the name is known sooner.
