@@ -4,7 +4,7 @@
 
 Game game;
 Calendar calendar;
-DebugLog debugLog;
+DebugLog debugLog{""}; // silent until the program names its file
 Engine engine;
 
 // The libraries reach the engine and the log through the seam, bound before main runs.

@@ -1,9 +1,14 @@
 #include "app/app.h"
+#include "app/options.h"
+#include "app/run_folders.h"
 #include "platform/sdl_platform.h"
 
-int main() {
+int main(int argc, char** argv) {
+    Options options;
+    if (const int status = parseOptions(argc, argv, options); status >= 0) return status;
     // Never freed: the global engine still releases its input devices through it at exit.
     auto* host = new platform::SdlPlatform;
     platform::setCurrent(host);
+    settleFolders(options);
     return menajerMain(nullptr);
 }

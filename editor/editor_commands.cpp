@@ -12,6 +12,7 @@
 #include "database/fixed_text.h"
 #include "editor/editor_ids.h"
 #include "editor/field_text.h"
+#include "folders/folders.h"
 #include "text/cp1254.h"
 
 using field_text::utf8;
@@ -287,6 +288,13 @@ void EditorCommands::save() {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     if (!view.chooseFile(FileDialogKind::SAVE, path)) return;
     path = withDefaultExtension(path);
+    if (!protectedFolder.empty() && folders::isInside(path, protectedFolder)) {
+        view.message(MessageStyle::NOTE_WARNING,
+                     utf8("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
+                          "Baska bir klasore kaydedin.",
+                          shownPath(path).c_str()));
+        return;
+    }
     if (!view.message(MessageStyle::ASK_QUESTION,
                       utf8("Su anda %s dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
                            "bol yedek alin.",

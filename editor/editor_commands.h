@@ -51,6 +51,8 @@ public:
     void useFileOps(FileOps& ops) { fileOps = &ops; }
     // The file "Kaydet" offers (the one the game reads); its folders are made when it is offered.
     void proposeSaveFile(std::string path) { saveProposal = std::move(path); }
+    // "Kaydet" refuses any file inside this folder (the installed data set).
+    void protectFolder(std::string folder) { protectedFolder = std::move(folder); }
 
 private:
     struct FoundRow {
@@ -69,6 +71,7 @@ private:
     MainView& view;
     FileOps* fileOps;
     std::string saveProposal;
+    std::string protectedFolder;
     PlayerDatabase db;
     PlayerRecord scratch{};
     // Copies, so the rows stay as found until the next search even across a load.

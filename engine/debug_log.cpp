@@ -1,14 +1,14 @@
 #include "engine/debug_log.h"
 
 #include <cstdarg>
+#include <utility>
 
-namespace {
+DebugLog::DebugLog(std::string file) : fileName(std::move(file)) {
+    open();
+}
 
-constexpr const char* kFileName = "rav3d.htm";
-
-} // namespace
-
-DebugLog::DebugLog() {
+void DebugLog::moveTo(std::string file) {
+    fileName = std::move(file);
     open();
 }
 
@@ -17,7 +17,8 @@ DebugLog::~DebugLog() {
 }
 
 void DebugLog::open() {
-    stream = std::fopen(kFileName, "w");
+    if (fileName.empty()) return;
+    stream = std::fopen(fileName.c_str(), "w");
     if (!stream) return;
     std::fclose(stream);
     stream = nullptr;
@@ -49,7 +50,8 @@ void DebugLog::close() {
 }
 
 bool DebugLog::writeLine(const char* format, ...) {
-    stream = std::fopen(kFileName, "a+");
+    if (fileName.empty()) return false;
+    stream = std::fopen(fileName.c_str(), "a+");
     if (!stream) return false;
     va_list args;
     va_start(args, format);

@@ -1,13 +1,17 @@
-// The HTML debug log "rav3d.htm": created afresh at start-up, one line appended per
-// message (open, write, close), closing lines at exit.
+// The HTML debug log: created afresh at start-up, one line appended per message (open, write,
+// close), closing lines at exit. The program says where it goes; no file, no log.
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 class DebugLog {
 public:
-    DebugLog();          // runs open()
-    virtual ~DebugLog(); // runs close()
+    explicit DebugLog(std::string file = "rav3d.htm"); // runs open()
+    virtual ~DebugLog();                               // runs close()
+
+    // Starts the log afresh in `file` (empty: nothing is written from now on).
+    void moveTo(std::string file);
 
     // Longest line writeParagraph produces, wrapping included.
     static constexpr int PARAGRAPH_LIMIT = 251;
@@ -21,4 +25,5 @@ public:
     bool writeParagraph(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
     std::FILE* stream = nullptr; // open only while one line is written
+    std::string fileName;
 };

@@ -5,9 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "text/path.h"
-
 int32_t screenshotCounter = 0;
+std::string screenshotFolder;
 
 namespace {
 constexpr int32_t kLastNumber = 100;
@@ -18,7 +17,8 @@ int saveScreenshot() {
     glGetIntegerv(GL_VIEWPORT, viewport);
     const int width = viewport[2];
     const int height = viewport[3];
-    if (width <= 0 || height <= 0 || width > 0xFFFF || height > 0xFFFF) return 1;
+    if (screenshotFolder.empty() || width <= 0 || height <= 0 || width > 0xFFFF || height > 0xFFFF)
+        return 1;
 
     const size_t bytes = size_t(width) * size_t(height) * 3;
     uint8_t* pixels = static_cast<uint8_t*>(std::malloc(bytes));
@@ -31,9 +31,9 @@ int saveScreenshot() {
     glReadPixels(0, 0, width, height, GL_BGR, GL_UNSIGNED_BYTE, pixels);
     glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
 
-    char name[64];
-    std::snprintf(name, sizeof name, "veri\\ekrang\\ekrang%d.tga", int(screenshotCounter));
-    std::FILE* file = std::fopen(hostPath(name).c_str(), "wb");
+    char name[32];
+    std::snprintf(name, sizeof name, "/ekrang%d.tga", int(screenshotCounter));
+    std::FILE* file = std::fopen((screenshotFolder + name).c_str(), "wb");
     if (!file) {
         std::free(pixels);
         return 1;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "database/fixed_text.h"
+#include "engine/services.h"
 #include "game/data_files.h"
 #include "render/bitmap_font.h"
 #include "text/cp1254.h"
@@ -41,6 +42,7 @@ int Calendar::load(const char* name) {
         return 0;
     }
     startAtFirstDay();
+    services::writeLog("Oyun tarihi : %d/%d/%d/%s", int(day), int(month), int(year), weekday);
     return 1;
 }
 

@@ -22,7 +22,6 @@ inline std::string& userDataFolder() {
 
 inline std::string hostPath(std::string_view name) {
     constexpr std::string_view kData = "veri\\";
-    std::string out;
     const bool data = name.starts_with(kData);
     if (data) name.remove_prefix(kData.size());
     std::string relative(name);

@@ -1,15 +1,42 @@
 #include "editor/wx/editor_app.h"
 
 #include "editor/wx/main_dialog.h"
+#include "folders/folders.h"
+
+namespace {
+
+// Where the installed game reads the user's own player file; empty without a home folder.
+std::filesystem::path userPlayerFile() {
+    const std::filesystem::path user = folders::userFolder();
+    return user.empty() ? user : folders::userData(user) / "database" / "oyuncu.odt";
+}
+
+} // namespace
 
 bool EditorApp::OnInit() {
-    if (argc > 1) startFile = argv[1];
+    const std::filesystem::path installed = folders::installedData();
+    const int first = argc > 1 && argv[1] == "--" ? 2 : 1;
+    if (argc > first)
+        startFile = argv[first];
+    else if (!installed.empty()) {
+        // The file the game reads: the user's own when there is one.
+        std::error_code ec;
+        const std::filesystem::path own = userPlayerFile();
+        const bool hasOwn = !own.empty() && std::filesystem::exists(own, ec);
+        startFile =
+            wxString::FromUTF8((hasOwn ? own : installed / "database" / "oyuncu.odt").string());
+    }
     return true;
 }
 
 int EditorApp::OnRun() {
     PlayerEditorDialog dialog(nullptr);
     SetTopWindow(&dialog);
+    // The installed data set belongs to the package; the user's files live elsewhere.
+    if (!folders::installedData().empty()) {
+        dialog.commands().protectFolder(folders::installedTree().string());
+        dialog.commands().proposeSaveFile(userPlayerFile().string());
+    }
     // A file named on the command line is loaded at once, without the file dialog.
     if (!startFile.empty()) dialog.commands().loadFile(startFile.utf8_string(), false);
     dialog.ShowModal();

@@ -1,3 +1,25 @@
+#include <cstdio>
+#include <cstring>
+
 #include "editor/wx/editor_app.h"
 
-wxIMPLEMENT_APP(EditorApp);
+wxIMPLEMENT_APP_NO_MAIN(EditorApp);
+
+// Answered before the toolkit starts, so they need no display.
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0) {
+            std::puts("usage: kadroed [PLAYER_FILE.odt]\n"
+                      "Edits the game's player database. Without a file name the installed demo\n"
+                      "player file is opened. Options: --help, --version.");
+            return 0;
+        }
+        if (std::strcmp(arg, "--version") == 0) return std::puts("kadroed " MENAJER_VERSION), 0;
+        if (arg[0] == '-' && arg[1]) {
+            std::fprintf(stderr, "kadroed: unknown option '%s'; see 'kadroed --help'\n", arg);
+            return 2;
+        }
+    }
+    return wxEntry(argc, argv);
+}

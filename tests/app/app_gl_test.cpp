@@ -56,6 +56,7 @@ TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
     ASSERT_EQ(createGameEngine(engine, windowProc), 1);
     std::filesystem::remove_all("veri");
     std::filesystem::create_directories("veri/ekrang");
+    screenshotFolder = "veri/ekrang";
     screenshotCounter = 3;
     host.undefinedBackBufferAfterSwap = true;
     engine.ready = 1;

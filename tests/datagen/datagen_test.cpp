@@ -30,7 +30,7 @@ int run(const std::string& tool, const std::string& args) {
 const fs::path& veri() {
     static const fs::path folder = [] {
         fs::remove_all("first");
-        EXPECT_EQ(run("datagen", "first"), 0) << readWholeFile("datagen.out");
+        EXPECT_EQ(run("menajer-datagen", "first"), 0) << readWholeFile("menajer-datagen.out");
         return fs::path("first");
     }();
     return folder;
@@ -40,7 +40,7 @@ const fs::path& veri() {
 
 TEST(Datagen, SameBytesOnEveryRun) {
     fs::remove_all("second");
-    ASSERT_EQ(run("datagen", "second"), 0);
+    ASSERT_EQ(run("menajer-datagen", "second"), 0);
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(veri())) {
         if (!entry.is_regular_file()) continue;
@@ -54,7 +54,8 @@ TEST(Datagen, SameBytesOnEveryRun) {
 }
 
 TEST(Datagen, OdtFindsNoProblem) {
-    EXPECT_EQ(run("odt", "check-set " + veri().string()), 0) << readWholeFile("odt.out");
+    EXPECT_EQ(run("menajer-odt", "check-set " + veri().string()), 0)
+        << readWholeFile("menajer-odt.out");
 }
 
 TEST(Datagen, ClubsAndSquads) {
@@ -160,7 +161,7 @@ void expectSeason(const fs::path& file, int firstYear) {
 
 TEST(Datagen, CalendarsMatchTheRealOnes) {
     ASSERT_NO_FATAL_FAILURE(expectSeason(veri() / "database/tarih.trh", 2004));
-    ASSERT_EQ(run("datagen", "calendar 2025 season.trh"), 0);
+    ASSERT_EQ(run("menajer-datagen", "calendar 2025 season.trh"), 0);
     ASSERT_NO_FATAL_FAILURE(expectSeason("season.trh", 2025));
     for (int year = 1900; year <= 2100; ++year) {
         ASSERT_TRUE(footballdata::writeSeasonCalendar("season.trh", year));
@@ -168,9 +169,10 @@ TEST(Datagen, CalendarsMatchTheRealOnes) {
     }
     for (const char* year : {"1899", "2101", "-2004", "2004x", ""}) {
         fs::remove("refused.trh");
-        EXPECT_EQ(run("datagen", std::string("calendar '") + year + "' refused.trh"), 2) << year;
-        EXPECT_EQ(readWholeFile("datagen.out"),
-                  "datagen: YEAR must be a number from 1900 to 2100\n");
+        EXPECT_EQ(run("menajer-datagen", std::string("calendar '") + year + "' refused.trh"), 2)
+            << year;
+        EXPECT_EQ(readWholeFile("menajer-datagen.out"),
+                  "menajer-datagen: YEAR must be a number from 1900 to 2100\n");
         EXPECT_FALSE(fs::exists("refused.trh"));
     }
 }
@@ -182,7 +184,8 @@ TEST(Datagen, BenchmarkPlayerFiles) {
     } runs[] = {{"0", 0}, {"1000", 0}, {"100000", 0}, {"100001", 2}, {"-1", 2}, {"x", 2}};
     for (const auto& r : runs) {
         fs::remove("big.odt");
-        ASSERT_EQ(run("datagen", std::string("--players ") + r.count + " big.odt"), r.status)
+        ASSERT_EQ(run("menajer-datagen", std::string("--players ") + r.count + " big.odt"),
+                  r.status)
             << r.count;
         if (r.status != 0) {
             EXPECT_FALSE(fs::exists("big.odt"));
@@ -197,5 +200,5 @@ TEST(Datagen, BenchmarkPlayerFiles) {
             EXPECT_EQ(players.record(int32_t(n - 1))->id, n - 1);
         }
     }
-    EXPECT_EQ(run("datagen", ""), 2);
+    EXPECT_EQ(run("menajer-datagen", ""), 2);
 }

@@ -40,14 +40,18 @@ jump() { xdotool mousemove_relative -- "$(($1 / 2))" "$(($2 / 2))"; sleep "$beat
 beat=${E2E_BEAT:-1}
 click() { xdotool mousedown 1; sleep "$beat"; xdotool mouseup 1; sleep "$beat"; }
 
-# Copies the run folder, starts the game, confirms the start-up dialog with Enter and waits
-# for the 1024 x 768 window with the pointer on the first header; sets pid and game.
+# Copies the run folder, starts the game in it and enters the game; sets pid and game.
 start_game() {
   cp -r "$run_dir"/. "$work"/ || fail "cannot copy $run_dir"
   cd "$work" || exit 1
   "$bin_dir/menajer" >"$work/stdout.txt" 2>"$work/stderr.txt" &
   pid=$!
+  enter_game
+}
 
+# Confirms the start-up dialog of the game started as pid with Enter and waits for the
+# 1024 x 768 window with the pointer on the first header; sets game.
+enter_game() {
   local dialog
   dialog=$(wait_window 150 not) ||
     fail "the start-up dialog did not appear ($(kill -0 "$pid" 2>/dev/null && echo running ||

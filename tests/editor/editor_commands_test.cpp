@@ -439,6 +439,18 @@ TEST_F(Editor, CancelledOrDeclinedFileCommandsTouchNothing) {
                            "kaybedersen emekler bosa gider.");
     EXPECT_EQ(readWholeFile("kept.odt"), "old");
     EXPECT_EQ(db.playerCount(), 2);
+    // The installed data set is refused before any question, however the path reaches it.
+    std::filesystem::create_directories("installed/veri");
+    writeWholeFile("installed/veri/players.odt", "old");
+    cmd.protectFolder("installed");
+    view.files = {"other/../installed/veri/players"};
+    view.shown.clear();
+    press(ctl::SAVE);
+    ASSERT_EQ(view.shown.size(), 1u);
+    EXPECT_EQ(view.last(), "Kurulu oyunun dosyalarina kayit yapilamaz:\n"
+                           "other/../installed/veri/players.odt\nKayit yapilmadi! Baska bir "
+                           "klasore kaydedin.");
+    EXPECT_EQ(readWholeFile("installed/veri/players.odt"), "old");
 }
 
 namespace {

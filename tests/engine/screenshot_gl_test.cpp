@@ -17,6 +17,7 @@ protected:
         std::filesystem::remove_all("veri");
         std::filesystem::create_directories("veri/ekrang");
         screenshotCounter = 0;
+        screenshotFolder = "veri/ekrang";
     }
     static Bytes shot(int number) {
         std::ifstream in("veri/ekrang/ekrang" + std::to_string(number) + ".tga", std::ios::binary);

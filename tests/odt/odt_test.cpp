@@ -20,7 +20,7 @@ struct OdtRun {
 
 OdtRun odt(const std::string& args) {
     const std::string command =
-        std::string("'") + MENAJER_BIN_DIR + "/odt' " + args + " >odt.out 2>odt.err";
+        std::string("'") + MENAJER_BIN_DIR + "/menajer-odt' " + args + " >odt.out 2>odt.err";
     const int raw = std::system(command.c_str());
     return OdtRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile("odt.out"),
                   readWholeFile("odt.err")};
@@ -36,14 +36,14 @@ TEST(Odt, HelpAndUsage) {
         const char* text;
     } runs[] = {
         {"--help", 0, "  check [--players PLAYERS] FILE   report every problem"},
-        {"help check", 0, "usage: odt check [--players PLAYERS.odt] FILE\n"},
-        {"", 2, "usage: odt COMMAND"},
-        {"frob", 2, "odt: unknown command 'frob'; 'odt --help' lists them\n"},
-        {"dump", 2, "odt dump: expected one FILE\n"},
+        {"help check", 0, "usage: menajer-odt check [--players PLAYERS.odt] FILE\n"},
+        {"", 2, "usage: menajer-odt COMMAND"},
+        {"frob", 2, "menajer-odt: unknown command 'frob'; 'menajer-odt --help' lists them\n"},
+        {"dump", 2, "menajer-odt dump: expected one FILE\n"},
         {"dump players.txt", 2, "unknown kind of file"},
-        {"dump missing.odt", 1, "odt dump: missing.odt: cannot read: No such file or directory\n"},
+        {"dump missing.odt", 1, "menajer-odt dump: missing.odt: cannot read: No such file or directory\n"},
         {"build missing.csv out.tdt", 1, "missing.csv: cannot read: No such file or directory"},
-        {"check --frob x.odt", 2, "odt check: unknown option --frob"},
+        {"check --frob x.odt", 2, "menajer-odt check: unknown option --frob"},
         {"check --players a.odt b.trh", 2, "--players applies to a team file only"},
         {"check --players missing.odt b.tdt", 1, "--players missing.odt: cannot read"},
     };
@@ -130,7 +130,7 @@ TEST(Odt, BuildRefusesMalformedCsvNamingLineAndColumn) {
         const char* err;
     } cases[] = {
         {replaced("Şükrü1", "Şü→rü1"), "x.odt",
-         "odt build: x.csv:3:3: name: '→' (U+2192) has no Windows-1254 character"},
+         "menajer-odt build: x.csv:3:3: name: '→' (U+2192) has no Windows-1254 character"},
         {replaced("Şükrü1", std::string(49, 'x')), "x.odt",
          "x.csv:3:3: name: 49 characters; at most 48 fit"},
         {replaced("Türkiye", "Tür\"kiye"), "x.odt", "x.csv:3:28: quote inside an unquoted field"},
@@ -247,6 +247,6 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
     const OdtRun r = odt("dump bad.odt");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "odt dump: bad.odt: offset 0: version is 1 (a team file?); a player file has "
+    EXPECT_EQ(r.err, "menajer-odt dump: bad.odt: offset 0: version is 1 (a team file?); a player file has "
                      "version 2\n");
 }

@@ -57,12 +57,12 @@ void drawGlyph(const FT_Bitmap& bitmap, int top, int cellX, int cellY, uint8_t* 
 bool write(const char* fontPath, const char* outputPath) {
     FT_Library library;
     if (FT_Init_FreeType(&library)) {
-        std::fprintf(stderr, "datagen: FreeType does not start\n");
+        std::fprintf(stderr, "menajer-datagen: FreeType does not start\n");
         return false;
     }
     FT_Face face;
     if (FT_New_Face(library, fontPath, 0, &face)) {
-        std::fprintf(stderr, "datagen: cannot read the font %s\n", fontPath);
+        std::fprintf(stderr, "menajer-datagen: cannot read the font %s\n", fontPath);
         FT_Done_FreeType(library);
         return false;
     }
@@ -75,7 +75,7 @@ bool write(const char* fontPath, const char* outputPath) {
         if (!hasGlyph(cp)) continue;
         const FT_UInt index = FT_Get_Char_Index(face, FT_ULong(cp));
         if (!index || !renderGlyph(face, index)) {
-            std::fprintf(stderr, "datagen: no glyph for byte 0x%02X (U+%04X)\n", byte,
+            std::fprintf(stderr, "menajer-datagen: no glyph for byte 0x%02X (U+%04X)\n", byte,
                          unsigned(cp));
             ok = false;
             continue;
@@ -87,7 +87,7 @@ bool write(const char* fontPath, const char* outputPath) {
     FT_Done_FreeType(library);
     if (!ok) return false;
     if (!writeBitmap24(outputPath, kSide, kSide, picture.data())) {
-        std::fprintf(stderr, "datagen: cannot write %s\n", outputPath);
+        std::fprintf(stderr, "menajer-datagen: cannot write %s\n", outputPath);
         return false;
     }
     return true;

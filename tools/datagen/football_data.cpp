@@ -247,7 +247,7 @@ void makePlayer(PlayerRecord& r, const SquadPlace& place, int level, int homeCit
 }
 
 bool complain(const std::filesystem::path& path) {
-    std::fprintf(stderr, "datagen: cannot write %s\n", path.c_str());
+    std::fprintf(stderr, "menajer-datagen: cannot write %s\n", path.c_str());
     return false;
 }
 
@@ -267,7 +267,7 @@ bool writeDemoDatabase(const std::filesystem::path& folder) {
     PlayerDatabase players;
     TeamDatabase teams;
     if (!players.init() || !teams.resize(kClubCount)) {
-        std::fprintf(stderr, "datagen: out of memory\n");
+        std::fprintf(stderr, "menajer-datagen: out of memory\n");
         return false;
     }
     std::set<std::string> taken; // no two players share a full name
@@ -314,13 +314,13 @@ bool writeSeasonCalendar(const std::filesystem::path& path, int firstYear) {
 
 bool writePlayerFile(const char* path, int32_t count) {
     if (count < 0 || count > kPlayerCapacity) {
-        std::fprintf(stderr, "datagen: a player file holds 0 to %d players\n", kPlayerCapacity);
+        std::fprintf(stderr, "menajer-datagen: a player file holds 0 to %d players\n", kPlayerCapacity);
         return false;
     }
     SeededRandom rng(0x42454E4348ull);
     PlayerDatabase players;
     if (!players.init()) {
-        std::fprintf(stderr, "datagen: out of memory\n");
+        std::fprintf(stderr, "menajer-datagen: out of memory\n");
         return false;
     }
     for (int32_t id = 0; id < count; ++id) {

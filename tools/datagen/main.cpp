@@ -1,5 +1,5 @@
-// Writes the demo data set's generated files into the given veri/ folder, or a large player
-// file for benchmarks.
+// Writes the demo data set's generated files into the given veri/ folder, the programs' icons,
+// or a large player file for benchmarks.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,22 +10,30 @@
 #include "font_picture.h"
 #include "football_data.h"
 #include "gui_pictures.h"
+#include "icons.h"
 #include "material_pictures.h"
 #include "picture_set.h"
 #include "pitch_picture.h"
 
 namespace {
 
-constexpr const char* kFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-constexpr const char* kUsage = "usage: datagen VERI_FOLDER [--preview PNG_FOLDER]\n"
-                               "       datagen --players N OUT.odt\n"
-                               "       datagen calendar YEAR OUT.trh\n";
+constexpr const char* kFont = MENAJER_FONT; // found by the build
+constexpr const char* kUsage =
+    "usage: menajer-datagen VERI_FOLDER [--preview PNG_FOLDER]\n"
+    "       menajer-datagen --players N OUT.odt\n"
+    "       menajer-datagen --icons FOLDER\n"
+    "       menajer-datagen calendar YEAR OUT.trh\n"
+    "Writes the demo data set into VERI_FOLDER (the same bytes on every run), with PNG previews\n"
+    "of its pictures; a player file of N generated players; the calendar of the season from\n"
+    "1 June YEAR to 31 May YEAR+1 (YEAR 1900 to 2100); or the programs' icons as\n"
+    "FOLDER/<n>x<n>/apps/*.png. Exit status: 0 done, 1 a file cannot be written, 2 a wrong\n"
+    "command line.\n";
 
 bool makeFolder(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        std::fprintf(stderr, "datagen: cannot create %s: %s\n", folder.c_str(),
+        std::fprintf(stderr, "menajer-datagen: cannot create %s: %s\n", folder.c_str(),
                      ec.message().c_str());
     return !ec;
 }
@@ -34,7 +42,7 @@ int writePlayers(const char* countText, const char* path) {
     char* end = nullptr;
     const long count = std::strtol(countText, &end, 10);
     if (end == countText || *end || count < 0 || count > 100000) {
-        std::fprintf(stderr, "datagen: N must be a number from 0 to 100000\n");
+        std::fprintf(stderr, "menajer-datagen: N must be a number from 0 to 100000\n");
         return 2;
     }
     return footballdata::writePlayerFile(path, int32_t(count)) ? 0 : 1;
@@ -45,7 +53,7 @@ int writeCalendar(const char* yearText, const char* path) {
     const long year = std::strtol(yearText, &end, 10);
     if (end == yearText || *end || year < footballdata::kCalendarFirstYear ||
         year > footballdata::kCalendarLastYear) {
-        std::fprintf(stderr, "datagen: YEAR must be a number from %d to %d\n",
+        std::fprintf(stderr, "menajer-datagen: YEAR must be a number from %d to %d\n",
                      footballdata::kCalendarFirstYear, footballdata::kCalendarLastYear);
         return 2;
     }
@@ -55,11 +63,18 @@ int writeCalendar(const char* yearText, const char* path) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(kUsage, stdout), 0;
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return std::puts("menajer-datagen " MENAJER_VERSION), 0;
     if (argc == 4 && std::strcmp(argv[1], "--players") == 0) return writePlayers(argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "calendar") == 0) return writeCalendar(argv[2], argv[3]);
+    if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return icons::write(argv[2]) ? 0 : 1;
     const bool preview = argc == 4 && std::strcmp(argv[2], "--preview") == 0;
     if ((argc != 2 && !preview) || argv[1][0] == '-') {
-        std::fputs(kUsage, stderr);
+        if (argc > 1 && argv[1][0] == '-')
+            std::fprintf(stderr, "menajer-datagen: unknown option '%s'; see --help\n", argv[1]);
+        else
+            std::fputs("menajer-datagen: wrong arguments; see --help\n", stderr);
         return 2;
     }
     const std::filesystem::path veri(argv[1]);

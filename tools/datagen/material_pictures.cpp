@@ -141,7 +141,7 @@ Picture marker(int frame) {
 bool writeTarga(const std::filesystem::path& path, const Picture& picture) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
-        std::fprintf(stderr, "datagen: cannot write %s\n", path.c_str());
+        std::fprintf(stderr, "menajer-datagen: cannot write %s\n", path.c_str());
         return false;
     }
     const uint8_t header[18] = {0,
@@ -176,7 +176,7 @@ bool writeTarga(const std::filesystem::path& path, const Picture& picture) {
         ok = std::fwrite(row.data(), row.size(), 1, file) == 1;
     }
     ok = std::fclose(file) == 0 && ok;
-    if (!ok) std::fprintf(stderr, "datagen: cannot write %s\n", path.c_str());
+    if (!ok) std::fprintf(stderr, "menajer-datagen: cannot write %s\n", path.c_str());
     return ok;
 }
 

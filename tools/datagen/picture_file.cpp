@@ -126,16 +126,16 @@ bool writeJpeg(const char* path, int width, int height, const uint8_t* rgbTopDow
     return std::fclose(file) == 0;
 }
 
-bool writePng(const char* path, int width, int height, const uint8_t* rgbTopDown) {
+bool writePng(const char* path, int width, int height, const uint8_t* rgbTopDown, int components) {
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> head;
     putBe32(head, uint32_t(width));
     putBe32(head, uint32_t(height));
-    head.insert(head.end(), {8, 2, 0, 0, 0});
+    head.insert(head.end(), {8, uint8_t(components == 4 ? 6 : 2), 0, 0, 0});
     pngChunk(out, "IHDR", head);
     // Raw rows, each after a filter byte 0, in stored deflate blocks.
     std::vector<uint8_t> raw;
-    const size_t rowBytes = size_t(width) * 3;
+    const size_t rowBytes = size_t(width) * size_t(components);
     for (int y = 0; y < height; ++y) {
         raw.push_back(0);
         raw.insert(raw.end(), rgbTopDown + size_t(y) * rowBytes,

@@ -9,5 +9,6 @@ bool writeBitmap24(const char* path, int width, int height, const uint8_t* rgbTo
 bool writeTarga32(const char* path, int width, int height, const uint8_t* rgbaTopDown);
 // A baseline JPEG from RGB rows given top row first.
 bool writeJpeg(const char* path, int width, int height, const uint8_t* rgbTopDown, int quality);
-// A PNG (RGB, stored without compression) for looking at pictures; top row first.
-bool writePng(const char* path, int width, int height, const uint8_t* rgbTopDown);
+// A PNG (RGB, or RGBA with 4 components; stored without compression); top row first.
+bool writePng(const char* path, int width, int height, const uint8_t* rgbTopDown,
+              int components = 3);

@@ -11,7 +11,7 @@ namespace {
 constexpr int kJpegQuality = 92;
 
 bool complain(const std::filesystem::path& path) {
-    std::fprintf(stderr, "datagen: cannot write %s\n", path.c_str());
+    std::fprintf(stderr, "menajer-datagen: cannot write %s\n", path.c_str());
     return false;
 }
 

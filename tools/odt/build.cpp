@@ -14,11 +14,11 @@
 #include "tools/odt/odt.h"
 
 const char* const kBuildHelp =
-    "usage: odt build CSV OUT\n"
+    "usage: menajer-odt build CSV OUT\n"
     "\n"
     "Writes the player (.odt), team (.tdt) or calendar (.trh) file, chosen by OUT's extension,\n"
-    "that 'odt dump' would print as CSV. The CSV is UTF-8 with the header row and columns that\n"
-    "'odt dump' prints (see 'odt dump --help'); fields holding commas, quotes or line breaks\n"
+    "that 'menajer-odt dump' would print as CSV. The CSV is UTF-8 with the header row and columns that\n"
+    "'menajer-odt dump' prints (see 'menajer-odt dump --help'); fields holding commas, quotes or line breaks\n"
     "are put in double quotes, a quote inside them written twice.\n"
     "\n"
     "Rules:\n"
@@ -50,7 +50,7 @@ public:
         va_start(args, format);
         std::vsnprintf(text, sizeof text, format, args);
         va_end(args);
-        std::fprintf(stderr, "odt build: %s:%d:%d: %s\n", csv.c_str(), line, column, text);
+        std::fprintf(stderr, "menajer-odt build: %s:%d:%d: %s\n", csv.c_str(), line, column, text);
         return false;
     }
 
@@ -147,7 +147,7 @@ public:
 
 bool written(bool ok, const std::string& out) {
     if (!ok)
-        std::fprintf(stderr, "odt build: cannot write %s: %s\n", out.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "menajer-odt build: cannot write %s: %s\n", out.c_str(), std::strerror(errno));
     return ok;
 }
 
@@ -282,20 +282,20 @@ bool buildCalendar(Builder& b, CsvReader& reader, const std::string& out) {
 
 int runBuild(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "odt build: expected CSV and OUT\n%s", kBuildHelp);
+        std::fprintf(stderr, "menajer-odt build: expected CSV and OUT\n%s", kBuildHelp);
         return EXIT_USAGE;
     }
     const std::string csvPath = argv[0], out = argv[1];
     FileKind kind;
     if (!kindOfPath(out, kind)) {
         std::fprintf(stderr,
-                     "odt build: %s: unknown kind of file; OUT must end in .odt, .tdt or .trh\n",
+                     "menajer-odt build: %s: unknown kind of file; OUT must end in .odt, .tdt or .trh\n",
                      out.c_str());
         return EXIT_USAGE;
     }
     std::string text;
     if (!readFile(csvPath, text, kReadLimit)) {
-        std::fprintf(stderr, "odt build: %s: cannot read: %s\n", csvPath.c_str(),
+        std::fprintf(stderr, "menajer-odt build: %s: cannot read: %s\n", csvPath.c_str(),
                      std::strerror(errno));
         return EXIT_BAD_FILE;
     }

@@ -14,7 +14,7 @@
 #include "tools/odt/odt.h"
 
 const char* const kCheckHelp =
-    "usage: odt check [--players PLAYERS.odt] FILE\n"
+    "usage: menajer-odt check [--players PLAYERS.odt] FILE\n"
     "\n"
     "Reads a player (.odt), team (.tdt) or calendar (.trh) file as the game and the editor\n"
     "read it and reports every problem, one line each, with its byte offset in the file:\n"
@@ -33,9 +33,9 @@ const char* const kCheckHelp =
     "the command line is wrong.\n";
 
 const char* const kCheckSetHelp =
-    "usage: odt check-set DIR\n"
+    "usage: menajer-odt check-set DIR\n"
     "\n"
-    "Checks the three files of a data folder together, as 'odt check' checks each: the\n"
+    "Checks the three files of a data folder together, as 'menajer-odt check' checks each: the\n"
     "players (oyuncu.odt), the teams (takim.tdt) against those players, so a squad naming a\n"
     "player the file lacks is a problem, and the calendar (tarih.trh). DIR is a veri folder\n"
     "(the files in its database/) or the database folder itself. A missing file is a problem.\n"
@@ -185,12 +185,12 @@ bool readPlayers(const std::string& path, PlayerDatabase& players) {
     std::string bytes;
     LoadReport report;
     if (!readFile(path, bytes, kReadLimit)) {
-        std::fprintf(stderr, "odt check: --players %s: cannot read: %s\n", path.c_str(),
+        std::fprintf(stderr, "menajer-odt check: --players %s: cannot read: %s\n", path.c_str(),
                      std::strerror(errno));
         return false;
     }
     if (!players.readMemory(bytes.data(), bytes.size(), &report)) {
-        std::fprintf(stderr, "odt check: --players %s: offset %lld: %s\n", path.c_str(),
+        std::fprintf(stderr, "menajer-odt check: --players %s: offset %lld: %s\n", path.c_str(),
                      static_cast<long long>(report.offset),
                      explainRefusal(report, KIND_PLAYERS, bytes.size()).c_str());
         return false;
@@ -202,7 +202,7 @@ bool readPlayers(const std::string& path, PlayerDatabase& players) {
 int checkFile(const std::string& path, FileKind kind, const PlayerDatabase* players) {
     std::string bytes;
     if (!readFile(path, bytes, kReadLimit)) {
-        std::fprintf(stderr, "odt check: %s: cannot read: %s\n", path.c_str(),
+        std::fprintf(stderr, "menajer-odt check: %s: cannot read: %s\n", path.c_str(),
                      std::strerror(errno));
         return EXIT_BAD_FILE;
     }
@@ -268,30 +268,33 @@ int runCheck(int argc, char** argv) {
             playersPath = arg.substr(10);
             withPlayers = true;
         } else if (arg == "--players") {
-            std::fprintf(stderr, "odt check: --players needs a player file\n%s", kCheckHelp);
+            std::fprintf(stderr, "menajer-odt check: --players needs a player file\n%s",
+                         kCheckHelp);
             return EXIT_USAGE;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "odt check: unknown option %s\n%s", arg.c_str(), kCheckHelp);
+            std::fprintf(stderr, "menajer-odt check: unknown option %s\n%s", arg.c_str(),
+                         kCheckHelp);
             return EXIT_USAGE;
         } else if (path.empty()) {
             path = arg;
         } else {
-            std::fprintf(stderr, "odt check: expected one FILE\n%s", kCheckHelp);
+            std::fprintf(stderr, "menajer-odt check: expected one FILE\n%s", kCheckHelp);
             return EXIT_USAGE;
         }
     }
     if (path.empty()) {
-        std::fprintf(stderr, "odt check: expected a FILE\n%s", kCheckHelp);
+        std::fprintf(stderr, "menajer-odt check: expected a FILE\n%s", kCheckHelp);
         return EXIT_USAGE;
     }
     FileKind kind;
     if (!kindOfPath(path, kind)) {
-        std::fprintf(stderr, "odt check: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
+        std::fprintf(stderr,
+                     "menajer-odt check: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
                      path.c_str());
         return EXIT_USAGE;
     }
     if (withPlayers && kind != KIND_TEAMS) {
-        std::fprintf(stderr, "odt check: --players applies to a team file only\n");
+        std::fprintf(stderr, "menajer-odt check: --players applies to a team file only\n");
         return EXIT_USAGE;
     }
     PlayerDatabase players;
@@ -301,7 +304,7 @@ int runCheck(int argc, char** argv) {
 
 int runCheckSet(int argc, char** argv) {
     if (argc != 1 || argv[0][0] == '-') {
-        std::fprintf(stderr, "odt check-set: expected one DIR\n%s", kCheckSetHelp);
+        std::fprintf(stderr, "menajer-odt check-set: expected one DIR\n%s", kCheckSetHelp);
         return EXIT_USAGE;
     }
     std::string folder = argv[0];

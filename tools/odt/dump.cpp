@@ -12,7 +12,7 @@
 #include "tools/odt/odt.h"
 
 const char* const kDumpHelp =
-    "usage: odt dump FILE\n"
+    "usage: menajer-odt dump FILE\n"
     "\n"
     "Prints a player (.odt), team (.tdt) or calendar (.trh) file as CSV in UTF-8 on standard\n"
     "output, read the way the game reads it, with a header row of the field names.\n"
@@ -30,7 +30,7 @@ const char* const kDumpHelp =
     "  calendar: month,year,slot,day,weekday (31 rows per month, slots 1 to 31)\n"
     "\n"
     "A file the game would refuse is not printed; the reason goes to standard error and the\n"
-    "exit status is 1. 'odt check' lists every problem of a file.\n";
+    "exit status is 1. 'menajer-odt check' lists every problem of a file.\n";
 
 namespace {
 
@@ -117,19 +117,19 @@ void dumpCalendar(const CalendarData& cal) {
 
 int runDump(int argc, char** argv) {
     if (argc != 1) {
-        std::fprintf(stderr, "odt dump: expected one FILE\n%s", kDumpHelp);
+        std::fprintf(stderr, "menajer-odt dump: expected one FILE\n%s", kDumpHelp);
         return EXIT_USAGE;
     }
     const std::string path = argv[0];
     FileKind kind;
     if (!kindOfPath(path, kind)) {
-        std::fprintf(stderr, "odt dump: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
+        std::fprintf(stderr, "menajer-odt dump: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
                      path.c_str());
         return EXIT_USAGE;
     }
     std::string bytes;
     if (!readFile(path, bytes, kReadLimit)) {
-        std::fprintf(stderr, "odt dump: %s: cannot read: %s\n", path.c_str(), std::strerror(errno));
+        std::fprintf(stderr, "menajer-odt dump: %s: cannot read: %s\n", path.c_str(), std::strerror(errno));
         return EXIT_BAD_FILE;
     }
     LoadReport report;
@@ -149,7 +149,7 @@ int runDump(int argc, char** argv) {
         break;
     }
     if (!ok) {
-        std::fprintf(stderr, "odt dump: %s: offset %lld: %s\n", path.c_str(),
+        std::fprintf(stderr, "menajer-odt dump: %s: offset %lld: %s\n", path.c_str(),
                      static_cast<long long>(report.offset),
                      explainRefusal(report, kind, bytes.size()).c_str());
         return EXIT_BAD_FILE;
@@ -166,7 +166,7 @@ int runDump(int argc, char** argv) {
         break;
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        std::fprintf(stderr, "odt dump: cannot write the output: %s\n", std::strerror(errno));
+        std::fprintf(stderr, "menajer-odt dump: cannot write the output: %s\n", std::strerror(errno));
         return EXIT_BAD_FILE;
     }
     return EXIT_OK;

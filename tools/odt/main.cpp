@@ -7,7 +7,7 @@
 namespace {
 
 const char* const kToolHelp =
-    "usage: odt COMMAND [ARGUMENTS]\n"
+    "usage: menajer-odt COMMAND [ARGUMENTS]\n"
     "\n"
     "Reads, writes and checks the football database files: players (.odt), teams (.tdt)\n"
     "and the calendar (.trh). The kind of a file is taken from its extension.\n"
@@ -18,8 +18,9 @@ const char* const kToolHelp =
     "  check [--players PLAYERS] FILE   report every problem of the file with its offset\n"
     "  check-set DIR                    check a data folder's three files together\n"
     "  help [COMMAND]                   print this text or a command's\n"
+    "  --version                        print the version\n"
     "\n"
-    "'odt COMMAND --help' explains a command. Exit status: 0 done (check: the file is\n"
+    "'menajer-odt COMMAND --help' explains a command. Exit status: 0 done (check: the file is\n"
     "sound), 1 a file cannot be read or written, is refused, is malformed or has problems,\n"
     "2 the command line is wrong.\n";
 
@@ -54,11 +55,14 @@ int main(int argc, char** argv) {
         return EXIT_USAGE;
     }
     const char* name = argv[1];
+    if (std::strcmp(name, "--version") == 0)
+        return std::puts("menajer-odt " MENAJER_VERSION), EXIT_OK;
     if (isHelp(name) || std::strcmp(name, "help") == 0) {
         if (argc > 2 && !isHelp(name)) {
             const Command* c = findCommand(argv[2]);
             if (!c) {
-                std::fprintf(stderr, "odt: unknown command '%s'; 'odt --help' lists them\n",
+                std::fprintf(stderr,
+                             "menajer-odt: unknown command '%s'; 'menajer-odt --help' lists them\n",
                              argv[2]);
                 return EXIT_USAGE;
             }
@@ -70,7 +74,8 @@ int main(int argc, char** argv) {
     }
     const Command* c = findCommand(name);
     if (!c) {
-        std::fprintf(stderr, "odt: unknown command '%s'; 'odt --help' lists them\n", name);
+        std::fprintf(stderr, "menajer-odt: unknown command '%s'; 'menajer-odt --help' lists them\n",
+                     name);
         return EXIT_USAGE;
     }
     for (int i = 2; i < argc; ++i) {

@@ -1,0 +1,69 @@
+#include "app/options.h"
+
+#include <cstdio>
+#include <cstring>
+
+#ifndef MENAJER_VERSION
+#define MENAJER_VERSION "dev"
+#endif
+
+namespace {
+
+constexpr int kRun = -1;
+
+struct Option {
+    const char* name;
+    const char* value; // the argument's name, or nullptr for a flag
+    const char* help;
+    int (*apply)(Options&, const char* value);
+};
+
+int printHelp(Options&, const char*);
+
+// One row per option; --help lists them in this order.
+const Option kOptions[] = {
+    {"--data", "DIR", "read the game's data set from DIR instead of the installed one",
+     [](Options& o, const char* v) { return o.dataFolder = v, kRun; }},
+    {"--help", nullptr, "print this help and exit", printHelp},
+    {"--version", nullptr, "print the version and exit",
+     [](Options&, const char*) { return std::printf("menajer " MENAJER_VERSION "\n"), 0; }},
+};
+
+int printHelp(Options&, const char*) {
+    std::printf("usage: menajer [OPTION]...\n"
+                "Starts the football-manager game, full screen.\n\nOptions:\n");
+    for (const Option& o : kOptions)
+        std::printf("  %s %-5s %s\n", o.name, o.value ? o.value : "", o.help);
+    return 0;
+}
+
+} // namespace
+
+int parseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        const char* equals = std::strchr(arg, '=');
+        const size_t length = equals ? size_t(equals - arg) : std::strlen(arg);
+        const Option* found = nullptr;
+        for (const Option& o : kOptions)
+            if (std::strlen(o.name) == length && std::strncmp(o.name, arg, length) == 0) found = &o;
+        if (!found) {
+            std::fprintf(stderr, "menajer: unknown option '%s'; see 'menajer --help'\n", arg);
+            return 2;
+        }
+        const char* value = nullptr;
+        if (found->value) {
+            value = equals ? equals + 1 : (i + 1 < argc ? argv[++i] : nullptr);
+            if (!value || !*value) {
+                std::fprintf(stderr, "menajer: %s needs %s\n", found->name, found->value);
+                return 2;
+            }
+        } else if (equals) {
+            std::fprintf(stderr, "menajer: %s takes no value\n", found->name);
+            return 2;
+        }
+        const int status = found->apply(options, value);
+        if (status != kRun) return status;
+    }
+    return kRun;
+}
