@@ -158,6 +158,7 @@ TEST_F(GameScreen, UserFilesOverlayTheDataSetFileByFile) {
     season.months[0] = CalendarMonth{6, 2025, {{1, "Pazar"}}};
     ASSERT_TRUE(season.write("user/database/tarih.trh"));
     host->messageBoxes.clear();
+    debugLog.moveTo("rav3d.htm");
     userDataFolder() = "user";
     game.loadData();
     calendar.load(kCalendarFileName);
@@ -177,6 +178,7 @@ TEST_F(GameScreen, UserFilesOverlayTheDataSetFileByFile) {
 
     calendar.load(kCalendarFileName);
     host->messageBoxes.clear();
+    debugLog.moveTo("");
 }
 
 } // namespace
