@@ -27,6 +27,7 @@ void settleFolders(const Options& options, const std::filesystem::path& exe) {
     if (folders::prepareUserFolder(user) && chdir(user.c_str()) == 0) {
         debugLog.moveTo(user / "rav3d.htm");
         screenshotFolder = folders::userData(user) / "ekrang";
+        userDataFolder() = folders::userData(user).string();
         return;
     }
     debugLog.moveTo("");

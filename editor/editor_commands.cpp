@@ -292,8 +292,15 @@ void EditorCommands::useFile(const std::string& path) {
 
 void EditorCommands::save() {
     // The extension is added before asking about an existing file, so the question is about
-    // the file that will be replaced; No goes back to the file dialog.
+    // the file that will be replaced; No goes back to the file dialog. The installed editor
+    // offers the user's own file until one outside the installed data set has been used.
     std::string path = currentFile;
+    if (!saveProposal.empty() &&
+        (path.empty() || (!protectedFolder.empty() && folders::isInside(path, protectedFolder)))) {
+        path = saveProposal;
+        std::error_code ec; // a folder that cannot be made shows in the save's own failure
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+    }
     for (;;) {
         if (!view.chooseFile(FileDialogKind::SAVE, path)) return;
         path = withDefaultExtension(path);

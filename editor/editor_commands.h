@@ -52,6 +52,8 @@ public:
     const std::string& file() const { return currentFile; }
     // Where saving reaches the disk; the system's calls unless a caller needs others.
     void useFileOps(FileOps& ops) { fileOps = &ops; }
+    // The file "Kaydet" offers (the one the game reads); its folders are made when it is offered.
+    void proposeSaveFile(std::string path) { saveProposal = std::move(path); }
     // "Kaydet" refuses any file inside this folder (the installed data set).
     void protectFolder(std::string folder) { protectedFolder = std::move(folder); }
 
@@ -76,6 +78,7 @@ private:
 
     MainView& view;
     FileOps* fileOps;
+    std::string saveProposal;
     std::string protectedFolder;
     PlayerDatabase db;
     PlayerRecord scratch{};

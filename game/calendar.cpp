@@ -5,9 +5,9 @@
 
 #include "database/fixed_text.h"
 #include "engine/services.h"
+#include "game/data_files.h"
 #include "render/bitmap_font.h"
 #include "text/cp1254.h"
-#include "text/path.h"
 
 namespace {
 
@@ -36,9 +36,30 @@ int Calendar::load(const char* name) {
     const int32_t dates[8] = {1, 6, 2004, 0, 0, 6, 2004, 0};
     std::memcpy(unusedDates, dates, sizeof unusedDates);
     LoadReport report;
-    if (data.read(hostPath(name).c_str(), &report)) return 1;
-    services::showWarning(report.message);
-    return 0;
+    const std::string path = dataFilePath(name);
+    if (!data.read(path.c_str(), &report)) {
+        warnRefused(report, path);
+        return 0;
+    }
+    startAtFirstDay();
+    services::writeLog("Oyun tarihi : %d/%d/%d/%s", int(day), int(month), int(year), weekday);
+    return 1;
+}
+
+void Calendar::startAtFirstDay() {
+    for (int32_t m = 0; m < data.monthCount; ++m) {
+        const CalendarMonth& entry = data.months[m];
+        if (entry.month < 1 || entry.month > 12 || entry.year < 1) continue;
+        for (const CalendarDay& d : entry.days) {
+            if (d.day < 1 || d.day > kCalendarDaySlots) continue;
+            day = d.day;
+            month = entry.month;
+            year = entry.year;
+            const std::string_view name = fixed_text::view(d.weekday, sizeof d.weekday);
+            std::snprintf(weekday, sizeof weekday, "%.*s", int(name.size()), name.data());
+            return;
+        }
+    }
 }
 
 void Calendar::draw(float x, float y) {

@@ -1,4 +1,5 @@
-// The game date (1 June 2004, never advanced) and the calendar file it is looked up in.
+// The game date (the calendar's first day, 1 June 2004 without one; never advanced) and the
+// calendar file it is looked up in.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,8 @@ public:
     Calendar();
     virtual ~Calendar();
 
-    // The initial date, then the file (a data name); 0 when the file could not be read.
+    // The file (a data name), then the date of its first day; 0 when the file could not be
+    // read, and the date stays 1 June 2004.
     int load(const char* name);
     // The date line for the current date (the last matching day wins) and the clock below it.
     void draw(float x, float y);
@@ -28,4 +30,8 @@ public:
     CalendarData data;
     char dateText[DATE_TEXT_SIZE] = {};
     int32_t unusedDates[8] = {};
+
+private:
+    // The first day slot with a day number, of the first entry with a real month.
+    void startAtFirstDay();
 };

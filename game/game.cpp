@@ -3,10 +3,9 @@
 #include <cstdio>
 
 #include "database/file_names.h"
-#include "engine/services.h"
+#include "game/data_files.h"
 #include "render/texture_loader.h"
 #include "text/cp1254.h"
-#include "text/path.h"
 
 namespace {
 
@@ -123,11 +122,11 @@ void Game::createButtons() {
 
 void Game::loadDatabase() {
     LoadReport report;
-    if (!players.read(hostPath(kPlayerFileName).c_str(), &report))
-        services::showWarning(report.message);
+    const std::string playerPath = dataFilePath(kPlayerFileName);
+    if (!players.read(playerPath.c_str(), &report)) warnRefused(report, playerPath);
     report = LoadReport{};
-    if (!teams.read(hostPath(kTeamFileName).c_str(), &report))
-        services::showWarning(report.message);
+    const std::string teamPath = dataFilePath(kTeamFileName);
+    if (!teams.read(teamPath.c_str(), &report)) warnRefused(report, teamPath);
 }
 
 void Game::fillLists() {

@@ -12,6 +12,7 @@
 #include "database/team_database.h"
 #include "tests/database/database_helpers.h"
 #include "text/cp1254.h"
+#include "tools/datagen/football_data.h"
 
 namespace fs = std::filesystem;
 
@@ -53,13 +54,8 @@ TEST(Datagen, SameBytesOnEveryRun) {
 }
 
 TEST(Datagen, OdtFindsNoProblem) {
-    const fs::path db = veri() / "database";
-    for (const std::string& args :
-         {"check " + (db / "oyuncu.odt").string(),
-          "check --players " + (db / "oyuncu.odt").string() + " " + (db / "takim.tdt").string(),
-          "check " + (db / "tarih.trh").string()}) {
-        EXPECT_EQ(run("menajer-odt", args), 0) << args << "\n" << readWholeFile("menajer-odt.out");
-    }
+    EXPECT_EQ(run("menajer-odt", "check-set " + veri().string()), 0)
+        << readWholeFile("menajer-odt.out");
 }
 
 TEST(Datagen, ClubsAndSquads) {
@@ -134,14 +130,18 @@ TEST(Datagen, PlayersLookLikeFootballers) {
     EXPECT_GT(forwardFin / forwards, defFin / defenders + 5.0);
 }
 
-TEST(Datagen, CalendarMatchesTheRealOne) {
+namespace {
+
+// The season from June firstYear to May firstYear + 1, day by day against std::chrono.
+void expectSeason(const fs::path& file, int firstYear) {
     using namespace std::chrono;
     const char* names[7] = {"Pazar"_w,    "Pazartesi"_w, "Salı"_w,     "Çarşamba"_w,
                             "Perşembe"_w, "Cuma"_w,      "Cumartesi"_w}; // from Sunday
+    SCOPED_TRACE(firstYear);
     CalendarData calendar;
-    ASSERT_TRUE(calendar.read((veri() / "database/tarih.trh").c_str()));
+    ASSERT_TRUE(calendar.read(file.c_str()));
     ASSERT_EQ(calendar.monthCount, 12);
-    year_month ym = 2004y / June;
+    year_month ym = year{firstYear} / June;
     for (int m = 0; m < 12; ++m, ym += months(1)) {
         const CalendarMonth& month = calendar.months[m];
         ASSERT_EQ(month.year, int(ym.year()));
@@ -149,15 +149,31 @@ TEST(Datagen, CalendarMatchesTheRealOne) {
         const unsigned last = unsigned((ym / std::chrono::last).day());
         for (unsigned d = 1; d <= 31; ++d) {
             const CalendarDay& slot = month.days[d - 1];
-            if (d > last) {
-                EXPECT_EQ(slot.day, 0) << m << "/" << d;
-                EXPECT_STREQ(slot.weekday, "") << m << "/" << d;
-                continue;
-            }
-            EXPECT_EQ(slot.day, int(d));
-            const weekday wd{sys_days{ym / std::chrono::day{d}}};
-            EXPECT_STREQ(slot.weekday, names[wd.c_encoding()]) << m << "/" << d;
+            const bool real = d <= last;
+            const weekday wd{sys_days{ym / std::chrono::day{real ? d : 1}}};
+            ASSERT_EQ(slot.day, real ? int(d) : 0) << m << "/" << d;
+            ASSERT_STREQ(slot.weekday, real ? names[wd.c_encoding()] : "") << m << "/" << d;
         }
+    }
+}
+
+} // namespace
+
+TEST(Datagen, CalendarsMatchTheRealOnes) {
+    ASSERT_NO_FATAL_FAILURE(expectSeason(veri() / "database/tarih.trh", 2004));
+    ASSERT_EQ(run("menajer-datagen", "calendar 2025 season.trh"), 0);
+    ASSERT_NO_FATAL_FAILURE(expectSeason("season.trh", 2025));
+    for (int year = 1900; year <= 2100; ++year) {
+        ASSERT_TRUE(footballdata::writeSeasonCalendar("season.trh", year));
+        ASSERT_NO_FATAL_FAILURE(expectSeason("season.trh", year));
+    }
+    for (const char* year : {"1899", "2101", "-2004", "2004x", ""}) {
+        fs::remove("refused.trh");
+        EXPECT_EQ(run("menajer-datagen", std::string("calendar '") + year + "' refused.trh"), 2)
+            << year;
+        EXPECT_EQ(readWholeFile("menajer-datagen.out"),
+                  "menajer-datagen: YEAR must be a number from 1900 to 2100\n");
+        EXPECT_FALSE(fs::exists("refused.trh"));
     }
 }
 
@@ -168,7 +184,8 @@ TEST(Datagen, BenchmarkPlayerFiles) {
     } runs[] = {{"0", 0}, {"1000", 0}, {"100000", 0}, {"100001", 2}, {"-1", 2}, {"x", 2}};
     for (const auto& r : runs) {
         fs::remove("big.odt");
-        ASSERT_EQ(run("menajer-datagen", std::string("--players ") + r.count + " big.odt"), r.status)
+        ASSERT_EQ(run("menajer-datagen", std::string("--players ") + r.count + " big.odt"),
+                  r.status)
             << r.count;
         if (r.status != 0) {
             EXPECT_FALSE(fs::exists("big.odt"));

@@ -139,4 +139,5 @@ mv "$work/veri" "$prefix/share/menajer/veri"
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "the game wrote into its working folder"
 [ "$(cd "$HOME" && find . -type f | wc -l)" = 2 ] || fail "the game wrote into HOME"
 [ "$(listing)" = "$before" ] || fail "the installed tree changed"
+"$here/own_league_e2e.sh" "$prefix" || exit 1
 echo "install e2e: installed tree, options, user folder and an unwritable one as expected"

@@ -14,13 +14,16 @@
 
 #include "../database/database_helpers.h"
 #include "database/file_io.h"
+#include "database/file_names.h"
 #include "editor/attribute_form.h"
 #include "editor/editor_commands.h"
 #include "editor/editor_ids.h"
 #include "editor/editor_view.h"
+#include "text/path.h"
 
 namespace {
 
+constexpr const char* kTakeOffered = "="; // a scripted file name: the one the dialog offers
 constexpr const char* kWrongFile = "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n";
 
 struct Shown {
@@ -72,7 +75,8 @@ struct ScriptedView : Scripted<MainView> {
     bool chooseFile(FileDialogKind kind, std::string& path) override {
         fileDialogs.push_back(kind);
         proposed.push_back(path);
-        path = files.empty() ? std::string() : files.front();
+        if (files.empty() || files.front() != kTakeOffered)
+            path = files.empty() ? std::string() : files.front();
         if (!files.empty()) files.pop_front();
         return !path.empty();
     }
@@ -385,6 +389,34 @@ TEST_F(Editor, RowsAlwaysNameThePlayersTheyShow) {
     EXPECT_EQ(db.selected, 2);
     EXPECT_EQ(view.last(),
               "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");
+}
+
+// "Kaydet" offers the user's file in folders it makes; the game's lookup then reads it first.
+TEST_F(Editor, ARenameSavedIntoTheUsersFolderIsWhatTheGameReads) {
+    std::filesystem::create_directories("installed/database");
+    writeWholeFile("installed/database/oyuncu.odt", playerFileBytes(3));
+    ASSERT_TRUE(cmd.loadFile("installed/database/oyuncu.odt", false));
+    cmd.protectFolder("installed");
+    select(1);
+    type(ctl::NAME, "Özgür");
+    press(ctl::MODIFY);
+    cmd.proposeSaveFile("home/menajer/veri/database/oyuncu.odt");
+    view.files = {kTakeOffered};
+    view.answers = {true};
+    press(ctl::SAVE);
+    EXPECT_EQ(view.proposed.back(), "home/menajer/veri/database/oyuncu.odt");
+    EXPECT_EQ(view.last(), "Kayit yapildi!");
+
+    dataFolder() = "installed";
+    userDataFolder() = "home/menajer/veri";
+    PlayerDatabase game;
+    const std::string path = hostPath(kPlayerFileName);
+    dataFolder() = "veri";
+    userDataFolder().clear();
+    EXPECT_EQ(path, "home/menajer/veri/database/oyuncu.odt");
+    ASSERT_TRUE(game.read(path.c_str()));
+    EXPECT_STREQ(game.record(1)->name, "Özgür"_w);
+    EXPECT_STREQ(game.record(2)->name, samplePlayer(2).name);
 }
 
 TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {

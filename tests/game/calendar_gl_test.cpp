@@ -31,19 +31,30 @@ void writeCalendar(std::initializer_list<MonthEntry> months) {
 
 using CalendarTest = GlTest;
 
-TEST_F(CalendarTest, DateLineForTheFirstOfJune2004) {
+TEST_F(CalendarTest, DateStartsAtTheCalendarsFirstDay) {
     const struct {
         const char* name;
         std::initializer_list<MonthEntry> months;
         std::string text, weekday;
     } cases[] = {
         {"the demo entry", {{6, 2004, 1, "Salı"_w}}, "1/6/2004/Salı"_w, "Salı"_w},
+        {"another season",
+         {{8, 2025, 1, "Cuma"_w}, {9, 2025, 1, "Pazartesi"_w}},
+         "1/8/2025/Cuma"_w,
+         "Cuma"_w},
         {"the last match wins",
          {{6, 2004, 1, "Pazar"_w}, {5, 2004, 1, "Cuma"_w}, {6, 2004, 1, "Çarşamba"_w}},
          "1/6/2004/Çarşamba"_w,
          "Çarşamba"_w},
-        {"no day numbered 1", {{6, 2004, 2, "Çarşamba"_w}}, "", "Salı"_w},
-        {"another year", {{6, 2005, 1, "Çarşamba"_w}}, "", "Salı"_w},
+        {"the first numbered day",
+         {{6, 2004, 2, "Çarşamba"_w}},
+         "2/6/2004/Çarşamba"_w,
+         "Çarşamba"_w},
+        {"no real month first",
+         {{13, 2030, 1, "Pazar"_w}, {9, 2030, 1, "Pazartesi"_w}},
+         "1/9/2030/Pazartesi"_w,
+         "Pazartesi"_w},
+        {"no numbered day: 1 June 2004", {{6, 2005, 0, "Cuma"_w}}, "", "Salı"_w},
     };
     for (const auto& c : cases) {
         writeCalendar(c.months);

@@ -1,6 +1,7 @@
 // Runs the built odt binary as a maintainer would and checks its files, output and status.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
@@ -223,6 +224,23 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out, file + ": " + c.line + "\n" + file + ": 1 problem\n");
     }
+
+    // A data folder's squads are checked against its own players; a missing file is a problem.
+    std::filesystem::create_directories("set/database");
+    writeWholeFile("set/database/oyuncu.odt", players);
+    writeWholeFile("set/database/takim.tdt", teams);
+    OdtRun set = odt("check-set set");
+    EXPECT_EQ(set.status, 1);
+    EXPECT_NE(set.out.find("set/database/takim.tdt: offset 1320: squad entry 2 of team 2 (Beşiktaş "
+                           "2) is id 5, outside the player file's 3 players\n"),
+              std::string::npos)
+        << set.out;
+    EXPECT_NE(set.err.find("set/database/tarih.trh: cannot read"), std::string::npos) << set.err;
+    writeWholeFile("set/database/oyuncu.odt", playerFileBytes(6));
+    writeWholeFile("set/database/tarih.trh", calendarBytes(2));
+    set = odt("check-set set/database");
+    EXPECT_EQ(set.status, 0) << set.out;
+    EXPECT_NE(set.out.find("set/database: a sound data set\n"), std::string::npos) << set.out;
 
     // A refused file is not dumped.
     writeWholeFile("bad.odt", teams);

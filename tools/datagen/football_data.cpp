@@ -251,24 +251,6 @@ bool complain(const std::filesystem::path& path) {
     return false;
 }
 
-bool writeCalendar(const std::filesystem::path& path) {
-    CalendarData calendar;
-    if (!calendar.resize(kSeasonMonths)) return complain(path);
-    for (int m = 0; m < kSeasonMonths; ++m) {
-        CalendarMonth& month = calendar.months[m];
-        const int zeroBased = kSeasonFirstMonth - 1 + m;
-        month.year = kSeasonFirstYear + zeroBased / 12;
-        month.month = zeroBased % 12 + 1;
-        const int days = daysInMonth(month.year, month.month);
-        for (int d = 1; d <= days; ++d) {
-            month.days[d - 1].day = d;
-            std::strcpy(month.days[d - 1].weekday,
-                        kWeekdays[weekdayIndex(month.year, month.month, d)]);
-        }
-    }
-    return calendar.write(path.c_str()) || complain(path);
-}
-
 } // namespace
 
 int weekdayIndex(int year, int month, int day) {
@@ -309,7 +291,25 @@ bool writeDemoDatabase(const std::filesystem::path& folder) {
     const std::filesystem::path teamPath = folder / "takim.tdt";
     if (!players.write(playerPath.c_str())) return complain(playerPath);
     if (!teams.write(teamPath.c_str())) return complain(teamPath);
-    return writeCalendar(folder / "tarih.trh");
+    return writeSeasonCalendar(folder / "tarih.trh", kSeasonFirstYear);
+}
+
+bool writeSeasonCalendar(const std::filesystem::path& path, int firstYear) {
+    CalendarData calendar;
+    if (!calendar.resize(kSeasonMonths)) return complain(path);
+    for (int m = 0; m < kSeasonMonths; ++m) {
+        CalendarMonth& month = calendar.months[m];
+        const int zeroBased = kSeasonFirstMonth - 1 + m;
+        month.year = firstYear + zeroBased / 12;
+        month.month = zeroBased % 12 + 1;
+        const int days = daysInMonth(month.year, month.month);
+        for (int d = 1; d <= days; ++d) {
+            month.days[d - 1].day = d;
+            std::strcpy(month.days[d - 1].weekday,
+                        kWeekdays[weekdayIndex(month.year, month.month, d)]);
+        }
+    }
+    return calendar.write(path.c_str()) || complain(path);
 }
 
 bool writePlayerFile(const char* path, int32_t count) {

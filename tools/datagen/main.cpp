@@ -22,8 +22,10 @@ constexpr const char* kUsage =
     "usage: menajer-datagen VERI_FOLDER [--preview PNG_FOLDER]\n"
     "       menajer-datagen --players N OUT.odt\n"
     "       menajer-datagen --icons FOLDER\n"
+    "       menajer-datagen calendar YEAR OUT.trh\n"
     "Writes the demo data set into VERI_FOLDER (the same bytes on every run), with PNG previews\n"
-    "of its pictures; a player file of N generated players; or the programs' icons as\n"
+    "of its pictures; a player file of N generated players; the calendar of the season from\n"
+    "1 June YEAR to 31 May YEAR+1 (YEAR 1900 to 2100); or the programs' icons as\n"
     "FOLDER/<n>x<n>/apps/*.png. Exit status: 0 done, 1 a file cannot be written, 2 a wrong\n"
     "command line.\n";
 
@@ -46,6 +48,18 @@ int writePlayers(const char* countText, const char* path) {
     return footballdata::writePlayerFile(path, int32_t(count)) ? 0 : 1;
 }
 
+int writeCalendar(const char* yearText, const char* path) {
+    char* end = nullptr;
+    const long year = std::strtol(yearText, &end, 10);
+    if (end == yearText || *end || year < footballdata::kCalendarFirstYear ||
+        year > footballdata::kCalendarLastYear) {
+        std::fprintf(stderr, "menajer-datagen: YEAR must be a number from %d to %d\n",
+                     footballdata::kCalendarFirstYear, footballdata::kCalendarLastYear);
+        return 2;
+    }
+    return footballdata::writeSeasonCalendar(path, int(year)) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +67,7 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return std::puts("menajer-datagen " MENAJER_VERSION), 0;
     if (argc == 4 && std::strcmp(argv[1], "--players") == 0) return writePlayers(argv[2], argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "calendar") == 0) return writeCalendar(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return icons::write(argv[2]) ? 0 : 1;
     const bool preview = argc == 4 && std::strcmp(argv[2], "--preview") == 0;
     if ((argc != 2 && !preview) || argv[1][0] == '-') {

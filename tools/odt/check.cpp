@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 
 #include "database/calendar_data.h"
 #include "database/fixed_text.h"
@@ -29,6 +31,17 @@ const char* const kCheckHelp =
     "\n"
     "Exit status 0 when the file is sound, 1 when it has a problem or cannot be read, 2 when\n"
     "the command line is wrong.\n";
+
+const char* const kCheckSetHelp =
+    "usage: menajer-odt check-set DIR\n"
+    "\n"
+    "Checks the three files of a data folder together, as 'menajer-odt check' checks each: the\n"
+    "players (oyuncu.odt), the teams (takim.tdt) against those players, so a squad naming a\n"
+    "player the file lacks is a problem, and the calendar (tarih.trh). DIR is a veri folder\n"
+    "(the files in its database/) or the database folder itself. A missing file is a problem.\n"
+    "\n"
+    "Exit status 0 when all three are sound, 1 when one has a problem or cannot be read, 2\n"
+    "when the command line is wrong.\n";
 
 namespace {
 
@@ -166,64 +179,27 @@ void checkCalendar(Problems& p, const std::string& bytes, const CalendarData& ca
     }
 }
 
-} // namespace
+// Reads the player file a team file is checked against; false (after a line on standard
+// error) when it cannot be read or is refused.
+bool readPlayers(const std::string& path, PlayerDatabase& players) {
+    std::string bytes;
+    LoadReport report;
+    if (!readFile(path, bytes, kReadLimit)) {
+        std::fprintf(stderr, "menajer-odt check: --players %s: cannot read: %s\n", path.c_str(),
+                     std::strerror(errno));
+        return false;
+    }
+    if (!players.readMemory(bytes.data(), bytes.size(), &report)) {
+        std::fprintf(stderr, "menajer-odt check: --players %s: offset %lld: %s\n", path.c_str(),
+                     static_cast<long long>(report.offset),
+                     explainRefusal(report, KIND_PLAYERS, bytes.size()).c_str());
+        return false;
+    }
+    return true;
+}
 
-int runCheck(int argc, char** argv) {
-    std::string path, playersPath;
-    bool withPlayers = false;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--players" && i + 1 < argc) {
-            playersPath = argv[++i];
-            withPlayers = true;
-        } else if (arg.rfind("--players=", 0) == 0) {
-            playersPath = arg.substr(10);
-            withPlayers = true;
-        } else if (arg == "--players") {
-            std::fprintf(stderr, "menajer-odt check: --players needs a player file\n%s", kCheckHelp);
-            return EXIT_USAGE;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            std::fprintf(stderr, "menajer-odt check: unknown option %s\n%s", arg.c_str(), kCheckHelp);
-            return EXIT_USAGE;
-        } else if (path.empty()) {
-            path = arg;
-        } else {
-            std::fprintf(stderr, "menajer-odt check: expected one FILE\n%s", kCheckHelp);
-            return EXIT_USAGE;
-        }
-    }
-    if (path.empty()) {
-        std::fprintf(stderr, "menajer-odt check: expected a FILE\n%s", kCheckHelp);
-        return EXIT_USAGE;
-    }
-    FileKind kind;
-    if (!kindOfPath(path, kind)) {
-        std::fprintf(stderr, "menajer-odt check: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
-                     path.c_str());
-        return EXIT_USAGE;
-    }
-
-    if (withPlayers && kind != KIND_TEAMS) {
-        std::fprintf(stderr, "menajer-odt check: --players applies to a team file only\n");
-        return EXIT_USAGE;
-    }
-    PlayerDatabase players;
-    if (withPlayers) {
-        std::string bytes;
-        LoadReport report;
-        if (!readFile(playersPath, bytes, kReadLimit)) {
-            std::fprintf(stderr, "menajer-odt check: --players %s: cannot read: %s\n", playersPath.c_str(),
-                         std::strerror(errno));
-            return EXIT_BAD_FILE;
-        }
-        if (!players.readMemory(bytes.data(), bytes.size(), &report)) {
-            std::fprintf(stderr, "menajer-odt check: --players %s: offset %lld: %s\n", playersPath.c_str(),
-                         static_cast<long long>(report.offset),
-                         explainRefusal(report, KIND_PLAYERS, bytes.size()).c_str());
-            return EXIT_BAD_FILE;
-        }
-    }
-
+// Checks one file, a team file against `players` when given, and prints what it found.
+int checkFile(const std::string& path, FileKind kind, const PlayerDatabase* players) {
     std::string bytes;
     if (!readFile(path, bytes, kReadLimit)) {
         std::fprintf(stderr, "menajer-odt check: %s: cannot read: %s\n", path.c_str(),
@@ -252,7 +228,7 @@ int runCheck(int argc, char** argv) {
         records = teams.count;
         needed = kHeaderSize + uint64_t(kTeamRecordSize) * records;
         what = "team";
-        if (read) checkTeams(problems, bytes, teams, withPlayers ? &players : nullptr);
+        if (read) checkTeams(problems, bytes, teams, players);
         break;
     case KIND_CALENDAR:
         read = calendar.readMemory(bytes.data(), bytes.size(), &report);
@@ -276,4 +252,76 @@ int runCheck(int argc, char** argv) {
     std::printf("%s: sound %s, %ld %s%s\n", path.c_str(), kindName(kind), records, what,
                 records == 1 ? "" : "s");
     return EXIT_OK;
+}
+
+} // namespace
+
+int runCheck(int argc, char** argv) {
+    std::string path, playersPath;
+    bool withPlayers = false;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--players" && i + 1 < argc) {
+            playersPath = argv[++i];
+            withPlayers = true;
+        } else if (arg.rfind("--players=", 0) == 0) {
+            playersPath = arg.substr(10);
+            withPlayers = true;
+        } else if (arg == "--players") {
+            std::fprintf(stderr, "menajer-odt check: --players needs a player file\n%s",
+                         kCheckHelp);
+            return EXIT_USAGE;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "menajer-odt check: unknown option %s\n%s", arg.c_str(),
+                         kCheckHelp);
+            return EXIT_USAGE;
+        } else if (path.empty()) {
+            path = arg;
+        } else {
+            std::fprintf(stderr, "menajer-odt check: expected one FILE\n%s", kCheckHelp);
+            return EXIT_USAGE;
+        }
+    }
+    if (path.empty()) {
+        std::fprintf(stderr, "menajer-odt check: expected a FILE\n%s", kCheckHelp);
+        return EXIT_USAGE;
+    }
+    FileKind kind;
+    if (!kindOfPath(path, kind)) {
+        std::fprintf(stderr,
+                     "menajer-odt check: %s: unknown kind of file; expected .odt, .tdt or .trh\n",
+                     path.c_str());
+        return EXIT_USAGE;
+    }
+    if (withPlayers && kind != KIND_TEAMS) {
+        std::fprintf(stderr, "menajer-odt check: --players applies to a team file only\n");
+        return EXIT_USAGE;
+    }
+    PlayerDatabase players;
+    if (withPlayers && !readPlayers(playersPath, players)) return EXIT_BAD_FILE;
+    return checkFile(path, kind, withPlayers ? &players : nullptr);
+}
+
+int runCheckSet(int argc, char** argv) {
+    if (argc != 1 || argv[0][0] == '-') {
+        std::fprintf(stderr, "menajer-odt check-set: expected one DIR\n%s", kCheckSetHelp);
+        return EXIT_USAGE;
+    }
+    std::string folder = argv[0];
+    struct stat info;
+    if (stat((folder + "/database").c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        folder += "/database";
+    const std::string playersPath = folder + "/oyuncu.odt";
+    int status = checkFile(playersPath, KIND_PLAYERS, nullptr);
+    // The squads are checked against any player file the programs would read, sound or not.
+    std::string bytes;
+    PlayerDatabase players;
+    const bool withPlayers =
+        readFile(playersPath, bytes, kReadLimit) && players.readMemory(bytes.data(), bytes.size());
+    status = std::max(
+        status, checkFile(folder + "/takim.tdt", KIND_TEAMS, withPlayers ? &players : nullptr));
+    status = std::max(status, checkFile(folder + "/tarih.trh", KIND_CALENDAR, nullptr));
+    std::printf("%s: %s\n", argv[0],
+                status == EXIT_OK ? "a sound data set" : "the data set has problems");
+    return status;
 }

@@ -16,6 +16,7 @@ const char* const kToolHelp =
     "  dump FILE                        print the file as UTF-8 CSV on standard output\n"
     "  build CSV OUT                    write OUT from a CSV in the form dump prints\n"
     "  check [--players PLAYERS] FILE   report every problem of the file with its offset\n"
+    "  check-set DIR                    check a data folder's three files together\n"
     "  help [COMMAND]                   print this text or a command's\n"
     "  --version                        print the version\n"
     "\n"
@@ -33,6 +34,7 @@ const Command kCommands[] = {
     {"dump", runDump, &kDumpHelp},
     {"build", runBuild, &kBuildHelp},
     {"check", runCheck, &kCheckHelp},
+    {"check-set", runCheckSet, &kCheckSetHelp},
 };
 
 const Command* findCommand(const char* name) {

@@ -38,7 +38,9 @@ extern const int kPlayerColumnCount;
 int runDump(int argc, char** argv);
 int runBuild(int argc, char** argv);
 int runCheck(int argc, char** argv);
+int runCheckSet(int argc, char** argv);
 
 extern const char* const kDumpHelp;
 extern const char* const kBuildHelp;
 extern const char* const kCheckHelp;
+extern const char* const kCheckSetHelp;

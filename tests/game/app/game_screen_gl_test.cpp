@@ -1,8 +1,11 @@
 #include <set>
 #include <string>
 
+#include "database/file_names.h"
+#include "tests/database/database_helpers.h"
 #include "tests/game/game_frame.h"
 #include "text/cp1254.h"
+#include "text/path.h"
 
 namespace {
 
@@ -143,6 +146,39 @@ TEST_F(GameScreen, ExitBoxBlinksUntilVazgecAndEscapeHeldReopensIt) {
     frame(x, y, false, false, {kEscapeScan});
     EXPECT_EQ(game.menuState, MENU_EXIT_BOX);
     EXPECT_FALSE(host->quitPosted);
+}
+
+// The user's own files are read instead of the data set's, a broken one included.
+TEST_F(GameScreen, UserFilesOverlayTheDataSetFileByFile) {
+    namespace fs = std::filesystem;
+    fs::create_directories("user/database");
+    writeWholeFile("user/database/takim.tdt", playerFileBytes(2)); // a player file: refused
+    CalendarData season;
+    ASSERT_TRUE(season.resize(1));
+    season.months[0] = CalendarMonth{6, 2025, {{1, "Pazar"}}};
+    ASSERT_TRUE(season.write("user/database/tarih.trh"));
+    host->messageBoxes.clear();
+    debugLog.moveTo("rav3d.htm");
+    userDataFolder() = "user";
+    game.loadData();
+    calendar.load(kCalendarFileName);
+    userDataFolder().clear();
+    frame();
+
+    EXPECT_EQ(host->messageBoxTexts(),
+              std::vector<std::string>{std::string(kWrongVersion) + "\nuser/database/takim.tdt"});
+    EXPECT_EQ(game.teams.count, 0); // nothing from the data set's team file
+    EXPECT_EQ(game.players.playerCount(), 450);
+    EXPECT_STREQ(calendar.dateText, "1/6/2025/Pazar");
+    const std::string log = readWholeFile("rav3d.htm");
+    for (const char* line :
+         {"Veri dosyasi : veri/database/oyuncu.odt", "Veri dosyasi : user/database/takim.tdt",
+          "Veri dosyasi : user/database/tarih.trh"})
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+
+    calendar.load(kCalendarFileName);
+    host->messageBoxes.clear();
+    debugLog.moveTo("");
 }
 
 } // namespace

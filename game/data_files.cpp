@@ -1,0 +1,20 @@
+#include "game/data_files.h"
+
+#include "engine/services.h"
+#include "text/cp1254.h"
+#include "text/path.h"
+
+std::string dataFilePath(const char* name) {
+    std::string path = hostPath(name);
+    services::writeLog("Veri dosyasi : %s", cp1254::fromUtf8Lossy(path).c_str());
+    return path;
+}
+
+void warnRefused(const LoadReport& report, const std::string& path) {
+    if (!isUserFile(path)) {
+        services::showWarning(report.message);
+        return;
+    }
+    const std::string text = std::string(report.message) + "\n" + cp1254::fromUtf8Lossy(path);
+    services::showWarning(text.c_str());
+}
