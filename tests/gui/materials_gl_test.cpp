@@ -58,7 +58,6 @@ TEST_F(MaterialDrawing, BlendingPassesAndFrames) {
         {"extra draws see no blending", 1, 0, one, one, 2, 0, {green}, false, red, {green}},
         {"extraDraws 2 draws three times", 0, 0, 0, 0, 2, 0, {dim}, true, black, {{120, 120, 120}}},
         {"a negative extraDraws draws once", 0, 0, 0, 0, -5, 0, {dim}, true, black, {dim}},
-        {"no extraDraws draws once", 0, 0, 0, 0, 0, 0, {dim}, true, black, {dim, dim}},
         {"three steps over two frames", 0, 0, 0, 0, 0, 3, {red, green}, false, black,
          {green, kWhite, red}},
         // clang-format on
