@@ -165,7 +165,7 @@ TEST(PlayerDatabase, AppendAndModifyBounds) {
     EXPECT_EQ(db.record(1)->id, 1);
     EXPECT_EQ(db.currentId(), 1);
     EXPECT_EQ(std::string(db.record(1)->surname), std::string(48, 'C'));
-    db.selected = 5;
+    db.selected = db.playerCount(); // one past the last
     EXPECT_FALSE(db.modifySelected(t));
     db.selected = -1;
     while (db.playerCount() < kPlayerCapacity)

@@ -91,20 +91,17 @@ TEST(Datagen, ClubsAndSquads) {
         EXPECT_EQ(n, 1); // every player in exactly one squad
 }
 
-TEST(Datagen, PlayersLookLikeFootballers) {
+// Dates in range, a position to play, and texts of Windows-1254 letters, many of them Turkish.
+TEST(Datagen, PlayersHaveDatesPositionsAndTurkishNames) {
     PlayerDatabase players;
     ASSERT_TRUE(players.read((veri() / "database/oyuncu.odt").c_str()));
-    int turkish = 0, turkishLetters = 0;
-    double keeperGk = 0, keepers = 0, outfieldGk = 0, forwardFin = 0, forwards = 0, defFin = 0,
-           defenders = 0;
+    int turkishLetters = 0;
     for (int32_t id = 0; id < players.playerCount(); ++id) {
         const PlayerRecord& p = *players.record(id);
         EXPECT_TRUE(p.birth_year >= 1968 && p.birth_year <= 1988) << id;
         EXPECT_TRUE(p.birth_month >= 1 && p.birth_month <= 12) << id;
         EXPECT_TRUE(p.birth_day >= 1 && p.birth_day <= 31) << id;
-        // Ranges and terminators are odt's to check; a player has a position to play.
         EXPECT_GE(p.position.position_count, 1) << id;
-        // Every byte above 0x7F is a letter of the code page.
         for (const char* text : {p.name, p.surname, p.country, p.language, p.birthplace}) {
             EXPECT_GT(std::strlen(text), 1u) << id;
             for (const char* c = text; *c; ++c) {
@@ -113,21 +110,8 @@ TEST(Datagen, PlayersLookLikeFootballers) {
                 turkishLetters += u >= 0xC0;
             }
         }
-        turkish += std::strcmp(p.country, "Türkiye"_w) == 0;
-        const bool keeper = p.position.positions[0] == 0;
-        (keeper ? keeperGk : outfieldGk) += p.physical.goalkeeping;
-        keepers += keeper;
-        const int first = p.position.positions[0];
-        if (first == 9) forwardFin += p.technical.finishing, ++forwards;
-        if (first == 3) defFin += p.technical.finishing, ++defenders;
     }
-    const int count = players.playerCount();
-    EXPECT_GT(turkish, count * 3 / 4);
-    EXPECT_LT(turkish, count);
-    EXPECT_GT(turkishLetters, count / 2);
-    EXPECT_GT(keeperGk / keepers, 14.0);
-    EXPECT_LT(outfieldGk / (count - keepers), 4.0);
-    EXPECT_GT(forwardFin / forwards, defFin / defenders + 5.0);
+    EXPECT_GT(turkishLetters, players.playerCount() / 2);
 }
 
 namespace {

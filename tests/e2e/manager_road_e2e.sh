@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A new manager registered through the real game by keyboard and mouse, then the news and
-# tactics pages, checked on screenshots (kept in E2E_SHOTS when set), and the exit box's Tamam.
+# tactics pages, checked on screenshots (kept in E2E_SHOTS when set), and the exit box's Tamam;
+# then a second run ended by SIGTERM.
 # Usage: manager_road_e2e.sh BIN_DIR RUN_DIR
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -85,5 +86,13 @@ news_lines=$(text lines "$news_shot" 45 940 443 18 12)
 squad_lines=$(text lines "$tactics_shot" 80 300 160 20 27)
 [ "$squad_lines" = 111111111111111111111111100 ] || fail "the squad column shows lines $squad_lines"
 
+# SIGTERM ends a second run as cleanly, its log closed.
+start_game
+kill -TERM "$pid"
+wait_end
+[ "${status:-none}" = 0 ] || fail "exit status ${status:-none} after SIGTERM: $(tail -c 3000 "$work/stderr.txt")"
+[ "$(head -n 1 rav3d.htm)" = "<html>" ] && [ "$(tail -n 1 rav3d.htm)" = "</html>" ] ||
+  fail "rav3d.htm is not complete after SIGTERM"
+
 echo "e2e: registered by keyboard and mouse, title $game_title -> $manager_title pixels," \
-  "news lines $news_lines, squad lines $squad_lines, quit with status 0"
+  "news lines $news_lines, squad lines $squad_lines, quit with status 0, and after SIGTERM"

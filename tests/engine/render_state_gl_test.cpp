@@ -38,12 +38,13 @@ protected:
     platform::TestPlatform host{true};
 };
 
-TEST_F(EngineGLTest, ZeroHeightSizeGivesAOnePixelViewport) {
-    engine.renderState.resize(640, 0);
+TEST_F(EngineGLTest, CreatedViewportAndAZeroHeightSizeGivesOnePixel) {
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[2], 640);
-    EXPECT_EQ(viewport[3], 1);
+    EXPECT_EQ(std::vector(viewport + 2, viewport + 4), (std::vector<GLint>{1024, 768}));
+    engine.renderState.resize(640, 0);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(std::vector(viewport + 2, viewport + 4), (std::vector<GLint>{640, 1}));
     GLfloat projection[16] = {};
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
     EXPECT_TRUE(

@@ -58,6 +58,10 @@ TEST_F(Screenshot, NumbersRunFromZeroToHundredThenAgainAndAFailedOpenKeepsTheNum
     EXPECT_EQ(saveScreenshot(), 1);
     EXPECT_EQ(screenshotCounter, 0);
     std::filesystem::create_directories("veri/ekrang");
+    glViewport(0, 0, 2, 0); // a window shrunk to nothing has nothing to show
+    EXPECT_EQ(saveScreenshot(), 1);
+    EXPECT_TRUE(shot(0).empty());
+    glViewport(0, 0, 2, 2);
     EXPECT_EQ(saveScreenshot(), 0);
     EXPECT_FALSE(shot(0).empty());
     EXPECT_EQ(screenshotCounter, 1);

@@ -135,6 +135,13 @@ TEST_F(Drawing, ButtonFaceWearsItsStateColourAndFollowsAMoveOneFrameLate) {
         button.draw(white, white, 0, 0);
         EXPECT_EQ(pixel(105, H - 105), faces[state]) << "state " << state; // beside the caption
     }
+    // On a black face the caption alone shows: in the middle, inside the face.
+    clear(kBlack);
+    const uint32_t black = makeTexture(4, [](int, int) { return kBlack; });
+    button.draw(black, black, 0, 0);
+    const Box caption = litBox();
+    EXPECT_NEAR(caption.left + caption.right, 2 * 170, 6);
+    EXPECT_TRUE(caption.bottom >= H - 125 && caption.top < H - 100 && caption.height() > 8);
     button.setPosition(400, 300);
     for (bool moved : {false, true}) {
         clear(kBlack);

@@ -145,6 +145,9 @@ TEST_F(TextureLoading, LongestBaseNames) {
     for (size_t length : {195u, 196u, 245u, 246u}) {
         const std::string stem = std::string(length - 5, 'n'), base = "pics\\" + stem;
         writePictures("pics/" + stem);
+        for (const char* ext : {".bmp", ".jpg", ".tga"}) // what a name cut by one would find
+            std::filesystem::copy_file("pics/" + stem + ext, "pics/" + stem + std::string(ext, 3),
+                                       std::filesystem::copy_options::overwrite_existing);
         for (int loader = GameBitmap; loader <= FrameJpeg; ++loader)
             EXPECT_EQ(load(loader, base.c_str()) != 0,
                       length <= (loader < FrameBitmap ? 245u : 195u))

@@ -33,6 +33,11 @@ TEST(Cp1254, RefusalsAndTheCompileTimeLiteral) {
     EXPECT_EQ(bad, 1u);
     EXPECT_FALSE(cp1254::fromUtf8("\xC0\xAF", out, &bad)); // overlong
     EXPECT_EQ(cp1254::fromUtf8Lossy("a→ş"), "a\xFE");
+    // U+0080 has no byte, U+0000 has; a view ends where it ends, even where the bytes after
+    // it would complete its last sequence.
+    EXPECT_FALSE(cp1254::fromUtf8("\xC2\x80", out));
+    EXPECT_TRUE(cp1254::fromUtf8(std::string("a\0b", 3), out) && out == std::string("a\0b", 3));
+    EXPECT_FALSE(cp1254::fromUtf8(std::string_view("ab\xE2\x82\xAC", 4), out));
     static_assert(cp1254::fromUnicode(U'ı') == 0xFD);
     EXPECT_STREQ("TAKTİK ve ANTREMAN"_w, "TAKT\xDDK ve ANTREMAN");
     EXPECT_STREQ("Yükle ZG Topluluğu"_w, "Y\xFCkle ZG Toplulu\xF0u");

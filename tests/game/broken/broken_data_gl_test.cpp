@@ -15,17 +15,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/app.h"
 #include "app/globals.h"
-#include "database/calendar_data.h"
 #include "database/load_report.h"
-#include "database/player_database.h"
-#include "database/player_record.h"
-#include "database/team_database.h"
 #include "platform/test/test_platform.h"
 #include "tests/database/database_helpers.h"
 
@@ -168,67 +163,6 @@ const BrokenCase kCases[] = {
      {kScript}},
 };
 // clang-format on
-
-// --- Every length of each database file ---
-
-// Each cut is read from a buffer of exactly its length, so a read past it is a sanitizer
-// finding. Only the whole file loads; a refusal leaves the game's lists empty and the
-// editor's database as it was.
-TEST(BrokenData, EveryShortenedDatabaseFileIsRefused) {
-    if (std::getenv("MENAJER_BROKEN_CASE")) GTEST_SKIP();
-    PlayerDatabase editor;
-    ASSERT_TRUE(editor.init());
-    PlayerRecord kept = newPlayerRecord();
-    std::snprintf(kept.name, sizeof kept.name, "Kalan");
-    ASSERT_TRUE(editor.append(kept));
-    using Bytes = std::vector<uint8_t>;
-    // Each reader answers whether it loaded and how many entries it holds afterwards.
-    struct Reader {
-        const char* name;
-        std::string file;
-        std::function<std::pair<bool, int32_t>(const Bytes&)> read;
-        int32_t loaded, refused;
-    };
-    const Reader readers[] = {
-        {"game's players", playerFileBytes(3),
-         [](const Bytes& b) {
-             PlayerDatabase d;
-             const bool ok = d.readMemory(b.data(), b.size());
-             return std::pair{ok, d.playerCount()};
-         },
-         3, 0},
-        {"teams", teamFileBytes(2),
-         [](const Bytes& b) {
-             TeamDatabase d;
-             const bool ok = d.readMemory(b.data(), b.size());
-             return std::pair{ok, d.count};
-         },
-         2, 0},
-        {"calendar", calendarBytes(2),
-         [](const Bytes& b) {
-             CalendarData d;
-             const bool ok = d.readMemory(b.data(), b.size());
-             return std::pair{ok, d.monthCount};
-         },
-         2, 0},
-        {"editor's players", playerFileBytes(3),
-         [&editor](const Bytes& b) {
-             const bool ok = editor.readMemory(b.data(), b.size());
-             EXPECT_TRUE(ok || std::strcmp(editor.record(0)->name, "Kalan") == 0);
-             return std::pair{ok, editor.playerCount()};
-         },
-         3, 1},
-    };
-    for (const Reader& reader : readers)
-        for (size_t length = 0; length <= reader.file.size(); ++length) {
-            const bool whole = length == reader.file.size();
-            const auto [loaded, entries] =
-                reader.read(Bytes(reader.file.begin(), reader.file.begin() + long(length)));
-            ASSERT_EQ(loaded, whole) << reader.name << ", " << length << " bytes";
-            ASSERT_EQ(entries, whole ? reader.loaded : reader.refused)
-                << reader.name << ", " << length << " bytes";
-        }
-}
 
 // --- One run of the game, in the child process ---
 
