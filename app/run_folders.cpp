@@ -32,8 +32,10 @@ void settleFolders(const Options& options, const std::filesystem::path& exe) {
     }
     debugLog.moveTo("");
     screenshotFolder.clear();
-    const std::string text =
-        std::string("Kullanıcı klasörü açılamadı:\n"_w) + cp1254::fromUtf8Lossy(user.string()) +
+    // Each literal in a statement of its own: Clang 14 crashes on them inside the sum.
+    const char* const cannotOpen = "Kullanıcı klasörü açılamadı:\n"_w;
+    const char* const goesOn =
         "\n\nOyun, günlük dosyası ve ekran görüntüleri olmadan devam ediyor."_w;
+    const std::string text = cannotOpen + cp1254::fromUtf8Lossy(user.string()) + goesOn;
     platform::current().messageBox(text.c_str(), "Menajer", platform::MessageIcon::Warning);
 }
