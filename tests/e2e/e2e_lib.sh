@@ -79,6 +79,28 @@ enter_game() {
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$game" ] || xdotool windowfocus "$game" 2>/dev/null
 }
 
+# A key held long enough for a poll to see it.
+hold() { xdotool keydown "$1"; sleep "$beat"; xdotool keyup "$1"; sleep "$beat"; }
+
+# Types on a Turkish layout, then puts back the caller's $layout (its EXIT trap does too).
+type_text() {
+  setxkbmap tr
+  sleep 0.5
+  xdotool type --delay 150 "$1"
+  sleep 1
+  setxkbmap "$layout"
+}
+
+# From the first header: its menu, "Kapat", the exit box's "Tamam"; waits for the end.
+quit_through_menu() {
+  click
+  jump 0 148
+  click
+  jump 252 190
+  click
+  wait_end
+}
+
 # Waits up to 15 s for the game to end; sets status.
 wait_end() {
   status=""

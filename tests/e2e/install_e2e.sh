@@ -84,12 +84,7 @@ enter_game
 user=$HOME/.local/share/menajer
 cd "$user" || fail "no user folder"
 shoot >/dev/null || exit 1
-click
-jump 0 148
-click
-jump 252 190
-click
-wait_end
+quit_through_menu
 [ "$status" = 0 ] || fail "exit status $status after Tamam"
 [ "$(tail -n 1 "$user/rav3d.htm")" = "</html>" ] || fail "no complete log in $user"
 written=$(cd "$HOME" && find . -type f | sort | tr '\n' ' ')
@@ -127,12 +122,7 @@ done
 enter_game
 xdotool key F12
 sleep "$beat"
-click
-jump 0 148
-click
-jump 252 190
-click
-wait_end
+quit_through_menu
 [ "$status" = 0 ] || fail "exit status $status after Tamam without a user folder"
 mv "$work/veri" "$prefix/share/menajer/veri"
 [ "$(cat "$XDG_DATA_HOME/menajer")" = blocker ] || fail "the blocking file changed"

@@ -11,18 +11,9 @@ run_dir=$(cd "$2" && pwd) || exit 1
 work=$(mktemp -d /tmp/menajer_road.XXXXXX)
 source "$here/e2e_lib.sh"
 text() { python3 "$here/shot_text.py" "$@"; }
-# A key held long enough for a poll to see it.
-hold() { xdotool keydown "$1"; sleep "$beat"; xdotool keyup "$1"; sleep "$beat"; }
 # On a Turkish layout no key is remapped for a moment, which the game could read too late.
 layout=$(setxkbmap -query | awk '/^layout:/{print $2}')
 trap 'setxkbmap "$layout"; cleanup' EXIT
-type_text() {
-  setxkbmap tr
-  sleep 0.5
-  xdotool type --delay 150 "$1"
-  sleep 1
-  setxkbmap "$layout"
-}
 
 start_game
 click # "Oyun Seçenekleri"

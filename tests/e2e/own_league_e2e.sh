@@ -12,16 +12,8 @@ prefix=$(cd "$1" && pwd) || exit 1
 work=$(mktemp -d /tmp/menajer_league.XXXXXX)
 # shellcheck source=e2e_lib.sh
 . "$here/e2e_lib.sh"
-hold() { xdotool keydown "$1"; sleep "$beat"; xdotool keyup "$1"; sleep "$beat"; }
 layout=$(setxkbmap -query | awk '/^layout:/{print $2}')
 trap 'setxkbmap "$layout"; cleanup' EXIT
-type_text() {
-  setxkbmap tr
-  sleep 0.5
-  xdotool type --delay 150 "$1"
-  sleep 1
-  setxkbmap "$layout"
-}
 # How many characters of the bitmap font (10 pixels apart) a line starting at x spans.
 chars() {
   local right
