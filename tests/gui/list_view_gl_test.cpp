@@ -36,10 +36,8 @@ protected:
     }
     // Whether the text band of the row whose top is at screen y shows lit pixels.
     static bool rowLit(float left, float top) {
-        for (int x = int(left); x < int(left) + 60; ++x)
-            for (int y = int(top) + 2; y < int(top) + 19; ++y)
-                if (pixel(x, H - 1 - y) != Rgb{0, 0, 0}) return true;
-        return false;
+        return litBox({0, 0, 0}, int(left), H - 19 - int(top), int(left) + 59, H - 3 - int(top))
+                   .width() > 0;
     }
 
     uint32_t black = 0;

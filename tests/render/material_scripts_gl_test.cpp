@@ -197,16 +197,14 @@ TEST_F(MaterialScripts, AMissingListStillResetsAndLogs) {
         EXPECT_EQ(table->entries[0].scrollSpeedY, 0.005f);
         EXPECT_EQ(describe(table->entries[200]), kept);
     }
-    EXPECT_EQ(host->messageBoxTexts(),
-              Strings({"Doku dosyasi bulunamadi!", "Doku dosyasi bulunamadi!"}));
-    const Strings log = logLines();
-    ASSERT_EQ(log.size(), 8u);
-    EXPECT_EQ(Strings(log.begin(), log.begin() + 4),
-              Strings({"<p> Doku Dosyasi Bulunamadi! </p>",
-                       "<p> Golge doku ayarlari sifirlaniyor... </p>",
-                       "<p> Golge doku ayarlari sifirlandi... </p>",
-                       "<p> Golge doku yuklemesi bitti.. </p>"}));
-    EXPECT_EQ(Strings(log.begin() + 4, log.end()), Strings(log.begin(), log.begin() + 4));
+    EXPECT_EQ(host->messageBoxTexts(), Strings(2, "Doku dosyasi bulunamadi!"));
+    Strings once = {"<p> Doku Dosyasi Bulunamadi! </p>",
+                    "<p> Golge doku ayarlari sifirlaniyor... </p>",
+                    "<p> Golge doku ayarlari sifirlandi... </p>",
+                    "<p> Golge doku yuklemesi bitti.. </p>"},
+            twice = once;
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(logLines(), twice);
 }
 
 } // namespace
