@@ -172,6 +172,13 @@ TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
             pager.drawPager(white, white, 3);
         EXPECT_EQ(c.spinner->value, c.after) << c.value << " clicked at " << c.x;
     }
+    // The pointer over "<": its face in the hover picture, the other one's in the normal.
+    const uint32_t grey = makeTexture(4, [](int, int) { return Rgb{90, 90, 90}; });
+    pointAt(110, 610, KEY_UP);
+    clear(kBlack);
+    pager.drawPager(grey, white, 3);
+    EXPECT_EQ(std::pair(pixel(101, H - 601), pixel(121, H - 601)), // above the glyphs
+              std::pair(Rgb{128, 128, 255}, Rgb{45, 45, 90}));
 }
 
 TEST_F(Drawing, TextFieldCursorShowsForOneFrameATenthAndLongTextIsCut) {
