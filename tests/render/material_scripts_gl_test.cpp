@@ -174,7 +174,11 @@ TEST_F(MaterialScripts, LoadingAListFillsItsEntriesInOrder) {
                           table->entries[ShaderScriptTable::SIZE - 1].delay}),
         std::vector<int>({1, 2, 5, 5, 0, 0}));
     EXPECT_EQ(host->messageBoxTexts(), Strings({"Golge dokusu bulunamadi!"}));
-    EXPECT_EQ(logLines().back(), "<p> Golge doku yuklemesi bitti.. </p>");
+    const Strings log = logLines();
+    EXPECT_EQ(log.back(), "<p> Golge doku yuklemesi bitti.. </p>");
+    // Entry 250 lies outside the table: not even tried.
+    EXPECT_EQ(std::count(log.begin(), log.end(), "<p> Golge dokusu yukleniyor : mat\\s5.gol </p>"),
+              2);
 }
 
 // The reset touches the first 200 entries and only their named fields.

@@ -116,12 +116,12 @@ TEST_F(TextureLoading, FailuresReportAndLeaveHandlesAlone) {
     }
     for (const auto& box : host->messageBoxes)
         EXPECT_EQ(box.icon, platform::MessageIcon::Warning);
-    EXPECT_EQ(host->messageBoxTexts(),
-              (Strings{"Bitmap dosyasi bulunamadi..", "Jpeg dosyasi bulunamadi!",
-                       "TGA dosyasi bulunamadi..", "Bitmap acilamadi : pics\\missing.bmp",
-                       "Tga dosyasi acilamadi : pics\\missing.tga", "Jpeg dosyasi bulunamadi!",
-                       "Bitmap yuklenemedi : pics\\bad.bmp",
-                       "Bitmap yuklenemedi : pics\\folder.bmp"}));
+    EXPECT_EQ(
+        host->messageBoxTexts(),
+        (Strings{"Bitmap dosyasi bulunamadi..", "Jpeg dosyasi bulunamadi!",
+                 "TGA dosyasi bulunamadi..", "Bitmap acilamadi : pics\\missing.bmp",
+                 "Tga dosyasi acilamadi : pics\\missing.tga", "Jpeg dosyasi bulunamadi!",
+                 "Bitmap yuklenemedi : pics\\bad.bmp", "Bitmap yuklenemedi : pics\\folder.bmp"}));
     const Strings log = logLines();
     for (const char* line : {"<p> Bitmap acilamadi : pics\\missing.bmp </p>",
                              "<p> Tga dosyasi acilamadi : pics\\missing.tga </p>",
