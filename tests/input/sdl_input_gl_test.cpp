@@ -134,6 +134,21 @@ TEST_F(SdlInputTest, RelativeMovesAndButtons) {
     }
 }
 
+// In a window the cursor is the desktop pointer, kept inside the game's bounds.
+TEST_F(SdlInputTest, WindowedCursorIsThePointer) {
+    sdl.setWindowed(true);
+    ASSERT_NO_FATAL_FAILURE(open());
+    int wx = 0, wy = 0;
+    SDL_GetWindowPosition(sdl.sdlWindow(), &wx, &wy);
+    for (auto [x, y] : {std::pair{300, 200}, {1020, 760}}) {
+        xdotool("mousemove " + std::to_string(wx + x) + " " + std::to_string(wy + y));
+        ASSERT_EQ(frame(), 0);
+        ASSERT_EQ(frame(), 0);
+        EXPECT_EQ(std::pair(input.cursorX, input.cursorY),
+                  std::pair(std::min(x, 1014), std::min(y, 758)));
+    }
+}
+
 TEST_F(SdlInputTest, FirstJoystickScaledWithDeadZone) {
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
     const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 0);
