@@ -109,7 +109,8 @@ TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
     for (int i = 0; i < 12; ++i)
         list.addTitle(std::to_string(i).c_str());
     auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
-    for (auto [x, clicks, selected] : {std::tuple{250, 13, 11}, {230, 12, 0}}) { // >, then <
+    for (auto [x, clicks, selected] :
+         {std::tuple{250, 13, 11}, {230, 2, 9}, {230, 12, 0}}) { // >, <, <
         for (int i = 0; i < clicks; ++i)
             click(x, 210, draw);
         EXPECT_EQ(list.selected, selected) << x << " " << clicks;
