@@ -52,6 +52,9 @@ TEST_F(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTh
         EXPECT_EQ(engine.frameCount, 0.0f);
         EXPECT_FLOAT_EQ(engine.frameDelta, clamp ? 0.06f : 1.5f);
     }
+    clock->advance(1000); // exactly one second: the count goes on
+    engine.updateTiming();
+    EXPECT_EQ(engine.frameCount, 1.0f);
 }
 
 } // namespace

@@ -20,6 +20,9 @@ TEST(Folders, UserFolderFromTheEnvironment) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(folders::userFolder(c.xdg, c.home), fs::path(c.want)) << (c.xdg ? c.xdg : "-");
+    unsetenv("XDG_DATA_HOME");
+    setenv("HOME", "/h", 1);
+    EXPECT_EQ(folders::userFolder(), fs::path("/h/.local/share/menajer"));
 }
 
 // An installed prefix, a build tree and a bare folder, told apart from the executable's folder.
@@ -40,6 +43,7 @@ TEST(Folders, DataSetBesideTheExecutable) {
                                   folders::installedTree(root / "prefix/bin")));
     EXPECT_FALSE(
         folders::isInside(root / "prefix/share/menajerx/a", root / "prefix/share/menajer"));
+    EXPECT_FALSE(folders::isInside(root / "a", {}));
 }
 
 TEST(Folders, PreparingTheUserFolder) {

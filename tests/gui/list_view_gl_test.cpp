@@ -36,10 +36,8 @@ protected:
     }
     // Whether the text band of the row whose top is at screen y shows lit pixels.
     static bool rowLit(float left, float top) {
-        for (int x = int(left); x < int(left) + 60; ++x)
-            for (int y = int(top) + 2; y < int(top) + 19; ++y)
-                if (pixel(x, H - 1 - y) != Rgb{0, 0, 0}) return true;
-        return false;
+        return litBox({0, 0, 0}, int(left), H - 19 - int(top), int(left) + 59, H - 3 - int(top))
+                   .width() > 0;
     }
 
     uint32_t black = 0;
@@ -81,14 +79,14 @@ TEST_F(ListViewTest, EmptyListShowsBosClosedAndInEveryOpenRow) {
 TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
     ListView list;
     list.create(100, 200, 300, 20, 5);
-    for (const char* title : {"aa", "Ba", "cc", "dd"})
+    for (const char* title : {"Ba", "aa", "cc", "dd"})
         list.addTitle(title);
     auto draw = [&] { list.drawDropDownStar(black, 2, false, "", 15, 18); };
-    frame(500, 500, false, draw);
-    EXPECT_FALSE(rowLit(115, 200)); // "aa"
-    list.selected = 7;              // outside the items: item 0's title
-    frame(500, 500, false, draw);
-    EXPECT_FALSE(rowLit(115, 200));
+    for (int selected : {1, 4, 7, -1}) { // outside the items: item 0's title, "Ba"
+        list.selected = selected;
+        frame(500, 500, false, draw);
+        EXPECT_EQ(rowLit(115, 200), selected != 1) << selected;
+    }
 
     list.selected = 1;
     click(405, 210, draw); // the star opens it, showing the selection first
@@ -111,7 +109,8 @@ TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
     for (int i = 0; i < 12; ++i)
         list.addTitle(std::to_string(i).c_str());
     auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
-    for (auto [x, clicks, selected] : {std::tuple{250, 13, 11}, {230, 12, 0}}) { // >, then <
+    for (auto [x, clicks, selected] :
+         {std::tuple{250, 13, 11}, {230, 2, 9}, {230, 12, 0}}) { // >, <, <
         for (int i = 0; i < clicks; ++i)
             click(x, 210, draw);
         EXPECT_EQ(list.selected, selected) << x << " " << clicks;

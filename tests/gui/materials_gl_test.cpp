@@ -1,11 +1,8 @@
 #include <cmath>
-#include <filesystem>
-#include <functional>
 #include <memory>
 
 #include "gui/quad_drawer.h"
 #include "render/shader_script.h"
-#include "render/texture_list.h"
 #include "tests/render/gl_fixture.h"
 
 namespace {
@@ -164,41 +161,6 @@ TEST_F(MaterialDrawing, AnimationRunsOnItsTimerAndWrapsInsideTheTable) {
             host->advance(uint32_t(c.msPerDraw)), draw();
         EXPECT_EQ(entry().currentFrame, c.frame);
     }
-}
-
-// The pointer of the demo data at a cursor over a background.
-TEST_F(MaterialDrawing, DemoPointerAtTheCursor) {
-    // Read through a link in the test's folder, so the log stays there too.
-    std::error_code ec;
-    std::filesystem::create_directory_symlink(MENAJER_RUN_DIR "/veri", "veri", ec);
-    TextureList list;
-    const auto worldTable = std::make_unique<ShaderScriptTable>();
-    ShaderScriptTable& world = *worldTable;
-    loadMaterials(list, "veri\\doku\\doku", world);
-    const ShaderScript& marker = world.entries[0];
-    EXPECT_EQ(std::vector<int>({marker.animate, marker.frameCount, marker.loadedFrames}),
-              std::vector<int>({1, 6, 6}));
-    loadMaterials(list, "veri\\gui\\gui", *table);
-    std::filesystem::remove("veri", ec);
-    ASSERT_EQ(list.count, 2);
-    EXPECT_TRUE(host->messageBoxes.empty());
-    ASSERT_NE(table->entries[0].frames[0].texture * table->entries[1].frames[0].texture, 0u);
-    const Rgb grass{40, 110, 40};
-    clear(grass);
-    const int x = 500, y = 300;
-    glColor4f(1, 1, 1, 1);
-    QuadDrawer::drawMaterialRect(*table, 0, x, y, 20, 35);
-    QuadDrawer::drawMaterialRect(*table, 1, x, y, 20, 35);
-    // The tip within two pixels of the cursor, nothing outside the 20 × 35 rectangle.
-    const Box box = litBox(grass);
-    EXPECT_EQ(std::vector<bool>({box.left - x <= 2, H - 1 - y - box.top <= 2, box.right < x + 20,
-                                 box.bottom >= H - y - 35}),
-              std::vector<bool>(4, true));
-    const Rgb body = pixel(x + 5, H - 1 - y - 16), outline = pixel(x + 2, H - 1 - y - 12),
-              beside = pixel(x + 17, H - 1 - y - 3);
-    EXPECT_GT(body.r + body.g + body.b, 400);
-    EXPECT_LT(outline.r + outline.g + outline.b, 100);
-    EXPECT_EQ(beside, grass); // an arrow leaning left
 }
 
 } // namespace

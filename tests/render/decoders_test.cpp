@@ -6,7 +6,6 @@
 #include "render/image_jpeg.h"
 #include "render/image_targa.h"
 #include "tests/render/picture_fixtures.h"
-#include "text/cp1254.h"
 
 namespace {
 
@@ -234,31 +233,6 @@ TEST(Jpeg, GreyCmykAndYcckBecomeRgbAndFatalErrorsAreReturned) {
     char error[JMSG_LENGTH_MAX] = "";
     EXPECT_FALSE(readJpeg("not.jpg", error, sizeof error));
     EXPECT_STRNE(error, "");
-}
-
-// The generated picture the game's font is made from.
-TEST(FontPicture, GridOfWindows1254GlyphsInsideTheAdvance) {
-    ImagePtr image = readBitmap(MENAJER_RUN_DIR "/veri/fnt/cr.bmp");
-    ASSERT_TRUE(image) << "build the demo_data target first";
-    ASSERT_EQ(image->width, image->height);
-    ASSERT_EQ(image->width & (image->width - 1), 0) << "side must be a power of two";
-    const int size = image->width / 16;
-    int lit[256] = {}, beyond = 0; // lit texels right of what the next glyph leaves readable
-    for (int byte = 0; byte < 256; ++byte)
-        for (int y = 0; y < size; ++y) {
-            const int row = image->height - 1 - (byte / 16 * size + y); // rows come bottom first
-            const uint8_t* p = image->pixels + (size_t(row) * image->width + byte % 16 * size) * 3;
-            for (int x = 0; x < size; ++x, p += 3)
-                if (p[0] || p[1] || p[2]) ++lit[byte], beyond += x >= size * 10 / 16;
-        }
-    EXPECT_EQ(beyond, 0);
-    for (int byte : {0, 9, 31, 32, 127, 0x81, 0x9D, 0xA0})
-        EXPECT_EQ(lit[byte], 0) << byte;
-    for (int byte = '!'; byte <= '~'; ++byte)
-        EXPECT_GT(lit[byte], 0) << byte;
-    const std::string turkish = "ÇçĞğİıÖöŞşÜü"_w; // not in the loop's head: Clang 14 fails there
-    for (uint8_t byte : turkish)
-        EXPECT_GT(lit[byte], 0) << int(byte);
 }
 
 } // namespace

@@ -71,20 +71,18 @@ inline Rgb pixel(int x, int row) {
 // Within columns left..right and GL rows bottom..top when given.
 inline Box litBox(Rgb background = {0, 0, 0}, int left = 0, int bottom = 0, int right = W - 1,
                   int top = H - 1) {
-    std::vector<uint8_t> pixels(size_t(W) * H * 3);
+    std::vector<uint8_t> p(size_t(W) * H * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    Box box{W, -1, H, -1};
-    for (int i = 0; i < W * H; ++i) {
-        const uint8_t* p = &pixels[size_t(i) * 3];
-        const int x = i % W, row = i / W;
-        if (Rgb{p[0], p[1], p[2]} == background || x < left || x > right || row < bottom ||
-            row > top)
-            continue;
-        box = {std::min(box.left, x), std::max(box.right, x), std::min(box.bottom, row),
-               std::max(box.top, row)};
-    }
-    return box.right < 0 ? Box{} : box;
+    glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+    Box box;
+    for (int row = bottom; row <= top; ++row) // upwards: the first lit row is the bottom
+        for (int x = left; x <= right; ++x) {
+            const uint8_t* q = &p[(size_t(row) * W + size_t(x)) * 3];
+            if (Rgb{q[0], q[1], q[2]} != background)
+                box = {std::min(box.left < 0 ? x : box.left, x), std::max(box.right, x),
+                       box.left < 0 ? row : box.bottom, row};
+        }
+    return box;
 }
 
 class GlTest : public testing::Test {

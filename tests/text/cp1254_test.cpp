@@ -32,6 +32,8 @@ TEST(Cp1254, RefusalsAndTheCompileTimeLiteral) {
     EXPECT_FALSE(cp1254::fromUtf8("x→y", out, &bad)); // arrow has no byte
     EXPECT_EQ(bad, 1u);
     EXPECT_FALSE(cp1254::fromUtf8("\xC0\xAF", out, &bad)); // overlong
+    size_t at = 0;
+    EXPECT_EQ(cp1254::decodeUtf8("\xED\xBF\xBF", at), -1); // the last surrogate
     EXPECT_EQ(cp1254::fromUtf8Lossy("a→ş"), "a\xFE");
     // U+0080 has no byte, U+0000 has; a view ends where it ends, even where the bytes after
     // it would complete its last sequence.
