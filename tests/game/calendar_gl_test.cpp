@@ -1,8 +1,10 @@
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "game/calendar.h"
+#include "game/mail_list.h"
 #include "tests/render/gl_fixture.h"
 #include "text/cp1254.h"
 
@@ -30,6 +32,7 @@ void writeCalendar(std::initializer_list<MonthEntry> months) {
 }
 
 using CalendarTest = GlTest;
+using MailListTest = GlTest;
 
 TEST_F(CalendarTest, DateStartsAtTheCalendarsFirstDay) {
     const struct {
@@ -71,6 +74,28 @@ TEST_F(CalendarTest, DateStartsAtTheCalendarsFirstDay) {
     calendar.draw(13, 27);
     EXPECT_STREQ(calendar.dateText, "");
     EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{"Tarih Bilgileri Bulunamadi.!!"});
+}
+
+// Nothing reads past the storage, where an unread mail "x" waits: a full list counts only its
+// own mails, and a selection outside it shows the broken-mail line.
+TEST_F(MailListTest, NothingReadsPastTheStorage) {
+    MailList mails;
+    const int32_t n = MailList::CAPACITY;
+    mails.items.reset(static_cast<ListItem*>(std::calloc(size_t(n) + 1, sizeof(ListItem))));
+    for (int32_t i = 0; i < n; ++i)
+        mails.items[i].state = MailList::READ;
+    mails.items[n].lineCount = 1;
+    std::strcpy(mails.items[n].text[1], "x");
+    mails.count = n;
+    mails.drawMailList(0, 0, 0, 0, 12, false, "", 0, 0);
+    EXPECT_EQ(mails.unreadTally, 0);
+    useFont([](int cell) { return cell != ' '; });
+    for (int32_t selected : {-1, n}) {
+        mails.selected = selected;
+        clear({0, 0, 0});
+        mails.showMessage(10, 300, 18, 0);
+        EXPECT_GT(litBox().width(), 200) << selected;
+    }
 }
 
 } // namespace
