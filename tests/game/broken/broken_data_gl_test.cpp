@@ -106,7 +106,6 @@ const BrokenCase kCases[] = {
       db_text::kNotFound, db_text::kNotFound,             // players, teams
       kBitmap, kList,                                     // pitch, world list
       db_text::kCalendarMissing}},
-    {"players missing", [] { fs::remove(kPlayers); }, {db_text::kNotFound}},
 
     // The three database files damaged alike.
     {"database empty", [] { forEachDatabaseFile([](const char* p, size_t) { cut(p, 0); }); },
@@ -136,26 +135,26 @@ const BrokenCase kCases[] = {
          cutBy("veri/doku/saha.bmp", 1);
          poke32("veri/gui/imlec0.tga", 12, 0x7FFF7FFF); }, // 32767 x 32767
      {}},
-    // Texture lists and material scripts damaged; a missing script or frame is named.
-    {"GUI list and pointer scripts", [] {
-         writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE 2147483647\n0 veri\\gui\\imlec0.gol\n" +
-                                       std::string(5000, 'x') + "\n1 veri\\gui\\imlec1.gol\n7000 " +
-                                       std::string(400, 'y'));
-         writeWholeFile("veri/gui/imlec0.gol", "tga ac\ndoku =");
-         fs::remove("veri/gui/imlec1.tga"); },
-     {"Tga dosyasi acilamadi : veri\\gui\\imlec1.tga"}},
     {"squads out of range, GUI list count -1, markers 0x7FFFFFFF frames", [] {
          squadsOutOfRange();
          writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE -1\n0 veri\\gui\\imlec0.gol\n");
          writeWholeFile("veri/doku/oyuncu.gol", "anim ac\nzaman = -5\nDokusayisi = 2147483647\n"
                                            "tga ac\ndoku = veri\\doku\\oyuncu0\n"); },
      {}},
-    {"markers -2147483648 frames, their script missing", [] {
+    // Texture lists and material scripts damaged: a missing script or frame is named; and no
+    // player file.
+    {"GUI list, pointer and marker scripts, players missing", [] {
+         fs::remove(kPlayers);
+         writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE 2147483647\n0 veri\\gui\\imlec0.gol\n" +
+                                       std::string(5000, 'x') + "\n1 veri\\gui\\imlec1.gol\n7000 " +
+                                       std::string(400, 'y'));
+         writeWholeFile("veri/gui/imlec0.gol", "tga ac\ndoku =");
+         fs::remove("veri/gui/imlec1.tga");
          writeWholeFile("veri/doku/oyuncu.gol", "anim ac\nDokusayisi = -2147483648\n"
                                            "tga ac\ndoku = veri\\doku\\oyuncu0\n");
          writeWholeFile("veri/doku/doku.tex", "NUMTEXTURE 2\n0 veri\\doku\\oyuncu.gol\n"
                                          "1 veri\\doku\\yok.gol\n"); },
-     {kScript}},
+     {"Tga dosyasi acilamadi : veri\\gui\\imlec1.tga", db_text::kNotFound, kScript}},
 };
 // clang-format on
 
