@@ -57,6 +57,9 @@ TEST(SdlPlatformGL, GameWindowHasDepthAndStencil) {
         EXPECT_EQ(p.setSwapInterval(interval), canSwap);
         EXPECT_EQ(canSwap ? SDL_GL_GetSwapInterval() : interval, interval);
     }
+    const FrameRect shown = p.shownFrame();
+    EXPECT_EQ((std::array{shown.x, shown.y, shown.width, shown.height}),
+              (std::array{0, 0, 1024, 768}));
     p.showCursor(true);
     destroyAll(p);
 }
@@ -175,5 +178,26 @@ TEST(SdlPlatformGL, JoystickButtonsStayInTheSampleAndLossIsReported) {
     p.releaseInputDevice(InputDevice::Joystick);
     SDL_JoystickClose(stick);
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    destroyAll(p);
+}
+
+// A shrunk window's frame is drawn off screen, with an alpha channel only where the window has
+// one: a clear to alpha 0 reads back as the window would show it.
+TEST(SdlPlatformGL, OffScreenFrameKeepsTheWindowsAlpha) {
+    SdlPlatform p;
+    p.setWindowed(true);
+    ASSERT_TRUE(createAll(p));
+    SDL_SetWindowSize(p.sdlWindow(), 800, 600);
+    drain(p);
+    p.swapBuffers();
+    const FrameRect shown = p.shownFrame();
+    ASSERT_EQ((std::array{shown.width, shown.height}), (std::array{800, 600}));
+    int alphaBits = 0;
+    SDL_GL_GetAttribute(SDL_GL_ALPHA_SIZE, &alphaBits);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    uint8_t rgba[4] = {};
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    EXPECT_EQ(rgba[3], alphaBits > 0 ? 0 : 255) << alphaBits;
     destroyAll(p);
 }
