@@ -73,8 +73,8 @@ TEST_F(CalendarTest, DateStartsAtTheCalendarsFirstDay) {
     EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{"Tarih Bilgileri Bulunamadi.!!"});
 }
 
-// Nothing reads past the storage, where an unread mail "x" waits: a full list counts only its
-// own mails, and a selection outside it shows the broken-mail line.
+// Nothing reads past the storage, where an unread mail "x" waits: a count beyond it tallies
+// only the stored mails, and a selection outside it shows the broken-mail line.
 TEST_F(MailListTest, NothingReadsPastTheStorage) {
     MailList mails;
     const int32_t n = MailList::CAPACITY;
@@ -83,7 +83,7 @@ TEST_F(MailListTest, NothingReadsPastTheStorage) {
         mails.items[i].state = MailList::READ;
     mails.items[n].lineCount = 1;
     std::strcpy(mails.items[n].text[1], "x");
-    mails.count = n;
+    mails.count = n + 1;
     mails.drawMailList(0, 0, 0, 0, 12, false, "", 0, 0);
     EXPECT_EQ(mails.unreadTally, 0);
     useFont([](int cell) { return cell != ' '; });
