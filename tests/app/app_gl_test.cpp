@@ -2,15 +2,12 @@
 
 #include <GL/gl.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
 #include "app/app.h"
-#include "app/frame_parts.h"
 #include "app/globals.h"
 #include "engine/screenshot.h"
 #include "game/game.h"
@@ -111,38 +108,6 @@ TEST_F(AppGLTest, MissingMultitextureEndsStartUp) {
     EXPECT_FALSE(host.messageBoxes[2].hasCaption);
     EXPECT_EQ(engine.ready, 0);
     EXPECT_FALSE(host.windowExists);
-}
-
-// Every glyph but the blank lights a full square, so each text shows as one box: the FPS and
-// pointer lines at (820, 25) and (820, 40) from the top, the title centred in the top bar and
-// the footer in the bottom one, at y 762.
-TEST_F(AppGLTest, OverlayLinesAndCaptionsWhereTheyBelong) {
-    ASSERT_EQ(createGameEngine(engine, windowProc), 1);
-    engine.renderState.set2DMode(1);
-    useFont([](int cell) { return cell != ' '; });
-    std::snprintf(game.title, sizeof game.title, "%s", "ABCD");
-    engine.fps = 60;
-    clear({0, 0, 0});
-    drawDebugOverlay();
-    drawFooterCaption("ABCD", 14, 14);
-    const struct {
-        const char* what;
-        int left, bottom, right, top; // where to look
-        Box box;                      // left, right, bottom, top
-    } texts[] = {
-        {"FPS", 800, 742, W - 1, H - 1, {820, 878, 743, 756}},
-        {"pointer", 800, 700, W - 1, 741, {820, 941, 728, 741}},
-        {"title", 0, 600, 799, H - 1, {487, 569, 725, 753}},
-        {"footer", 0, 0, W - 1, 100, {316, 652, 6, 23}}, // the game's credit line
-    };
-    for (const auto& t : texts) {
-        const Box box = litBox({0, 0, 0}, t.left, t.bottom, t.right, t.top);
-        EXPECT_EQ((std::array{box.left, box.right, box.bottom, box.top}),
-                  (std::array{t.box.left, t.box.right, t.box.bottom, t.box.top}))
-            << t.what;
-    }
-    engine.renderState.set2DMode(0);
-    game.title[0] = 0;
 }
 
 } // namespace

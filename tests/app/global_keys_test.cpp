@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/app.h"
 #include "app/globals.h"
 #include "platform/test/test_platform.h"
@@ -36,4 +38,27 @@ TEST(GlobalKeys, EscapeAndRightButton) {
     engine.inputSystem.release();
     game.menuState = 1;
     platform::setCurrent(nullptr);
+}
+
+// Backspace and typed characters reach the typing buffer only while a field takes typing.
+TEST(GlobalKeys, TypingReachesOnlyAnActiveField) {
+    using platform::MessageType;
+    const struct {
+        uint8_t active;
+        MessageType type;
+        uint32_t key;
+        const char* after;
+    } cases[] = {{1, MessageType::KeyDown, 8, "A"},
+                 {0, MessageType::KeyDown, 8, "AB"},
+                 {1, MessageType::KeyDown, 46, "AB"},
+                 {1, MessageType::Char, 'C', "ABC"},
+                 {0, MessageType::Char, 'C', "AB"}};
+    for (const auto& c : cases) {
+        game.typingBuffer.init();
+        std::snprintf(game.typingBuffer.typingBuffer, 3, "AB");
+        game.typingBuffer.active = c.active;
+        EXPECT_EQ(windowProc({c.type, c.key, 0}), 0);
+        EXPECT_STREQ(game.typingBuffer.typingBuffer, c.after) << int(c.type) << " " << c.key;
+    }
+    game.typingBuffer.init();
 }

@@ -87,4 +87,13 @@ TEST(RunFolders, CommandLine) {
             << (c.args.empty() ? "" : c.args[0]);
         EXPECT_EQ(options.dataFolder, c.data);
     }
+    // The program itself: --help answers and ends before any window or folder.
+    EXPECT_EQ(std::system("DISPLAY= XDG_DATA_HOME=$PWD/help timeout 20 " MENAJER_BIN_DIR
+                          "/menajer --help >help.txt 2>help.err"),
+              0);
+    std::string first;
+    std::getline(std::ifstream("help.txt"), first);
+    EXPECT_EQ(first, "usage: menajer [OPTION]...");
+    EXPECT_EQ(fs::file_size("help.err"), 0u);
+    EXPECT_FALSE(fs::exists("help"));
 }

@@ -60,4 +60,13 @@ TEST(StartupDialogView, TickShowsOnlyInCheckedBoxes) {
     EXPECT_GT(tickPixels(control(1008)), 10);
     const DialogControl& label = control(1008);
     EXPECT_GT(blackPixels(label.x + 17, label.y, label.w - 17, label.h), 50);
+    // Group boxes show their frame; nothing of the picture spills right of its control.
+    for (const DialogControl& c : controls) {
+        const int midY = c.y + c.h / 2, right = c.x + c.w;
+        if (c.kind == DialogControlKind::GroupBox) {
+            EXPECT_NE(buffer.at(c.x, midY), buffer.at(c.x + 3, midY)) << c.text;
+        }
+        for (int y = c.y; c.kind == DialogControlKind::Picture && y < c.y + c.h; ++y)
+            EXPECT_EQ(buffer.at(right, y), buffer.at(right + 1, y)) << y;
+    }
 }

@@ -115,21 +115,6 @@ wait_end() {
   pid=""
 }
 
-# How much the area (x, y, w, h; top-down) differs between two screenshots: the mean
-# absolute difference of its bytes.
-area_difference() {
-  python3 - "$@" <<'PY'
-import sys
-a, b = (open(f, "rb").read()[18:] for f in sys.argv[1:3])
-x, y, w, h = map(int, sys.argv[3:7])
-total = 0
-for row in range(768 - y - h, 768 - y):
-    start = (row * 1024 + x) * 3
-    total += sum(abs(p - q) for p, q in zip(a[start:start + w * 3], b[start:start + w * 3]))
-print(total // (w * h * 3))
-PY
-}
-
 shots() { find veri/ekrang -name 'ekrang*.tga' | sort; }
 # F12 held until a screenshot appears and one beat longer: exactly one, whose path it prints.
 shoot() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """frame_check.py shown CAPTURE.ppm SHOT.tga X Y W H [AX AY AW AH]: within the area (the whole
 capture unless given) the 1024 x 768 shot fills rectangle X Y W H, scaled, and the rest is black.
-frame_check.py same SHOT SHOT: the shots are byte for byte the same but for the FPS counter."""
+frame_check.py same SHOT SHOT: the shots are byte for byte the same but for the FPS counter.
+frame_check.py differs SHOT SHOT X Y W H: the mean absolute difference of the area's bytes."""
 import sys
 
 FW, FH = 1024, 768
@@ -46,7 +47,13 @@ def same(a, b):
         sys.exit("frame_check: the shots differ")
 
 
-if len(sys.argv) < 4 or sys.argv[1] not in ("shown", "same"):
+def differs(a, b, x, y, w, h):
+    a, b = open(a, "rb").read()[18:], open(b, "rb").read()[18:]
+    rows = [((r * FW + x) * 3, (r * FW + x + w) * 3) for r in range(FH - y - h, FH - y)]
+    print(sum(abs(p - q) for s, e in rows for p, q in zip(a[s:e], b[s:e])) // (w * h * 3))
+
+
+if len(sys.argv) < 4 or sys.argv[1] not in ("shown", "same", "differs"):
     sys.exit(__doc__)
 args = [a if a.endswith(("ppm", "tga")) else int(a) for a in sys.argv[2:]]
-(shown if sys.argv[1] == "shown" else same)(*args)
+{"shown": shown, "same": same, "differs": differs}[sys.argv[1]](*args)

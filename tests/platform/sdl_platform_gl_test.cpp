@@ -57,6 +57,9 @@ TEST(SdlPlatformGL, GameWindowHasDepthAndStencil) {
         EXPECT_EQ(p.setSwapInterval(interval), canSwap);
         EXPECT_EQ(canSwap ? SDL_GL_GetSwapInterval() : interval, interval);
     }
+    const FrameRect shown = p.shownFrame();
+    EXPECT_EQ((std::array{shown.x, shown.y, shown.width, shown.height}),
+              (std::array{0, 0, 1024, 768}));
     p.showCursor(true);
     destroyAll(p);
 }
@@ -146,4 +149,55 @@ TEST(SdlPlatformGL, EventsBecomeMessagesInTheSameOrderOnBothBackends) {
         EXPECT_EQ(drain(scripted), c.messages) << &c - cases;
     }
     destroyAll(sdl);
+}
+
+// The first joystick: buttons past the sample's 32 stay out of it (the bytes after it are
+// untouched), and an unplugged one reads as lost.
+TEST(SdlPlatformGL, JoystickButtonsStayInTheSampleAndLossIsReported) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 40, 0);
+    SDL_Joystick* stick = SDL_JoystickOpen(index);
+    ASSERT_EQ(index, 0) << SDL_GetError();
+    SdlPlatform p;
+    ASSERT_TRUE(createAll(p));
+    p.showWindow();
+    ASSERT_TRUE(p.createInputDevice(InputDevice::Joystick));
+    for (int i = 0; i < 500 && p.acquireInputDevice(InputDevice::Joystick) != INPUT_OK; ++i)
+        drain(p), SDL_Delay(10);
+    for (int b : {0, 31, 32, 39})
+        SDL_JoystickSetVirtualButton(stick, b, 1);
+    struct {
+        JoystickSample sample;
+        uint8_t after[8] = {};
+    } read;
+    ASSERT_EQ(p.readJoystick(read.sample), INPUT_OK);
+    EXPECT_EQ(read.sample.buttons[0] & read.sample.buttons[31], 0x80);
+    EXPECT_EQ(read.after[0], 0);
+    SDL_JoystickDetachVirtual(index);
+    EXPECT_EQ(p.readJoystick(read.sample), INPUT_ERR_INPUT_LOST);
+    p.releaseInputDevice(InputDevice::Joystick);
+    SDL_JoystickClose(stick);
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    destroyAll(p);
+}
+
+// A shrunk window's frame is drawn off screen, with an alpha channel only where the window has
+// one: a clear to alpha 0 reads back as the window would show it.
+TEST(SdlPlatformGL, OffScreenFrameKeepsTheWindowsAlpha) {
+    SdlPlatform p;
+    p.setWindowed(true);
+    ASSERT_TRUE(createAll(p));
+    SDL_SetWindowSize(p.sdlWindow(), 800, 600);
+    drain(p);
+    p.swapBuffers();
+    const FrameRect shown = p.shownFrame();
+    ASSERT_EQ((std::array{shown.width, shown.height}), (std::array{800, 600}));
+    int alphaBits = 0;
+    SDL_GL_GetAttribute(SDL_GL_ALPHA_SIZE, &alphaBits);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT);
+    uint8_t rgba[4] = {};
+    glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    EXPECT_EQ(rgba[3], alphaBits > 0 ? 0 : 255) << alphaBits;
+    destroyAll(p);
 }

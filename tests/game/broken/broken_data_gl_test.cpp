@@ -1,20 +1,17 @@
-// The game started on damaged copies of the demo data set, one fresh process per damage: each
-// run shows the loaders' messages in load order, plays every page frame by frame, quits
+// The game started on damaged copies of the demo data set, each in a forked process of its own:
+// each run shows the loaders' messages in load order, plays every page frame by frame, quits
 // through the exit box and ends cleanly. Under the sanitizer build a bad read in any run
-// fails its process, and with it the case.
+// fails its process, and with it the case. Damages to unrelated files share a run.
 #include <GL/gl.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -102,7 +99,6 @@ struct BrokenCase {
 
 // clang-format off
 const BrokenCase kCases[] = {
-    {"intact", [] {}, {}},
     {"nothing", [] { fs::remove_all("veri"); fs::create_directory("veri"); },
      {kBitmap, kBitmap,                                   // the font, twice
       kJpeg, kJpeg, kJpeg, kJpeg, kJpeg, kBitmap, kTarga, // backgrounds, bar, panel
@@ -110,8 +106,6 @@ const BrokenCase kCases[] = {
       db_text::kNotFound, db_text::kNotFound,             // players, teams
       kBitmap, kList,                                     // pitch, world list
       db_text::kCalendarMissing}},
-    {"players missing", [] { fs::remove(kPlayers); }, {db_text::kNotFound}},
-    {"teams missing", [] { fs::remove(kTeams); }, {db_text::kNotFound}},
 
     // The three database files damaged alike.
     {"database empty", [] { forEachDatabaseFile([](const char* p, size_t) { cut(p, 0); }); },
@@ -128,11 +122,10 @@ const BrokenCase kCases[] = {
     {"database counts 0x7FFFFFFF", [] {
          forEachDatabaseFile([](const char* p, size_t at) { poke32(p, at, INT_MAX); }); },
      {db_text::kBadCount, db_text::kShortFile, db_text::kCalendarBroken}},
-    {"database texts unterminated", unterminatedTexts, {}},
-    {"squads out of range", squadsOutOfRange, {}},
-
-    // Pictures the loaders open but cannot decode: skipped without a message.
-    {"pictures damaged", [] {
+    // Database texts unterminated, and pictures the loaders open but cannot decode: skipped
+    // without a message.
+    {"texts unterminated, pictures damaged", [] {
+         unterminatedTexts();
          cut("veri/gui/arka/arka.jpg", 0);
          cutBy("veri/gui/arka/arka2.jpg", fs::file_size("veri/gui/arka/arka2.jpg") / 2);
          cut("veri/gui/arka/arkas.tga", 30);
@@ -142,25 +135,26 @@ const BrokenCase kCases[] = {
          cutBy("veri/doku/saha.bmp", 1);
          poke32("veri/gui/imlec0.tga", 12, 0x7FFF7FFF); }, // 32767 x 32767
      {}},
-    // Texture lists and material scripts damaged; a missing script or frame is named.
-    {"GUI list and pointer scripts", [] {
-         writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE 2147483647\n0 veri\\gui\\imlec0.gol\n" +
-                                       std::string(5000, 'x') + "\n1 veri\\gui\\imlec1.gol\n7000 " +
-                                       std::string(400, 'y'));
-         writeWholeFile("veri/gui/imlec0.gol", "tga ac\ndoku =");
-         fs::remove("veri/gui/imlec1.tga"); },
-     {"Tga dosyasi acilamadi : veri\\gui\\imlec1.tga"}},
-    {"GUI list count -1, markers 0x7FFFFFFF frames", [] {
+    {"squads out of range, GUI list count -1, markers 0x7FFFFFFF frames", [] {
+         squadsOutOfRange();
          writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE -1\n0 veri\\gui\\imlec0.gol\n");
          writeWholeFile("veri/doku/oyuncu.gol", "anim ac\nzaman = -5\nDokusayisi = 2147483647\n"
                                            "tga ac\ndoku = veri\\doku\\oyuncu0\n"); },
      {}},
-    {"markers -2147483648 frames, their script missing", [] {
+    // Texture lists and material scripts damaged: a missing script or frame is named; and no
+    // player file.
+    {"GUI list, pointer and marker scripts, players missing", [] {
+         fs::remove(kPlayers);
+         writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE 2147483647\n0 veri\\gui\\imlec0.gol\n" +
+                                       std::string(5000, 'x') + "\n1 veri\\gui\\imlec1.gol\n7000 " +
+                                       std::string(400, 'y'));
+         writeWholeFile("veri/gui/imlec0.gol", "tga ac\ndoku =");
+         fs::remove("veri/gui/imlec1.tga");
          writeWholeFile("veri/doku/oyuncu.gol", "anim ac\nDokusayisi = -2147483648\n"
                                            "tga ac\ndoku = veri\\doku\\oyuncu0\n");
          writeWholeFile("veri/doku/doku.tex", "NUMTEXTURE 2\n0 veri\\doku\\oyuncu.gol\n"
                                          "1 veri\\doku\\yok.gol\n"); },
-     {kScript}},
+     {"Tga dosyasi acilamadi : veri\\gui\\imlec1.tga", db_text::kNotFound, kScript}},
 };
 // clang-format on
 
@@ -238,81 +232,61 @@ void play() {
     EXPECT_EQ(host->quitCode, 0);
 }
 
-const BrokenCase* caseNamed(const char* name) {
-    for (const BrokenCase& c : kCases)
-        if (name && c.name == std::string(name)) return &c;
-    return nullptr;
+// Whether the running test failed since it had `from` parts.
+bool failedSince(int from) {
+    const testing::TestResult& result =
+        *testing::UnitTest::GetInstance()->current_test_info()->result();
+    for (int i = from; i < result.total_part_count(); ++i)
+        if (result.GetTestPartResult(i).failed()) return true;
+    return false;
 }
 
-// Run by the parent test below in a process of its own, with the case in the environment.
-TEST(BrokenDataRun, OneCase) {
-    const BrokenCase* broken = caseNamed(std::getenv("MENAJER_BROKEN_CASE"));
-    if (!broken) GTEST_SKIP() << "run by BrokenData.EveryCaseInItsOwnProcess";
+// One case in a process of its own and a folder of its own; exits 0 when it passed.
+[[noreturn]] void runCase(const BrokenCase& broken) {
+    const int from =
+        testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
+    SCOPED_TRACE(broken.name);
+    const std::string folder = std::to_string(&broken - kCases);
+    fs::create_directory(folder);
+    fs::current_path(folder);
     fs::copy(MENAJER_RUN_DIR "/veri", "veri", fs::copy_options::recursive);
-    broken->damage();
-    ASSERT_FALSE(HasFatalFailure());
-
-    host = new platform::TestPlatform(true);
-    platform::setCurrent(host);
-    ASSERT_EQ(startUp(nullptr), 1);
-    EXPECT_EQ(host->messageBoxTexts(), broken->messages);
-    EXPECT_EQ(game.teamList.count, game.teams.count) << "the team list holds the file's clubs";
-    host->messageBoxes.clear();
-    play();
-    EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{}) << "after start-up";
-    shutDown();
+    broken.damage();
+    if (!failedSince(from)) {
+        host = new platform::TestPlatform(true);
+        platform::setCurrent(host);
+        EXPECT_EQ(startUp(nullptr), 1);
+        EXPECT_EQ(host->messageBoxTexts(), broken.messages);
+        EXPECT_EQ(game.teamList.count, game.teams.count) << "the team list holds the file's clubs";
+        host->messageBoxes.clear();
+        play();
+        EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{}) << "after start-up";
+        shutDown();
+    }
+    std::fflush(stdout);
+    _exit(failedSince(from) ? 1 : 0);
 }
-
-// --- The parent: every case in a fresh process, two at a time ---
-
-struct Child {
-    const BrokenCase* broken;
-    pid_t pid;
-    std::string output;
-};
 
 TEST(BrokenData, EveryCaseInItsOwnProcess) {
-    if (std::getenv("MENAJER_BROKEN_CASE")) GTEST_SKIP();
-    char exe[4096] = {};
-    ASSERT_GT(readlink("/proc/self/exe", exe, sizeof exe - 1), 0);
-
-    std::vector<Child> running;
-    auto finish = [&](Child& child) {
+    std::vector<std::pair<const BrokenCase*, pid_t>> running;
+    auto finish = [&] {
         int status = 0;
-        waitpid(child.pid, &status, 0);
-        std::ifstream in(child.output);
-        const std::string text((std::istreambuf_iterator<char>(in)), {});
-        const bool passed = WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-                            text.find("[  PASSED  ] 1 test") != std::string::npos;
-        EXPECT_TRUE(passed) << "case \"" << child.broken->name << "\", "
-                            << (WIFSIGNALED(status) ? "killed by signal " : "exit status ")
-                            << (WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status))
-                            << ":\n"
-                            << text.substr(text.size() > 6000 ? text.size() - 6000 : 0);
+        waitpid(running.front().second, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << "case \"" << running.front().first->name << "\", "
+            << (WIFSIGNALED(status) ? "killed by signal " : "exit status ")
+            << (WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status));
+        running.erase(running.begin());
     };
     for (const BrokenCase& broken : kCases) {
-        if (running.size() == 2) {
-            finish(running.front());
-            running.erase(running.begin());
-        }
-        Child child{&broken, 0, "case" + std::to_string(&broken - kCases) + ".txt"};
-        char filter[] = "--gtest_filter=BrokenDataRun.OneCase";
-        char color[] = "--gtest_color=no";
-        char* argv[] = {exe, filter, color, nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, child.output.c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        setenv("MENAJER_BROKEN_CASE", broken.name, 1);
-        const int spawned = posix_spawn(&child.pid, exe, &actions, nullptr, argv, environ);
-        unsetenv("MENAJER_BROKEN_CASE");
-        posix_spawn_file_actions_destroy(&actions);
-        ASSERT_EQ(spawned, 0) << std::strerror(spawned);
-        running.push_back(child);
+        if (running.size() == 2) finish();
+        std::fflush(stdout);
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0) << std::strerror(errno);
+        if (pid == 0) runCase(broken);
+        running.push_back({&broken, pid});
     }
-    for (Child& child : running)
-        finish(child);
+    while (!running.empty())
+        finish();
 }
 
 } // namespace

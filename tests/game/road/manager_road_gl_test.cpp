@@ -208,8 +208,19 @@ TEST_F(ManagerRoad, CompletionPostsTheNewsOfTheChosenClub) {
     EXPECT_EQ(game.mailbox.list.selected, 1);
 }
 
-TEST_F(ManagerRoad, TestKeysAndTheResetThatLeavesBrokenBosRows) {
+// The indicator opens the news even from the exit box; then the test keys.
+TEST_F(ManagerRoad, IndicatorTestKeysAndTheResetThatLeavesBrokenBosRows) {
     registerFor(1);
+    openTactics();
+    for (int i = 0; i < 4; ++i)
+        hold(kEscape);
+    frame();
+    ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
+    click(60, 10);
+    EXPECT_EQ(game.page, PAGE_NEWS);
+    click(BUTTON_MANAGER_OPTIONS);
+    EXPECT_EQ(game.menuState, MENU_MANAGER_OPTIONS) << "the headers answer again";
+    frame(900, 700, false, true);
     const MailList& mails = game.mailbox.list;
     for (int32_t wording : {8, 8, 5, 8}) { // F2 cycles through the three wordings
         press(kF2);
@@ -266,6 +277,9 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
                           std::pair(mails.selected - first,
                                     range > 0 ? 155 + (240 * first + range / 2) / range : -1))
                     << count << (key == kDown ? " down" : " up");
+                if (key == kUp && mails.selected == count - 13) {
+                    EXPECT_EQ(mails.selected - first, 6) << "back up: the selection mid-list";
+                }
             }
         if (count < 13) continue;
         frame(997, 162, true); // the thumb at the top of its track, dragged to the bottom
@@ -283,22 +297,11 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
     EXPECT_EQ(game.mailbox.list.selected, 1);
 }
 
-TEST_F(ManagerRoad, TheIndicatorOpensTheNewsEvenFromTheExitBox) {
-    registerFor(0);
-    openTactics();
-    for (int i = 0; i < 4; ++i)
-        hold(kEscape);
-    frame();
-    ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
-    click(60, 10);
-    EXPECT_EQ(game.page, PAGE_NEWS);
-    click(BUTTON_MANAGER_OPTIONS);
-    EXPECT_EQ(game.menuState, MENU_MANAGER_OPTIONS) << "the headers answer again";
-}
-
 // The squad's names on the left and the pitch always; ids the player file lacks and a size
 // beyond the squad's room list nobody. "ox : %d oy : %d" counts from the pitch's corner.
 TEST_F(ManagerRoad, TheTacticsPageListsTheSquadThePlayerFileKnows) {
+    registerFor(0);
+    openTactics();
     const struct {
         int team;
         int32_t size;
@@ -306,13 +309,12 @@ TEST_F(ManagerRoad, TheTacticsPageListsTheSquadThePlayerFileKnows) {
     } cases[] = {
         {0, 5, "111110"}, {1, 4, "100100"}, {0, 0, "000000"}, {0, kSquadCapacity + 1, "000000"}};
     for (const auto& c : cases) {
-        SetUp();
-        registerFor(c.team);
+        game.chosenTeam = c.team;
         game.teams.records[c.team].squad_size = c.size;
-        openTactics();
+        frame();
         EXPECT_EQ(lines(80, 160, 20, 6), c.lines) << c.team << " " << c.size;
-        EXPECT_EQ(shown(600, 150), (Rgb{0, 160, 0})) << "the pitch";
     }
+    EXPECT_EQ(shown(600, 150), (Rgb{0, 160, 0})) << "the pitch";
     const auto width = [](int x, int y) {
         frame(x, y);
         const auto span = litSpan(700, 1024, 45, 60);
