@@ -59,8 +59,7 @@ using ScriptedDialog = Scripted<DialogView>;
 
 struct ScriptedView : Scripted<MainView> {
     std::map<int, std::vector<std::string>> choices;
-    std::deque<std::string> files; // an empty name cancels the file dialog
-    std::vector<FileDialogKind> fileDialogs;
+    std::deque<std::string> files;     // an empty name cancels the file dialog
     std::vector<std::string> proposed; // what each file dialog offered
     std::string fileShown;
     int32_t rows = 0;
@@ -72,8 +71,7 @@ struct ScriptedView : Scripted<MainView> {
 
     void addChoice(int id, const std::string& utf8) override { choices[id].push_back(utf8); }
     void addColumn(const std::string&, int) override {}
-    bool chooseFile(FileDialogKind kind, std::string& path) override {
-        fileDialogs.push_back(kind);
+    bool chooseFile(FileDialogKind, std::string& path) override {
         proposed.push_back(path);
         if (files.empty() || files.front() != kTakeOffered)
             path = files.empty() ? std::string() : files.front();
@@ -538,27 +536,21 @@ struct FailingOps : FileOps {
     Step failing;
     int writes = 0;
     explicit FailingOps(Step s) : failing(s) {}
-    int fail() {
-        errno = ENOSPC;
-        return -1;
-    }
+    bool fails(Step s) { return s == failing && (errno = ENOSPC); }
     int createTemporary(char* p) override {
-        return failing == CREATE ? fail() : FileOps::createTemporary(p);
+        return fails(CREATE) ? -1 : FileOps::createTemporary(p);
     }
     std::FILE* openStream(int fd) override {
-        return failing == OPEN_STREAM ? (fail(), nullptr) : FileOps::openStream(fd);
+        return fails(OPEN_STREAM) ? nullptr : FileOps::openStream(fd);
     }
     std::size_t write(const void* d, std::size_t n, std::FILE* f) override {
-        return failing == WRITE && ++writes == 2 ? (fail(), 0) : FileOps::write(d, n, f);
+        return fails(WRITE) && ++writes == 2 ? 0 : FileOps::write(d, n, f);
     }
-    int flush(std::FILE* f) override { return failing == FLUSH ? fail() : FileOps::flush(f); }
-    int sync(std::FILE* f) override { return failing == SYNC ? fail() : FileOps::sync(f); }
-    int close(std::FILE* f) override {
-        const int r = FileOps::close(f);
-        return failing == CLOSE ? fail() : r;
-    }
+    int flush(std::FILE* f) override { return fails(FLUSH) ? -1 : FileOps::flush(f); }
+    int sync(std::FILE* f) override { return fails(SYNC) ? -1 : FileOps::sync(f); }
+    int close(std::FILE* f) override { return FileOps::close(f) || fails(CLOSE) ? -1 : 0; }
     int rename(const char* a, const char* b) override {
-        return failing == RENAME ? fail() : FileOps::rename(a, b);
+        return fails(RENAME) ? -1 : FileOps::rename(a, b);
     }
 };
 
@@ -593,41 +585,39 @@ TEST_F(Editor, AFailedSaveLeavesTheOldFileAndReportsNoSuccess) {
 
 // The C library's reasons come in the locale's own encoding, never converted a second time.
 TEST_F(Editor, FailureReasonsKeepTheUsersLanguage) {
-    const struct {
-        const char* locale;
-        std::string missing, full;
-    } cases[] = {
-        {"tr_TR.UTF-8", "Böyle bir dosya ya da dizin yok", "Aygıt üzerinde boş yer yok"},
-        {"tr_TR.ISO-8859-9", "Böyle bir dosya ya da dizin yok", "Aygıt üzerinde boş yer yok"},
-    };
     FailingOps full(CREATE);
     cmd.useFileOps(full);
-    for (const auto& c : cases) {
-        ASSERT_TRUE(std::setlocale(LC_ALL, c.locale)) << c.locale << ": locales-all missing";
+    for (const char* locale : {"tr_TR.UTF-8", "tr_TR.ISO-8859-9"}) {
+        ASSERT_TRUE(std::setlocale(LC_ALL, locale)) << locale << ": locales-all missing";
         view.files = {"missing.odt", "new.odt"};
         view.answers = {true, true};
         press(ctl::LOAD);
-        EXPECT_EQ(view.last(), "Dosya acilamadi!\n" + c.missing + "\nYukleme Yapilmadi!..");
+        EXPECT_EQ(view.last(),
+                  "Dosya acilamadi!\nBöyle bir dosya ya da dizin yok\nYukleme Yapilmadi!..");
         press(ctl::SAVE);
         EXPECT_EQ(view.last(),
-                  "Kayit yapilamadi!\n" + c.full + "\nEski dosya oldugu gibi duruyor.");
+                  "Kayit yapilamadi!\nAygıt üzerinde boş yer yok\nEski dosya oldugu gibi duruyor.");
     }
     std::setlocale(LC_ALL, "C");
 }
 
-TEST_F(Editor, AttributesNeedASelectedPlayer) {
-    const char* which[] = {"teknik", "Fiziksel", "Zihinsel", "Oyuncu"};
-    const AttributeKind kinds[] = {AttributeKind::TECHNICAL, AttributeKind::PHYSICAL,
-                                   AttributeKind::MENTAL, AttributeKind::DETAIL};
-    for (int k = 0; k < kAttributeKinds; ++k) {
-        view.shown.clear();
-        press(attributeLayout(kinds[k]).opener);
+TEST_F(Editor, AttributesNeedASelectedPlayerAndLeaguesAYes) {
+    const std::pair<int, const char*> openers[] = {{ctl::TECHNICAL, "teknik"},
+                                                   {ctl::PHYSICAL, "Fiziksel"},
+                                                   {ctl::MENTAL, "Zihinsel"},
+                                                   {ctl::DETAIL, "Oyuncu"}};
+    for (const auto& [button, which] : openers) {
+        press(button);
         EXPECT_TRUE(view.dialogsRun.empty());
         EXPECT_EQ(view.last(), std::string("Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu "
                                            "SEC tusu.\nDaha sonra secili oyuncu ") +
-                                   which[k] + " ozelligi acilacaktir.");
+                                   which + " ozelligi acilacaktir.");
         EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
     }
+    view.answers = {false, true};
+    press(ctl::LEAGUES);
+    press(ctl::LEAGUES);
+    EXPECT_EQ(view.leagueRuns, 1);
 }
 
 TEST_F(Editor, AttributeSaveWritesOnlyTheDialogsOwnBlock) {
@@ -672,11 +662,4 @@ TEST_F(Editor, ClosingAnAttributeDialogWithoutSavingLosesTheChange) {
     cmd.openAttributes(AttributeKind::MENTAL);
     EXPECT_EQ(opened(AttributeKind::MENTAL), first);
     EXPECT_EQ(db.selected, 1);
-}
-
-TEST_F(Editor, LeaguesOpenOnlyOnYes) {
-    view.answers = {false, true};
-    press(ctl::LEAGUES);
-    press(ctl::LEAGUES);
-    EXPECT_EQ(view.leagueRuns, 1);
 }
