@@ -169,7 +169,6 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
                   messageBox("Yukleme Tamamlandi!", wxID_OK));
     EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - ten.odt");
     EXPECT_EQ(label(&dialog, ctl::TOTAL), "Toplam Oyuncu :10");
-    EXPECT_EQ(dialog.commands().database().playerCount(), 10);
 
     // The list is virtual: its rows come from the commands when drawn.
     dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::QUERY_NAME))
@@ -181,9 +180,7 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
     dialog.resultList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     wxListEvent activate(wxEVT_LIST_ITEM_ACTIVATED, ctl::RESULTS);
     wxTEST_DIALOG(dialog.resultList()->ProcessWindowEvent(activate),
-                  messageBox("Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu "
-                             "gene listeden secebilirsiniz.\nArama yapabilirsiniz!",
-                             wxID_OK));
+                  wxExpectAny(wxID_OK)); // the commands' tests check its text
     EXPECT_EQ(value(&dialog, ctl::NAME), "Şükrü7");
     EXPECT_EQ(label(&dialog, ctl::SHOWN_ID), "Oyuncu id:7");
     // The rows are listed again after a load; no highlight is left on them.
@@ -267,26 +264,21 @@ TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
 
 TEST(EditorDialogs, LeagueChainOpensItsPlaceholders) {
     PlayerEditorDialog dialog(nullptr);
-    int opened = 0;
     wxTEST_DIALOG(press(&dialog, ctl::LEAGUES),
                   messageBox("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece sematik "
                              "olarak gelecekte neler yapilacagi yazilidir.",
                              wxID_YES),
-                  ExpectDialog<LeagueDialog>([&](LeagueDialog* d) {
-                      ++opened;
+                  ExpectDialog<LeagueDialog>([](LeagueDialog* d) {
                       press(d, 1038); // "KULUPLER"
                       return ctl::CLOSE;
                   }),
-                  ExpectDialog<ClubDialog>([&](ClubDialog* d) {
-                      ++opened;
+                  ExpectDialog<ClubDialog>([](ClubDialog* d) {
                       press(d, 1014); // "Ekle": nothing
                       press(d, 1039); // "MENAJER "
                       return ctl::CLOSE;
                   }),
-                  ExpectDialog<ManagerDialog>([&](ManagerDialog* d) {
-                      ++opened;
+                  ExpectDialog<ManagerDialog>([](ManagerDialog* d) {
                       EXPECT_EQ(d->GetTitle(), "Menajer Biglisi");
                       return ctl::CLOSE;
                   }));
-    EXPECT_EQ(opened, 3);
 }
