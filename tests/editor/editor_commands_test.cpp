@@ -396,12 +396,10 @@ TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
         std::deque<std::string> typed;
         std::deque<bool> answers;
         const char* saved;
-    } cases[] = {
-        {{"saved"}, {true}, "saved.odt"},
-        {{"a.b/new"}, {true}, "a.b/new.odt"},
-        {{"yedek.dat"}, {true}, "yedek.dat"},
-        {{"a.b/kept", "a.b/kept"}, {false, true, true}, "a.b/kept.odt"},
-    };
+    } cases[] = {{{"saved"}, {true}, "saved.odt"},
+                 {{"a.b/new"}, {true}, "a.b/new.odt"},
+                 {{"yedek.dat"}, {true}, "yedek.dat"},
+                 {{"a.b/kept", "a.b/kept"}, {false, true, true}, "a.b/kept.odt"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.saved);
         const std::string before = cmd.file();
@@ -437,20 +435,17 @@ TEST_F(Editor, RefusedLoadsKeepTheDatabase) {
     writeWholeFile("team.odt", teamFileBytes(3));
     writeWholeFile("many.odt", patched(playerFileBytes(1), 4, kPlayerCapacity + 1));
     writeWholeFile("short.odt", playerFileBytes(2).substr(0, 591)); // cut in the second player
-    const struct {
-        const char* file;
-        std::string message;
-    } cases[] = {
+    const std::pair<const char*, std::string> cases[] = {
         {"team.odt", kWrongFile},
         {"many.odt", kWrongFile},
         {"short.odt", kWrongFile},
         {"missing.odt", "Dosya acilamadi!\nNo such file or directory\nYukleme Yapilmadi!.."}};
     fill(4);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const auto& [file, message] : cases) {
+        SCOPED_TRACE(file);
         select(2);
-        press(ctl::LOAD, {c.file});
-        EXPECT_EQ(view.last(), c.message);
+        press(ctl::LOAD, {file});
+        EXPECT_EQ(view.last(), message);
         EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
         EXPECT_EQ(db.selected, -1);
         ASSERT_EQ(db.playerCount(), 4);
