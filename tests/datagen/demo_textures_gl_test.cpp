@@ -26,14 +26,8 @@ protected:
     static std::pair<int, int> topAndBottom(uint32_t texture, int fromTop) {
         glBindTexture(GL_TEXTURE_2D, texture);
         glBegin(GL_QUADS);
-        glTexCoord2f(0, 0);
-        glVertex2f(0, 0);
-        glTexCoord2f(1, 0);
-        glVertex2f(W, 0);
-        glTexCoord2f(1, 1);
-        glVertex2f(W, H);
-        glTexCoord2f(0, 1);
-        glVertex2f(0, H);
+        for (const auto& [s, t] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}})
+            glTexCoord2i(s, t), glVertex2i(s * W, t * H);
         glEnd();
         const Rgb top = pixel(W / 2 + 100, H - 1 - fromTop), bottom = pixel(W / 2 + 100, fromTop);
         return {top.r + top.g + top.b, bottom.r + bottom.g + bottom.b};
@@ -50,21 +44,19 @@ TEST_F(DemoTextures, TextureTableLoadsUpright) {
         char kind;
         int lighter;
         int fromTop;
-    } pictures[] = {
-        {"veri\\gui\\arka\\arka", 'j', BottomLighter, 20},
-        {"veri\\gui\\arka\\arka2", 'j', TopLighter, 20},
-        {"veri\\gui\\arka\\arka3", 'j', Any, 0},
-        {"veri\\gui\\arka\\arka4", 'j', Any, 0},
-        {"veri\\gui\\arka\\arka5", 'j', Any, 0},
-        {"veri\\gui\\mup", 'b', TopLighter, 60},
-        {"veri\\gui\\arka\\arkas", 't', TopLighter, 60},
-        {"veri\\gui\\dugme", 'b', TopLighter, 150},
-        {"veri\\gui\\dugme2", 'b', TopLighter, 150},
-        {"veri\\gui\\mail", 'b', Any, 0},
-        {"veri\\gui\\mailo", 'b', Any, 0},
-        {"veri\\doku\\saha", 'b', Any, 0},
-        {"veri\\fnt\\cr", 'b', Any, 0},
-    };
+    } pictures[] = {{"veri\\gui\\arka\\arka", 'j', BottomLighter, 20},
+                    {"veri\\gui\\arka\\arka2", 'j', TopLighter, 20},
+                    {"veri\\gui\\arka\\arka3", 'j', Any, 0},
+                    {"veri\\gui\\arka\\arka4", 'j', Any, 0},
+                    {"veri\\gui\\arka\\arka5", 'j', Any, 0},
+                    {"veri\\gui\\mup", 'b', TopLighter, 60},
+                    {"veri\\gui\\arka\\arkas", 't', TopLighter, 60},
+                    {"veri\\gui\\dugme", 'b', TopLighter, 150},
+                    {"veri\\gui\\dugme2", 'b', TopLighter, 150},
+                    {"veri\\gui\\mail", 'b', Any, 0},
+                    {"veri\\gui\\mailo", 'b', Any, 0},
+                    {"veri\\doku\\saha", 'b', Any, 0},
+                    {"veri\\fnt\\cr", 'b', Any, 0}};
     for (const auto& p : pictures) {
         uint32_t handle = 0, slots[1] = {};
         if (p.kind == 'j') textureLoader.loadJpegTexture(handle, p.base);

@@ -49,23 +49,6 @@ struct WxEnvironment : ::testing::Environment {
 };
 [[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new WxEnvironment);
 
-// Answers one message box after checking its text.
-class ExpectMessage : public wxExpectModalBase<wxMessageDialog, ExpectMessage> {
-public:
-    ExpectMessage(std::string text, int answer) : text(std::move(text)), answer(answer) {}
-
-protected:
-    int OnInvoked(wxMessageDialog* box) const override {
-        EXPECT_EQ(box->GetMessage().utf8_string(), text);
-        EXPECT_EQ(box->GetTitle(), "kadroed"); // the program's name as caption
-        return answer;
-    }
-
-private:
-    std::string text;
-    int answer;
-};
-
 // Plays the user inside a dialog of type D; the answer ends it.
 template <class D> class ExpectDialog : public wxExpectModalBase<D, ExpectDialog<D>> {
 public:
@@ -77,6 +60,15 @@ protected:
 private:
     std::function<int(D*)> act;
 };
+
+// Answers one message box after checking its text.
+ExpectDialog<wxMessageDialog> messageBox(const std::string& text, int answer) {
+    return ExpectDialog<wxMessageDialog>([=](wxMessageDialog* box) {
+        EXPECT_EQ(box->GetMessage().utf8_string(), text);
+        EXPECT_EQ(box->GetTitle(), "kadroed"); // the program's name as caption
+        return answer;
+    });
+}
 
 void press(wxWindow* dialog, int id) {
     wxCommandEvent click(wxEVT_BUTTON, id);
@@ -110,6 +102,14 @@ void expectHeaderFits(wxWindow* dialog) {
     wxWindow* header = dialog->FindWindow(ctl::HEADER);
     EXPECT_GE(header->GetSize().x, header->GetBestSize().x);
     EXPECT_LE(header->GetRect().GetRight(), header->GetParent()->GetClientSize().x);
+}
+
+// Every static text of a window and its children, a line each.
+std::string texts(wxWindow* w) {
+    std::string all = dynamic_cast<wxStaticText*>(w) ? w->GetLabel().utf8_string() + "\n" : "";
+    for (wxWindow* child : w->GetChildren())
+        all += texts(child);
+    return all;
 }
 
 std::string value(wxWindow* dialog, int id) {
@@ -150,7 +150,7 @@ TEST(EditorDialogs, MainDialogHasItsControls) {
         EXPECT_FALSE(dialog.FindWindow(id)->ProcessWindowEvent(onField)) << id;
     }
     EXPECT_EQ(menusOpened, 0);
-    wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), ExpectMessage("Cikmak istiyor musunuz?", wxID_NO));
+    wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), messageBox("Cikmak istiyor musunuz?", wxID_NO));
     wxCommandEvent aboutCommand(wxEVT_MENU, ctl::ABOUT);
     wxTEST_DIALOG(dialog.ProcessWindowEvent(aboutCommand),
                   ExpectDialog<AboutDialog>([](AboutDialog* about) {
@@ -165,11 +165,10 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
     writeWholeFile(path, playerFileBytes(10));
     PlayerEditorDialog dialog(nullptr);
     wxTEST_DIALOG(press(&dialog, ctl::LOAD), fileDialog("Oyuncu Database Yukle", "", path),
-                  ExpectMessage("Su anda " + path + " dosyayi yuklemek istiyor musunuz?", wxID_YES),
-                  ExpectMessage("Yukleme Tamamlandi!", wxID_OK));
+                  messageBox("Su anda " + path + " dosyayi yuklemek istiyor musunuz?", wxID_YES),
+                  messageBox("Yukleme Tamamlandi!", wxID_OK));
     EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - ten.odt");
     EXPECT_EQ(label(&dialog, ctl::TOTAL), "Toplam Oyuncu :10");
-    EXPECT_EQ(dialog.commands().database().playerCount(), 10);
 
     // The list is virtual: its rows come from the commands when drawn.
     dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::QUERY_NAME))
@@ -181,9 +180,7 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
     dialog.resultList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     wxListEvent activate(wxEVT_LIST_ITEM_ACTIVATED, ctl::RESULTS);
     wxTEST_DIALOG(dialog.resultList()->ProcessWindowEvent(activate),
-                  ExpectMessage("Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu "
-                                "gene listeden secebilirsiniz.\nArama yapabilirsiniz!",
-                                wxID_OK));
+                  wxExpectAny(wxID_OK)); // the commands' tests check its text
     EXPECT_EQ(value(&dialog, ctl::NAME), "Şükrü7");
     EXPECT_EQ(label(&dialog, ctl::SHOWN_ID), "Oyuncu id:7");
     // The rows are listed again after a load; no highlight is left on them.
@@ -204,14 +201,14 @@ TEST(EditorDialogs, SaveAsksAboutTheFileItWillReallyReplace) {
     // "oyuncu" typed: the question names oyuncu.odt; No goes back to the file dialog.
     wxTEST_DIALOG(press(&dialog, ctl::SAVE),
                   fileDialog("Oyuncu Database Kaydet", "", folder + "/oyuncu"),
-                  ExpectMessage(replace, wxID_NO),
+                  messageBox(replace, wxID_NO),
                   fileDialog("Oyuncu Database Kaydet", kept, folder + "/oyuncu"),
-                  ExpectMessage(replace, wxID_YES),
-                  ExpectMessage("Su anda " + kept +
-                                    " dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
-                                    "bol yedek alin.",
-                                wxID_YES),
-                  ExpectMessage("Kayit yapildi!", wxID_OK));
+                  messageBox(replace, wxID_YES),
+                  messageBox("Su anda " + kept +
+                                 " dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
+                                 "bol yedek alin.",
+                             wxID_YES),
+                  messageBox("Kayit yapildi!", wxID_OK));
     EXPECT_EQ(readWholeFile(kept).size(), 12u + 580u);
     EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - oyuncu.odt");
     // The next "Kaydet" offers the file saved.
@@ -244,7 +241,7 @@ TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
             press(d, ctl::CLOSE); // answered No below: stays open
             return ctl::CLOSE;
         }),
-        ExpectMessage("Kayit yaptiginizdan emin misiniz?\nPencere kapatilacak!!!!!.", wxID_NO));
+        messageBox("Kayit yaptiginizdan emin misiniz?\nPencere kapatilacak!!!!!.", wxID_NO));
     EXPECT_EQ(db.record(3)->technical.long_shots, 15);
     EXPECT_EQ(db.record(3)->technical.long_throws, 1);
 
@@ -255,31 +252,33 @@ TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
                       EXPECT_TRUE(foot && foot->GetMin() == 1 && foot->GetMax() == 3);
                       return ctl::CLOSE;
                   }));
+    // The positions are typed as codes: the dialog lists them, in fields a line high.
+    wxTEST_DIALOG(press(&dialog, ctl::DETAIL),
+                  ExpectDialog<AttributeDialog>([](AttributeDialog* d) {
+                      EXPECT_NE(texts(d).find("9-Forvet orta\n10 -  ofansif"), std::string::npos);
+                      wxWindow* count = d->FindWindow(1058);
+                      EXPECT_LT(count->GetSize().y, 2 * count->GetCharHeight());
+                      return ctl::CLOSE;
+                  }));
 }
 
 TEST(EditorDialogs, LeagueChainOpensItsPlaceholders) {
     PlayerEditorDialog dialog(nullptr);
-    int opened = 0;
-    wxTEST_DIALOG(
-        press(&dialog, ctl::LEAGUES),
-        ExpectMessage("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece sematik "
-                      "olarak gelecekte neler yapilacagi yazilidir.",
-                      wxID_YES),
-        ExpectDialog<LeagueDialog>([&](LeagueDialog* d) {
-            ++opened;
-            press(d, 1038); // "KULUPLER"
-            return ctl::CLOSE;
-        }),
-        ExpectDialog<ClubDialog>([&](ClubDialog* d) {
-            ++opened;
-            press(d, 1014); // "Ekle": nothing
-            press(d, 1039); // "MENAJER "
-            return ctl::CLOSE;
-        }),
-        ExpectDialog<ManagerDialog>([&](ManagerDialog* d) {
-            ++opened;
-            EXPECT_EQ(d->GetTitle(), "Menajer Biglisi");
-            return ctl::CLOSE;
-        }));
-    EXPECT_EQ(opened, 3);
+    wxTEST_DIALOG(press(&dialog, ctl::LEAGUES),
+                  messageBox("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece sematik "
+                             "olarak gelecekte neler yapilacagi yazilidir.",
+                             wxID_YES),
+                  ExpectDialog<LeagueDialog>([](LeagueDialog* d) {
+                      press(d, 1038); // "KULUPLER"
+                      return ctl::CLOSE;
+                  }),
+                  ExpectDialog<ClubDialog>([](ClubDialog* d) {
+                      press(d, 1014); // "Ekle": nothing
+                      press(d, 1039); // "MENAJER "
+                      return ctl::CLOSE;
+                  }),
+                  ExpectDialog<ManagerDialog>([](ManagerDialog* d) {
+                      EXPECT_EQ(d->GetTitle(), "Menajer Biglisi");
+                      return ctl::CLOSE;
+                  }));
 }
