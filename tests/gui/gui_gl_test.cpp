@@ -82,9 +82,8 @@ TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
 
 TEST_F(Drawing, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
     QuadDrawer::drawRect(white, white, 0, 0, 0, 0, 1024, 90);
-    EXPECT_EQ(litBox().width(), 1024);
-    EXPECT_EQ(litBox().bottom, 678);
-    EXPECT_EQ(litBox().top, H - 1);
+    const Box band = litBox();
+    EXPECT_EQ(std::tuple(band.width(), band.bottom, band.top), std::tuple(1024, 678, H - 1));
     clear(kBlack);
     for (int mode : {2, 3, -1})
         QuadDrawer::drawRect(white, white, 1, mode, 10, 10, 500, 500);
@@ -98,8 +97,8 @@ TEST_F(Drawing, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
     quad.init(7, 100, 200, 40, 40);
     glColor4ub(128, 128, 255, 250);
     quad.draw(picture, picture, 0, 0);
-    EXPECT_EQ(pixel(120, H - 205), (Rgb{128, 0, 0}));
-    EXPECT_EQ(pixel(120, H - 235), (Rgb{128, 128, 255}));
+    EXPECT_EQ(std::pair(pixel(120, H - 205), pixel(120, H - 235)),
+              std::pair(Rgb{128, 0, 0}, Rgb{128, 128, 255}));
 }
 
 TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
@@ -116,10 +115,10 @@ TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
     for (const auto& c : cases) {
         clear(background);
         QuadDrawer::drawRect(main, mask, c.useMask, 1, 0, 0, 80, 80);
-        EXPECT_EQ(pixel(20, H - 20), background) << int(c.useMask);
-        EXPECT_EQ(pixel(60, H - 20), sum) << int(c.useMask);
-        EXPECT_EQ(pixel(20, H - 60), c.lowerLeft) << int(c.useMask);
-        EXPECT_EQ(pixel(60, H - 60), c.lowerRight) << int(c.useMask);
+        EXPECT_EQ(
+            std::tuple(pixel(20, H - 20), pixel(60, H - 20), pixel(20, H - 60), pixel(60, H - 60)),
+            std::tuple(background, sum, c.lowerLeft, c.lowerRight))
+            << int(c.useMask);
         EXPECT_FALSE(glIsEnabled(GL_BLEND));
     }
 }
