@@ -119,8 +119,9 @@ TEST_F(MaterialDrawing, ScrollingTurningAndTheTextureMatrix) {
     entry().angle = entry().angleStep = 2;
     entry().offsetX = 0.5f, entry().offsetY = 0.25f, entry().sphereMap = 1;
     engine.frameDelta = 0;
-    for (int i = 0; i < 3; ++i) // the third pass turns by 16 degrees and the offset by 8
-        table->applyPass(kIndex), i < 2 ? table->endPass(kIndex) : void();
+    table->applyPass(kIndex), table->endPass(kIndex);
+    table->applyPass(kIndex), table->endPass(kIndex);
+    table->applyPass(kIndex); // the third pass turns by 16 degrees and the offset by 8
     float m[16];
     glGetFloatv(GL_TEXTURE_MATRIX, m);
     const double a = 16 * M_PI / 180, b = 8 * M_PI / 180;
