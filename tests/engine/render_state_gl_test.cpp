@@ -76,6 +76,9 @@ TEST_F(EngineGLTest, LogShowsRendererBeforeVendor) {
     const auto heading = at("------OPENGL EKRAN KARTI--------");
     EXPECT_EQ(std::vector({at(s.renderer), at(s.vendor), at(s.version)}),
               std::vector({heading + 1, heading + 2, heading + 3}));
+    EXPECT_LT(at("------OPENGL EXTENSIONLAR-------"),
+              at("Ekran Kartiniz Multitexture u destekliyor!"));
+    EXPECT_LT(size_t(at("GL_ARB_multitexture")), log.size());
 }
 
 TEST_F(EngineGLTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {

@@ -30,8 +30,9 @@ protected:
     uint32_t white = 0;
 };
 
-// A few sizes the clamps and modes must give (adjustment at most 0.8, at least -0.5 or, in
-// colour, 0), the advance of 10 (five glyphs span 56), and the bottom edge: nothing at y = H.
+// A few sizes the clamps and modes (other modes: full size) must give (adjustment at most 0.8, at
+// least -0.5 or, in colour, 0), the advance of 10 (five glyphs span 56), and the bottom edge:
+// nothing at y = H.
 TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
     const struct {
         bool colored;
@@ -40,9 +41,9 @@ TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
         const char* text;
     } cases[] = {{false, 0, 5.0f, 400, 1.7f, 1.7f, "A"}, {false, 0, -1.0f, 400, 0.4f, 0.4f, "A"},
                  {true, 0, -1.0f, 400, 0.9f, 0.9f, "A"}, {false, 1, -1.0f, 400, 2.3f, 2.3f, "A"},
-                 {false, 4, 0.3f, 400, 1, 0.8f, "A"},    {false, 0, 0.1f, 400, 1, 1, "ABCDE"},
-                 {false, 0, 0.1f, H - 1, 1, 1, "A"},     {true, 0, 0.1f, H, 0, 0, "A"},
-                 {false, 0, 0.1f, H, 0, 0, "A"}};
+                 {false, 4, 0.3f, 400, 1, 0.8f, "A"},    {true, 2, 0.7f, 400, 1, 1, "A"},
+                 {false, 0, 0.1f, 400, 1, 1, "ABCDE"},   {false, 0, 0.1f, H - 1, 1, 1, "A"},
+                 {true, 0, 0.1f, H, 0, 0, "A"},          {false, 0, 0.1f, H, 0, 0, "A"}};
     for (const auto& c : cases) {
         clear(kBlack);
         if (c.colored)
