@@ -2,6 +2,7 @@
 // Fields no reader uses are zero, so a dump and build of any of them gives the same bytes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -17,18 +18,14 @@
 inline void put32(void* bytes, std::size_t offset, int32_t v) {
     std::memcpy(static_cast<char*>(bytes) + offset, &v, 4);
 }
-
 inline void put32(std::string& bytes, std::size_t offset, int32_t v) {
-    if (bytes.size() < offset + 4) bytes.resize(offset + 4);
-    bytes.replace(offset, 4, reinterpret_cast<const char*>(&v), 4);
+    bytes.resize(std::max(bytes.size(), offset + 4));
+    put32(bytes.data(), offset, v);
 }
-
-// The bytes with one word replaced.
 inline std::string patched(std::string bytes, std::size_t offset, int32_t v) {
     put32(bytes, offset, v);
     return bytes;
 }
-
 inline int32_t get32(const void* bytes, std::size_t offset) {
     int32_t v = 0;
     std::memcpy(&v, static_cast<const char*>(bytes) + offset, 4);
@@ -44,7 +41,6 @@ inline std::string readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
-
 inline void writeWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
@@ -52,17 +48,16 @@ inline void writeWholeFile(const std::string& path, const std::string& bytes) {
 template <class T> void appendBytes(std::string& bytes, const T& item) {
     bytes.append(reinterpret_cast<const char*>(&item), sizeof item);
 }
-
 // Neighbouring attribute columns hold neighbouring values, all within their ranges; player 1's
 // surname needs quoting in CSV.
 inline PlayerRecord samplePlayer(int32_t id) {
     PlayerRecord r{};
     r.id = id;
     std::snprintf(r.name, sizeof r.name, "%s%d", "Şükrü"_w, id);
-    std::snprintf(r.surname, sizeof r.surname, "%s", id == 1 ? "Er, \"Kara\"" : "Öztürk"_w);
-    std::snprintf(r.country, sizeof r.country, "%s", "Türkiye"_w);
-    std::snprintf(r.language, sizeof r.language, "%s", "Türkçe"_w);
-    std::snprintf(r.birthplace, sizeof r.birthplace, "%s", "İğdır"_w);
+    std::strcpy(r.surname, id == 1 ? "Er, \"Kara\"" : "Öztürk"_w);
+    std::strcpy(r.country, "Türkiye"_w);
+    std::strcpy(r.language, "Türkçe"_w);
+    std::strcpy(r.birthplace, "İğdır"_w);
     r.birth_day = 1 + id % 31;
     r.birth_month = 1 + id % 12;
     r.birth_year = 1921 + id % 79;

@@ -5,6 +5,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 #include "database/player_database.h"
@@ -42,16 +43,14 @@ TEST(PlayerDatabase, WritesHeaderAndEntriesAndReadsThemBack) {
         PlayerDatabase game;
         LoadReport report;
         ASSERT_TRUE(game.read("players.odt", &report));
-        EXPECT_EQ(report.message, nullptr);
-        EXPECT_FALSE(game.editorForm());
+        EXPECT_TRUE(report.message == nullptr && !game.editorForm());
         EXPECT_TRUE(sameRecords(game, editor));
 
         PlayerDatabase again;
         fillEditor(again, 5);
         again.selected = 2;
         ASSERT_TRUE(again.read("players.odt"));
-        EXPECT_EQ(again.capacity(), kPlayerCapacity);
-        EXPECT_EQ(again.selected, -1);
+        EXPECT_EQ(std::pair(again.capacity(), again.selected), std::pair(kPlayerCapacity, -1));
         EXPECT_TRUE(sameRecords(again, editor));
     }
 }
@@ -121,28 +120,26 @@ TEST(PlayerDatabase, RefusalsLeaveTheEditorAsItWasAndTheGameEmpty) {
         PlayerDatabase editor;
         fillEditor(editor, 3);
         editor.selected = 1;
-        const PlayerRecord* array = editor.record(0);
+        PlayerRecord* array = editor.record(0);
         LoadReport report;
         EXPECT_FALSE(editor.readMemory(c.bytes.data(), c.bytes.size(), &report));
-        EXPECT_EQ(report.status, c.status);
-        EXPECT_EQ(report.offset, c.offset);
-        EXPECT_STREQ(report.message, c.message);
+        EXPECT_EQ(std::tuple(report.status, report.offset, std::string(report.message)),
+                  std::tuple(c.status, c.offset, std::string(c.message)));
         EXPECT_TRUE(sameRecords(editor, before));
-        EXPECT_EQ(editor.record(0), array);
-        EXPECT_EQ(editor.selected, 1);
+        EXPECT_EQ(std::pair(editor.record(0), editor.selected), std::pair(array, 1));
 
         PlayerDatabase game;
         ASSERT_TRUE(game.readMemory(good.data(), good.size()));
         EXPECT_FALSE(game.readMemory(c.bytes.data(), c.bytes.size()));
-        EXPECT_EQ(game.playerCount(), 0);
-        EXPECT_EQ(game.record(0), nullptr);
+        EXPECT_EQ(std::pair(game.playerCount(), game.record(0)),
+                  std::pair(0, (PlayerRecord*)nullptr));
     }
 
     LoadReport report;
     PlayerDatabase game;
     EXPECT_FALSE(game.read("no such file.odt", &report));
-    EXPECT_EQ(report.status, LOAD_NOT_FOUND);
-    EXPECT_STREQ(report.message, "DATABASE bulunamadi!!!!!!!!!!!!!!!!");
+    EXPECT_EQ(std::pair(report.status, std::string(report.message)),
+              std::pair(LOAD_NOT_FOUND, std::string("DATABASE bulunamadi!!!!!!!!!!!!!!!!")));
     PlayerDatabase editor;
     fillEditor(editor, 3);
     EXPECT_FALSE(editor.read(".", &report)); // a folder opens but is no file

@@ -1,6 +1,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <type_traits>
 
 #include "database/calendar_data.h"
@@ -15,13 +16,11 @@ TEST(TeamDatabase, ReadsRecordsInFileOrderWithSquadSizesInRange) {
     TeamDatabase teams;
     ASSERT_TRUE(teams.readMemory(bytes.data(), bytes.size()));
     ASSERT_EQ(teams.count, 4);
-    EXPECT_EQ(teams.records[0].squad_size, 0);
-    EXPECT_EQ(teams.records[1].squad_size, 100);
-    EXPECT_STREQ(teams.records[2].name, "Beşiktaş 2"_w);
-    EXPECT_EQ(teams.records[2].squad_size, 2);
-    EXPECT_EQ(teams.records[2].squad[1], 5);
-    EXPECT_EQ(std::strlen(teams.records[3].name), 159u);
-    EXPECT_EQ(teams.records[3].squad_size, 3);
+    const TeamRecord* t = teams.records.get();
+    EXPECT_EQ(std::tuple(t[0].squad_size, t[1].squad_size, t[2].squad_size, t[3].squad_size),
+              std::tuple(0, 100, 2, 3)); // clamped into 0 to 100
+    EXPECT_EQ(std::tuple(std::string(t[2].name), t[2].squad[1], std::strlen(t[3].name)),
+              std::tuple(std::string("Beşiktaş 2"_w), 5, size_t(159)));
 
     const std::string empty = teamFileBytes(0);
     ASSERT_TRUE(teams.readMemory(empty.data(), empty.size()));
@@ -34,19 +33,17 @@ TEST(CalendarData, ReadsMonthsAndDayTables) {
     CalendarData cal;
     ASSERT_TRUE(cal.readMemory(bytes.data(), bytes.size()));
     ASSERT_EQ(cal.monthCount, 2);
-    EXPECT_EQ(cal.months[1].month, 7);
-    EXPECT_EQ(cal.months[1].year, 2004);
-    EXPECT_EQ(cal.months[1].days[30].day, 31);
-    EXPECT_STREQ(cal.months[1].days[1].weekday, "Salı"_w);
-    EXPECT_STREQ(cal.months[0].days[0].weekday, "Çarşamba"_w);
-    EXPECT_EQ(std::string(cal.months[0].days[2].weekday), std::string(51, 'g'));
-    EXPECT_EQ(cal.months[0].days[3].day, 4);
+    const CalendarMonth* m = cal.months.get();
+    EXPECT_EQ(std::tuple(m[1].month, m[1].year, m[1].days[30].day, m[0].days[3].day),
+              std::tuple(7, 2004, 31, 4));
+    EXPECT_EQ(std::tuple(std::string(m[1].days[1].weekday), std::string(m[0].days[0].weekday),
+                         std::string(m[0].days[2].weekday)),
+              std::tuple(std::string("Salı"_w), std::string("Çarşamba"_w), std::string(51, 'g')));
 
     LoadReport report;
     const std::string empty = calendarBytes(0);
     ASSERT_TRUE(cal.readMemory(empty.data(), empty.size(), &report));
-    EXPECT_EQ(cal.monthCount, 0);
-    EXPECT_EQ(report.message, nullptr);
+    EXPECT_EQ(std::pair(cal.monthCount, report.message), std::pair(0, (const char*)nullptr));
 }
 
 // A refused file empties the list that held a good one.
@@ -83,8 +80,8 @@ TEST(TeamAndCalendar, RefusalsLeaveTheListEmpty) {
         EXPECT_EQ(c.team ? countAfterRefusal<TeamDatabase>(teams, c.bytes, report)
                          : countAfterRefusal<CalendarData>(months, c.bytes, report),
                   0);
-        EXPECT_EQ(report.status, c.status);
-        EXPECT_STREQ(report.message, c.message);
+        EXPECT_EQ(std::pair(report.status, std::string(report.message)),
+                  std::pair(c.status, std::string(c.message)));
     }
     TeamDatabase teamList;
     CalendarData calendar;
@@ -92,6 +89,6 @@ TEST(TeamAndCalendar, RefusalsLeaveTheListEmpty) {
     EXPECT_FALSE(teamList.read("missing.tdt", &teamReport));
     EXPECT_STREQ(teamReport.message, "DATABASE bulunamadi!!!!!!!!!!!!!!!!");
     EXPECT_FALSE(calendar.read("missing.trh", &calendarReport));
-    EXPECT_EQ(calendarReport.status, LOAD_NOT_FOUND);
-    EXPECT_STREQ(calendarReport.message, "Tarih Bilgileri Bulunamadi.!!");
+    EXPECT_EQ(std::pair(calendarReport.status, std::string(calendarReport.message)),
+              std::pair(LOAD_NOT_FOUND, std::string("Tarih Bilgileri Bulunamadi.!!")));
 }

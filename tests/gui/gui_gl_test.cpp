@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "gui/gui_button.h"
 #include "gui/number_spinner.h"
@@ -29,22 +30,20 @@ protected:
     uint32_t white = 0;
 };
 
-// The scales of the mode table, the advance of 10 (the last of five glyphs spans x + 40 to
-// x + 56) and the bottom edge: nothing at y = H, a glyph one pixel above it at y = H - 1.
+// A few sizes the clamps and modes (other modes: full size) must give (adjustment at most 0.8, at
+// least -0.5 or, in colour, 0), the advance of 10 (five glyphs span 56), and the bottom edge:
+// nothing at y = H.
 TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
     const struct {
         bool colored;
         int mode;
         float adjustment, y, scaleX, scaleY;
         const char* text;
-    } cases[] = {{false, 0, 5.0f, 400, 1.7f, 1.7f, "A"},  {false, 0, -1.0f, 400, 0.4f, 0.4f, "A"},
-                 {true, 0, -1.0f, 400, 0.9f, 0.9f, "A"},  {false, 1, 0.3f, 400, 1.5f, 1.5f, "A"},
-                 {false, 1, -1.0f, 400, 2.3f, 2.3f, "A"}, {false, 4, 0.3f, 400, 1, 0.8f, "A"},
-                 {true, 2, 0.7f, 400, 1, 1, "A"},         {false, 0, 0.1f, 400, 1, 1, "ABCDE"},
-                 {false, 0, 0.1f, H - 1, 1, 1, "A"},      {true, 0, 0.1f, H, 0, 0, "A"},
-                 {false, 0, 0.1f, H, 0, 0, "A"}};
-    // Pixel centres covered by a span of this length starting on a pixel edge.
-    auto covered = [](float length) { return int(std::ceil(length - 0.5f)); };
+    } cases[] = {{false, 0, 5.0f, 400, 1.7f, 1.7f, "A"}, {false, 0, -1.0f, 400, 0.4f, 0.4f, "A"},
+                 {true, 0, -1.0f, 400, 0.9f, 0.9f, "A"}, {false, 1, -1.0f, 400, 2.3f, 2.3f, "A"},
+                 {false, 4, 0.3f, 400, 1, 0.8f, "A"},    {true, 2, 0.7f, 400, 1, 1, "A"},
+                 {false, 0, 0.1f, 400, 1, 1, "ABCDE"},   {false, 0, 0.1f, H - 1, 1, 1, "A"},
+                 {true, 0, 0.1f, H, 0, 0, "A"},          {false, 0, 0.1f, H, 0, 0, "A"}};
     for (const auto& c : cases) {
         clear(kBlack);
         if (c.colored)
@@ -53,10 +52,11 @@ TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
             bitmapFont.drawText(200, c.y, c.mode, c.adjustment, c.text);
         const Box box = litBox();
         const float width = (16 + 10 * float(std::strlen(c.text) - 1)) * c.scaleX;
-        EXPECT_EQ(box.width(), covered(width)) << &c - cases;
-        EXPECT_EQ(box.height(), covered(16 * c.scaleY)) << &c - cases;
-        EXPECT_EQ(box.left, c.scaleX ? 200 : -1) << &c - cases;
-        EXPECT_EQ(box.bottom, c.scaleX ? H - int(c.y) : -1) << &c - cases;
+        // Pixel centres covered by a span starting on a pixel edge.
+        EXPECT_EQ(std::tuple(box.width(), box.height(), box.left, box.bottom),
+                  std::tuple(int(std::ceil(width - 0.5f)), int(std::ceil(16 * c.scaleY - 0.5f)),
+                             c.scaleX ? 200 : -1, c.scaleX ? H - int(c.y) : -1))
+            << &c - cases;
     }
 }
 
@@ -83,9 +83,8 @@ TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
 
 TEST_F(Drawing, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
     QuadDrawer::drawRect(white, white, 0, 0, 0, 0, 1024, 90);
-    EXPECT_EQ(litBox().width(), 1024);
-    EXPECT_EQ(litBox().bottom, 678);
-    EXPECT_EQ(litBox().top, H - 1);
+    const Box band = litBox();
+    EXPECT_EQ(std::tuple(band.width(), band.bottom, band.top), std::tuple(1024, 678, H - 1));
     clear(kBlack);
     for (int mode : {2, 3, -1})
         QuadDrawer::drawRect(white, white, 1, mode, 10, 10, 500, 500);
@@ -99,8 +98,8 @@ TEST_F(Drawing, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
     quad.init(7, 100, 200, 40, 40);
     glColor4ub(128, 128, 255, 250);
     quad.draw(picture, picture, 0, 0);
-    EXPECT_EQ(pixel(120, H - 205), (Rgb{128, 0, 0}));
-    EXPECT_EQ(pixel(120, H - 235), (Rgb{128, 128, 255}));
+    EXPECT_EQ(std::pair(pixel(120, H - 205), pixel(120, H - 235)),
+              std::pair(Rgb{128, 0, 0}, Rgb{128, 128, 255}));
 }
 
 TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
@@ -117,10 +116,10 @@ TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
     for (const auto& c : cases) {
         clear(background);
         QuadDrawer::drawRect(main, mask, c.useMask, 1, 0, 0, 80, 80);
-        EXPECT_EQ(pixel(20, H - 20), background) << int(c.useMask);
-        EXPECT_EQ(pixel(60, H - 20), sum) << int(c.useMask);
-        EXPECT_EQ(pixel(20, H - 60), c.lowerLeft) << int(c.useMask);
-        EXPECT_EQ(pixel(60, H - 60), c.lowerRight) << int(c.useMask);
+        EXPECT_EQ(
+            std::tuple(pixel(20, H - 20), pixel(60, H - 20), pixel(20, H - 60), pixel(60, H - 60)),
+            std::tuple(background, sum, c.lowerLeft, c.lowerRight))
+            << int(c.useMask);
         EXPECT_FALSE(glIsEnabled(GL_BLEND));
     }
 }

@@ -1,5 +1,5 @@
-// The real SDL backend under X, driven by xdotool and a virtual joystick: every key of the
-// table reaches its KeyCode; moves, buttons and joystick reach the input system.
+// The real SDL backend under X, driven by xdotool and a virtual joystick: keys reach their
+// KeyCodes; moves, buttons and joystick reach the input system.
 #include <SDL.h>
 #include <chrono>
 #include <cstdlib>
@@ -70,31 +70,17 @@ protected:
 
 } // namespace
 
-TEST_F(SdlInputTest, EveryKeyOfTheTable) {
+// One key of each kind the scan-code table could get wrong: letter, digit, punctuation,
+// function key past F10, arrow, keypad digit and extended keypad key, right-hand modifier, the
+// table's last row, and a key it leaves out. Lock keys go twice, to leave the server's state.
+TEST_F(SdlInputTest, KeysOfTheTable) {
     ASSERT_NO_FATAL_FAILURE(open());
-    // 0: no KeyCode. Lock keys go twice, to leave the server's lock state as it was.
-    std::vector<std::pair<std::string, int>> keys = {
-        {"Escape", 27},      {"BackSpace", 8},     {"Tab", 9},           {"Return", 13},
-        {"space", 32},       {"apostrophe", 39},   {"comma", 44},        {"minus", 45},
-        {"period", 46},      {"slash", 47},        {"semicolon", 59},    {"equal", 61},
-        {"bracketleft", 91}, {"backslash", 92},    {"bracketright", 93}, {"grave", 96},
-        {"Shift_L", 128},    {"Shift_R", 129},     {"Control_L", 130},   {"Control_R", 131},
-        {"Alt_L", 132},      {"Alt_R", 133},       {"Left", 134},        {"Right", 135},
-        {"Up", 136},         {"Down", 137},        {"Insert", 150},      {"Delete", 151},
-        {"Home", 152},       {"End", 153},         {"Prior", 154},       {"Next", 155},
-        {"KP_Divide", 156},  {"KP_Multiply", 157}, {"KP_Subtract", 158}, {"KP_Add", 159},
-        {"KP_Enter", 160},   {"KP_Decimal", 161},  {"Scroll_Lock", 174}, {"Print", 175},
-        {"Super_L", 0},      {"Super_R", 0},       {"Menu", 0},          {"Num_Lock", 172},
-        {"Num_Lock", 172},   {"Caps_Lock", 173},   {"Caps_Lock", 173}};
-    for (int d = 0; d <= 9; ++d) {
-        keys.push_back({std::to_string(d), '0' + d});
-        keys.push_back({"KP_" + std::to_string(d), KEY_NUM_0 + d});
-    }
-    for (int f = 1; f <= 12; ++f)
-        keys.push_back({"F" + std::to_string(f), KEY_F1 + f - 1});
-    for (int c = 'a'; c <= 'z'; ++c)
-        keys.push_back({std::string(1, char(c)), c});
-
+    const std::pair<std::string, int> keys[] = {
+        {"s", 's'},           {"0", '0'},     {"semicolon", 59},
+        {"F12", KEY_F1 + 11}, {"Left", 134},  {"KP_7", KEY_NUM_0 + 7},
+        {"KP_Enter", 160},    {"Alt_R", 133}, {"Print", 175},
+        {"Super_L", 0},       {"Escape", 27}, {"Num_Lock", 172},
+        {"Num_Lock", 172}};
     for (const auto& [keysym, code] : keys) {
         SCOPED_TRACE(keysym);
         xdotool("keydown " + keysym);

