@@ -22,8 +22,7 @@ wait_window() {
   for _ in $(seq "$tries"); do
     kill -0 "$pid" 2>/dev/null || return 1
     for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-      local size
-      size=$(size_of "$id")
+      local size; size=$(size_of "$id")
       if { [ "$want" = is ] && [ "$size" = "$game_size" ]; } ||
          { [ "$want" = not ] && [ -n "$size" ] && [ "$size" != "$game_size" ]; }; then
         echo "$id"
@@ -57,9 +56,7 @@ start_game() {
 # game's window ($game_size) with the pointer on the first header; sets game.
 enter_game() {
   local dialog
-  dialog=$(wait_window 150 not) ||
-    fail "the start-up dialog did not appear ($(kill -0 "$pid" 2>/dev/null && echo running ||
-      echo ended); stderr: $(cat "$work/stderr.txt"); windows: $(xdotool search --pid "$pid" 2>/dev/null))"
+  dialog=$(wait_window 150 not) || fail "no start-up dialog (stderr: $(cat "$work/stderr.txt"))"
   # A key sent before the dialog holds the focus is lost: Enter again until the game shows.
   game=""
   for _ in $(seq 10); do
@@ -73,14 +70,9 @@ enter_game() {
 
   # Let a few frames run; any other window now is a message box nobody expected.
   sleep 1
-  if box=$(wait_window 5 not); then
-    fail "unexpected message box \"$(xdotool getwindowname "$box")\""
-  fi
+  ! box=$(wait_window 5 not) || fail "unexpected message box \"$(xdotool getwindowname "$box")\""
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$game" ] || xdotool windowfocus "$game" 2>/dev/null
 }
-
-# A key held long enough for a poll to see it.
-hold() { xdotool keydown "$1"; sleep "$beat"; xdotool keyup "$1"; sleep "$beat"; }
 
 # Types on a Turkish layout, then puts back the caller's $layout (its EXIT trap does too).
 type_text() {
@@ -91,25 +83,11 @@ type_text() {
   setxkbmap "$layout"
 }
 
-# From the first header: its menu, "Kapat", the exit box's "Tamam"; waits for the end.
-quit_through_menu() {
-  click
-  jump 0 148
-  click
-  jump 252 190
-  click
-  wait_end
-}
-
 # Waits up to 15 s for the game to end; sets status.
 wait_end() {
   status=""
   for _ in $(seq 150); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-      wait "$pid"
-      status=$?
-      break
-    fi
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; status=$?; break; }
     sleep 0.1
   done
   pid=""
@@ -131,6 +109,5 @@ shoot() {
   new=$(comm -13 <(echo "$before") <(shots))
   [ -n "$new" ] || fail "no screenshot for F12"
   [ "$(grep -c . <<<"$new")" -eq 1 ] || fail "a held F12 wrote $(grep -c . <<<"$new") screenshots"
-  [ "$(stat -c %s "$new")" -eq $((18 + 1024 * 768 * 3)) ] || fail "$new is incomplete"
   echo "$new"
 }

@@ -19,13 +19,13 @@ struct MonthEntry {
 void writeCalendar(std::initializer_list<MonthEntry> months) {
     CalendarData data;
     ASSERT_TRUE(data.resize(int32_t(months.size())));
-    int i = 0;
-    for (const MonthEntry& m : months) {
+    for (int i = 0; const MonthEntry& m : months) {
         CalendarMonth& entry = data.months[i++];
         entry.month = m.month;
         entry.year = m.year;
-        entry.days[m.day > 0 ? m.day - 1 : 0].day = m.day;
-        std::strncpy(entry.days[m.day > 0 ? m.day - 1 : 0].weekday, m.weekday, kWeekdaySize - 1);
+        auto& day = entry.days[m.day > 0 ? m.day - 1 : 0];
+        day.day = m.day;
+        std::strncpy(day.weekday, m.weekday, kWeekdaySize - 1);
     }
     std::filesystem::create_directories("veri/database");
     ASSERT_TRUE(data.write("veri/database/tarih.trh"));

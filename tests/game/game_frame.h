@@ -10,7 +10,49 @@
 #include "engine/services.h"
 #include "tests/render/gl_fixture.h"
 
-class GameFrameTest : public GlTest {
+// Main-loop passes on the program's globals, through the current (scripted) platform.
+struct GamePasses {
+    static platform::TestPlatform& tp() {
+        return static_cast<platform::TestPlatform&>(platform::current());
+    }
+    // The waiting messages, a poll with the pointer at (x, y), then the frame.
+    static void frame(int x = 900, int y = 700, bool left = false, bool right = false,
+                      std::initializer_list<uint8_t> keys = {}) {
+        platform::WindowMessage message;
+        while (tp().peekMessage(message))
+            windowProc(message);
+        ::engine.inputSystem.cursorX = x;
+        ::engine.inputSystem.cursorY = y;
+        tp().queueKeys(keys);
+        tp().queueMouse(0, 0, 0, left, right);
+        ASSERT_EQ(::engine.inputSystem.poll(), 0);
+        renderFrame();
+        tp().advance(20);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "page " << game.page;
+    }
+    // A pass with the key down and the pointer out of the way.
+    static void hold(uint8_t key) { frame(900, 700, false, false, {key}); }
+    static void type(const char* utf8) {
+        tp().typeText(utf8);
+        frame();
+    }
+    // Press and release of the left button: the click lands on the release.
+    static void click(int x, int y) {
+        frame(x, y, true);
+        frame(x, y);
+    }
+    static void click(const GuiButton& button) {
+        const HitRect& r = button.hitArea;
+        click(int(r.x + r.width / 2), int(r.y + r.height / 2));
+    }
+    // A button's click and the pass in which the next page places its buttons.
+    static void click(int button) {
+        click(game.buttons[button]);
+        frame();
+    }
+};
+
+class GameFrameTest : public GlTest, public GamePasses {
 protected:
     static void SetUpTestSuite() {
         namespace fs = std::filesystem;
@@ -26,32 +68,6 @@ protected:
         services::bind(&::engine, &debugLog);
         host->quitPosted = false;
         game.loadData();
-    }
-
-    // The waiting messages, a poll with the pointer at (x, y), then the frame.
-    static void frame(int x = 900, int y = 700, bool left = false, bool right = false,
-                      std::initializer_list<uint8_t> keys = {}) {
-        platform::WindowMessage message;
-        while (host->peekMessage(message))
-            windowProc(message);
-        ::engine.inputSystem.cursorX = x;
-        ::engine.inputSystem.cursorY = y;
-        host->queueKeys(keys);
-        host->queueMouse(0, 0, 0, left, right);
-        ASSERT_EQ(::engine.inputSystem.poll(), 0);
-        renderFrame();
-        host->advance(20);
-    }
-    // A pass with the key down and the pointer out of the way.
-    static void hold(uint8_t key) { frame(900, 700, false, false, {key}); }
-    // Press and release of the left button: the click lands on the release.
-    static void click(int x, int y) {
-        frame(x, y, true);
-        frame(x, y);
-    }
-    static void click(const GuiButton& button) {
-        const HitRect& r = button.hitArea;
-        click(int(r.x + r.width / 2), int(r.y + r.height / 2));
     }
     // A pixel of the last frame, in top-down screen coordinates.
     static Rgb shown(int x, int y) { return pixel(x, H - 1 - y); }

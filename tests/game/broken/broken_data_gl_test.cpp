@@ -1,9 +1,6 @@
 // The game started on damaged copies of the demo data set, each in a forked process of its own:
-// each run shows the loaders' messages in load order, plays every page frame by frame, quits
-// through the exit box and ends cleanly. Under the sanitizer build a bad read in any run
-// fails its process, and with it the case. Damages to unrelated files share a run.
-#include <GL/gl.h>
-#include <gtest/gtest.h>
+// it shows the loaders' messages in load order, plays every page, quits through the exit box and
+// ends cleanly; under the sanitizer a bad read fails the case. Unrelated damages share a run.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,11 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "app/globals.h"
 #include "database/load_report.h"
-#include "platform/test/test_platform.h"
 #include "tests/database/database_helpers.h"
+#include "tests/game/game_frame.h"
 
 namespace {
 
@@ -37,11 +32,9 @@ const char* const kCalendar = "veri/database/tarih.trh";
 
 // --- Damage done to the copy of the data set ---
 
-void cut(const char* path, uintmax_t size) {
-    fs::resize_file(path, size);
-}
-void cutBy(const char* path, uintmax_t bytes) {
-    cut(path, fs::file_size(path) - bytes);
+// The file cut to `size` bytes; a negative size cuts that many from its end.
+void cut(const char* path, intmax_t size) {
+    fs::resize_file(path, size < 0 ? fs::file_size(path) - uintmax_t(-size) : uintmax_t(size));
 }
 // The file's bytes, changed in memory and written back.
 template <class Change> void edit(const char* path, Change change) {
@@ -127,12 +120,12 @@ const BrokenCase kCases[] = {
     {"texts unterminated, pictures damaged", [] {
          unterminatedTexts();
          cut("veri/gui/arka/arka.jpg", 0);
-         cutBy("veri/gui/arka/arka2.jpg", fs::file_size("veri/gui/arka/arka2.jpg") / 2);
+         cut("veri/gui/arka/arka2.jpg", intmax_t(fs::file_size("veri/gui/arka/arka2.jpg") / 2));
          cut("veri/gui/arka/arkas.tga", 30);
          poke32("veri/gui/mup.bmp", 18, INT_MAX); // wide
          cut("veri/gui/dugme.bmp", 60);
          cut("veri/fnt/cr.bmp", 0);
-         cutBy("veri/doku/saha.bmp", 1);
+         cut("veri/doku/saha.bmp", -1);
          poke32("veri/gui/imlec0.tga", 12, 0x7FFF7FFF); }, // 32767 x 32767
      {}},
     {"squads out of range, GUI list count -1, markers 0x7FFFFFFF frames", [] {
@@ -158,80 +151,6 @@ const BrokenCase kCases[] = {
 };
 // clang-format on
 
-// --- One run of the game, in the child process ---
-
-platform::TestPlatform* host = nullptr;
-bool quitSeen = false;
-
-void frame(int x = 900, int y = 700, bool left = false, uint8_t key = 0) {
-    platform::WindowMessage message;
-    while (host->pendingMessages() && host->peekMessage(message)) {
-        if (message.type == platform::MessageType::Quit) {
-            quitSeen = true;
-            return;
-        }
-        windowProc(message);
-    }
-    engine.inputSystem.cursorX = x;
-    engine.inputSystem.cursorY = y;
-    if (key)
-        host->queueKeys({key});
-    else
-        host->queueKeys({});
-    host->queueMouse(0, 0, 0, left);
-    engine.inputSystem.poll();
-    renderFrame();
-    host->advance(20);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "page " << game.page;
-}
-void click(int x, int y) {
-    frame(x, y, true);
-    frame(x, y);
-}
-void click(int button) {
-    const HitRect& r = game.buttons[button].hitArea;
-    click(int(r.x + r.width / 2), int(r.y + r.height / 2));
-    frame(); // the next page places its buttons
-}
-
-// Registration, the first club of the list, the news it brings, the tactics page for that club
-// and for indices naming none; each page at least once; quitting through the exit box.
-void play() {
-    frame();
-    click(BUTTON_GAME_OPTIONS);
-    click(BUTTON_MAKERS);
-    EXPECT_EQ(game.page, PAGE_ABOUT);
-    click(BUTTON_SEARCH);
-    EXPECT_EQ(game.page, PAGE_SEARCH);
-    click(BUTTON_GAME_OPTIONS);
-    click(BUTTON_ADD_MANAGER);
-    EXPECT_EQ(game.page, PAGE_REGISTRATION);
-    host->typeText("Ayşe");
-    frame();
-    click(BUTTON_SURNAME);
-    host->typeText("Yılmaz");
-    click(BUTTON_OK);
-    EXPECT_EQ(game.page, PAGE_TEAM_CHOICE);
-    click(965 + 10, 210); // the star opens the team list
-    click(700, 210);      // its first row
-    click(BUTTON_OK);
-    EXPECT_EQ(game.page, PAGE_NEWS);
-    click(500, 190); // the first mail
-    click(BUTTON_MANAGER_OPTIONS);
-    click(BUTTON_TACTICS);
-    EXPECT_EQ(game.page, PAGE_TACTICS);
-    for (int32_t team : {1, 2, 3, -1, game.teams.count, INT_MAX, INT_MIN}) {
-        game.chosenTeam = team;
-        frame();
-    }
-    game.page = PAGE_START;
-    frame(900, 700, false, 1); // Escape: the exit box
-    ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
-    click(BUTTON_OK);
-    EXPECT_TRUE(quitSeen) << "the exit box's Tamam posts the quit message";
-    EXPECT_EQ(host->quitCode, 0);
-}
-
 // Whether the running test failed since it had `from` parts.
 bool failedSince(int from) {
     const testing::TestResult& result =
@@ -241,30 +160,69 @@ bool failedSince(int from) {
     return false;
 }
 
-// One case in a process of its own and a folder of its own; exits 0 when it passed.
-[[noreturn]] void runCase(const BrokenCase& broken) {
-    const int from =
-        testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
-    SCOPED_TRACE(broken.name);
-    const std::string folder = std::to_string(&broken - kCases);
-    fs::create_directory(folder);
-    fs::current_path(folder);
-    fs::copy(MENAJER_RUN_DIR "/veri", "veri", fs::copy_options::recursive);
-    broken.damage();
-    if (!failedSince(from)) {
-        host = new platform::TestPlatform(true);
-        platform::setCurrent(host);
-        EXPECT_EQ(startUp(nullptr), 1);
-        EXPECT_EQ(host->messageBoxTexts(), broken.messages);
-        EXPECT_EQ(game.teamList.count, game.teams.count) << "the team list holds the file's clubs";
-        host->messageBoxes.clear();
-        play();
-        EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{}) << "after start-up";
-        shutDown();
+// One run of the game, in the child process.
+struct Run : GamePasses {
+    // Registration, the first club of the list, the news it brings, the tactics page for that
+    // club and for indices naming none; each page at least once; quitting through the exit box.
+    static void play() {
+        frame();
+        click(BUTTON_GAME_OPTIONS);
+        click(BUTTON_MAKERS);
+        EXPECT_EQ(game.page, PAGE_ABOUT);
+        click(BUTTON_SEARCH);
+        EXPECT_EQ(game.page, PAGE_SEARCH);
+        click(BUTTON_GAME_OPTIONS);
+        click(BUTTON_ADD_MANAGER);
+        EXPECT_EQ(game.page, PAGE_REGISTRATION);
+        type("Ayşe");
+        click(BUTTON_SURNAME);
+        type("Yılmaz");
+        click(BUTTON_OK);
+        EXPECT_EQ(game.page, PAGE_TEAM_CHOICE);
+        click(965 + 10, 210); // the star opens the team list
+        click(700, 210);      // its first row
+        click(BUTTON_OK);
+        EXPECT_EQ(game.page, PAGE_NEWS);
+        click(500, 190); // the first mail
+        click(BUTTON_MANAGER_OPTIONS);
+        click(BUTTON_TACTICS);
+        EXPECT_EQ(game.page, PAGE_TACTICS);
+        for (int32_t team : {1, 2, 3, -1, game.teams.count, INT_MAX, INT_MIN}) {
+            game.chosenTeam = team;
+            frame();
+        }
+        game.page = PAGE_START;
+        hold(1); // Escape: the exit box
+        ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
+        click(BUTTON_OK);
+        EXPECT_TRUE(tp().quitPosted) << "the exit box's Tamam posts the quit message";
+        EXPECT_EQ(tp().quitCode, 0);
     }
-    std::fflush(stdout);
-    _exit(failedSince(from) ? 1 : 0);
-}
+
+    // One case in a folder of its own; exits 0 when it passed.
+    [[noreturn]] static void inChild(const BrokenCase& broken) {
+        const int from =
+            testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
+        SCOPED_TRACE(broken.name);
+        const std::string folder = std::to_string(&broken - kCases);
+        fs::create_directory(folder);
+        fs::current_path(folder);
+        fs::copy(MENAJER_RUN_DIR "/veri", "veri", fs::copy_options::recursive);
+        broken.damage();
+        if (!failedSince(from)) {
+            platform::setCurrent(new platform::TestPlatform(true));
+            EXPECT_EQ(startUp(nullptr), 1);
+            EXPECT_EQ(tp().messageBoxTexts(), broken.messages);
+            EXPECT_EQ(game.teamList.count, game.teams.count) << "the team list holds the clubs";
+            tp().messageBoxes.clear();
+            play();
+            EXPECT_EQ(tp().messageBoxTexts(), std::vector<std::string>{}) << "after start-up";
+            shutDown();
+        }
+        std::fflush(stdout);
+        _exit(failedSince(from) ? 1 : 0);
+    }
+};
 
 TEST(BrokenData, EveryCaseInItsOwnProcess) {
     std::vector<std::pair<const BrokenCase*, pid_t>> running;
@@ -282,7 +240,7 @@ TEST(BrokenData, EveryCaseInItsOwnProcess) {
         std::fflush(stdout);
         const pid_t pid = fork();
         ASSERT_GE(pid, 0) << std::strerror(errno);
-        if (pid == 0) runCase(broken);
+        if (pid == 0) Run::inChild(broken);
         running.push_back({&broken, pid});
     }
     while (!running.empty())

@@ -46,15 +46,6 @@ protected:
         hold(key);
         frame();
     }
-    using GameFrameTest::click;
-    static void click(int button) {
-        click(game.buttons[button]);
-        frame(); // the next page places its buttons
-    }
-    static void type(const char* utf8) {
-        host->typeText(utf8);
-        frame();
-    }
     static void fillIn(const char* first, const char* surname) {
         click(BUTTON_GAME_OPTIONS);
         click(BUTTON_ADD_MANAGER);
