@@ -77,10 +77,7 @@ TEST(Datagen, ClubsAndSquads) {
             ASSERT_NE(p, nullptr) << "team " << t << " entry " << i;
             ++squadsOf[size_t(team.squad[i])];
             const int first = p->position.positions[0];
-            ++roles[first == 0                               ? 0
-                    : first <= 3                             ? 1
-                    : first == 7 || first == 8 || first == 9 ? 3
-                                                             : 2];
+            ++roles[first == 0 ? 0 : first <= 3 ? 1 : first >= 7 && first <= 9 ? 3 : 2];
         }
         for (int r = 0; r < 4; ++r)
             EXPECT_GE(roles[r], 3) << "team " << t << " role " << r;
