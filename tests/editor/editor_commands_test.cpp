@@ -225,8 +225,7 @@ TEST_F(Editor, ModifyAndClearEndTheSelection) {
     select(2);
     press(ctl::CLEAR);
     EXPECT_EQ(db.selected, -1);
-    EXPECT_EQ(view.texts[ctl::SHOWN_ID], "Oyuncu id: -");
-    EXPECT_EQ(view.texts[ctl::TYPED_ID], "2");
+    EXPECT_EQ(view.texts[ctl::SHOWN_ID] + view.texts[ctl::TYPED_ID], "Oyuncu id: -2");
     for (int id : {ctl::NAME, ctl::SURNAME, ctl::BIRTHPLACE, ctl::LANGUAGE, ctl::COUNTRY,
                    ctl::MONTH, ctl::DAY, ctl::YEAR})
         EXPECT_EQ(view.texts[id], "") << id;
@@ -319,16 +318,14 @@ TEST_F(Editor, RowsAlwaysNameThePlayersTheyShow) {
     view.shown.clear();
     cmd.listActivated(); // no row selected: nothing
     EXPECT_TRUE(view.shown.empty());
-    view.selectedRow = 1;
-    cmd.listActivated();
+    view.selectedRow = 1, cmd.listActivated();
     EXPECT_EQ(db.selected, 2);
     EXPECT_EQ(shownName(), cp1254::toUtf8(samplePlayer(2).name));
     EXPECT_EQ(view.last(), "Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu gene "
                            "listeden secebilirsiniz.\nArama yapabilirsiniz!");
     // A player renamed behind the commands' back is not selected through its old row.
     std::strcpy(db.record(0)->name, "Ali");
-    view.selectedRow = 0;
-    cmd.listActivated();
+    view.selectedRow = 0, cmd.listActivated();
     EXPECT_EQ(db.selected, 2);
     EXPECT_EQ(view.last(),
               "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");

@@ -1,5 +1,4 @@
-// The real wx dialogs under a display: their controls, and commands answered through
-// wxTEST_DIALOG as a user would answer them.
+// The real wx dialogs under a display, answered through wxTEST_DIALOG as a user would.
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -95,13 +94,6 @@ ExpectDialog<wxFileDialog> fileDialog(const char* title, const std::string& offe
     });
 }
 
-// The header, with the player's real name, is not cut off by its frame.
-void expectHeaderFits(wxWindow* dialog) {
-    wxWindow* header = dialog->FindWindow(ctl::HEADER);
-    EXPECT_GE(header->GetSize().x, header->GetBestSize().x);
-    EXPECT_LE(header->GetRect().GetRight(), header->GetParent()->GetClientSize().x);
-}
-
 // Every static text of a window and its children, a line each.
 std::string texts(wxWindow* w) {
     std::string all = dynamic_cast<wxStaticText*>(w) ? w->GetLabel().utf8_string() + "\n" : "";
@@ -186,7 +178,9 @@ TEST(EditorDialogs, LoadSearchSaveAndEditAPlayer) {
             EXPECT_EQ(d->GetTitle(), "Teknik Ozellik");
             EXPECT_EQ(label(d, ctl::HEADER), "Oyuncu adi :: Abdulkerim Muhammed Mustafa Şükrü "
                                              "Öztürkoğulları  Soyad :: Öztürk id:: 7");
-            expectHeaderFits(d);
+            wxWindow* header = d->FindWindow(ctl::HEADER); // not cut off by its frame
+            EXPECT_GE(header->GetSize().x, header->GetBestSize().x);
+            EXPECT_LE(header->GetRect().GetRight(), header->GetParent()->GetClientSize().x);
             EXPECT_EQ(value(d, 1055), "20");
             auto* spin = dynamic_cast<wxSpinButton*>(d->FindWindow(1056));
             EXPECT_TRUE(spin && spin->GetMin() == 1 && spin->GetMax() == 20);
