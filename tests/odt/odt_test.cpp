@@ -6,8 +6,8 @@
 #include <string>
 #include <sys/wait.h>
 #include <tuple>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 #include "tests/database/database_helpers.h"
 
@@ -50,7 +50,7 @@ TEST(Odt, HelpAndUsage) {
     for (const auto& [args, status, expected] : runs) {
         const OdtRun r = odt(args);
         EXPECT_EQ(r.status, status) << args;
-        if (status) EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(status ? r.out : "", "") << args;
         const std::string& text = status == 0 ? r.out : r.err;
         EXPECT_NE(text.find(expected), std::string::npos) << args << ": " << text;
     }
