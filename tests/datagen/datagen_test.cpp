@@ -14,7 +14,6 @@
 #include "database/team_database.h"
 #include "render/image_bitmap.h"
 #include "tests/database/database_helpers.h"
-#include "text/cp1254.h"
 #include "tools/datagen/football_data.h"
 
 namespace fs = std::filesystem;
@@ -52,8 +51,7 @@ TEST(Datagen, SameBytesOnEveryRun) {
         ++files;
     }
     EXPECT_GE(files, 14);
-    EXPECT_TRUE(fs::is_directory(veri() / "ekrang"));
-    EXPECT_TRUE(fs::is_empty(veri() / "ekrang"));
+    EXPECT_TRUE(fs::is_directory(veri() / "ekrang") && fs::is_empty(veri() / "ekrang"));
 }
 
 TEST(Datagen, OdtFindsNoProblem) {
@@ -69,11 +67,9 @@ TEST(Datagen, ClubsAndSquads) {
     ASSERT_EQ(teams.count, 18);
     ASSERT_EQ(players.playerCount(), 18 * 25);
 
-    bool zonguldak = false;
     std::vector<int> squadsOf(size_t(players.playerCount()), 0);
     for (int t = 0; t < teams.count; ++t) {
         const TeamRecord& team = teams.records[t];
-        zonguldak = zonguldak || std::strcmp(team.name, "Zonguldak Güçü"_w) == 0;
         ASSERT_EQ(team.squad_size, 25) << t;
         int roles[4] = {}; // goalkeepers, defenders, midfielders, forwards
         for (int i = 0; i < team.squad_size; ++i) {
@@ -81,40 +77,13 @@ TEST(Datagen, ClubsAndSquads) {
             ASSERT_NE(p, nullptr) << "team " << t << " entry " << i;
             ++squadsOf[size_t(team.squad[i])];
             const int first = p->position.positions[0];
-            ++roles[first == 0                               ? 0
-                    : first <= 3                             ? 1
-                    : first == 7 || first == 8 || first == 9 ? 3
-                                                             : 2];
+            ++roles[first == 0 ? 0 : first <= 3 ? 1 : first >= 7 && first <= 9 ? 3 : 2];
         }
         for (int r = 0; r < 4; ++r)
             EXPECT_GE(roles[r], 3) << "team " << t << " role " << r;
     }
-    EXPECT_TRUE(zonguldak);
     for (int n : squadsOf)
         EXPECT_EQ(n, 1); // every player in exactly one squad
-}
-
-// Dates in range, a position to play, and texts of Windows-1254 letters, many of them Turkish.
-TEST(Datagen, PlayersHaveDatesPositionsAndTurkishNames) {
-    PlayerDatabase players;
-    ASSERT_TRUE(players.read((veri() / "database/oyuncu.odt").c_str()));
-    int turkishLetters = 0;
-    for (int32_t id = 0; id < players.playerCount(); ++id) {
-        const PlayerRecord& p = *players.record(id);
-        EXPECT_TRUE(p.birth_year >= 1968 && p.birth_year <= 1988) << id;
-        EXPECT_TRUE(p.birth_month >= 1 && p.birth_month <= 12) << id;
-        EXPECT_TRUE(p.birth_day >= 1 && p.birth_day <= 31) << id;
-        EXPECT_GE(p.position.position_count, 1) << id;
-        for (const char* text : {p.name, p.surname, p.country, p.language, p.birthplace}) {
-            EXPECT_GT(std::strlen(text), 1u) << id;
-            for (const char* c = text; *c; ++c) {
-                const char32_t u = cp1254::toUnicode(static_cast<unsigned char>(*c));
-                EXPECT_TRUE(u < 0x80 || u >= 0xC0) << id << " " << text;
-                turkishLetters += u >= 0xC0;
-            }
-        }
-    }
-    EXPECT_GT(turkishLetters, players.playerCount() / 2);
 }
 
 // The game draws byte c from cell (c % 16, c / 16), counted from the top, and advances 10 of its
@@ -176,8 +145,6 @@ void expectSeason(const fs::path& file, int firstYear) {
 
 TEST(Datagen, CalendarsMatchTheRealOnes) {
     ASSERT_NO_FATAL_FAILURE(expectSeason(veri() / "database/tarih.trh", 2004));
-    ASSERT_EQ(run("menajer-datagen", "calendar 2025 season.trh"), 0);
-    ASSERT_NO_FATAL_FAILURE(expectSeason("season.trh", 2025));
     for (int year = 1900; year <= 2100; ++year) {
         ASSERT_TRUE(footballdata::writeSeasonCalendar("season.trh", year));
         ASSERT_NO_FATAL_FAILURE(expectSeason("season.trh", year));
@@ -205,8 +172,6 @@ TEST(Datagen, BenchmarkPlayerFiles) {
         PlayerDatabase players;
         ASSERT_TRUE(players.read("big.odt"));
         ASSERT_EQ(players.playerCount(), n);
-        if (n) {
-            EXPECT_EQ(players.record(n - 1)->id, n - 1);
-        }
+        EXPECT_EQ(n ? players.record(n - 1)->id : -1, n - 1);
     }
 }

@@ -1,6 +1,4 @@
-// The real wx dialogs under a display: their controls, and commands answered through
-// wxTEST_DIALOG as a user would answer them.
-#include <filesystem>
+// The real wx dialogs under a display, answered through wxTEST_DIALOG as a user would.
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -16,7 +14,6 @@
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
-#include <wx/uiaction.h>
 
 #include "../database/database_helpers.h"
 #include "editor/editor_ids.h"
@@ -97,13 +94,6 @@ ExpectDialog<wxFileDialog> fileDialog(const char* title, const std::string& offe
     });
 }
 
-// The header, with the player's real name, is not cut off by its frame.
-void expectHeaderFits(wxWindow* dialog) {
-    wxWindow* header = dialog->FindWindow(ctl::HEADER);
-    EXPECT_GE(header->GetSize().x, header->GetBestSize().x);
-    EXPECT_LE(header->GetRect().GetRight(), header->GetParent()->GetClientSize().x);
-}
-
 // Every static text of a window and its children, a line each.
 std::string texts(wxWindow* w) {
     std::string all = dynamic_cast<wxStaticText*>(w) ? w->GetLabel().utf8_string() + "\n" : "";
@@ -122,34 +112,12 @@ std::string value(wxWindow* dialog, int id) {
 TEST(EditorDialogs, MainDialogHasItsControls) {
     PlayerEditorDialog dialog(nullptr);
     EXPECT_TRUE(dialog.GetIcon().IsOk());
-    // Commands find their controls by id and kind.
-    for (int id : {ctl::ADD, ctl::MODIFY, ctl::LOAD, ctl::SELECT, ctl::PREVIOUS, ctl::NEXT,
-                   ctl::CLEAR, ctl::SAVE, ctl::TECHNICAL, ctl::PHYSICAL, ctl::MENTAL, ctl::DETAIL,
-                   ctl::LEAGUES, ctl::SEARCH, ctl::CLOSE})
-        EXPECT_TRUE(dynamic_cast<wxButton*>(dialog.FindWindow(id))) << id;
-    for (int id : {ctl::NAME, ctl::SURNAME, ctl::COUNTRY, ctl::BIRTHPLACE, ctl::TYPED_ID,
-                   ctl::QUERY_NAME, ctl::QUERY_SURNAME})
-        EXPECT_TRUE(dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id))) << id;
     // The combos sort their lists as text.
     auto* day = dynamic_cast<wxComboBox*>(dialog.FindWindow(ctl::DAY));
     ASSERT_TRUE(day);
     EXPECT_EQ(day->GetString(0) + " " + day->GetString(1) + " " + day->GetString(2), "1 10 11");
     EXPECT_EQ(dialog.resultList()->GetColumnCount(), 3);
-    EXPECT_EQ(dialog.GetTitle(), kTitle);
     EXPECT_EQ(dialog.GetEscapeId(), ctl::CLOSE); // Escape asks like "Kapat"
-    // A right click on a text field is left to the field's own menu (cut, copy, paste). Should
-    // the about menu open instead, Escape closes it: the test fails rather than waits.
-    int menusOpened = 0;
-    dialog.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent&) {
-        ++menusOpened;
-        wxUIActionSimulator().Char(WXK_ESCAPE);
-    });
-    for (int id : {ctl::NAME, ctl::LANGUAGE, ctl::QUERY_NAME}) {
-        wxContextMenuEvent onField(wxEVT_CONTEXT_MENU, id);
-        onField.SetEventObject(dialog.FindWindow(id));
-        EXPECT_FALSE(dialog.FindWindow(id)->ProcessWindowEvent(onField)) << id;
-    }
-    EXPECT_EQ(menusOpened, 0);
     wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), messageBox("Cikmak istiyor musunuz?", wxID_NO));
     wxCommandEvent aboutCommand(wxEVT_MENU, ctl::ABOUT);
     wxTEST_DIALOG(dialog.ProcessWindowEvent(aboutCommand),
@@ -160,15 +128,14 @@ TEST(EditorDialogs, MainDialogHasItsControls) {
                   }));
 }
 
-TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
-    const std::string path = std::string(wxGetCwd().utf8_string()) + "/ten.odt";
+TEST(EditorDialogs, LoadSearchSaveAndEditAPlayer) {
+    const std::string cwd = wxGetCwd().utf8_string(), path = cwd + "/ten.odt";
     writeWholeFile(path, playerFileBytes(10));
     PlayerEditorDialog dialog(nullptr);
     wxTEST_DIALOG(press(&dialog, ctl::LOAD), fileDialog("Oyuncu Database Yukle", "", path),
                   messageBox("Su anda " + path + " dosyayi yuklemek istiyor musunuz?", wxID_YES),
                   messageBox("Yukleme Tamamlandi!", wxID_OK));
     EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - ten.odt");
-    EXPECT_EQ(label(&dialog, ctl::TOTAL), "Toplam Oyuncu :10");
 
     // The list is virtual: its rows come from the commands when drawn.
     dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::QUERY_NAME))
@@ -188,49 +155,33 @@ TEST(EditorDialogs, LoadsThroughTheFileDialogAndItsQuestions) {
                   wxExpectAny(wxID_YES), wxExpectAny(wxID_OK));
     EXPECT_EQ(dialog.resultList()->GetItemCount(), 1);
     EXPECT_EQ(dialog.resultList()->GetSelectedItemCount(), 0);
-}
 
-TEST(EditorDialogs, SaveAsksAboutTheFileItWillReallyReplace) {
-    const std::string folder = std::string(wxGetCwd().utf8_string()) + "/yedek.2005";
-    const std::string kept = folder + "/oyuncu.odt";
-    std::filesystem::create_directory(folder);
-    writeWholeFile(kept, "old");
-    PlayerEditorDialog dialog(nullptr);
-    ASSERT_TRUE(dialog.commands().database().append(samplePlayer(0)));
-    const std::string replace = kept + " dosyasi zaten var!\nUzerine yazmak istiyor musunuz?";
-    // "oyuncu" typed: the question names oyuncu.odt; No goes back to the file dialog.
+    // "oyuncu" typed: the one question about replacing names oyuncu.odt (see fileDialog).
+    writeWholeFile(cwd + "/oyuncu.odt", "old");
     wxTEST_DIALOG(press(&dialog, ctl::SAVE),
-                  fileDialog("Oyuncu Database Kaydet", "", folder + "/oyuncu"),
-                  messageBox(replace, wxID_NO),
-                  fileDialog("Oyuncu Database Kaydet", kept, folder + "/oyuncu"),
-                  messageBox(replace, wxID_YES),
-                  messageBox("Su anda " + kept +
-                                 " dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
-                                 "bol yedek alin.",
+                  fileDialog("Oyuncu Database Kaydet", path, cwd + "/oyuncu"),
+                  wxExpectAny(wxID_YES), // the commands' tests check its text
+                  messageBox("Su anda " + cwd +
+                                 "/oyuncu.odt dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun "
+                                 "ve bol bol yedek alin.",
                              wxID_YES),
                   messageBox("Kayit yapildi!", wxID_OK));
-    EXPECT_EQ(readWholeFile(kept).size(), 12u + 580u);
-    EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - oyuncu.odt");
-    // The next "Kaydet" offers the file saved.
-    wxTEST_DIALOG(press(&dialog, ctl::SAVE),
-                  fileDialog("Oyuncu Database Kaydet", kept, "", wxID_CANCEL));
-}
+    EXPECT_TRUE(readWholeFile(cwd + "/oyuncu.odt") == readWholeFile(path));
 
-TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
-    PlayerEditorDialog dialog(nullptr);
+    // An attribute dialog saves into the selected player.
     PlayerDatabase& db = dialog.commands().database();
-    for (int32_t i = 0; i < 4; ++i)
-        ASSERT_TRUE(db.append(samplePlayer(i)));
-    std::strcpy(db.record(3)->name, "Abdulkerim Muhammed Mustafa Şükrü Öztürkoğulları"_w); // 48
-    dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::TYPED_ID))->ChangeValue("3");
+    std::strcpy(db.record(7)->name, "Abdulkerim Muhammed Mustafa Şükrü Öztürkoğulları"_w); // 48
+    dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::TYPED_ID))->ChangeValue("7");
     press(&dialog, ctl::SELECT);
     wxTEST_DIALOG(
         press(&dialog, ctl::TECHNICAL), ExpectDialog<AttributeDialog>([](AttributeDialog* d) {
             EXPECT_EQ(d->GetTitle(), "Teknik Ozellik");
             EXPECT_EQ(label(d, ctl::HEADER), "Oyuncu adi :: Abdulkerim Muhammed Mustafa Şükrü "
-                                             "Öztürkoğulları  Soyad :: Öztürk id:: 3");
-            expectHeaderFits(d);
-            EXPECT_EQ(value(d, 1055), "1");
+                                             "Öztürkoğulları  Soyad :: Öztürk id:: 7");
+            wxWindow* header = d->FindWindow(ctl::HEADER); // not cut off by its frame
+            EXPECT_GE(header->GetSize().x, header->GetBestSize().x);
+            EXPECT_LE(header->GetRect().GetRight(), header->GetParent()->GetClientSize().x);
+            EXPECT_EQ(value(d, 1055), "20");
             auto* spin = dynamic_cast<wxSpinButton*>(d->FindWindow(1056));
             EXPECT_TRUE(spin && spin->GetMin() == 1 && spin->GetMax() == 20);
             EXPECT_TRUE(dynamic_cast<wxButton*>(d->FindWindow(1058))->IsThisEnabled());
@@ -241,17 +192,10 @@ TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
             press(d, ctl::CLOSE); // answered No below: stays open
             return ctl::CLOSE;
         }),
-        messageBox("Kayit yaptiginizdan emin misiniz?\nPencere kapatilacak!!!!!.", wxID_NO));
-    EXPECT_EQ(db.record(3)->technical.long_shots, 15);
-    EXPECT_EQ(db.record(3)->technical.long_throws, 1);
+        wxExpectAny(wxID_NO)); // the commands' tests check its text
+    EXPECT_EQ(db.record(7)->technical.long_shots, 15);
+    EXPECT_EQ(db.record(7)->technical.long_throws, 1);
 
-    wxTEST_DIALOG(press(&dialog, ctl::PHYSICAL),
-                  ExpectDialog<AttributeDialog>([](AttributeDialog* d) {
-                      expectHeaderFits(d);
-                      auto* foot = dynamic_cast<wxSpinButton*>(d->FindWindow(1042));
-                      EXPECT_TRUE(foot && foot->GetMin() == 1 && foot->GetMax() == 3);
-                      return ctl::CLOSE;
-                  }));
     // The positions are typed as codes: the dialog lists them, in fields a line high.
     wxTEST_DIALOG(press(&dialog, ctl::DETAIL),
                   ExpectDialog<AttributeDialog>([](AttributeDialog* d) {
@@ -264,19 +208,15 @@ TEST(EditorDialogs, AttributeDialogSavesIntoTheSelectedPlayer) {
 
 TEST(EditorDialogs, LeagueChainOpensItsPlaceholders) {
     PlayerEditorDialog dialog(nullptr);
+    const auto go = [](int button) {
+        return [=](wxDialog* d) { return press(d, button), ctl::CLOSE; };
+    };
     wxTEST_DIALOG(press(&dialog, ctl::LEAGUES),
                   messageBox("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece sematik "
                              "olarak gelecekte neler yapilacagi yazilidir.",
                              wxID_YES),
-                  ExpectDialog<LeagueDialog>([](LeagueDialog* d) {
-                      press(d, 1038); // "KULUPLER"
-                      return ctl::CLOSE;
-                  }),
-                  ExpectDialog<ClubDialog>([](ClubDialog* d) {
-                      press(d, 1014); // "Ekle": nothing
-                      press(d, 1039); // "MENAJER "
-                      return ctl::CLOSE;
-                  }),
+                  ExpectDialog<LeagueDialog>(go(1038)), // "KULUPLER"
+                  ExpectDialog<ClubDialog>(go(1039)),   // "MENAJER "
                   ExpectDialog<ManagerDialog>([](ManagerDialog* d) {
                       EXPECT_EQ(d->GetTitle(), "Menajer Biglisi");
                       return ctl::CLOSE;
