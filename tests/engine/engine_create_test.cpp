@@ -22,17 +22,15 @@ protected:
     platform::TestPlatform host{false};
 };
 
-struct CreateFailure {
-    Step step;
-    BoxList boxes;
-    bool tornDown; // Engine::destroy ran
-};
-
 // A failing unregistration makes the teardown visible among the boxes, so its place in
 // the sequence is checked too.
 TEST_F(EngineCreateTest, EachFailedStepShowsItsTextsInOrder) {
     const std::pair<std::string, MessageIcon> down = {"Pencere Kayittan kaldirilamadi!", I};
-    const CreateFailure cases[] = {
+    const struct {
+        Step step;
+        BoxList boxes;
+        bool tornDown; // Engine::destroy ran
+    } cases[] = {
         {Step::RegisterClass, {{"Pencere Kayit edilemedi!", W}}, false},
         {Step::DisplayMode, {{"Simdi Pencere kapatilacak!", E}}, false},
         {Step::CreateWindow, {down, {"Pencere olusturulamadi", W}}, true},
@@ -50,7 +48,7 @@ TEST_F(EngineCreateTest, EachFailedStepShowsItsTextsInOrder) {
          {{"OpenGL rendering context aktif hale getirilemedi.", W}, {kPixelFatal, W}, down},
          true},
     };
-    for (const CreateFailure& c : cases) {
+    for (const auto& c : cases) {
         platform::TestPlatform fresh(false);
         platform::setCurrent(&fresh);
         fresh.failStep(c.step);

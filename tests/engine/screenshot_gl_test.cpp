@@ -32,17 +32,12 @@ protected:
 };
 
 TEST_F(Screenshot, FileLayout) {
-    ASSERT_EQ(saveScreenshot(), 0);
-    const Bytes file = shot(0);
-    EXPECT_EQ(file.size(), 18u + 2359296u);
-    EXPECT_EQ(Bytes(file.begin() + 12, file.begin() + 16), (Bytes{0x00, 0x04, 0x00, 0x03}));
-
     // Blue, green, red; bottom row first; no padding after rows of 9 bytes.
     glViewport(0, 0, 3, 2);
     fill(0, 0, 3, 2, {0, 255, 0});
     fill(0, 0, 1, 1, {255, 0, 0});
     ASSERT_EQ(saveScreenshot(), 0);
-    EXPECT_EQ(shot(1),
+    EXPECT_EQ(shot(0),
               (Bytes{0, 0, 2,   0, 0,   0, 0, 0,   0, 0, 0,   0, 3, 0,   2, 0, 24,  0, // header
                      0, 0, 255, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0}));
 }

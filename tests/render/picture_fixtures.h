@@ -82,10 +82,9 @@ inline Bytes runLengthBitmap(int bits, int width, int height, const Bytes& data,
 }
 
 // A JPEG whose top half has colour `top` and bottom half `bottom` (grey: components 1, CMYK:
-// 4, stored as CMYK or YCCK with or without the Adobe marker).
+// 4, stored as CMYK or YCCK).
 inline bool writeJpeg(const char* path, int width, int height, int components, const uint8_t* top,
-                      const uint8_t* bottom, J_COLOR_SPACE stored = JCS_UNKNOWN,
-                      bool adobeMarker = true) {
+                      const uint8_t* bottom, J_COLOR_SPACE stored = JCS_UNKNOWN) {
     std::FILE* file = std::fopen(path, "wb");
     if (!file) return false;
     jpeg_compress_struct info;
@@ -98,7 +97,6 @@ inline bool writeJpeg(const char* path, int width, int height, int components, c
     info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
     jpeg_set_defaults(&info);
     if (stored != JCS_UNKNOWN) jpeg_set_colorspace(&info, stored);
-    if (components == 4) info.write_Adobe_marker = adobeMarker;
     jpeg_set_quality(&info, 100, TRUE);
     jpeg_start_compress(&info, TRUE);
     Bytes row(size_t(width * components));

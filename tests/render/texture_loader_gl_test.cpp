@@ -122,12 +122,9 @@ TEST_F(TextureLoading, FailuresReportAndLeaveHandlesAlone) {
                  "TGA dosyasi bulunamadi..", "Bitmap acilamadi : pics\\missing.bmp",
                  "Tga dosyasi acilamadi : pics\\missing.tga", "Jpeg dosyasi bulunamadi!",
                  "Bitmap yuklenemedi : pics\\bad.bmp", "Bitmap yuklenemedi : pics\\folder.bmp"}));
-    const Strings log = logLines();
-    for (const char* line : {"<p> Bitmap acilamadi : pics\\missing.bmp </p>",
-                             "<p> Tga dosyasi acilamadi : pics\\missing.tga </p>",
-                             "<p> Bitmap yuklenemedi : pics\\bad.bmp </p>",
-                             "<p> Jpeg okunamadi : pics\\folder.jpg :  </p>"})
-        EXPECT_NE(std::find(log.begin(), log.end(), line), log.end()) << line;
+    const Strings log = logLines(); // a JPEG read error is logged, not shown
+    EXPECT_NE(std::find(log.begin(), log.end(), "<p> Jpeg okunamadi : pics\\folder.jpg :  </p>"),
+              log.end());
 }
 
 TEST_F(TextureLoading, LongestBaseNames) {
