@@ -99,6 +99,21 @@ TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
     EXPECT_EQ(std::pair(int(list.open), list.selected), std::pair(0, 2));
 }
 
+TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
+    ListView list;
+    list.create(100, 200, 120, 20, 5);
+    for (int i = 0; i < 12; ++i)
+        list.addTitle(std::to_string(i).c_str());
+    auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
+    for (auto [x, clicks, selected] :
+         {std::tuple{250, 13, 11}, {230, 2, 9}, {230, 12, 0}}) { // >, <, <
+        for (int i = 0; i < clicks; ++i)
+            click(x, 210, draw);
+        EXPECT_EQ(std::pair(list.selected, list.pager.value), std::pair(selected, selected)) << x;
+    }
+    EXPECT_EQ(list.open, 0);
+}
+
 // The thumb marks the selection over the whole track, the same way at rest and in a drag; the
 // rows follow it. Opened with the last item selected, then pressed, dragged up and down.
 TEST_F(ListViewTest, TheThumbAndTheRowsFollowTheSelectionBothWays) {

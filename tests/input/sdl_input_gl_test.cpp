@@ -50,16 +50,15 @@ protected:
     static void xdotool(const std::string& args) {
         ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
     }
-    // Keys down; with `besides`, the modifiers xdotool may add on its own to reach a keysym
-    // (Num Lock for the keypad and the like) are left aside unless they are that key.
-    std::set<int> keysDown(int besides = -1) const {
+    // Keys down, leaving aside the modifiers xdotool may add on its own to reach a keysym (Num
+    // Lock for the keypad and the like) unless they are the key `besides`.
+    std::set<int> keysDown(int besides) const {
         static const std::set<int> helpers = {KEY_LEFT_SHIFT, KEY_RIGHT_SHIFT, KEY_LEFT_CTRL,
                                               KEY_RIGHT_CTRL, KEY_LEFT_ALT,    KEY_RIGHT_ALT,
                                               KEY_NUM_LOCK};
         std::set<int> down;
         for (int k = 0; k < KEY_COUNT; ++k)
-            if (input.keyState(k) >= KEY_PRESSED &&
-                (besides == -1 || k == besides || !helpers.count(k)))
+            if (input.keyState(k) >= KEY_PRESSED && (k == besides || !helpers.count(k)))
                 down.insert(k);
         return down;
     }
@@ -104,7 +103,7 @@ TEST_F(SdlInputTest, MouseButtons) {
         SCOPED_TRACE(xButton);
         xdotool("mousedown " + std::to_string(xButton));
         ASSERT_EQ(frame(), 0);
-        EXPECT_EQ(keysDown(), std::set<int>{code});
+        EXPECT_EQ(keysDown(code), std::set<int>{code});
         xdotool("mouseup " + std::to_string(xButton));
         ASSERT_EQ(frame(), 0);
         EXPECT_EQ(input.keyState(code), KEY_RELEASED);
