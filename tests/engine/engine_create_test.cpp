@@ -53,15 +53,14 @@ TEST_F(EngineCreateTest, EachFailedStepShowsItsTextsInOrder) {
         platform::setCurrent(&fresh);
         fresh.failStep(c.step);
         fresh.failStep(Step::UnregisterClass);
-        const char* name = stepName(c.step);
-        EXPECT_EQ(createGameEngine(engine), 0) << name;
-        EXPECT_EQ(boxesOf(fresh), c.boxes) << name;
+        SCOPED_TRACE(stepName(c.step));
+        EXPECT_EQ(createGameEngine(engine), 0);
+        EXPECT_EQ(boxesOf(fresh), c.boxes);
         for (const platform::RecordedMessageBox& box : fresh.messageBoxes)
-            EXPECT_EQ(box.caption, "Zendor Menajer") << name;
-        EXPECT_EQ(fresh.stepCalls(Step::UnregisterClass), c.tornDown ? 1 : 0) << name;
+            EXPECT_EQ(box.caption, "Zendor Menajer");
+        EXPECT_EQ(fresh.stepCalls(Step::UnregisterClass), c.tornDown ? 1 : 0);
         EXPECT_FALSE(c.tornDown && (fresh.displayModeChanged || fresh.windowExists ||
-                                    fresh.contextExists || fresh.deviceContextHeld))
-            << name;
+                                    fresh.contextExists || fresh.deviceContextHeld));
         EXPECT_EQ(engine.active, 0);
     }
 }
