@@ -33,7 +33,6 @@ TEST(Folders, DataSetBesideTheExecutable) {
     fs::create_directories(root / "build/bin");
     fs::create_directories(root / "build/run/veri");
     fs::create_directories(root / "bare/bin");
-    EXPECT_EQ(folders::buildRunFolder(root / "prefix/bin"), fs::path());
     EXPECT_EQ(folders::defaultData(root / "prefix/bin"), root / "prefix/share/menajer/veri");
     EXPECT_EQ(folders::defaultData(root / "build/bin"), root / "build/run/veri");
     EXPECT_EQ(folders::defaultData(root / "bare/bin"), fs::path());
