@@ -20,9 +20,7 @@ void writeCalendar(std::initializer_list<MonthEntry> months) {
     CalendarData data;
     ASSERT_TRUE(data.resize(int32_t(months.size())));
     for (int i = 0; const MonthEntry& m : months) {
-        CalendarMonth& entry = data.months[i++];
-        entry.month = m.month;
-        entry.year = m.year;
+        CalendarMonth& entry = data.months[i++] = CalendarMonth{m.month, m.year, {}};
         auto& day = entry.days[m.day > 0 ? m.day - 1 : 0];
         day.day = m.day;
         std::strncpy(day.weekday, m.weekday, kWeekdaySize - 1);

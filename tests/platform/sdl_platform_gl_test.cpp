@@ -34,7 +34,6 @@ void destroyAll(SdlPlatform& p) {
 TEST(SdlPlatformGL, GameWindowHasDepthAndStencil) {
     SdlPlatform p;
     ASSERT_TRUE(createAll(p));
-    p.showCursor(false);
     p.showWindow();
     for (auto [name, least] : {std::pair{GL_DEPTH_BITS, 16},
                                {GL_STENCIL_BITS, 1},
@@ -54,7 +53,6 @@ TEST(SdlPlatformGL, GameWindowHasDepthAndStencil) {
     const FrameRect shown = p.shownFrame();
     EXPECT_EQ((std::array{shown.x, shown.y, shown.width, shown.height}),
               (std::array{0, 0, 1024, 768}));
-    p.showCursor(true);
     destroyAll(p);
 }
 
