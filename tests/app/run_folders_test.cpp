@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -47,7 +46,6 @@ TEST(RunFolders, InstalledGameReadsBesideItselfAndWritesIntoTheUsersFolder) {
             EXPECT_TRUE(host.messageBoxes.empty());
             EXPECT_EQ(fs::current_path(), user);
             EXPECT_EQ(screenshotFolder, (user / "veri/ekrang").string());
-            EXPECT_TRUE(fs::is_directory(screenshotFolder));
             EXPECT_TRUE(fs::exists(user / "rav3d.htm"));
         } else {
             ASSERT_EQ(host.messageBoxTexts().size(), 1u);
@@ -75,7 +73,6 @@ TEST(RunFolders, CommandLine) {
         {{"--data="}, 2, ""},
         {{"--help=x"}, 2, ""},
         {{"--dat", "d"}, 2, ""},
-        {{"-x"}, 2, ""},
         {{"--version"}, 0, ""},
     };
     for (const Case& c : cases) {

@@ -20,9 +20,7 @@ void writeCalendar(std::initializer_list<MonthEntry> months) {
     CalendarData data;
     ASSERT_TRUE(data.resize(int32_t(months.size())));
     for (int i = 0; const MonthEntry& m : months) {
-        CalendarMonth& entry = data.months[i++];
-        entry.month = m.month;
-        entry.year = m.year;
+        CalendarMonth& entry = data.months[i++] = CalendarMonth{m.month, m.year, {}};
         auto& day = entry.days[m.day > 0 ? m.day - 1 : 0];
         day.day = m.day;
         std::strncpy(day.weekday, m.weekday, kWeekdaySize - 1);
@@ -42,9 +40,6 @@ TEST_F(CalendarTest, DateStartsAtTheCalendarsFirstDay) {
         std::string text;
     } cases[] = {
         {"the demo entry", {{6, 2004, 1, "Salı"_w}}, "1/6/2004/Salı"_w},
-        {"another season",
-         {{8, 2025, 1, "Cuma"_w}, {9, 2025, 1, "Pazartesi"_w}},
-         "1/8/2025/Cuma"_w},
         {"the last match wins",
          {{6, 2004, 1, "Pazar"_w}, {5, 2004, 1, "Cuma"_w}, {6, 2004, 1, "Çarşamba"_w}},
          "1/6/2004/Çarşamba"_w},
@@ -64,13 +59,6 @@ TEST_F(CalendarTest, DateStartsAtTheCalendarsFirstDay) {
             c.text.empty() ? "Salı"_w : c.text.substr(c.text.rfind('/') + 1);
         EXPECT_EQ(std::string(calendar.weekday), weekday) << c.name;
     }
-
-    std::filesystem::remove("veri/database/tarih.trh");
-    Calendar calendar;
-    EXPECT_EQ(calendar.load("veri\\database\\tarih.trh"), 0);
-    calendar.draw(13, 27);
-    EXPECT_STREQ(calendar.dateText, "");
-    EXPECT_EQ(host->messageBoxTexts(), std::vector<std::string>{"Tarih Bilgileri Bulunamadi.!!"});
 }
 
 // Nothing reads past the storage, where an unread mail "x" waits: a count beyond it tallies

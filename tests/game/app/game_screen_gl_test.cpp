@@ -2,10 +2,8 @@
 #include <set>
 #include <string>
 
-#include "database/file_names.h"
 #include "tests/database/database_helpers.h"
 #include "tests/game/game_frame.h"
-#include "text/cp1254.h"
 #include "text/path.h"
 
 namespace {
@@ -43,30 +41,11 @@ TEST_F(GameScreen, BeforeRegistrationOnlyFiveButtonsAndTheHeadersAreActive) {
         if (game.buttons[i].state == 1) active.insert(i + 1);
     EXPECT_EQ(active, (std::set<int>{1, 2, 4, 8, 9, 18, 26, 31, 32, 33}));
     EXPECT_STREQ(game.titleText(), "ZIRVEGOL MENAJER 04/05");
-    EXPECT_EQ(game.page, PAGE_START);
     EXPECT_EQ(backgroundShown(), 0);
     EXPECT_EQ(bottomBar(), (Rgb{255, 255, 255}));
-
-    click(game.header(4)); // "Arama": its page at once, the same picture
-    EXPECT_EQ(game.page, PAGE_SEARCH);
-    EXPECT_EQ(game.menuState, MENU_IDLE);
-    EXPECT_EQ(game.backgroundIndex, 0);
-}
-
-// Escape and the right button themselves are the global keys' test; here the headers.
-TEST_F(GameScreen, AnotherHeaderSwitchesMenusAndTheExitBoxLocksThemAll) {
     click(game.header(0));
-    ASSERT_EQ(game.menuState, MENU_GAME_OPTIONS);
-    click(game.header(1));
+    click(game.header(1)); // another header switches the open menu
     EXPECT_EQ(game.menuState, MENU_MANAGER_OPTIONS);
-    frame(900, 700, false, true);
-    frame();
-    for (int i = 0; i < 4; ++i)
-        hold(kEscapeScan);
-    frame();
-    ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(game.header(i).state, 0) << i;
 }
 
 // Yapimci, Kapat then Vazgeç, twice: six changes of the picture.
@@ -75,11 +54,9 @@ TEST_F(GameScreen, SixPictureChangesShowBackgroundsOneToFourThenZeroAndOne) {
     for (int round = 0; round < 2; ++round) {
         click(game.header(0));
         click(BUTTON_MAKERS);
-        EXPECT_EQ(game.page, PAGE_ABOUT);
         seen.push_back(backgroundShown());
         click(game.header(0));
         click(BUTTON_CLOSE);
-        EXPECT_EQ(game.menuState, MENU_EXIT_BOX);
         seen.push_back(backgroundShown());
         click(BUTTON_CANCEL);
         seen.push_back(backgroundShown());
@@ -87,10 +64,13 @@ TEST_F(GameScreen, SixPictureChangesShowBackgroundsOneToFourThenZeroAndOne) {
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 0, 1}));
 }
 
-// The pointer is the frame's last picture, over the exit box; the box blinks until Vazgeç.
-TEST_F(GameScreen, ExitBoxUnderThePointerBlinksUntilVazgecAndEscapeHeldReopensIt) {
+// The pointer is the frame's last picture, over the exit box; the box locks the headers and
+// blinks until Vazgeç.
+TEST_F(GameScreen, ExitBoxUnderThePointerBlinksUntilVazgec) {
     hold(kEscapeScan);
     frame(400, 370);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(game.header(i).state, 0) << i;
     std::vector<Rgb> before;
     for (int i = 0; i < 20 * 35; ++i)
         before.push_back(shown(400 + i % 20, 370 + i / 20));
@@ -111,15 +91,6 @@ TEST_F(GameScreen, ExitBoxUnderThePointerBlinksUntilVazgecAndEscapeHeldReopensIt
     frame(); // the idle state clears the flag
     frame();
     EXPECT_EQ(bottomBar(), (Rgb{255, 255, 255}));
-
-    hold(kEscapeScan);
-    const HitRect& cancel = game.buttons[BUTTON_CANCEL].hitArea;
-    const int x = int(cancel.x + 10), y = int(cancel.y + 10);
-    frame(x, y, true, false, {kEscapeScan});
-    frame(x, y, false, false, {kEscapeScan}); // Vazgeç with Escape still down
-    EXPECT_EQ(game.menuState, MENU_IDLE);
-    frame(x, y, false, false, {kEscapeScan});
-    EXPECT_EQ(game.menuState, MENU_EXIT_BOX);
     EXPECT_FALSE(host->quitPosted);
 }
 
@@ -128,15 +99,10 @@ TEST_F(GameScreen, UserFilesOverlayTheDataSetFileByFile) {
     namespace fs = std::filesystem;
     fs::create_directories("user/database");
     writeWholeFile("user/database/takim.tdt", playerFileBytes(2)); // a player file: refused
-    CalendarData season;
-    ASSERT_TRUE(season.resize(1));
-    season.months[0] = CalendarMonth{6, 2025, {{1, "Pazar"}}};
-    ASSERT_TRUE(season.write("user/database/tarih.trh"));
     host->messageBoxes.clear();
     debugLog.moveTo("rav3d.htm");
     userDataFolder() = "user";
     game.loadData();
-    calendar.load(kCalendarFileName);
     userDataFolder().clear();
     frame();
 
@@ -144,14 +110,10 @@ TEST_F(GameScreen, UserFilesOverlayTheDataSetFileByFile) {
               std::vector<std::string>{std::string(kWrongVersion) + "\nuser/database/takim.tdt"});
     EXPECT_EQ(game.teams.count, 0); // nothing from the data set's team file
     EXPECT_EQ(game.players.playerCount(), 450);
-    EXPECT_STREQ(calendar.dateText, "1/6/2025/Pazar");
     const std::string log = readWholeFile("rav3d.htm");
     for (const char* line :
-         {"Veri dosyasi : veri/database/oyuncu.odt", "Veri dosyasi : user/database/takim.tdt",
-          "Veri dosyasi : user/database/tarih.trh"})
+         {"Veri dosyasi : veri/database/oyuncu.odt", "Veri dosyasi : user/database/takim.tdt"})
         EXPECT_NE(log.find(line), std::string::npos) << line;
-
-    calendar.load(kCalendarFileName);
     host->messageBoxes.clear();
     debugLog.moveTo("");
 }
