@@ -23,11 +23,8 @@ wait_window() {
     kill -0 "$pid" 2>/dev/null || return 1
     for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
       local size; size=$(size_of "$id")
-      if { [ "$want" = is ] && [ "$size" = "$game_size" ]; } ||
-         { [ "$want" = not ] && [ -n "$size" ] && [ "$size" != "$game_size" ]; }; then
-        echo "$id"
-        return 0
-      fi
+      [ "$want" = is ] && [ "$size" = "$game_size" ] && { echo "$id"; return 0; }
+      [ "$want" = not ] && [ -n "$size" ] && [ "$size" != "$game_size" ] && { echo "$id"; return 0; }
     done
     sleep 0.1
   done
