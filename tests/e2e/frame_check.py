@@ -2,6 +2,7 @@
 """frame_check.py shown CAPTURE.ppm SHOT.tga X Y W H [AX AY AW AH]: within the area (the whole
 capture unless given) the 1024 x 768 shot fills rectangle X Y W H, scaled, and the rest is black.
 frame_check.py same SHOT SHOT: the shots are byte for byte the same but for the FPS counter.
+frame_check.py differs SHOT SHOT X Y W H: the mean absolute difference of the area's bytes.
 frame_check.py span SHOT X Y W H: the first and last column of the area showing white text.
 frame_check.py lines SHOT X W BASELINE STEP N: 1 or 0 for each of N lines: whether it shows text."""
 import sys
@@ -48,6 +49,12 @@ def same(a, b):
         sys.exit("frame_check: the shots differ")
 
 
+def differs(a, b, x, y, w, h):
+    a, b = open(a, "rb").read()[18:], open(b, "rb").read()[18:]
+    rows = [((r * FW + x) * 3, (r * FW + x + w) * 3) for r in range(FH - y - h, FH - y)]
+    print(sum(abs(p - q) for s, e in rows for p, q in zip(a[s:e], b[s:e])) // (w * h * 3))
+
+
 def white_columns(pixels, x, y, w, h):  # top-down y; near white is the text's colour
     rows = [pixels[(r * FW + x) * 3:(r * FW + x + w) * 3] for r in range(FH - y - h, FH - y)]
     return {x + i for row in rows for i in range(w) if min(row[i * 3:i * 3 + 3]) >= 180}
@@ -64,7 +71,7 @@ def lines(shot, x, w, baseline, step, n):
                   for k in range(n)))
 
 
-commands = {"shown": shown, "same": same, "span": span, "lines": lines}
+commands = {"shown": shown, "same": same, "differs": differs, "span": span, "lines": lines}
 if len(sys.argv) < 4 or sys.argv[1] not in commands:
     sys.exit(__doc__)
 args = [a if a.endswith(("ppm", "tga")) else int(a) for a in sys.argv[2:]]
