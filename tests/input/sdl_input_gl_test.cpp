@@ -112,27 +112,24 @@ TEST_F(SdlInputTest, PressesShorterThanAPoll) {
     HitRect widget;
     widget.setRect(float(input.cursorX - 5), float(input.cursorY - 5), 10, 10);
 
-    const auto press = [](Uint32 down, Uint32 up, auto fill) {
-        for (Uint32 type : {down, up}) {
-            SDL_Event e{};
-            e.type = type;
-            fill(e);
-            SDL_PushEvent(&e);
-        }
-    };
-    const auto key = [&](SDL_Scancode code) {
-        press(SDL_KEYDOWN, SDL_KEYUP, [code](SDL_Event& e) { e.key.keysym.scancode = code; });
-    };
-    key(SDL_SCANCODE_F12);
-    key(SDL_SCANCODE_S);
-    key(SDL_SCANCODE_S);
-    press(SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP,
-          [](SDL_Event& e) { e.button.button = SDL_BUTTON_LEFT; });
+    const std::pair<Uint32, int> events[] = {
+        {SDL_KEYDOWN, SDL_SCANCODE_F12},        {SDL_KEYUP, SDL_SCANCODE_F12},
+        {SDL_KEYDOWN, SDL_SCANCODE_S},          {SDL_KEYUP, SDL_SCANCODE_S},
+        {SDL_KEYDOWN, SDL_SCANCODE_S},          {SDL_KEYUP, SDL_SCANCODE_S},
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT}, {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT}};
+    for (auto [type, which] : events) {
+        SDL_Event e{};
+        e.type = type;
+        if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+            e.key.keysym.scancode = SDL_Scancode(which);
+        else
+            e.button.button = Uint8(which);
+        SDL_PushEvent(&e);
+    }
     for (Uint8 down : {1, 0}) {
         SDL_JoystickSetVirtualButton(stick, 3, down);
         SDL_JoystickUpdate();
     }
-
     constexpr uint16_t P = KEY_PRESSED, R = KEY_RELEASED, U = KEY_UP;
     const struct {
         int code;
