@@ -87,5 +87,6 @@ wait_end
 [ "${status:-}" = 0 ] || fail "full screen: status ${status:-none} after SIGTERM"
 [ "$(head -n 1 rav3d.htm)$(tail -n 1 rav3d.htm)" = "<html></html>" ] ||
   fail "rav3d.htm is not complete after SIGTERM"
-echo "e2e: --window rescaled with the pointer mapped and ended by the exit box; full screen on" \
+echo "e2e: --window rescaled with the pointer mapped, three quick F12 three shots, ended by quick" \
+  "clicks through the exit box; full screen on" \
   "1280x1024 shows the 1024x768 shot in its rectangle, menus open"
