@@ -34,6 +34,20 @@ FrameRect fitFrame(int frameWidth, int frameHeight, int outWidth, int outHeight)
     return r;
 }
 
+FrameRect unscaledFrame(int frameWidth, int frameHeight, int outWidth, int outHeight,
+                        int outPixelsWidth, int outPixelsHeight) {
+    if (outWidth <= 0 || outHeight <= 0 || outPixelsWidth <= 0 || outPixelsHeight <= 0) return {};
+    // Pixels to points: the same on most displays, fewer points on high-density ones.
+    const auto points = [](int pixels, int outPoints, int outPixels) {
+        return int(int64_t(pixels) * outPoints / outPixels);
+    };
+    FrameRect r;
+    r.width = points(frameWidth, outWidth, outPixelsWidth);
+    r.height = points(frameHeight, outHeight, outPixelsHeight);
+    r.y = outHeight - r.height;
+    return r;
+}
+
 static int32_t toFrameAxis(int from, int shownSize, int frameSize, int at) {
     if (shownSize <= 0 || frameSize <= 0 || at < from) return 0;
     if (at >= from + shownSize) return frameSize - 1;

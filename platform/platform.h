@@ -159,6 +159,10 @@ struct FrameRect {
     int x = 0, y = 0, width = 0, height = 0;
 };
 FrameRect fitFrame(int frameWidth, int frameHeight, int outWidth, int outHeight);
+// Where the frame is shown when it is drawn unscaled into a drawable of outPixels: in its
+// bottom-left corner (GL's origin), in the drawable's out points (top-down).
+FrameRect unscaledFrame(int frameWidth, int frameHeight, int outWidth, int outHeight,
+                        int outPixelsWidth, int outPixelsHeight);
 // The frame pixel whose area holds the centre of the drawable's pixel (x, y); points on the
 // black bars around the frame land on its nearest edge.
 void toFramePixel(const FrameRect& shown, int frameWidth, int frameHeight, int x, int y,

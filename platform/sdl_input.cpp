@@ -1,6 +1,7 @@
 // Input devices of the SDL backend: SDL's keyboard state under the scan codes the key table
 // knows, relative mouse motion with three buttons and the wheel, and the first joystick.
-// A device counts as acquired only while the game window has input focus.
+// A device counts as acquired only while the game window has input focus. Buttons come from
+// the events between two reads, so that a press shorter than a poll period is still reported.
 #include "platform/sdl_platform.h"
 
 #include <SDL.h>
@@ -68,6 +69,28 @@ int32_t scaleAxis(int16_t raw) {
     return raw < 0 ? -scaled : scaled;
 }
 
+int scanCodeOf(SDL_Scancode key) {
+    for (const ScanCodeMapping& m : kScanCodes)
+        if (m.sdl == key) return m.scanCode;
+    return -1;
+}
+
+// SDL's button numbers as the sample's: left, right, middle, first extra.
+int mouseButtonOf(uint8_t button) {
+    switch (button) {
+    case SDL_BUTTON_LEFT:
+        return 0;
+    case SDL_BUTTON_RIGHT:
+        return 1;
+    case SDL_BUTTON_MIDDLE:
+        return 2;
+    case SDL_BUTTON_X1:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
 bool hasFocus(SDL_Window* window) {
     return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS);
 }
@@ -75,6 +98,29 @@ bool hasFocus(SDL_Window* window) {
 } // namespace
 
 void SdlPlatform::inputEvent(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        // Auto-repeat is the character messages' business: the key is simply still down.
+        if (inputAcquired[int(InputDevice::Keyboard)] && !event.key.repeat)
+            keyChanges.change(scanCodeOf(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (inputAcquired[int(InputDevice::Mouse)])
+            mouseChanges.change(mouseButtonOf(event.button.button),
+                                event.type == SDL_MOUSEBUTTONDOWN);
+        break;
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        if (inputAcquired[int(InputDevice::Joystick)] && joystickDevice &&
+            event.jbutton.which ==
+                SDL_JoystickInstanceID(static_cast<SDL_Joystick*>(joystickDevice)))
+            joystickChanges.change(event.jbutton.button, event.type == SDL_JOYBUTTONDOWN);
+        break;
+    default:
+        break;
+    }
     if (event.type == SDL_MOUSEWHEEL && inputAcquired[int(InputDevice::Mouse)]) {
         int32_t notches = event.wheel.y;
         if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
@@ -132,10 +178,15 @@ int32_t SdlPlatform::acquireInputDevice(InputDevice device) {
     const int d = int(device);
     if (!inputCreated[d]) return INPUT_ERR_NO_DEVICE;
     if (!hasFocus(window)) return INPUT_ERR_ACCESS_DENIED;
-    if (device == InputDevice::Mouse && !inputAcquired[d]) {
-        // Movement and wheel from before the acquire are not the game's.
-        SDL_GetRelativeMouseState(nullptr, nullptr);
-        wheelMotion = 0;
+    if (!inputAcquired[d]) {
+        // Movement, wheel and presses from before the acquire are not the game's.
+        if (device == InputDevice::Keyboard) keyChanges.reset();
+        if (device == InputDevice::Mouse) {
+            SDL_GetRelativeMouseState(nullptr, nullptr);
+            wheelMotion = 0;
+            mouseChanges.reset();
+        }
+        if (device == InputDevice::Joystick) joystickChanges.reset();
     }
     inputAcquired[d] = true;
     return INPUT_OK;
@@ -156,7 +207,7 @@ int32_t SdlPlatform::readKeyboard(uint8_t* state) {
     const Uint8* keys = SDL_GetKeyboardState(&count);
     std::memset(state, 0, 256);
     for (const ScanCodeMapping& m : kScanCodes)
-        if (m.sdl < count && keys[m.sdl]) state[m.scanCode] = 0x80;
+        if (keyChanges.read(m.scanCode, m.sdl < count && keys[m.sdl])) state[m.scanCode] = 0x80;
     return INPUT_OK;
 }
 
@@ -174,10 +225,10 @@ int32_t SdlPlatform::readMouse(MouseSample& sample) {
     sample.y = dy;
     sample.z = wheelMotion;
     wheelMotion = 0;
-    sample.buttons[0] = (buttons & SDL_BUTTON_LMASK) ? 0x80 : 0;
-    sample.buttons[1] = (buttons & SDL_BUTTON_RMASK) ? 0x80 : 0;
-    sample.buttons[2] = (buttons & SDL_BUTTON_MMASK) ? 0x80 : 0;
-    sample.buttons[3] = (buttons & SDL_BUTTON_X1MASK) ? 0x80 : 0;
+    const Uint32 masks[4] = {SDL_BUTTON_LMASK, SDL_BUTTON_RMASK, SDL_BUTTON_MMASK,
+                             SDL_BUTTON_X1MASK};
+    for (int b = 0; b < 4; ++b)
+        sample.buttons[b] = mouseChanges.read(b, buttons & masks[b]) ? 0x80 : 0;
     return INPUT_OK;
 }
 
@@ -197,8 +248,9 @@ int32_t SdlPlatform::readJoystick(JoystickSample& sample) {
     for (uint32_t& pov : sample.pov)
         pov = 0xFFFFFFFFu; // centred
     const int buttons = SDL_JoystickNumButtons(joy);
-    for (int b = 0; b < buttons && b < 32; ++b)
-        sample.buttons[b] = SDL_JoystickGetButton(joy, b) ? 0x80 : 0;
+    for (int b = 0; b < 32; ++b)
+        sample.buttons[b] =
+            joystickChanges.read(b, b < buttons && SDL_JoystickGetButton(joy, b)) ? 0x80 : 0;
     return INPUT_OK;
 }
 

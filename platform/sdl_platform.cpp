@@ -213,8 +213,13 @@ void SdlPlatform::swapBuffers() {
 }
 
 FrameRect SdlPlatform::shownFrame() const {
-    int w = 0, h = 0;
+    int w = 0, h = 0, pixelsW = 0, pixelsH = 0;
     if (window) SDL_GetWindowSize(window, &w, &h);
+    // Drawn straight into a drawable of another size, the frame is not scaled at all.
+    if (window && context && !scaler.offScreen()) {
+        SDL_GL_GetDrawableSize(window, &pixelsW, &pixelsH);
+        return unscaledFrame(windowWidth, windowHeight, w, h, pixelsW, pixelsH);
+    }
     return fitFrame(windowWidth, windowHeight, w, h);
 }
 

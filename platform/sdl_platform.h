@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/button_changes.h"
 #include "platform/frame_scaler.h"
 #include "platform/platform.h"
 
@@ -106,6 +107,11 @@ private:
     void* joystickDevice = nullptr; // SDL_Joystick*
     bool joystickSubsystem = false;
     int32_t wheelMotion = 0; // 120 per notch, summed between two mouse reads
+    // Button changes since the last read, from SDL's events: by scan code, mouse button
+    // (left, right, middle, X1) and joystick button.
+    ButtonChanges<256> keyChanges;
+    ButtonChanges<4> mouseChanges;
+    ButtonChanges<32> joystickChanges;
     // ---- end of input device state ----
 };
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "input/hit_rect.h"
 #include "input/input_system.h"
 #include "platform/sdl_platform.h"
 
@@ -90,9 +91,65 @@ TEST_F(SdlInputTest, KeysOfTheTable) {
         EXPECT_EQ(input.keyState(code), code ? KEY_RELEASED : KEY_UP);
     }
 
-    xdotool("key Escape"); // down and up between two polls: never seen
+    xdotool("key Escape"); // down and up between two polls: one poll down, then up
     ASSERT_EQ(frame(), 0);
-    EXPECT_EQ(input.keyState(KEY_ESCAPE), KEY_UP);
+    EXPECT_EQ(input.keyState(KEY_ESCAPE), KEY_PRESSED);
+    ASSERT_EQ(frame(), 0);
+    EXPECT_EQ(input.keyState(KEY_ESCAPE), KEY_RELEASED);
+}
+
+// A key, a mouse button and a joystick button each pressed and released between two polls are
+// down for one poll, then up; the mouse button's release over a widget is its click. A key
+// pressed twice in one period is pressed twice.
+TEST_F(SdlInputTest, PressesShorterThanAPoll) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
+    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 12, 0);
+    SDL_Joystick* stick = SDL_JoystickOpen(index);
+    ASSERT_NE(stick, nullptr) << SDL_GetError();
+    if (index != 0) GTEST_SKIP() << "a real joystick comes first";
+    ASSERT_NO_FATAL_FAILURE(open());
+    ASSERT_TRUE(input.joystick);
+    HitRect widget;
+    widget.setRect(float(input.cursorX - 5), float(input.cursorY - 5), 10, 10);
+
+    const std::pair<Uint32, int> events[] = {
+        {SDL_KEYDOWN, SDL_SCANCODE_F12},        {SDL_KEYUP, SDL_SCANCODE_F12},
+        {SDL_KEYDOWN, SDL_SCANCODE_S},          {SDL_KEYUP, SDL_SCANCODE_S},
+        {SDL_KEYDOWN, SDL_SCANCODE_S},          {SDL_KEYUP, SDL_SCANCODE_S},
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT}, {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT}};
+    for (auto [type, which] : events) {
+        SDL_Event e{};
+        e.type = type;
+        if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+            e.key.keysym.scancode = SDL_Scancode(which);
+        else
+            e.button.button = Uint8(which);
+        SDL_PushEvent(&e);
+    }
+    for (Uint8 down : {1, 0}) {
+        SDL_JoystickSetVirtualButton(stick, 3, down);
+        SDL_JoystickUpdate();
+    }
+    constexpr uint16_t P = KEY_PRESSED, R = KEY_RELEASED, U = KEY_UP;
+    const struct {
+        int code;
+        uint16_t states[5]; // after each of five polls
+    } keys[] = {
+        {KEY_F1 + 11, {P, R, U, U, U}},
+        {KEY_MOUSE_LEFT, {P, R, U, U, U}},
+        {KEY_JOY_BUTTON0 + 3, {P, R, U, U, U}},
+        {'s', {P, R, P, R, U}},
+    };
+    for (int poll = 0; poll < 5; ++poll) {
+        ASSERT_EQ(frame(), 0);
+        for (const auto& k : keys)
+            EXPECT_EQ(input.keyState(k.code), k.states[poll]) << k.code << " poll " << poll;
+        EXPECT_EQ(widget.hitTest(input), poll == 1 ? HIT_CLICKED : HIT_OVER) << poll;
+    }
+    input.release();
+    SDL_JoystickClose(stick);
+    SDL_JoystickDetachVirtual(index);
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
 TEST_F(SdlInputTest, MouseButtons) {

@@ -32,3 +32,25 @@ TEST(FrameFit, LargestCentredRectangleAndPointsBackToFramePixels) {
         EXPECT_EQ(fy, c.frameY) << c.outW << "x" << c.outH << " at " << c.pointY;
     }
 }
+
+// Drawn unscaled, the frame sits in the drawable's bottom-left corner and points map one to
+// one from there; on a display of two pixels per point the frame covers half as many points.
+TEST(FrameFit, UnscaledFrameInTheBottomLeftCorner) {
+    const struct {
+        int outW, outH, pixelsW, pixelsH;
+        int pointX, pointY, frameX, frameY;
+    } cases[] = {
+        {1280, 1024, 1280, 1024, 10, 1023, 10, 767}, // the frame's bottom-left pixel
+        {1280, 1024, 1280, 1024, 500, 200, 500, 0},  // above it
+        {1280, 1024, 1280, 1024, 1100, 600, 1023, 344},
+        {800, 600, 800, 600, 100, 0, 100, 168}, // a smaller window shows the frame's bottom
+        {1280, 1024, 2560, 2048, 100, 1000, 201, 721},
+    };
+    for (const auto& c : cases) {
+        const FrameRect r = unscaledFrame(1024, 768, c.outW, c.outH, c.pixelsW, c.pixelsH);
+        int32_t fx = -1, fy = -1;
+        toFramePixel(r, 1024, 768, c.pointX, c.pointY, fx, fy);
+        EXPECT_EQ((std::array{fx, fy}), (std::array{c.frameX, c.frameY}))
+            << c.outW << "x" << c.outH << " at " << c.pointX << "," << c.pointY;
+    }
+}
