@@ -83,4 +83,19 @@ TEST_F(MailListTest, NothingReadsPastTheStorage) {
     }
 }
 
+// All unread markers share one phase that changes five times a second, drawn every 150 ms.
+TEST_F(MailListTest, UnreadMarkersBlinkTogether) {
+    MailList mails;
+    ASSERT_EQ(mails.create(35, 160, 950, 20, 12), 1);
+    while (mails.count < 4) // the selected first one is read: three unread rows
+        mails.addMail("x", 1, nullptr);
+    std::string phases;
+    for (uint32_t ms = 1000; ms <= 1600; ms += 150) {
+        host->setTicks(ms);
+        mails.drawMailList(0, 0, 0, 0, 12, false, "", 0, 0);
+        phases += char('0' + mails.blinkPhase);
+    }
+    EXPECT_EQ(phases, "11001");
+}
+
 } // namespace

@@ -69,6 +69,7 @@ TEST(Targa, PixelsInFileOrderWithRedAndBlueInPlace) {
         {targaHeader(10, 1, 1, 16) + Bytes{0, 0, 0}, {}},
         {targaHeader(2, 4, 4, 24) + Bytes(47, 0), {}},
         {targaHeader(10, 4, 1, 24) + Bytes{1, 0, 0, 0}, {}},
+        {targaHeader(10, 2, 1, 24) + Bytes{0, 1, 2, 3}, {}}, // ends after a whole packet
         {targaHeader(2, 0, 4, 24), {}},
         {Bytes(17, 0), {}},
         {targaHeader(2, 65535, 65535, 32) + Bytes(64, 0), {}},

@@ -246,6 +246,9 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
                           std::pair(mails.selected - first,
                                     range > 0 ? 155 + (240 * first + range / 2) / range : -1))
                     << count << (key == kDown ? " down" : " up");
+                if (key == kUp && mails.selected == count - 12) {
+                    EXPECT_EQ(first, count - 12) << "back up: the last rows stay";
+                }
                 if (key == kUp && mails.selected == count - 13) {
                     EXPECT_EQ(mails.selected - first, 6) << "back up: the selection mid-list";
                 }
