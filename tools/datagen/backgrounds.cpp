@@ -1,13 +1,13 @@
-#include "backgrounds.h"
+#include "tools/datagen/backgrounds.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "canvas.h"
-#include "picture_set.h"
-#include "pitch_picture.h"
-#include "seeded_random.h"
+#include "tools/datagen/canvas.h"
+#include "tools/datagen/picture_set.h"
+#include "tools/datagen/pitch_picture.h"
+#include "tools/datagen/seeded_random.h"
 
 namespace backgrounds {
 namespace {
