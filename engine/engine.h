@@ -50,7 +50,7 @@ public:
     float frameCount = 0;
     float frameDelta = 0;
     float fps = 0;
-    RenderState renderState;
+    RenderState renderState{*this};
     float fieldOfView = 75.0f;
     uint8_t lineSmoothing = 0;
     uint8_t clampDelta = 0;
