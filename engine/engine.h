@@ -39,8 +39,6 @@ public:
     int32_t width = 0;
     int32_t height = 0;
     int32_t colorBits = 0;
-    uint32_t exStyle = 0;
-    uint32_t style = 0;
     int32_t ready = 0;
     InputSystem inputSystem;
     // Frame timing, seconds of the engine clock.
