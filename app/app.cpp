@@ -7,8 +7,6 @@
 namespace {
 
 constexpr uint32_t kKeyBackspace = 8;
-constexpr uint32_t kScreenSaverCommand = 0xF140;
-constexpr uint32_t kMonitorPowerCommand = 0xF170;
 
 } // namespace
 
@@ -92,10 +90,6 @@ int windowProc(const platform::WindowMessage& message) {
     case MessageType::Char:
         if (game.typingBuffer.active == 1) game.typingBuffer.typeChar(uint8_t(message.wParam));
         return 0;
-    case MessageType::SysCommand:
-        if (message.wParam == kScreenSaverCommand || message.wParam == kMonitorPowerCommand)
-            return 0;
-        break;
     case MessageType::Quit:
         break;
     }

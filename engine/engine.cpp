@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr uint32_t kTopMostStyle = 0x00000008; // always on top, nothing else
-constexpr uint32_t kPopupStyle = 0x80000000;   // no border, caption or system menu
-
 void copyName(char (&field)[100], const char* text) {
     std::snprintf(field, sizeof field, "%s", text ? text : "");
 }
@@ -43,8 +40,6 @@ int Engine::create(void* instance, WindowProc windowProc, const char* className,
     this->width = width;
     this->height = height;
     this->colorBits = colorBits;
-    exStyle = kTopMostStyle;
-    style = kPopupStyle;
 
     if (!host.registerWindowClass(this->className)) {
         showWarning("Pencere Kayit edilemedi!");

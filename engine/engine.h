@@ -39,8 +39,6 @@ public:
     int32_t width = 0;
     int32_t height = 0;
     int32_t colorBits = 0;
-    uint32_t exStyle = 0;
-    uint32_t style = 0;
     int32_t ready = 0;
     InputSystem inputSystem;
     // Frame timing, seconds of the engine clock.
@@ -50,7 +48,7 @@ public:
     float frameCount = 0;
     float frameDelta = 0;
     float fps = 0;
-    RenderState renderState;
+    RenderState renderState{*this};
     float fieldOfView = 75.0f;
     uint8_t lineSmoothing = 0;
     uint8_t clampDelta = 0;

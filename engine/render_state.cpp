@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "engine/engine.h"
-#include "engine/services.h"
 #include "platform/platform.h"
 
 namespace {
@@ -98,7 +97,7 @@ void RenderState::set2DMode(int mode) {
         glPushMatrix();
         glLoadIdentity();
         glDisable(GL_BLEND);
-        glOrtho(0, services::screenWidth(), 0, services::screenHeight(), -500, 500);
+        glOrtho(0, owner.width, 0, owner.height, -500, 500);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         glDisable(GL_DEPTH_TEST);
@@ -114,7 +113,7 @@ void RenderState::set2DMode(int mode) {
 }
 
 void RenderState::endFrame() {
-    if (Engine* owner = services::boundEngine()) owner->updateTiming();
+    owner.updateTiming();
     glFlush();
     platform::current().swapBuffers();
 }

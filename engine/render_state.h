@@ -13,9 +13,14 @@ extern ActiveTextureProc glActiveTextureARB;
 extern ActiveTextureProc glClientActiveTextureARB;
 } // namespace glext
 
+class Engine;
+
+// Belongs to one engine: the 2D mode spans that engine's screen and a frame's end times it.
 class RenderState {
 public:
-    RenderState() = default;
+    explicit RenderState(Engine& engine) : owner(engine) {}
+    RenderState(const RenderState&) = delete;
+    RenderState& operator=(const RenderState&) = delete;
     virtual ~RenderState();
 
     int initialise(uint8_t lineSmoothing, float fieldOfView, float nearPlane, float farPlane);
@@ -40,4 +45,7 @@ public:
     float fieldOfView = 75.0f;
     float nearPlane = 0.1f;
     float farPlane = 250.0f;
+
+private:
+    Engine& owner;
 };

@@ -65,17 +65,17 @@ void InputSystem::clearStates() {
 int32_t InputSystem::create(void* /*instance*/, void* windowHandle) {
     release(); // a second create must not leak the first one's devices
     window = windowHandle;
-    directInput = &platform::current();
+    host = &platform::current();
     currentInput = this;
 
-    mouse = directInput->createInputDevice(InputDevice::Mouse);
+    mouse = host->createInputDevice(InputDevice::Mouse);
     if (mouse) {
         const int32_t result = acquireMouse();
         if (result != INPUT_OK && result != INPUT_ERR_ACCESS_DENIED) return result;
-        directInput->cursorScreenPosition(cursorX, cursorY);
+        host->cursorScreenPosition(cursorX, cursorY);
     }
 
-    keyboard = directInput->createInputDevice(InputDevice::Keyboard);
+    keyboard = host->createInputDevice(InputDevice::Keyboard);
     if (keyboard) {
         const int32_t result = acquireKeyboard();
         // Built even when the acquire failed: the keyboard is polled again later.
@@ -86,7 +86,7 @@ int32_t InputSystem::create(void* /*instance*/, void* windowHandle) {
         if (result != INPUT_OK && result != INPUT_ERR_ACCESS_DENIED) return result;
     }
 
-    joystick = directInput->createInputDevice(InputDevice::Joystick);
+    joystick = host->createInputDevice(InputDevice::Joystick);
     if (!joystick) return INPUT_OK;
     const int32_t result = acquireJoystick();
     return result == INPUT_ERR_ACCESS_DENIED ? INPUT_OK : result;
@@ -95,7 +95,7 @@ int32_t InputSystem::create(void* /*instance*/, void* windowHandle) {
 int32_t InputSystem::acquireDevice(InputDevice device) {
     int32_t result = INPUT_OK;
     for (int attempt = 0; attempt < ACQUIRE_ATTEMPTS; ++attempt) {
-        result = directInput->acquireInputDevice(device);
+        result = host->acquireInputDevice(device);
         if (result == INPUT_OK) break;
     }
     return result;
@@ -134,21 +134,21 @@ int32_t InputSystem::unacquireKeyboard() {
     if (!keyboard) return -1;
     clearStates();
     keyboardAcquired = 0;
-    directInput->unacquireInputDevice(InputDevice::Keyboard);
+    host->unacquireInputDevice(InputDevice::Keyboard);
     return INPUT_OK;
 }
 
 int32_t InputSystem::unacquireMouse() {
     if (!mouse) return -1;
     mouseAcquired = 0;
-    directInput->unacquireInputDevice(InputDevice::Mouse);
+    host->unacquireInputDevice(InputDevice::Mouse);
     return INPUT_OK;
 }
 
 int32_t InputSystem::unacquireJoystick() {
     if (!joystick) return -1;
     joystickAcquired = 0;
-    directInput->unacquireInputDevice(InputDevice::Joystick);
+    host->unacquireInputDevice(InputDevice::Joystick);
     return INPUT_OK;
 }
 
@@ -163,7 +163,7 @@ int32_t InputSystem::accelerate(int32_t movement) const {
 
 int32_t InputSystem::poll() {
     if (keyboard) {
-        const int32_t result = directInput->readKeyboard(keyboardBuffer);
+        const int32_t result = host->readKeyboard(keyboardBuffer);
         if (result != INPUT_OK) {
             // Nothing is known to be down any more: a frozen press would repeat every frame.
             clearStates();
@@ -177,7 +177,7 @@ int32_t InputSystem::poll() {
 
     if (mouse && mouseAcquired) {
         platform::MouseSample sample;
-        const int32_t result = directInput->readMouse(sample);
+        const int32_t result = host->readMouse(sample);
         if (result != INPUT_OK) {
             std::memset(keyStates + KEY_MOUSE_LEFT, KEY_UP, 3);
             acquireMouse();
@@ -188,7 +188,7 @@ int32_t InputSystem::poll() {
         mouseSumX = wrappingAdd(mouseSumX, mx);
         mouseSumY = wrappingAdd(mouseSumY, my);
         int32_t freeX = 0, freeY = 0;
-        if (directInput->freePointer(freeX, freeY)) { // a window's pointer: where it is
+        if (host->freePointer(freeX, freeY)) { // a window's pointer: where it is
             cursorX = clampMove(freeX, 0, mouseMinX, mouseMaxX);
             cursorY = clampMove(freeY, 0, mouseMinY, mouseMaxY);
         } else {
@@ -219,7 +219,7 @@ int32_t InputSystem::poll() {
 
     if (joystick && joystickAcquired) {
         platform::JoystickSample sample;
-        const int32_t result = directInput->readJoystick(sample);
+        const int32_t result = host->readJoystick(sample);
         if (result != INPUT_OK) {
             std::memset(keyStates + KEY_JOY_BUTTON0, KEY_UP, 10);
             acquireJoystick();
@@ -247,7 +247,7 @@ void InputSystem::updateKey(KeyCode keyCode, bool down) {
     case KEY_RELEASED:
         if (down) {
             state = KEY_PRESSED;
-            pressTime[keyCode] = directInput ? directInput->ticks() : 0;
+            pressTime[keyCode] = host ? host->ticks() : 0;
             pressPosition[keyCode][0] = mouseSumX;
             pressPosition[keyCode][1] = mouseSumY;
         } else {
@@ -281,22 +281,22 @@ void InputSystem::setMouseBounds(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 }
 
 void InputSystem::release() {
-    if (!directInput) return;
+    if (!host) return;
     if (keyboard) {
         unacquireKeyboard();
-        directInput->releaseInputDevice(InputDevice::Keyboard);
+        host->releaseInputDevice(InputDevice::Keyboard);
         keyboard = false;
     }
     if (mouse) {
         unacquireMouse();
-        directInput->releaseInputDevice(InputDevice::Mouse);
+        host->releaseInputDevice(InputDevice::Mouse);
         mouse = false;
     }
     if (joystick) {
         unacquireJoystick();
-        directInput->releaseInputDevice(InputDevice::Joystick);
+        host->releaseInputDevice(InputDevice::Joystick);
         joystick = false;
     }
     // Forgotten so that a second release (the engine's, then our own destructor's) is a no-op.
-    directInput = nullptr;
+    host = nullptr;
 }

@@ -35,7 +35,8 @@ public:
     // The input system the HitRect queries read: the last one created, else the first built.
     static InputSystem* current();
 
-    platform::Platform* directInput = nullptr;
+    // The platform whose devices create() opened; null until then and after release().
+    platform::Platform* host = nullptr;
     bool keyboard = false;
     bool mouse = false;
     bool joystick = false;

@@ -1,6 +1,77 @@
 // The platform contract: everything the engine needs from the operating system.
 // Two implementations: SdlPlatform (the real one) and TestPlatform (scripted, for tests).
 // No other folder includes SDL; the rest of the program talks to this interface only.
+//
+// The engine makes its window in steps and takes it down in steps, and shows a message box for
+// each step that fails, so a player learns which one it was. The steps are those of a system
+// with window classes, device contexts and pixel formats; on SDL some are real work and the
+// others only keep their place and their message.
+//
+// Creation (Engine::create, the five steps from the device context in setupPixelFormat), in
+// this order. The first failing step with a message ends it: after one of those five,
+// "Pixel Ayari Yapilamadi ve Program Kapatilacak!!!" follows; from the window on, the
+// teardown below runs (before the message for createWindow, after the others).
+//
+//   call                 step                    message when it fails
+//   registerWindowClass  window class            "Pencere Kayit edilemedi!"
+//       SDL: starts the video subsystem.
+//   changeDisplayMode    display mode            "Simdi Pencere kapatilacak!"
+//       SDL: reads the display's bounds; the mode is never changed (the frame is scaled).
+//   createWindow         window                  "Pencere olusturulamadi"
+//       SDL: sets the GL attributes of the default format and makes the window.
+//   getDeviceContext     device context          "OpenGL hatasi Opengl Context aygiti
+//                                                 olusuturulamadi."
+//       nothing on this platform: the step cannot fail here.
+//   choosePixelFormat    pixel format            "Suitable PixelFormat bulunamadi!"
+//       SDL: checks the depths asked for; another format than the window's remakes the
+//       window with it (the GL attributes pick its visual).
+//   setPixelFormat       pixel format set        "Pixel format ayarlanamadi!"
+//       nothing on this platform: the step cannot fail here.
+//   createContext        GL context              "OpenGL rendering context olusturulamadi!"
+//       SDL: creates the GL context, not yet current.
+//   makeCurrent(true)    context made current    "OpenGL rendering context aktif hale
+//                                                 getirilemedi."
+//       SDL: makes it current and starts the frame scaler.
+//   glProcAddress        multitexture entries    "Ekran kartiniz Multitexture u
+//                        (RenderState)            desteklemiyor!", then "OpenGL giris
+//                                                 ayarlari yapilamadi!"
+//       SDL: the GL driver's entry point of that name.
+//   canSetSwapInterval   swap control            none
+//       SDL: whether the driver takes a swap interval.
+//   showCursor(false)    cursor hidden           none
+//       SDL: counts hides and shows; the cursor shows while the count is not negative.
+//   showWindow           window shown            none
+//       SDL: shows, raises and focuses it; full screen, puts the pointer in relative mode;
+//       starts text input and keeps the screen saver off.
+//   createInputDevice,   input devices           none (an absent device is no failure)
+//   acquireInputDevice,
+//   cursorScreenPosition
+//       SDL: keyboard and mouse always exist, the joystick is the first one; a device is
+//       acquired while the window has the input focus.
+//
+// Teardown (Engine::destroy, also after a failed creation), in this order. A failing step
+// shows its message and the teardown goes on; the bracketed ones run only when their part of
+// creation was reached.
+//
+//   restoreDisplayMode                           none
+//       nothing on this platform: the mode was never changed.
+//   makeCurrent(false)   [GL context]            "DC ve RC kaldirilamadi!"
+//       SDL: leaves the context not current.
+//   deleteContext        [GL context]            "RC context kaldirilamadi!"
+//       SDL: stops the frame scaler and deletes the context.
+//   releaseDeviceContext [device context]        "DC kaldirilamadi!"
+//       nothing on this platform; it fails only where choosePixelFormat could not remake
+//       the window.
+//   destroyWindow        [window]                "Pencere Kaldirilamadi!"
+//       SDL: lets the pointer go and destroys the window; fails where there is none.
+//   unregisterWindowClass                        "Pencere Kayittan kaldirilamadi!"
+//       SDL: stops the video subsystem; fails where it was not started or a window is left.
+//   showCursor(true)                             none
+//
+// Outside creation and teardown, with no message of their own: runStartupDialog (before
+// creation), messageBox, peekMessage and postQuitMessage (the main loop), swapBuffers
+// (presents the scaled frame), setSwapInterval, ticks, the device reads, releaseInputDevice,
+// unacquireInputDevice and freePointer.
 #pragma once
 
 #include <cstdint>
@@ -11,13 +82,12 @@ enum class MessageIcon { Error, Warning, Information, Question };
 
 // Window messages the game reacts to, in the shape the main loop dispatches them.
 enum class MessageType {
-    Quit,      // the quit message: ends the main loop
-    Close,     // the window's close request (also SIGTERM through SDL)
-    Size,      // wParam = width, lParam = height
-    Activate,  // window shown or focus gained
-    KeyDown,   // wParam = virtual key (8 for Backspace)
-    Char,      // wParam = Windows-1254 byte of one typed character
-    SysCommand // wParam = system command (screen saver 0xF140, monitor power 0xF170)
+    Quit,     // the quit message: ends the main loop
+    Close,    // the window's close request (also SIGTERM through SDL)
+    Size,     // wParam = width, lParam = height
+    Activate, // window shown or focus gained
+    KeyDown,  // wParam = virtual key (8 for Backspace)
+    Char,     // wParam = Windows-1254 byte of one typed character
 };
 
 struct WindowMessage {

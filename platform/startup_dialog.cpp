@@ -61,89 +61,113 @@ bool isCheckBox(const DialogContent& content, int id) {
     return c && c->kind == DialogControlKind::CheckBox;
 }
 
+// The dialog's state and procedure while its window is up: SDL's events become the
+// procedure's messages.
+struct DialogSession {
+    const DialogContent& content;
+    StartupDialogState& state;
+    DialogProc proc;
+    bool quitRequested = false;
+
+    void send(DialogMessage message, int command) { proc(state, message, command); }
+
+    // Until the procedure ends the dialog; the picture is drawn again after every event that
+    // may have changed it.
+    void run(DialogWindow& dialog) {
+        bool dirty = true;
+        while (!state.ended) {
+            if (dirty) dialog.present(state);
+            dirty = true;
+            SDL_Event e;
+            if (!SDL_WaitEventTimeout(&e, 250)) continue;
+            dirty = handle(e);
+        }
+    }
+
+    // False for the events the dialog does not look at.
+    bool handle(const SDL_Event& e) {
+        switch (e.type) {
+        case SDL_QUIT:
+            quitRequested = true;
+            send(DialogMessage::Close, 0);
+            return true;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_CLOSE) send(DialogMessage::Close, 0);
+            return true;
+        case SDL_KEYDOWN:
+            key(e.key.keysym);
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+            if (e.button.button == SDL_BUTTON_LEFT) {
+                state.pressed = View::hitTest(content, e.button.x, e.button.y);
+                if (state.pressed) state.focus = state.pressed;
+            }
+            return true;
+        case SDL_MOUSEBUTTONUP:
+            if (e.button.button == SDL_BUTTON_LEFT) release(e.button.x, e.button.y);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    void key(const SDL_Keysym& keysym) {
+        switch (keysym.sym) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            send(DialogMessage::Command, kDialogOk);
+            break;
+        case SDLK_ESCAPE:
+            send(DialogMessage::Command, kDialogCancel);
+            break;
+        case SDLK_F4:
+            // No window manager may be there to turn Alt+F4 into a close request.
+            if (keysym.mod & KMOD_ALT) send(DialogMessage::Close, 0);
+            break;
+        case SDLK_TAB:
+            state.focus = View::nextFocus(content, state.focus);
+            if (keysym.mod & KMOD_SHIFT) state.focus = View::nextFocus(content, state.focus);
+            break;
+        case SDLK_SPACE:
+            if (isCheckBox(content, state.focus))
+                state.checkButton(state.focus, !state.isButtonChecked(state.focus));
+            send(DialogMessage::Command, state.focus);
+            break;
+        default:
+            break;
+        }
+    }
+
+    // A control is pressed when the left button goes down and comes up over it.
+    void release(int x, int y) {
+        const int id = View::hitTest(content, x, y);
+        const int was = state.pressed;
+        state.pressed = 0;
+        if (id == 0 || id != was) return;
+        if (isCheckBox(content, id)) state.checkButton(id, !state.isButtonChecked(id));
+        send(DialogMessage::Command, id);
+    }
+};
+
 } // namespace
 
 void SdlPlatform::runStartupDialog(const DialogContent& content, DialogProc proc) {
     StartupDialogState state(content);
-    auto send = [&](DialogMessage message, int command) { proc(state, message, command); };
-    send(DialogMessage::Init, 0);
+    DialogSession session{content, state, proc};
+    session.send(DialogMessage::Init, 0);
 
     const bool ownVideo = !videoUp;
     if (ownVideo && !startVideo()) {
         // Nothing can be shown: go on with what the dialog offers.
-        send(DialogMessage::Command, kDialogOk);
+        session.send(DialogMessage::Command, kDialogOk);
         return;
     }
-    bool quitRequested = false;
     {
         DialogWindow dialog;
-        if (!dialog.open(content)) {
-            send(DialogMessage::Command, kDialogOk);
-        } else {
-            bool dirty = true;
-            while (!state.ended) {
-                if (dirty) dialog.present(state);
-                dirty = true;
-                SDL_Event e;
-                if (!SDL_WaitEventTimeout(&e, 250)) continue;
-                switch (e.type) {
-                case SDL_QUIT:
-                    quitRequested = true;
-                    send(DialogMessage::Close, 0);
-                    break;
-                case SDL_WINDOWEVENT:
-                    if (e.window.event == SDL_WINDOWEVENT_CLOSE) send(DialogMessage::Close, 0);
-                    break;
-                case SDL_KEYDOWN:
-                    switch (e.key.keysym.sym) {
-                    case SDLK_RETURN:
-                    case SDLK_KP_ENTER:
-                        send(DialogMessage::Command, kDialogOk);
-                        break;
-                    case SDLK_ESCAPE:
-                        send(DialogMessage::Command, kDialogCancel);
-                        break;
-                    case SDLK_F4:
-                        // No window manager may be there to turn Alt+F4 into a close request.
-                        if (e.key.keysym.mod & KMOD_ALT) send(DialogMessage::Close, 0);
-                        break;
-                    case SDLK_TAB:
-                        state.focus = View::nextFocus(content, state.focus);
-                        if (e.key.keysym.mod & KMOD_SHIFT)
-                            state.focus = View::nextFocus(content, state.focus);
-                        break;
-                    case SDLK_SPACE:
-                        if (isCheckBox(content, state.focus))
-                            state.checkButton(state.focus, !state.isButtonChecked(state.focus));
-                        send(DialogMessage::Command, state.focus);
-                        break;
-                    default:
-                        break;
-                    }
-                    break;
-                case SDL_MOUSEBUTTONDOWN:
-                    if (e.button.button == SDL_BUTTON_LEFT) {
-                        state.pressed = View::hitTest(content, e.button.x, e.button.y);
-                        if (state.pressed) state.focus = state.pressed;
-                    }
-                    break;
-                case SDL_MOUSEBUTTONUP:
-                    if (e.button.button == SDL_BUTTON_LEFT) {
-                        const int id = View::hitTest(content, e.button.x, e.button.y);
-                        const int was = state.pressed;
-                        state.pressed = 0;
-                        if (id == 0 || id != was) break;
-                        if (isCheckBox(content, id))
-                            state.checkButton(id, !state.isButtonChecked(id));
-                        send(DialogMessage::Command, id);
-                    }
-                    break;
-                default:
-                    dirty = false;
-                    break;
-                }
-            }
-        }
+        if (!dialog.open(content))
+            session.send(DialogMessage::Command, kDialogOk);
+        else
+            session.run(dialog);
     }
     SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
     if (ownVideo) {
@@ -151,7 +175,7 @@ void SdlPlatform::runStartupDialog(const DialogContent& content, DialogProc proc
         videoUp = false;
     }
     // A termination request during the dialog still ends the game once its window is up.
-    if (quitRequested) push({MessageType::Close, 0, 0});
+    if (session.quitRequested) push({MessageType::Close, 0, 0});
 }
 
 } // namespace platform

@@ -137,47 +137,58 @@ void decodeRunLength(const Layout& layout, const uint8_t* in, size_t size, Decod
     }
 }
 
-} // namespace
-
-ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
-    if (!data || size < size_t(kFileHeaderSize + kCoreHeaderSize)) return nullptr;
-    if (data[0] != 'B' || data[1] != 'M') return nullptr;
-    const uint32_t pixelOffset = readLe32(data + 10);
-    const uint8_t* header = data + kFileHeaderSize;
-    const uint32_t headerSize = readLe32(header);
-    if (headerSize > size - kFileHeaderSize) return nullptr;
-
-    Layout layout;
+// What the file header and the picture's header say besides the layout.
+struct Headers {
+    const uint8_t* info = nullptr; // the picture's header, headerSize bytes
+    uint32_t headerSize = 0;
+    uint32_t pixelOffset = 0;
     uint32_t compression = kCompressionNone;
     uint32_t colorsUsed = 0;
-    if (headerSize == kCoreHeaderSize) {
+};
+
+// The file header and the core (12-byte) or info (40 bytes and more) header; false for what
+// is no bitmap, or one of no size or a side past kMaxSide.
+bool readHeaders(const uint8_t* data, size_t size, Headers& headers, Layout& layout) {
+    if (!data || size < size_t(kFileHeaderSize + kCoreHeaderSize)) return false;
+    if (data[0] != 'B' || data[1] != 'M') return false;
+    headers.pixelOffset = readLe32(data + 10);
+    const uint8_t* header = data + kFileHeaderSize;
+    headers.info = header;
+    headers.headerSize = readLe32(header);
+    if (headers.headerSize > size - kFileHeaderSize) return false;
+
+    if (headers.headerSize == kCoreHeaderSize) {
         layout.width = readLe16(header + 4);
         layout.height = readLe16(header + 6);
-        if (readLe16(header + 8) != 1) return nullptr;
+        if (readLe16(header + 8) != 1) return false;
         layout.bitsPerPixel = readLe16(header + 10);
         layout.paletteEntrySize = 3;
-    } else if (headerSize >= kInfoHeaderSize) {
+    } else if (headers.headerSize >= kInfoHeaderSize) {
         layout.width = int32_t(readLe32(header + 4));
         const int32_t height = int32_t(readLe32(header + 8));
-        if (readLe16(header + 12) != 1) return nullptr;
+        if (readLe16(header + 12) != 1) return false;
         layout.bitsPerPixel = readLe16(header + 14);
-        compression = readLe32(header + 16);
-        colorsUsed = readLe32(header + 32);
+        headers.compression = readLe32(header + 16);
+        headers.colorsUsed = readLe32(header + 32);
         if (height < 0) {
-            if (height == INT32_MIN) return nullptr;
+            if (height == INT32_MIN) return false;
             layout.topDown = true;
             layout.height = -height;
         } else {
             layout.height = height;
         }
     } else {
-        return nullptr;
+        return false;
     }
-    if (layout.width <= 0 || layout.height <= 0 || layout.width > kMaxSide ||
-        layout.height > kMaxSide)
-        return nullptr;
+    return layout.width > 0 && layout.height > 0 && layout.width <= kMaxSide &&
+           layout.height <= kMaxSide;
+}
 
-    const uint8_t* afterHeader = header + headerSize;
+// How pixels become colours: the palette of 1, 4 and 8 bits, the channel masks of 16 and 32;
+// false for a depth or compression the decoder does not take.
+bool readColours(const Headers& headers, size_t size, Layout& layout) {
+    const uint32_t compression = headers.compression, headerSize = headers.headerSize;
+    const uint8_t* afterHeader = headers.info + headerSize;
     const size_t afterHeaderLeft = size - kFileHeaderSize - headerSize;
     switch (layout.bitsPerPixel) {
     case 1:
@@ -187,18 +198,18 @@ ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
         // Run-length pictures are stored bottom-up only.
         if (compression != kCompressionNone &&
             (compression != runLength || layout.topDown || layout.bitsPerPixel == 1))
-            return nullptr;
+            return false;
         const uint32_t maxColors = 1u << layout.bitsPerPixel;
+        const uint32_t colorsUsed = headers.colorsUsed;
         layout.paletteCount = colorsUsed == 0 || colorsUsed > maxColors ? maxColors : colorsUsed;
         // A short palette is tolerated: indices past what the file holds draw black.
         const size_t available = afterHeaderLeft / size_t(layout.paletteEntrySize);
         if (layout.paletteCount > available) layout.paletteCount = uint32_t(available);
         layout.palette = afterHeader;
-        break;
+        return true;
     }
     case 24:
-        if (compression != kCompressionNone) return nullptr;
-        break;
+        return compression == kCompressionNone;
     case 16:
     case 32:
         if (compression == kCompressionNone) {
@@ -206,47 +217,46 @@ ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
             layout.red.set(wide ? 0x00FF0000u : 0x7C00u);
             layout.green.set(wide ? 0x0000FF00u : 0x03E0u);
             layout.blue.set(wide ? 0x000000FFu : 0x001Fu);
-        } else if (compression == kCompressionBitFields &&
-                   (headerSize == kInfoHeaderSize || headerSize >= kInfoHeaderSize + 12)) {
+            return true;
+        }
+        if (compression == kCompressionBitFields &&
+            (headerSize == kInfoHeaderSize || headerSize >= kInfoHeaderSize + 12)) {
             // Masks sit inside the larger headers and right after the 40-byte one.
-            const uint8_t* masks = header + kInfoHeaderSize;
+            const uint8_t* masks = headers.info + kInfoHeaderSize;
             if (headerSize == kInfoHeaderSize) {
-                if (afterHeaderLeft < 12) return nullptr;
+                if (afterHeaderLeft < 12) return false;
                 masks = afterHeader;
             }
             layout.red.set(readLe32(masks));
             layout.green.set(readLe32(masks + 4));
             layout.blue.set(readLe32(masks + 8));
-        } else {
-            return nullptr;
+            return true;
         }
-        break;
+        return false;
     default:
-        return nullptr;
+        return false;
     }
+}
 
-    if (pixelOffset > size) return nullptr;
-    if (compression == kCompressionRle8 || compression == kCompressionRle4) {
-        // A few bytes can describe a huge empty picture: bound what they may make us allocate.
-        if (size_t(layout.width) * size_t(layout.height) > kMaxPicturePixels) return nullptr;
-        ImagePtr image(new DecodedImage);
-        if (!image->allocate(3, layout.width, layout.height)) return nullptr;
-        uint8_t background[3];
-        paletteColour(layout, 0, background);
-        for (size_t i = 0; i < image->byteCount(); i += 3)
-            std::memcpy(image->pixels + i, background, 3);
-        decodeRunLength(layout, data + pixelOffset, size - pixelOffset, *image);
-        return image;
-    }
+ImagePtr decodeRunLengthPicture(const Layout& layout, const uint8_t* pixels, size_t size) {
+    // A few bytes can describe a huge empty picture: bound what they may make us allocate.
+    if (size_t(layout.width) * size_t(layout.height) > kMaxPicturePixels) return nullptr;
+    ImagePtr image(new DecodedImage);
+    if (!image->allocate(3, layout.width, layout.height)) return nullptr;
+    uint8_t background[3];
+    paletteColour(layout, 0, background);
+    for (size_t i = 0; i < image->byteCount(); i += 3)
+        std::memcpy(image->pixels + i, background, 3);
+    decodeRunLength(layout, pixels, size, *image);
+    return image;
+}
 
+ImagePtr decodeRows(const Layout& layout, const uint8_t* pixels, size_t size) {
     const size_t rowBits = size_t(layout.width) * size_t(layout.bitsPerPixel);
     const size_t rowBytes = (rowBits + 7) / 8;
     const size_t stride = (rowBits + 31) / 32 * 4;
     // The last row's padding may be missing from the file; its pixels may not.
-    const size_t pixelBytesLeft = size - pixelOffset;
-    if (pixelBytesLeft < rowBytes ||
-        (pixelBytesLeft - rowBytes) / stride < size_t(layout.height - 1))
-        return nullptr;
+    if (size < rowBytes || (size - rowBytes) / stride < size_t(layout.height - 1)) return nullptr;
 
     ImagePtr image(new DecodedImage);
     if (!image->allocate(3, layout.width, layout.height)) return nullptr;
@@ -254,10 +264,25 @@ ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
     for (int32_t row = 0; row < layout.height; ++row) {
         // Output goes bottom row first whatever the file's order.
         const int32_t outRow = layout.topDown ? layout.height - 1 - row : row;
-        decodeRow(layout, data + pixelOffset + size_t(row) * stride,
+        decodeRow(layout, pixels + size_t(row) * stride,
                   image->pixels + size_t(outRow) * outStride);
     }
     return image;
+}
+
+} // namespace
+
+ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
+    Headers headers;
+    Layout layout;
+    if (!readHeaders(data, size, headers, layout) || !readColours(headers, size, layout))
+        return nullptr;
+    if (headers.pixelOffset > size) return nullptr;
+    const uint8_t* pixels = data + headers.pixelOffset;
+    const size_t pixelBytes = size - headers.pixelOffset;
+    if (headers.compression == kCompressionRle8 || headers.compression == kCompressionRle4)
+        return decodeRunLengthPicture(layout, pixels, pixelBytes);
+    return decodeRows(layout, pixels, pixelBytes);
 }
 
 ImagePtr readBitmap(const char* fileName) {

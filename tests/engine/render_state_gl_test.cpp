@@ -84,7 +84,7 @@ TEST_F(EngineGLTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {
          {std::tuple{false, true, -1}, {true, true, 1}, {true, false, 0}}) {
         host.canSwap = canSwap;
         host.swapInterval = -1;
-        RenderState state;
+        RenderState state{engine};
         state.loadSwapControl();
         state.applyViewOptions(waitForRefresh, true);
         state.setSwapInterval(2); // out of range: ignored

@@ -1,13 +1,13 @@
-#include "backgrounds.h"
+#include "tools/datagen/backgrounds.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "canvas.h"
-#include "picture_set.h"
-#include "pitch_picture.h"
-#include "seeded_random.h"
+#include "tools/datagen/canvas.h"
+#include "tools/datagen/picture_set.h"
+#include "tools/datagen/pitch_picture.h"
+#include "tools/datagen/seeded_random.h"
 
 namespace backgrounds {
 namespace {
@@ -104,86 +104,113 @@ Color sevenSegments(Color base, Color ink, float u, float v, int digit, float bl
     return mix(base, ink, coverage(d - 0.09f, blur));
 }
 
+// The floodlight towers of the night stadium: where each bank of lamps hangs.
+constexpr float kTowers[2][2] = {{140, 52}, {884, 46}};
+
+// Above the roof: the night sky with its stars, the two masts and their banks of lamps.
+Color nightSky(float px, float py) {
+    Color out = mix(rgb(3, 5, 16), rgb(20, 26, 52), py / 96);
+    out = add(out, rgb(255, 255, 255), std::pow(hash01(int(px), int(py), 3), 400.f) * 0.6f);
+    for (const auto& t : kTowers) {
+        // A lattice mast under the lamps.
+        const float mast = std::fabs(px - t[0]) - 4;
+        const float lattice = std::fabs(std::fmod(py + std::fabs(px - t[0]) * 1.5f, 12.f) - 6);
+        const float solid = lattice < 1.5f || std::fabs(px - t[0]) > 3 ? 1.f : 0.35f;
+        if (py > t[1]) out = mix(out, rgb(70, 74, 90), coverage(mast) * solid);
+        // The bank of lamps: a grid of bright discs on a dark frame.
+        const float fx = (px - (t[0] - 34)) / 17, fy = (py - (t[1] - 14)) / 14;
+        if (fx > 0 && fx < 4 && fy > 0 && fy < 2) {
+            const float lx = (fx - std::floor(fx) - 0.5f) * 17,
+                        ly = (fy - std::floor(fy) - 0.5f) * 14;
+            out = mix(rgb(26, 28, 34), rgb(255, 253, 240), coverage(std::hypot(lx, ly) - 5.5f));
+        }
+    }
+    return out;
+}
+
+// The roof: steel trusses lit from below, lamps along its front edge.
+Color nightRoof(float px, float py) {
+    const float v = (py - 96) / 38;
+    Color out = mix(rgb(18, 20, 26), rgb(52, 56, 66), v);
+    const float truss = std::fabs(std::fmod(px + (py - 96) * 1.4f, 38.f) - 19);
+    out = mix(out, rgb(70, 74, 84), coverage(truss - 1.2f) * 0.6f);
+    out = mix(out, rgb(24, 26, 30), coverage(std::fabs(py - 118) - 1));
+    const float lamp = std::hypot(std::fmod(px, 48.f) - 24, py - 130) - 2.2f;
+    out = mix(out, rgb(255, 240, 200), coverage(lamp));
+    return out;
+}
+
+// Two tiers of supporters with a row of lit boxes between them.
+Color nightStands(float px, float py) {
+    Color out;
+    if (py > 228 && py < 244) {
+        // Glazed boxes: warm light inside, brighter at the ceiling, glazing bars.
+        const float window = std::fabs(std::fmod(px, 36.f) - 18) - 14;
+        const float bar = std::fabs(std::fmod(px, 12.f) - 6) - 5.4f;
+        const Color inside = mix(rgb(255, 214, 150), rgb(110, 70, 40), (py - 231) / 10);
+        const float glass = coverage(window) * (1 - coverage(-bar) * 0.7f);
+        out = mix(rgb(30, 30, 36), inside, glass * (py > 231 && py < 241 ? 0.8f : 0));
+    } else {
+        const bool upper = py < 228;
+        const float light =
+            upper ? 0.55f + 0.45f * (py - 134) / 94 : 0.85f + 0.25f * (py - 244) / 86;
+        out = distantCrowd(px, py, upper ? 5.f : 6.f, upper ? 6.f : 7.f, upper ? 17 : 19,
+                           light * 0.8f);
+        // Tier steps every few rows.
+        const float row = std::fmod(py, upper ? 6.f : 7.f);
+        out = scale(out, row < 1 ? 0.8f : 1.f);
+    }
+    return out;
+}
+
+// Advertising boards glowing along the touchline.
+Color nightBoards(float px, float py) {
+    const int board = int(px / 128);
+    const Color colors[] = {rgb(230, 40, 30), rgb(30, 110, 230), rgb(250, 190, 20),
+                            rgb(40, 170, 80)};
+    const float u = std::fmod(px, 128.f) / 128;
+    Color out = mix(colors[board % 4], rgb(255, 255, 255), 0.35f * (1 - std::fabs(u - 0.5f) * 2));
+    out = scale(out, 0.6f + 0.4f * std::sin(u * 9.4f + float(board)) * 0.5f + 0.2f);
+    out = mix(out, rgb(10, 10, 12),
+              coverage(std::min(std::fabs(u * 128 - 1), std::fabs(py - 342)) - 1));
+    return out;
+}
+
+// The pitch, darker past the far touchline, with four pools of floodlight on the turf.
+Color nightPitch(const Camera& cam, float px, float py) {
+    Color out = pitchGround(cam, px, py, 0.9f, 41);
+    float gx = 0, gz = 0, mpp = 0;
+    cam.ground(px, py, gx, gz, mpp);
+    if (gx > pitchpicture::kWidth / 2 + 1) out = scale(out, 0.8f);
+    // Four pools of floodlight on the turf.
+    float pool = 0;
+    for (float lz : {-40.f, -12.f, 12.f, 40.f})
+        pool += std::exp(-((gx - 5) * (gx - 5) + (gz - lz) * (gz - lz)) / 900);
+    out = scale(out, 0.45f + 0.5f * pool);
+    return out;
+}
+
 // 1: a floodlit stadium at night, seen from the main stand across the pitch.
 Canvas nightStadium() {
     const Camera cam{200, 700, 20, -60, 0, 1, 0};
-    const float towers[2][2] = {{140, 52}, {884, 46}};
     Canvas c(kShownWidth, kShownHeight);
     c.paint([&](float px, float py) {
         Color glow{0, 0, 0, 1};
-        for (const auto& t : towers) {
+        for (const auto& t : kTowers) {
             glow = add(glow, bloom(px, py, t[0], t[1], 160, rgb(120, 130, 160)), 0.55f);
             glow = add(glow, bloom(px, py, t[0], t[1], 40, rgb(255, 250, 230)), 0.9f);
         }
         Color out;
-        if (py < 96) {
-            out = mix(rgb(3, 5, 16), rgb(20, 26, 52), py / 96);
-            out = add(out, rgb(255, 255, 255), std::pow(hash01(int(px), int(py), 3), 400.f) * 0.6f);
-            for (const auto& t : towers) {
-                // A lattice mast under the lamps.
-                const float mast = std::fabs(px - t[0]) - 4;
-                const float lattice =
-                    std::fabs(std::fmod(py + std::fabs(px - t[0]) * 1.5f, 12.f) - 6);
-                const float solid = lattice < 1.5f || std::fabs(px - t[0]) > 3 ? 1.f : 0.35f;
-                if (py > t[1]) out = mix(out, rgb(70, 74, 90), coverage(mast) * solid);
-                // The bank of lamps: a grid of bright discs on a dark frame.
-                const float fx = (px - (t[0] - 34)) / 17, fy = (py - (t[1] - 14)) / 14;
-                if (fx > 0 && fx < 4 && fy > 0 && fy < 2) {
-                    const float lx = (fx - std::floor(fx) - 0.5f) * 17,
-                                ly = (fy - std::floor(fy) - 0.5f) * 14;
-                    out = mix(rgb(26, 28, 34), rgb(255, 253, 240),
-                              coverage(std::hypot(lx, ly) - 5.5f));
-                }
-            }
-        } else if (py < 134) {
-            // The roof: steel trusses lit from below, lamps along its front edge.
-            const float v = (py - 96) / 38;
-            out = mix(rgb(18, 20, 26), rgb(52, 56, 66), v);
-            const float truss = std::fabs(std::fmod(px + (py - 96) * 1.4f, 38.f) - 19);
-            out = mix(out, rgb(70, 74, 84), coverage(truss - 1.2f) * 0.6f);
-            out = mix(out, rgb(24, 26, 30), coverage(std::fabs(py - 118) - 1));
-            const float lamp = std::hypot(std::fmod(px, 48.f) - 24, py - 130) - 2.2f;
-            out = mix(out, rgb(255, 240, 200), coverage(lamp));
-        } else if (py < 330) {
-            // Two tiers of supporters with a row of lit boxes between them.
-            if (py > 228 && py < 244) {
-                // Glazed boxes: warm light inside, brighter at the ceiling, glazing bars.
-                const float window = std::fabs(std::fmod(px, 36.f) - 18) - 14;
-                const float bar = std::fabs(std::fmod(px, 12.f) - 6) - 5.4f;
-                const Color inside = mix(rgb(255, 214, 150), rgb(110, 70, 40), (py - 231) / 10);
-                const float glass = coverage(window) * (1 - coverage(-bar) * 0.7f);
-                out = mix(rgb(30, 30, 36), inside, glass * (py > 231 && py < 241 ? 0.8f : 0));
-            } else {
-                const bool upper = py < 228;
-                const float light =
-                    upper ? 0.55f + 0.45f * (py - 134) / 94 : 0.85f + 0.25f * (py - 244) / 86;
-                out = distantCrowd(px, py, upper ? 5.f : 6.f, upper ? 6.f : 7.f, upper ? 17 : 19,
-                                   light * 0.8f);
-                // Tier steps every few rows.
-                const float row = std::fmod(py, upper ? 6.f : 7.f);
-                out = scale(out, row < 1 ? 0.8f : 1.f);
-            }
-        } else if (py < 343) {
-            // Advertising boards glowing along the touchline.
-            const int board = int(px / 128);
-            const Color colors[] = {rgb(230, 40, 30), rgb(30, 110, 230), rgb(250, 190, 20),
-                                    rgb(40, 170, 80)};
-            const float u = std::fmod(px, 128.f) / 128;
-            out = mix(colors[board % 4], rgb(255, 255, 255), 0.35f * (1 - std::fabs(u - 0.5f) * 2));
-            out = scale(out, 0.6f + 0.4f * std::sin(u * 9.4f + float(board)) * 0.5f + 0.2f);
-            out = mix(out, rgb(10, 10, 12),
-                      coverage(std::min(std::fabs(u * 128 - 1), std::fabs(py - 342)) - 1));
-        } else {
-            out = pitchGround(cam, px, py, 0.9f, 41);
-            float gx = 0, gz = 0, mpp = 0;
-            cam.ground(px, py, gx, gz, mpp);
-            if (gx > pitchpicture::kWidth / 2 + 1) out = scale(out, 0.8f);
-            // Four pools of floodlight on the turf.
-            float pool = 0;
-            for (float lz : {-40.f, -12.f, 12.f, 40.f})
-                pool += std::exp(-((gx - 5) * (gx - 5) + (gz - lz) * (gz - lz)) / 900);
-            out = scale(out, 0.45f + 0.5f * pool);
-        }
+        if (py < 96)
+            out = nightSky(px, py);
+        else if (py < 134)
+            out = nightRoof(px, py);
+        else if (py < 330)
+            out = nightStands(px, py);
+        else if (py < 343)
+            out = nightBoards(px, py);
+        else
+            out = nightPitch(cam, px, py);
         out = add(out, glow, py < 134 ? 1.f : 0.35f);
         // Mist in the floodlights above the far touchline.
         out = add(out, rgb(150, 160, 190), 0.12f * std::exp(-(py - 330) * (py - 330) / 2500));
@@ -296,15 +323,68 @@ Canvas daylightPitch() {
     return c;
 }
 
-// 3: the home end behind the goal: rows of supporters with scarves and flags, flares, flashes.
-Canvas crowd() {
-    Canvas c(kShownWidth, kShownHeight);
-    c.paint(
-        [&](float px, float py) {
-            Color back = mix(rgb(10, 12, 26), rgb(40, 30, 40), py / kShownHeight);
-            return add(back, bloom(px, py, 760, 120, 260, rgb(255, 120, 40)), 0.35f);
-        },
-        1);
+// One supporter of the home end: the head's centre at (hx, hy), s the row's size in pixels.
+struct Supporter {
+    float hx, hy, s;
+    Color shirt, skin;
+    bool armsUp, scarf;
+    float fog;       // how far the haze hides this row: 0 near, 1 far
+    float lightness; // the row's light times the supporter's own tone
+};
+
+// A supporter's colour and coverage at a pixel: shirt, raised arms, face, hair, scarf, haze.
+Color supporterLayer(const Supporter& p, const Color home[2], float X, float Y) {
+    const float hx = p.hx, hy = p.hy, s = p.s;
+    const Color shirt = p.shirt, skin = p.skin;
+    const bool armsUp = p.armsUp, scarf = p.scarf;
+    const float fog = p.fog, lightness = p.lightness;
+    Color col{0, 0, 0, 0};
+    const float body = roundedBoxDistance(X, Y, hx - s * 0.5f, hy + s * 0.3f, hx + s * 0.5f,
+                                          hy + s * 2.2f, s * 0.3f);
+    const float shade = 1 - clamp01((Y - hy) / (s * 2.2f)) * 0.5f;
+    col = withAlpha(scale(shirt, shade), coverage(body));
+    if (armsUp) {
+        const float arms = std::min(segmentDistance(X, Y, hx - s * 0.42f, hy + s * 0.5f,
+                                                    hx - s * 0.7f, hy - s * 0.35f),
+                                    segmentDistance(X, Y, hx + s * 0.42f, hy + s * 0.5f,
+                                                    hx + s * 0.72f, hy - s * 0.4f)) -
+                           s * 0.11f;
+        col = mix(col, withAlpha(scale(shirt, 1.05f), 1), coverage(arms));
+        const float hands =
+            std::min(circleDistance(X, Y, hx - s * 0.7f, hy - s * 0.4f, s * 0.12f),
+                     circleDistance(X, Y, hx + s * 0.72f, hy - s * 0.45f, s * 0.12f));
+        col = mix(col, withAlpha(skin, 1), coverage(hands));
+    }
+    const float head = circleDistance(X, Y, hx, hy, s * 0.3f);
+    // Lit from above and the left, with eyes and a mouth on the near rows.
+    const float lit = clamp01(0.5f - (X - hx + Y - hy) / (s * 0.9f));
+    Color face = scale(skin, 0.75f + 0.4f * lit);
+    if (s > 14) {
+        const float eyes =
+            std::min(circleDistance(X, Y, hx - s * 0.1f, hy - s * 0.02f, s * 0.035f),
+                     circleDistance(X, Y, hx + s * 0.1f, hy - s * 0.02f, s * 0.035f));
+        face = mix(face, rgb(25, 18, 14), coverage(eyes));
+        const float mouth =
+            segmentDistance(X, Y, hx - s * 0.07f, hy + s * 0.14f, hx + s * 0.07f, hy + s * 0.14f) -
+            s * 0.02f;
+        face = mix(face, rgb(90, 30, 30), coverage(mouth) * 0.8f);
+    }
+    col = mix(col, withAlpha(face, 1), coverage(head));
+    const float hair = std::max(head, Y - (hy - s * 0.17f));
+    col = mix(col, withAlpha(rgb(30, 22, 18), 1), coverage(hair));
+    if (scarf) {
+        const float band = roundedBoxDistance(X, Y, hx - s * 1.3f, hy - s * 0.95f, hx + s * 1.3f,
+                                              hy - s * 0.62f, s * 0.05f);
+        const bool stripe = int(std::floor((X - hx) / (s * 0.32f))) % 2 == 0;
+        col = mix(col, withAlpha(stripe ? home[0] : home[1], 1), coverage(band));
+    }
+    col = mix(col, withAlpha(rgb(20, 24, 44), col.a), fog * 0.65f);
+    return withAlpha(scale(col, lightness), col.a);
+}
+
+// The rows of supporters, from the far ones at the top to the near ones below the picture's
+// edge, each row's places and looks drawn from one seeded sequence.
+void paintSupporters(Canvas& c) {
     SeededRandom rng(77);
     const Color home[2] = {rgb(205, 28, 30), rgb(245, 200, 30)};
     const Color skins[] = {rgb(232, 186, 150), rgb(205, 150, 110), rgb(160, 110, 78)};
@@ -323,58 +403,26 @@ Canvas crowd() {
             const float tone = 0.7f + 0.4f * rng.unit();
             const float s = size;
             const float lightness = (0.35f + 0.6f * depth) * tone;
-            c.blend(
-                int(hx - s * 1.4f), int(hy - s * 1.2f), int(hx + s * 1.4f) + 1,
-                int(hy + s * 2.2f) + 1, [&](float X, float Y) {
-                    Color col{0, 0, 0, 0};
-                    const float body = roundedBoxDistance(X, Y, hx - s * 0.5f, hy + s * 0.3f,
-                                                          hx + s * 0.5f, hy + s * 2.2f, s * 0.3f);
-                    const float shade = 1 - clamp01((Y - hy) / (s * 2.2f)) * 0.5f;
-                    col = withAlpha(scale(shirt, shade), coverage(body));
-                    if (armsUp) {
-                        const float arms =
-                            std::min(segmentDistance(X, Y, hx - s * 0.42f, hy + s * 0.5f,
-                                                     hx - s * 0.7f, hy - s * 0.35f),
-                                     segmentDistance(X, Y, hx + s * 0.42f, hy + s * 0.5f,
-                                                     hx + s * 0.72f, hy - s * 0.4f)) -
-                            s * 0.11f;
-                        col = mix(col, withAlpha(scale(shirt, 1.05f), 1), coverage(arms));
-                        const float hands = std::min(
-                            circleDistance(X, Y, hx - s * 0.7f, hy - s * 0.4f, s * 0.12f),
-                            circleDistance(X, Y, hx + s * 0.72f, hy - s * 0.45f, s * 0.12f));
-                        col = mix(col, withAlpha(skin, 1), coverage(hands));
-                    }
-                    const float head = circleDistance(X, Y, hx, hy, s * 0.3f);
-                    // Lit from above and the left, with eyes and a mouth on the near rows.
-                    const float lit = clamp01(0.5f - (X - hx + Y - hy) / (s * 0.9f));
-                    Color face = scale(skin, 0.75f + 0.4f * lit);
-                    if (s > 14) {
-                        const float eyes = std::min(
-                            circleDistance(X, Y, hx - s * 0.1f, hy - s * 0.02f, s * 0.035f),
-                            circleDistance(X, Y, hx + s * 0.1f, hy - s * 0.02f, s * 0.035f));
-                        face = mix(face, rgb(25, 18, 14), coverage(eyes));
-                        const float mouth = segmentDistance(X, Y, hx - s * 0.07f, hy + s * 0.14f,
-                                                            hx + s * 0.07f, hy + s * 0.14f) -
-                                            s * 0.02f;
-                        face = mix(face, rgb(90, 30, 30), coverage(mouth) * 0.8f);
-                    }
-                    col = mix(col, withAlpha(face, 1), coverage(head));
-                    const float hair = std::max(head, Y - (hy - s * 0.17f));
-                    col = mix(col, withAlpha(rgb(30, 22, 18), 1), coverage(hair));
-                    if (scarf) {
-                        const float band =
-                            roundedBoxDistance(X, Y, hx - s * 1.3f, hy - s * 0.95f, hx + s * 1.3f,
-                                               hy - s * 0.62f, s * 0.05f);
-                        const bool stripe = int(std::floor((X - hx) / (s * 0.32f))) % 2 == 0;
-                        col = mix(col, withAlpha(stripe ? home[0] : home[1], 1), coverage(band));
-                    }
-                    col = mix(col, withAlpha(rgb(20, 24, 44), col.a), fog * 0.65f);
-                    return withAlpha(scale(col, lightness), col.a);
-                });
+            const Supporter one{hx, hy, s, shirt, skin, armsUp, scarf, fog, lightness};
+            c.blend(int(hx - s * 1.4f), int(hy - s * 1.2f), int(hx + s * 1.4f) + 1,
+                    int(hy + s * 2.2f) + 1,
+                    [&](float X, float Y) { return supporterLayer(one, home, X, Y); });
         }
         y += size * 0.5f;
         size *= 1.06f;
     }
+}
+
+// 3: the home end behind the goal: rows of supporters with scarves and flags, flares, flashes.
+Canvas crowd() {
+    Canvas c(kShownWidth, kShownHeight);
+    c.paint(
+        [&](float px, float py) {
+            Color back = mix(rgb(10, 12, 26), rgb(40, 30, 40), py / kShownHeight);
+            return add(back, bloom(px, py, 760, 120, 260, rgb(255, 120, 40)), 0.35f);
+        },
+        1);
+    paintSupporters(c);
     // Flares and camera flashes over the crowd.
     Canvas glowed = c;
     glowed.paint(
@@ -398,94 +446,131 @@ Canvas crowd() {
     return glowed;
 }
 
+// The home dressing room seen from its door, in metres: the eye at the origin, looking along
+// +z, the back wall kBack ahead, benches along the side walls, two lamps on the ceiling.
+namespace room {
+
+constexpr float kFocal = 620, kEyeX = 512, kEyeY = 300;
+constexpr float kHalfWidth = 3, kFloor = -1.6f, kCeiling = 1.5f, kBack = 8;
+constexpr float kLamps[2][3] = {{0, 1.45f, 2.8f}, {0, 1.45f, 6.2f}};
+
+struct Hit {
+    float t;     // distance along the ray, in units of its depth
+    int surface; // 0 back wall, 1 floor, 2 ceiling, 3 side wall, 4 bench top, 5 bench front
+};
+
+// The nearest surface along the ray through (dx, dy, 1).
+Hit trace(float dx, float dy) {
+    float t = kBack;
+    int surface = 0; // 0 back wall, 1 floor, 2 ceiling, 3 side wall, 4 bench top, 5 bench front
+    if (dy < 0 && kFloor / dy < t) t = kFloor / dy, surface = 1;
+    if (dy > 0 && kCeiling / dy < t) t = kCeiling / dy, surface = 2;
+    if (std::fabs(dx) > 1e-5f && kHalfWidth / std::fabs(dx) < t)
+        t = kHalfWidth / std::fabs(dx), surface = 3;
+    constexpr float kSeat = -1.15f, kSeatEdge = 2.5f;
+    if (dy < 0 && kSeat / dy < t && std::fabs(dx * kSeat / dy) > kSeatEdge)
+        t = kSeat / dy, surface = 4;
+    if (std::fabs(dx) > 1e-5f && kSeatEdge / std::fabs(dx) < t &&
+        dy * kSeatEdge / std::fabs(dx) < kSeat && kSeatEdge / std::fabs(dx) < kBack)
+        t = kSeatEdge / std::fabs(dx), surface = 5;
+    return {t, surface};
+}
+
+// The floor's tiles and their grout.
+Color tiles(float X, float Z, float t) {
+    const float gx = std::fabs(std::fmod(X + 30, 0.5f) - 0.25f),
+                gz = std::fabs(std::fmod(Z, 0.5f) - 0.25f);
+    const float grout = std::max(gx, gz) - 0.235f;
+    const Color base = scale(rgb(150, 140, 128), 0.9f + 0.2f * hash01(int(std::floor(X * 2)),
+                                                                      int(std::floor(Z * 2)), 7));
+    return mix(base, rgb(70, 64, 58), coverage(-grout, t / kFocal));
+}
+
+// The ceiling with the two lamps' panels.
+Color ceiling(float X, float Z, float t) {
+    Color base = rgb(190, 186, 176);
+    for (const auto& l : kLamps)
+        base = mix(base, rgb(255, 250, 235),
+                   coverage(roundedBoxDistance(X, Z, l[0] - 1.1f, l[2] - 0.25f, l[0] + 1.1f,
+                                               l[2] + 0.25f, 0.05f),
+                            t / kFocal));
+    return base;
+}
+
+// The walls: lockers below 0.7 m above the eye, club colours above, and a shirt on a hanger
+// in every bay of the back wall.
+Color wall(int surface, float X, float Y, float Z, float t) {
+    const float u = surface == 0 ? X : Z, bay = 0.85f;
+    if (Y > 0.55f) return Y > 1.0f ? rgb(205, 30, 34) : rgb(240, 196, 40);
+    const float cu = std::fmod(u + 30 * bay, bay) - bay / 2;
+    const float frame = std::max(std::fabs(cu) - bay / 2 + 0.05f, 0.f);
+    Color base = mix(rgb(96, 58, 30), rgb(60, 34, 18), frame > 0 ? 1.f : 0.45f);
+    base = scale(base, 0.85f + 0.3f * fractalNoise(u * 3, Y * 14, 3, 5));
+    if (surface == 0 && Y > -1.0f) {
+        const int bayIndex = int(std::floor((u + 30 * bay) / bay));
+        const float sy = Y - 0.1f;
+        const float torso = roundedBoxDistance(cu, sy, -0.2f, -0.55f, 0.2f, 0.25f, 0.04f);
+        const float sleeves = std::min(segmentDistance(cu, sy, -0.18f, 0.18f, -0.33f, -0.05f),
+                                       segmentDistance(cu, sy, 0.18f, 0.18f, 0.33f, -0.05f)) -
+                              0.07f;
+        const float shirt = std::min(torso, sleeves);
+        Color cloth = mix(rgb(215, 30, 34), rgb(150, 16, 20), clamp01((0.25f - sy) / 0.8f));
+        if (sy > 0.2f || std::fabs(cu) > 0.27f) cloth = rgb(245, 200, 40);
+        if (std::fabs(cu) > 0.17f && std::fabs(cu) < 0.2f && sy < 0.1f) cloth = rgb(245, 200, 40);
+        cloth = sevenSegments(cloth, rgb(255, 255, 255), (cu + 0.12f) / 0.24f, (0.12f - sy) / 0.36f,
+                              (bayIndex * 7 + 3) % 10, 0.02f);
+        base = mix(base, cloth, coverage(shirt, t / kFocal * 1.5f));
+        base = mix(
+            base, rgb(200, 200, 200),
+            coverage(segmentDistance(cu, sy, -0.15f, 0.27f, 0.15f, 0.27f) - 0.008f, t / kFocal));
+    }
+    return base;
+}
+
+// The benches' wooden tops and fronts.
+Color bench(int surface, float X, float Z) {
+    const Color wood = surface == 4 ? rgb(170, 120, 72) : rgb(110, 72, 40);
+    return scale(wood, 0.85f + 0.3f * fractalNoise(Z * 2, X * 8, 3, 9));
+}
+
+Color surfaceColour(int surface, float X, float Y, float Z, float t) {
+    switch (surface) {
+    case 1:
+        return tiles(X, Z, t);
+    case 2:
+        return ceiling(X, Z, t);
+    case 3:
+    case 0:
+        return wall(surface, X, Y, Z, t);
+    default:
+        return bench(surface, X, Z);
+    }
+}
+
+// Lamplight: falls off with the distance to the two ceiling lamps.
+float lamplight(int surface, float X, float Y, float Z) {
+    float light = 0.18f;
+    for (const auto& l : kLamps) {
+        const float d2 =
+            (X - l[0]) * (X - l[0]) + (Y - l[1]) * (Y - l[1]) + (Z - l[2]) * (Z - l[2]);
+        light += 2.6f / (1 + d2 * 0.55f);
+    }
+    if (surface == 2) light = 0.9f;
+    return light;
+}
+
+} // namespace room
+
 // 4: the home dressing room: shirts hanging in wooden bays, benches, tiled floor, lamps.
 Canvas dressingRoom() {
-    constexpr float kFocal = 620, kEyeX = 512, kEyeY = 300;
-    constexpr float kHalfWidth = 3, kFloor = -1.6f, kCeiling = 1.5f, kBack = 8;
-    const float lamps[2][3] = {{0, 1.45f, 2.8f}, {0, 1.45f, 6.2f}};
+    using namespace room;
     Canvas c(kShownWidth, kShownHeight);
     c.paint([&](float px, float py) {
         const float dx = (px - kEyeX) / kFocal, dy = -(py - kEyeY) / kFocal;
-        // Nearest surface along the ray.
-        float t = kBack;
-        int surface = 0; // 0 back wall, 1 floor, 2 ceiling, 3 side wall, 4 bench top, 5 bench front
-        if (dy < 0 && kFloor / dy < t) t = kFloor / dy, surface = 1;
-        if (dy > 0 && kCeiling / dy < t) t = kCeiling / dy, surface = 2;
-        if (std::fabs(dx) > 1e-5f && kHalfWidth / std::fabs(dx) < t)
-            t = kHalfWidth / std::fabs(dx), surface = 3;
-        constexpr float kSeat = -1.15f, kSeatEdge = 2.5f;
-        if (dy < 0 && kSeat / dy < t && std::fabs(dx * kSeat / dy) > kSeatEdge)
-            t = kSeat / dy, surface = 4;
-        if (std::fabs(dx) > 1e-5f && kSeatEdge / std::fabs(dx) < t &&
-            dy * kSeatEdge / std::fabs(dx) < kSeat && kSeatEdge / std::fabs(dx) < kBack)
-            t = kSeatEdge / std::fabs(dx), surface = 5;
+        const auto [t, surface] = trace(dx, dy);
         const float X = dx * t, Y = dy * t, Z = t;
-        Color base;
-        switch (surface) {
-        case 1: { // tiles
-            const float gx = std::fabs(std::fmod(X + 30, 0.5f) - 0.25f),
-                        gz = std::fabs(std::fmod(Z, 0.5f) - 0.25f);
-            const float grout = std::max(gx, gz) - 0.235f;
-            base = scale(rgb(150, 140, 128),
-                         0.9f + 0.2f * hash01(int(std::floor(X * 2)), int(std::floor(Z * 2)), 7));
-            base = mix(base, rgb(70, 64, 58), coverage(-grout, t / kFocal));
-            break;
-        }
-        case 2:
-            base = rgb(190, 186, 176);
-            for (const auto& l : lamps)
-                base = mix(base, rgb(255, 250, 235),
-                           coverage(roundedBoxDistance(X, Z, l[0] - 1.1f, l[2] - 0.25f, l[0] + 1.1f,
-                                                       l[2] + 0.25f, 0.05f),
-                                    t / kFocal));
-            break;
-        case 3:
-        case 0: {
-            // Lockers below 0.7 m above the eye, club colours above.
-            const float u = surface == 0 ? X : Z, bay = 0.85f;
-            if (Y > 0.55f) {
-                base = Y > 1.0f ? rgb(205, 30, 34) : rgb(240, 196, 40);
-                break;
-            }
-            const float cu = std::fmod(u + 30 * bay, bay) - bay / 2;
-            const float frame = std::max(std::fabs(cu) - bay / 2 + 0.05f, 0.f);
-            base = mix(rgb(96, 58, 30), rgb(60, 34, 18), frame > 0 ? 1.f : 0.45f);
-            base = scale(base, 0.85f + 0.3f * fractalNoise(u * 3, Y * 14, 3, 5));
-            // A shirt on a hanger in every bay of the back wall.
-            if (surface == 0 && Y > -1.0f) {
-                const int bayIndex = int(std::floor((u + 30 * bay) / bay));
-                const float sy = Y - 0.1f;
-                const float torso = roundedBoxDistance(cu, sy, -0.2f, -0.55f, 0.2f, 0.25f, 0.04f);
-                const float sleeves =
-                    std::min(segmentDistance(cu, sy, -0.18f, 0.18f, -0.33f, -0.05f),
-                             segmentDistance(cu, sy, 0.18f, 0.18f, 0.33f, -0.05f)) -
-                    0.07f;
-                const float shirt = std::min(torso, sleeves);
-                Color cloth = mix(rgb(215, 30, 34), rgb(150, 16, 20), clamp01((0.25f - sy) / 0.8f));
-                if (sy > 0.2f || std::fabs(cu) > 0.27f) cloth = rgb(245, 200, 40);
-                if (std::fabs(cu) > 0.17f && std::fabs(cu) < 0.2f && sy < 0.1f)
-                    cloth = rgb(245, 200, 40);
-                cloth = sevenSegments(cloth, rgb(255, 255, 255), (cu + 0.12f) / 0.24f,
-                                      (0.12f - sy) / 0.36f, (bayIndex * 7 + 3) % 10, 0.02f);
-                base = mix(base, cloth, coverage(shirt, t / kFocal * 1.5f));
-                base = mix(base, rgb(200, 200, 200),
-                           coverage(segmentDistance(cu, sy, -0.15f, 0.27f, 0.15f, 0.27f) - 0.008f,
-                                    t / kFocal));
-            }
-            break;
-        }
-        default: // benches
-            base = surface == 4 ? rgb(170, 120, 72) : rgb(110, 72, 40);
-            base = scale(base, 0.85f + 0.3f * fractalNoise(Z * 2, X * 8, 3, 9));
-        }
-        // Lamplight: falls off with the distance to the two ceiling lamps.
-        float light = 0.18f;
-        for (const auto& l : lamps) {
-            const float d2 =
-                (X - l[0]) * (X - l[0]) + (Y - l[1]) * (Y - l[1]) + (Z - l[2]) * (Z - l[2]);
-            light += 2.6f / (1 + d2 * 0.55f);
-        }
-        if (surface == 2) light = 0.9f;
+        const Color base = surfaceColour(surface, X, Y, Z, t);
+        const float light = lamplight(surface, X, Y, Z);
         Color out = scale(base, std::min(light, 1.35f));
         // The polished floor shines where the lamps face it.
         if (surface == 1)

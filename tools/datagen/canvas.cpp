@@ -1,4 +1,4 @@
-#include "canvas.h"
+#include "tools/datagen/canvas.h"
 
 #include <algorithm>
 #include <thread>

@@ -1,4 +1,4 @@
-#include "font_picture.h"
+#include "tools/datagen/font_picture.h"
 
 #include <cstdio>
 #include <vector>
@@ -6,8 +6,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
-#include "picture_file.h"
 #include "text/cp1254.h"
+#include "tools/datagen/picture_file.h"
 
 namespace fontpicture {
 

@@ -1,4 +1,4 @@
-#include "football_data.h"
+#include "tools/datagen/football_data.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,8 +9,8 @@
 #include "database/fixed_text.h"
 #include "database/player_database.h"
 #include "database/team_database.h"
-#include "seeded_random.h"
 #include "text/cp1254.h"
+#include "tools/datagen/seeded_random.h"
 
 namespace footballdata {
 namespace {
@@ -314,7 +314,8 @@ bool writeSeasonCalendar(const std::filesystem::path& path, int firstYear) {
 
 bool writePlayerFile(const char* path, int32_t count) {
     if (count < 0 || count > kPlayerCapacity) {
-        std::fprintf(stderr, "menajer-datagen: a player file holds 0 to %d players\n", kPlayerCapacity);
+        std::fprintf(stderr, "menajer-datagen: a player file holds 0 to %d players\n",
+                     kPlayerCapacity);
         return false;
     }
     SeededRandom rng(0x42454E4348ull);

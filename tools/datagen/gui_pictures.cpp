@@ -1,9 +1,9 @@
-#include "gui_pictures.h"
+#include "tools/datagen/gui_pictures.h"
 
 #include <cmath>
 
-#include "canvas.h"
-#include "picture_set.h"
+#include "tools/datagen/canvas.h"
+#include "tools/datagen/picture_set.h"
 
 namespace guipictures {
 namespace {

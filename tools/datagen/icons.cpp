@@ -1,12 +1,12 @@
-#include "icons.h"
+#include "tools/datagen/icons.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
 
-#include "canvas.h"
-#include "picture_file.h"
+#include "tools/datagen/canvas.h"
+#include "tools/datagen/picture_file.h"
 
 namespace icons {
 

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <system_error>
 
-#include "backgrounds.h"
-#include "font_picture.h"
-#include "football_data.h"
-#include "gui_pictures.h"
-#include "icons.h"
-#include "material_pictures.h"
-#include "picture_set.h"
-#include "pitch_picture.h"
+#include "tools/datagen/backgrounds.h"
+#include "tools/datagen/font_picture.h"
+#include "tools/datagen/football_data.h"
+#include "tools/datagen/gui_pictures.h"
+#include "tools/datagen/icons.h"
+#include "tools/datagen/material_pictures.h"
+#include "tools/datagen/picture_set.h"
+#include "tools/datagen/pitch_picture.h"
 
 namespace {
 

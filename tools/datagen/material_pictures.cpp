@@ -1,4 +1,4 @@
-#include "material_pictures.h"
+#include "tools/datagen/material_pictures.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "picture_file.h"
+#include "tools/datagen/picture_file.h"
 
 #include <algorithm>
 #include <cstdio>

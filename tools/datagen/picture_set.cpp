@@ -1,10 +1,10 @@
-#include "picture_set.h"
+#include "tools/datagen/picture_set.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-#include "picture_file.h"
+#include "tools/datagen/picture_file.h"
 
 namespace {
 

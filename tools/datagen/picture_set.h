@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "canvas.h"
+#include "tools/datagen/canvas.h"
 
 struct Stretch {
     int width, height;

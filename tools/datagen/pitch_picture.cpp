@@ -1,9 +1,9 @@
-#include "pitch_picture.h"
+#include "tools/datagen/pitch_picture.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "picture_set.h"
+#include "tools/datagen/picture_set.h"
 
 namespace pitchpicture {
 namespace {

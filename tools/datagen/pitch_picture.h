@@ -1,7 +1,7 @@
 // The pitch seen from above for the tactics page, and the ground of the stadium backgrounds.
 #pragma once
 
-#include "canvas.h"
+#include "tools/datagen/canvas.h"
 
 class PictureSet;
 
