@@ -79,8 +79,10 @@ void settleFolders(const Options& options, const fs::path& exe, fs::path here) {
     if (set.source == folders::DataSource::NONE) {
         // Each literal in a statement of its own: Clang 14 crashes on them inside the sum.
         std::string text = "Oyunun veri klasörü bulunamadı. Bakılan klasörler:\n"_w;
-        for (const fs::path& folder : set.lookedIn)
+        for (const fs::path& folder : set.lookedIn) {
+            debugLog.writeParagraph("Bakilan klasor : %s", shown(folder).c_str());
             text += "\n" + shown(folder);
+        }
         const char* const goesOn = "\n\nOyun, eksik dosyalarla devam ediyor."_w;
         warn(text + goesOn);
     }
