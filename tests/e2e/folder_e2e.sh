@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game copied with the demo veri/ into a folder of its own and started there with a fresh
-# HOME: no message box, its log there names the 450 players, a short F12 writes the shot there
+# HOME: no message box, its log there names the 450 players, a quick F12 writes the shot there
 # and nothing goes into HOME. Then started from a folder without veri/: a message box comes
 # before the start-up dialog, and the log in the user's folder names the folders looked in.
 # Usage: folder_e2e.sh BIN_DIR RUN_DIR
@@ -34,7 +34,7 @@ cd "$game_dir" || exit 1
 pid=$!
 enter_game
 [ -z "$(other_windows "$game")" ] || fail "a message box: $(xwininfo -root -tree | grep '"')"
-xdotool keydown F12; sleep 0.2; xdotool keyup F12
+xdotool key F12
 for _ in $(seq 100); do [ -s veri/ekrang/ekrang0.tga ] && break; sleep 0.1; done
 kill -TERM "$pid"
 wait_end
