@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #ifndef MENAJER_VERSION
 #define MENAJER_VERSION "dev"
@@ -22,7 +23,7 @@ int printHelp(Options&, const char*);
 
 // One row per option; --help lists them in this order.
 const Option kOptions[] = {
-    {"--data", "DIR", "read the game's data set from DIR instead of the installed one",
+    {"--data", "DIR", "read the data set (a veri folder) from DIR instead of looking for it",
      [](Options& o, const char* v) { return o.dataFolder = v, kRun; }},
     {"--window", nullptr, "run in a resizable desktop window instead of full screen",
      [](Options& o, const char*) { return o.window = true, kRun; }},
@@ -34,8 +35,16 @@ const Option kOptions[] = {
 int printHelp(Options&, const char*) {
     std::printf("usage: menajer [OPTION]...\n"
                 "Starts the football-manager game, full screen.\n\nOptions:\n");
-    for (const Option& o : kOptions)
-        std::printf("  %s %-5s %s\n", o.name, o.value ? o.value : "", o.help);
+    char left[std::size(kOptions)][32];
+    int width = 0;
+    for (size_t i = 0; i < std::size(kOptions); ++i) {
+        const Option& o = kOptions[i];
+        const int n = std::snprintf(left[i], sizeof left[i], "%s%s%s", o.name, o.value ? " " : "",
+                                    o.value ? o.value : "");
+        width = n > width ? n : width;
+    }
+    for (size_t i = 0; i < std::size(kOptions); ++i)
+        std::printf("  %-*s  %s\n", width, left[i], kOptions[i].help);
     return 0;
 }
 

@@ -23,22 +23,28 @@ path installedTree(const path& exeFolder) {
     return (exeFolder.parent_path() / "share" / "menajer").lexically_normal();
 }
 
-path installedData(const path& exeFolder) {
+DataSet findData(const path& option, const path& exeFolder, const path& workingFolder) {
     std::error_code ec;
-    const path tree = installedTree(exeFolder);
-    return !tree.empty() && fs::is_directory(tree / "veri", ec) ? tree / "veri" : path();
-}
-
-path buildRunFolder(const path& exeFolder) {
-    std::error_code ec;
-    if (exeFolder.empty()) return {};
-    const path run = (exeFolder.parent_path() / "run").lexically_normal();
-    return fs::is_directory(run / "veri", ec) ? run : path();
-}
-
-path defaultData(const path& exeFolder) {
-    const path run = buildRunFolder(exeFolder);
-    return run.empty() ? installedData(exeFolder) : run / "veri";
+    if (!option.empty()) {
+        const path veri = fs::absolute(option, ec).lexically_normal();
+        return {fs::is_directory(veri, ec) ? DataSource::OPTION : DataSource::NONE, veri, {veri}};
+    }
+    DataSet set;
+    auto found = [&](DataSource source, const path& veri) {
+        set.lookedIn.push_back(veri);
+        set.veri = veri;
+        if (fs::is_directory(veri, ec)) set.source = source;
+        return set.source != DataSource::NONE;
+    };
+    if (!exeFolder.empty() && found(DataSource::INSTALLED, installedTree(exeFolder) / "veri"))
+        return set;
+    if (!workingFolder.empty() && found(DataSource::WORKING_FOLDER, workingFolder / "veri"))
+        return set;
+    if (!exeFolder.empty() && found(DataSource::BUILD_TREE,
+                                    (exeFolder.parent_path() / "run" / "veri").lexically_normal()))
+        return set;
+    if (!workingFolder.empty()) set.veri = workingFolder / "veri";
+    return set;
 }
 
 path userFolder(const char* xdgDataHome, const char* home) {
@@ -56,18 +62,18 @@ path userFolder() {
     return userFolder(std::getenv("XDG_DATA_HOME"), home);
 }
 
-bool prepareUserFolder(const path& user, std::string* why) {
+bool prepareRunFolder(const path& folder, std::string* why) {
     auto fail = [&](const std::string& reason) {
         if (why) *why = reason;
         return false;
     };
-    if (user.empty()) return fail("no home folder");
+    if (folder.empty()) return fail("no home folder");
     std::error_code ec;
-    const path shots = userData(user) / "ekrang";
+    const path shots = userData(folder) / "ekrang";
     fs::create_directories(shots, ec);
     if (ec) return fail(ec.message());
-    for (const path& folder : {user, shots})
-        if (access(folder.c_str(), W_OK | X_OK) != 0)
+    for (const path& f : {folder, shots})
+        if (access(f.c_str(), W_OK | X_OK) != 0)
             return fail(std::error_code(errno, std::generic_category()).message());
     return true;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "database/file_names.h"
+#include "engine/services.h"
 #include "game/data_files.h"
 #include "render/texture_loader.h"
 #include "text/cp1254.h"
@@ -123,10 +124,16 @@ void Game::createButtons() {
 void Game::loadDatabase() {
     LoadReport report;
     const std::string playerPath = dataFilePath(kPlayerFileName);
-    if (!players.read(playerPath.c_str(), &report)) warnRefused(report, playerPath);
+    if (players.read(playerPath.c_str(), &report))
+        services::writeLog("%d oyuncu yuklendi", int(players.playerCount()));
+    else
+        warnRefused(report, playerPath);
     report = LoadReport{};
     const std::string teamPath = dataFilePath(kTeamFileName);
-    if (!teams.read(teamPath.c_str(), &report)) warnRefused(report, teamPath);
+    if (teams.read(teamPath.c_str(), &report))
+        services::writeLog("%d takim yuklendi", int(teams.count));
+    else
+        warnRefused(report, teamPath);
 }
 
 void Game::fillLists() {

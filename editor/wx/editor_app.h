@@ -4,11 +4,15 @@
 #include <wx/app.h>
 #include <wx/string.h>
 
+#include <string>
+
 class EditorApp : public wxApp {
 public:
     bool OnInit() override;
     int OnRun() override;
 
 private:
-    wxString startFile; // optional player file named on the command line
+    wxString startFile;        // the player file loaded at the start; empty: none
+    std::string protectedTree; // no save goes in here (the installed tree)
+    std::string saveProposal;  // what "Kaydet" offers before a file has been used
 };

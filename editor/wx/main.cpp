@@ -10,9 +10,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0) {
-            std::puts("usage: kadroed [PLAYER_FILE.odt]\n"
-                      "Edits the game's player database. Without a file name the installed demo\n"
-                      "player file is opened. Options: --help, --version.");
+            std::puts("usage: kadroed [OPTION] [PLAYER_FILE.odt]\n"
+                      "Edits the game's player database. Without a file name it opens the player\n"
+                      "file of the data set the game finds: the user's own or the installed one,\n"
+                      "else veri/ in the working folder, else the build tree's run/veri.\n"
+                      "\n"
+                      "Options:\n"
+                      "  --help     print this help and exit\n"
+                      "  --version  print the version and exit");
             return 0;
         }
         if (std::strcmp(arg, "--version") == 0) return std::puts("kadroed " MENAJER_VERSION), 0;

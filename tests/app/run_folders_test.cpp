@@ -3,60 +3,91 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "app/globals.h"
 #include "app/options.h"
 #include "app/run_folders.h"
 #include "engine/screenshot.h"
 #include "tests/engine/platform_fixture.h"
+#include "text/cp1254.h"
 #include "text/path.h"
 
 namespace fs = std::filesystem;
 
-// Installed: the data set beside the program (or --data), the user's folder as the working
-// folder with the log and the shots; a file where that folder goes gives one box and no log.
-TEST(RunFolders, InstalledGameReadsBesideItselfAndWritesIntoTheUsersFolder) {
+// Where each kind of run reads and writes: `log` is the folder that gets rav3d.htm and the shots
+// ("-": none can), `line` a text of its log; the one message box expected starts with `box`
+// ("opened": the user's folder, "found": the data set) and names the folders in `named`.
+TEST(RunFolders, DataSetAndWritingFolder) {
     const fs::path root = fs::current_path();
-    fs::create_directories(root / "prefix/bin");
-    fs::create_directories(root / "prefix/share/menajer/veri");
+    for (const char* folder :
+         {"prefix/bin", "prefix/share/menajer/veri", "build/bin", "build/run/veri", "bare/bin",
+          "game/veri", "empty", "mine", "locked/veri"})
+        fs::create_directories(root / folder);
+    std::ofstream(root / "locked/veri/ekrang") << "x"; // no shots can go there
     fs::create_directories(root / "blocked");
-    std::ofstream(root / "blocked/menajer") << "x";
+    std::ofstream(root / "blocked/menajer") << "x"; // nor a user's folder there
     struct Case {
-        const char* xdg;
-        const char* data;
-        fs::path wantData;
-        bool writable;
+        const char *exe, *here, *option, *xdg, *data, *log;
+        bool overlay;
+        const char *line, *box;
+        std::vector<const char*> named;
     } cases[] = {
-        {"xdg", nullptr, root / "prefix/share/menajer/veri", true},
-        {"blocked", "mine", root / "mine", false},
+        // clang-format off
+        {"prefix/bin", "game", nullptr, "xdg", "prefix/share/menajer/veri", "xdg/menajer", true, "(kurulu)", nullptr, {}},
+        {"prefix/bin", "game", nullptr, "blocked", "prefix/share/menajer/veri", "-", false, "", "opened", {"blocked/menajer"}},
+        {"bare/bin", "game", "../mine", "xdg", "mine", "xdg/menajer", true, "(--data)", nullptr, {}},
+        {"bare/bin", "game", "../absent", "xdg", "absent", "xdg/menajer", true, "(yok)", "found", {"absent"}},
+        {"bare/bin", "game", nullptr, "xdg", "game/veri", "game", false, "(calisma klasoru)", nullptr, {}},
+        {"bare/bin", "locked", nullptr, "xdg", "locked/veri", "xdg/menajer", false, "yazilamiyor", nullptr, {}},
+        {"bare/bin", "locked", nullptr, "blocked", "locked/veri", "-", false, "", "opened", {"blocked/menajer"}},
+        {"build/bin", "empty", nullptr, "xdg", "build/run/veri", "build/run", false, "(derleme agaci)", nullptr, {}},
+        {"build/bin", "game", nullptr, "xdg", "game/veri", "game", false, "(calisma klasoru)", nullptr, {}},
+        {"bare/bin", "empty", nullptr, "xdg", "empty/veri", "xdg/menajer", true, "(yok)", "found",
+         {"bare/share/menajer/veri", "empty/veri", "bare/run/veri"}},
+        // clang-format on
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.xdg);
-        fs::current_path(root);
+        SCOPED_TRACE(std::string(c.exe) + " in " + c.here + " " + (c.option ? c.option : "") + " " +
+                     c.xdg);
+        fs::current_path(root / c.here);
+        fs::remove_all(root / "xdg");
         platform::TestPlatform host;
         platform::setCurrent(&host);
         setenv("XDG_DATA_HOME", (root / c.xdg).c_str(), 1);
         Options options;
-        if (c.data) options.dataFolder = c.data;
-        screenshotFolder.clear();
-        settleFolders(options, root / "prefix/bin");
-        EXPECT_EQ(dataFolder(), c.wantData.string());
-        const fs::path user = root / c.xdg / "menajer";
-        if (c.writable) {
-            EXPECT_TRUE(host.messageBoxes.empty());
-            EXPECT_EQ(fs::current_path(), user);
-            EXPECT_EQ(screenshotFolder, (user / "veri/ekrang").string());
-            EXPECT_TRUE(fs::exists(user / "rav3d.htm"));
-        } else {
-            ASSERT_EQ(host.messageBoxTexts().size(), 1u);
-            EXPECT_NE(host.messageBoxTexts()[0].find(user.string()), std::string::npos);
+        if (c.option) options.dataFolder = c.option;
+        settleFolders(options, root / c.exe);
+        EXPECT_EQ(dataFolder(), (root / c.data).string());
+        EXPECT_EQ(userDataFolder(), c.overlay ? (root / "xdg/menajer/veri").string() : "");
+
+        const std::vector<std::string> boxes = host.messageBoxTexts();
+        ASSERT_EQ(boxes.size(), c.box ? 1u : 0u);
+        if (c.box) {
+            std::string want = std::string(c.box) == "found"
+                                   ? "Oyunun veri klasörü bulunamadı. Bakılan klasörler:\n"_w
+                                   : "Kullanıcı klasörü açılamadı:"_w;
+            for (const char* folder : c.named)
+                want += "\n" + (root / folder).string();
+            EXPECT_EQ(boxes[0].substr(0, want.size()), want);
+        }
+        if (std::string(c.log) == "-") {
             EXPECT_TRUE(screenshotFolder.empty());
             EXPECT_FALSE(debugLog.writeLine("nowhere"));
-            EXPECT_EQ(fs::current_path(), root);
+        } else {
+            EXPECT_EQ(fs::current_path(), root / c.log);
+            EXPECT_EQ(screenshotFolder, (root / c.log / "veri/ekrang").string());
+            std::ifstream log(root / c.log / "rav3d.htm");
+            const std::string text((std::istreambuf_iterator<char>(log)), {});
+            EXPECT_NE(text.find(c.line), std::string::npos) << text;
         }
         parkPlatform();
     }
+    fs::current_path(root);
     dataFolder() = "veri";
+    userDataFolder().clear();
     unsetenv("XDG_DATA_HOME");
 }
 

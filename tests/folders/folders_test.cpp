@@ -25,17 +25,8 @@ TEST(Folders, UserFolderFromTheEnvironment) {
     EXPECT_EQ(folders::userFolder(), fs::path("/h/.local/share/menajer"));
 }
 
-// An installed prefix, a build tree and a bare folder, told apart from the executable's folder.
-TEST(Folders, DataSetBesideTheExecutable) {
+TEST(Folders, InsideAFolder) {
     const fs::path root = fs::current_path();
-    fs::create_directories(root / "prefix/bin");
-    fs::create_directories(root / "prefix/share/menajer/veri");
-    fs::create_directories(root / "build/bin");
-    fs::create_directories(root / "build/run/veri");
-    fs::create_directories(root / "bare/bin");
-    EXPECT_EQ(folders::defaultData(root / "prefix/bin"), root / "prefix/share/menajer/veri");
-    EXPECT_EQ(folders::defaultData(root / "build/bin"), root / "build/run/veri");
-    EXPECT_EQ(folders::defaultData(root / "bare/bin"), fs::path());
     EXPECT_TRUE(folders::isInside(root / "prefix/bin/../share/menajer/veri/x.odt",
                                   folders::installedTree(root / "prefix/bin")));
     EXPECT_FALSE(
@@ -43,14 +34,14 @@ TEST(Folders, DataSetBesideTheExecutable) {
     EXPECT_FALSE(folders::isInside(root / "a", {}));
 }
 
-TEST(Folders, PreparingTheUserFolder) {
+TEST(Folders, PreparingARunFolder) {
     const fs::path root = fs::current_path();
     std::string why;
-    EXPECT_TRUE(folders::prepareUserFolder(root / "u/menajer", &why)) << why;
+    EXPECT_TRUE(folders::prepareRunFolder(root / "u/menajer", &why)) << why;
     EXPECT_TRUE(fs::is_directory(root / "u/menajer/veri/ekrang"));
     std::FILE* blocker = std::fopen((root / "file").c_str(), "w"); // a file where the folder goes
     std::fclose(blocker);
-    EXPECT_FALSE(folders::prepareUserFolder(root / "file/menajer", &why));
+    EXPECT_FALSE(folders::prepareRunFolder(root / "file/menajer", &why));
     EXPECT_FALSE(why.empty());
-    EXPECT_FALSE(folders::prepareUserFolder({}, &why));
+    EXPECT_FALSE(folders::prepareRunFolder({}, &why));
 }

@@ -23,11 +23,18 @@ constexpr const char* kUsage =
     "       menajer-datagen --players N OUT.odt\n"
     "       menajer-datagen --icons FOLDER\n"
     "       menajer-datagen calendar YEAR OUT.trh\n"
-    "Writes the demo data set into VERI_FOLDER (the same bytes on every run), with PNG previews\n"
-    "of its pictures; a player file of N generated players; the calendar of the season from\n"
-    "1 June YEAR to 31 May YEAR+1 (YEAR 1900 to 2100); or the programs' icons as\n"
-    "FOLDER/<n>x<n>/apps/*.png. Exit status: 0 done, 1 a file cannot be written, 2 a wrong\n"
-    "command line.\n";
+    "\n"
+    "  VERI_FOLDER [--preview PNG_FOLDER]  write the demo data set (the same bytes\n"
+    "                                      on every run), with PNG previews\n"
+    "  --players N OUT.odt                 write a player file of N generated players\n"
+    "  --icons FOLDER                      draw the programs' icons as\n"
+    "                                      FOLDER/<n>x<n>/apps/*.png\n"
+    "  calendar YEAR OUT.trh               write the season from 1 June YEAR to\n"
+    "                                      31 May YEAR+1 (YEAR 1900 to 2100)\n"
+    "  --help                              print this help and exit\n"
+    "  --version                           print the version and exit\n"
+    "\n"
+    "Exit status: 0 done, 1 a file cannot be written, 2 a wrong command line.\n";
 
 bool makeFolder(const std::filesystem::path& folder) {
     std::error_code ec;
