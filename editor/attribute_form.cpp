@@ -1,6 +1,7 @@
 #include "editor/attribute_form.h"
 
 #include <cstring>
+#include <string>
 
 #include "database/fixed_text.h"
 #include "database/player_database.h"
@@ -99,12 +100,14 @@ const AttributeLayout kLayouts[kAttributeKinds] = {
      "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
      "Oyuncu ozelligi acilacaktir."_w,
      6,
-     {{"Oynadigi Pozisyon toplam:"_w, nullptr, 1058, 0, FIELD(position, position_count), 0, 0},
-      {"Oynadigi Poszisyon  :"_w, "1.", 1057, 0, FIELD(position, positions[0]), 0, 0},
-      {"", "2.", 1059, 0, FIELD(position, positions[1]), 0, 0},
-      {"", "3.", 1060, 0, FIELD(position, positions[2]), 0, 0},
-      {"", "4", 1061, 0, FIELD(position, positions[3]), 0, 0},
-      {"", "5", 1062, 0, FIELD(position, positions[4]), 0, 0}}},
+     {{"Oynadigi Pozisyon toplam:"_w, nullptr, 1058, 0, FIELD(position, position_count), 0,
+       kPositionSlots},
+      {"Oynadigi Poszisyon  :"_w, "1.", 1057, 0, FIELD(position, positions[0]), 0,
+       kPositionCodes - 1},
+      {"", "2.", 1059, 0, FIELD(position, positions[1]), 0, kPositionCodes - 1},
+      {"", "3.", 1060, 0, FIELD(position, positions[2]), 0, kPositionCodes - 1},
+      {"", "4", 1061, 0, FIELD(position, positions[3]), 0, kPositionCodes - 1},
+      {"", "5", 1062, 0, FIELD(position, positions[4]), 0, kPositionCodes - 1}}},
 };
 #undef FIELD
 
@@ -116,6 +119,15 @@ int32_t fieldValue(const PlayerRecord& r, std::size_t offset) {
 
 void setFieldValue(PlayerRecord& r, std::size_t offset, int32_t v) {
     std::memcpy(reinterpret_cast<char*>(&r) + offset, &v, sizeof v);
+}
+
+// A row as a message names it: its label without the colon, or "3. Pozisyon" for a slot.
+std::string rowName(const AttributeLayout& l, int i) {
+    const AttributeRow& row = l.rows[i];
+    std::string name = row.box ? std::string(row.box) : std::string(row.label);
+    while (!name.empty() && (name.back() == ' ' || name.back() == ':' || name.back() == '.'))
+        name.pop_back();
+    return row.box ? name + ". Pozisyon" : name;
 }
 
 } // namespace
@@ -146,8 +158,22 @@ void AttributeForm::save(DialogView& view) {
     PlayerRecord* r = db.record(db.selected);
     if (!r) return;
     const AttributeLayout& l = layout();
+    int32_t values[kMaxAttributeRows];
+    for (int i = 0; i < l.rowCount; ++i) {
+        const AttributeRow& row = l.rows[i];
+        values[i] = field_text::leadingNumber(view.typed(row.edit));
+        // The game and the file checker take nothing outside the field's range: refuse the
+        // whole save rather than store half of it.
+        if (values[i] < row.lo || values[i] > row.hi) {
+            view.message(
+                MessageStyle::NOTE_WARNING,
+                field_text::utf8("%s alani %d ile %d arasinda olmali!\nBilgiler kaydedilmedi.",
+                                 rowName(l, i).c_str(), row.lo, row.hi));
+            return;
+        }
+    }
     for (int i = 0; i < l.rowCount; ++i)
-        setFieldValue(*r, l.rows[i].offset, field_text::leadingNumber(view.typed(l.rows[i].edit)));
+        setFieldValue(*r, l.rows[i].offset, values[i]);
 }
 
 bool AttributeForm::close(DialogView& view) {

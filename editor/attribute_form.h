@@ -15,9 +15,9 @@ struct AttributeRow {
     const char* label; // Windows-1254, as every text below
     const char* box;   // a group box around the edit, or null
     int edit;
-    int spin;           // 0: a digits-only edit without a spin or a range
+    int spin;           // 0: a digits-only edit without a spin
     std::size_t offset; // of the int32 field in PlayerRecord
-    int lo, hi;
+    int lo, hi;         // what a save accepts, and the spin's range
 };
 
 constexpr int kMaxAttributeRows = 12;
@@ -55,7 +55,8 @@ public:
     const AttributeLayout& layout() const { return attributeLayout(which); }
     // Header, spin ranges and the record's values.
     void open(DialogView& view);
-    // Every field into the selected record's own block; the dialog stays open.
+    // Every field into the selected record's own block; the dialog stays open. A value outside
+    // its row's range is refused with a message, and then nothing is stored.
     void save(DialogView& view);
     // "Kapat": true when the user agrees to close (nothing is saved).
     bool close(DialogView& view);

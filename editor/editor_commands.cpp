@@ -6,7 +6,9 @@
 #include <cstring>
 #include <filesystem>
 #include <new>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "database/file_io.h"
 #include "database/fixed_text.h"
@@ -37,14 +39,43 @@ std::string shownPath(const std::string& path) {
     return cp1254::fromUtf8Lossy(path);
 }
 
-// The file dialog's default extension, for a name typed without one.
+// The file dialog's default extension, for a name typed without one; a name ending in its
+// dot has none either.
 std::string withDefaultExtension(std::string path) {
     const std::size_t slash = path.rfind('/');
     const std::size_t dot = path.rfind('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         path += kDefaultExtension;
+    else if (dot + 1 == path.size())
+        path += kDefaultExtension + 1;
     return path;
 }
+
+// The missing folders of a proposed file, made so that the file dialog can open where the
+// file will go, and removed again when the save leaves them empty (cancelled, declined, failed
+// or made elsewhere): a save that writes nothing leaves nothing behind.
+class ProposedFolders {
+public:
+    explicit ProposedFolders(const std::filesystem::path& folder) {
+        std::error_code ec; // a folder that cannot be made shows in the save's own failure
+        for (std::filesystem::path f = folder; !f.empty() && !std::filesystem::exists(f, ec);
+             f = f.parent_path()) {
+            made.push_back(f);
+            if (f == f.parent_path()) break;
+        }
+        std::filesystem::create_directories(folder, ec);
+    }
+    ProposedFolders(const ProposedFolders&) = delete;
+    ProposedFolders& operator=(const ProposedFolders&) = delete;
+    ~ProposedFolders() {
+        std::error_code ec; // a folder holding anything is not removed
+        for (const std::filesystem::path& f : made)
+            std::filesystem::remove(f, ec);
+    }
+
+private:
+    std::vector<std::filesystem::path> made; // the deepest first
+};
 
 // A search query, compared with a field's first eight bytes in one masked step: most records
 // are turned away with no call and no branch per byte. A query holds no NUL, so a field whose
@@ -295,11 +326,11 @@ void EditorCommands::save() {
     // the file that will be replaced; No goes back to the file dialog. The installed editor
     // offers the user's own file until one outside the installed data set has been used.
     std::string path = currentFile;
+    std::optional<ProposedFolders> proposedFolders;
     if (!saveProposal.empty() &&
         (path.empty() || (!protectedFolder.empty() && folders::isInside(path, protectedFolder)))) {
         path = saveProposal;
-        std::error_code ec; // a folder that cannot be made shows in the save's own failure
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
+        proposedFolders.emplace(std::filesystem::path(path).parent_path());
     }
     for (;;) {
         if (!view.chooseFile(FileDialogKind::SAVE, path)) return;

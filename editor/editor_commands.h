@@ -52,7 +52,8 @@ public:
     const std::string& file() const { return currentFile; }
     // Where saving reaches the disk; the system's calls unless a caller needs others.
     void useFileOps(FileOps& ops) { fileOps = &ops; }
-    // The file "Kaydet" offers (the one the game reads); its folders are made when it is offered.
+    // The file "Kaydet" offers (the one the game reads). Its missing folders exist only while
+    // the file dialog is open and after a save into them.
     void proposeSaveFile(std::string path) { saveProposal = std::move(path); }
     // "Kaydet" refuses any file inside this folder (the installed data set).
     void protectFolder(std::string folder) { protectedFolder = std::move(folder); }

@@ -364,6 +364,7 @@ TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
         const char* saved;
     } cases[] = {{{"saved"}, {true}, "saved.odt"},
                  {{"a.b/new"}, {true}, "a.b/new.odt"},
+                 {{"nokta."}, {true}, "nokta.odt"},
                  {{"yedek.dat"}, {true}, "yedek.dat"},
                  {{"a.b/kept", "a.b/kept"}, {false, true, true}, "a.b/kept.odt"}};
     for (const auto& c : cases) {
@@ -371,7 +372,7 @@ TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
         view.proposed.clear();
         press(ctl::SAVE, c.typed, c.answers);
         EXPECT_EQ(view.last(), "Kayit yapildi!");
-        EXPECT_EQ(readWholeFile(c.saved), playerFileBytes(10));
+        EXPECT_TRUE(readWholeFile(c.saved) == playerFileBytes(10));
         EXPECT_EQ(view.fileShown, std::filesystem::path(c.saved).filename().string());
     }
     EXPECT_EQ(view.shown[0].text,
@@ -424,6 +425,7 @@ TEST_F(Editor, RefusedLoadsKeepTheDatabase) {
 TEST_F(Editor, CancelledOrDeclinedFileCommandsTouchNothing) {
     fill(2);
     writeWholeFile("kept.odt", "old");
+    cmd.proposeSaveFile("unmade/menajer/veri/oyuncu.odt");
     press(ctl::SAVE); // file dialog cancelled
     press(ctl::LOAD);
     EXPECT_TRUE(view.shown.empty());
@@ -434,6 +436,7 @@ TEST_F(Editor, CancelledOrDeclinedFileCommandsTouchNothing) {
                            "kaybedersen emekler bosa gider.");
     EXPECT_EQ(readWholeFile("kept.odt"), "old");
     EXPECT_EQ(db.playerCount(), 2);
+    EXPECT_FALSE(std::filesystem::exists("unmade"));
 }
 
 namespace {
@@ -520,16 +523,53 @@ TEST_F(Editor, AttributeSaveWritesOnlyTheDialogsOwnBlockAndClosingLosesAChange) 
     fill(4);
     select(2);
     PlayerRecord before = *db.record(2);
+    // A value the file cannot hold refuses the whole save by its field and range.
+    const char* const kPositionCount =
+        "Oynadigi Pozisyon toplam alani 0 ile 5 arasinda olmali!\nBilgiler kaydedilmedi.";
+    const struct {
+        AttributeKind kind;
+        int edit;
+        const char *typed, *message;
+    } refused[] = {
+        {AttributeKind::DETAIL, 1058, "6", kPositionCount},
+        {AttributeKind::DETAIL, 1058, "99999999999", kPositionCount},
+        {AttributeKind::DETAIL, 1057, "16",
+         "1. Pozisyon alani 0 ile 15 arasinda olmali!\nBilgiler kaydedilmedi."},
+        {AttributeKind::DETAIL, 1061, "-1",
+         "4. Pozisyon alani 0 ile 15 arasinda olmali!\nBilgiler kaydedilmedi."},
+        {AttributeKind::DETAIL, 1062, "255",
+         "5. Pozisyon alani 0 ile 15 arasinda olmali!\nBilgiler kaydedilmedi."},
+        {AttributeKind::PHYSICAL, 1053, "4",
+         "Kullandigi Ayak alani 1 ile 3 arasinda olmali!\nBilgiler kaydedilmedi."},
+        {AttributeKind::TECHNICAL, 1033, "0",
+         "Bitiricilik alani 1 ile 20 arasinda olmali!\nBilgiler kaydedilmedi."},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.typed);
+        ScriptedDialog dialog;
+        AttributeForm form(db, c.kind);
+        form.open(dialog);
+        for (auto& [id, text] : dialog.texts)
+            if (id != ctl::HEADER) text = "1"; // valid everywhere: must not be stored either
+        dialog.texts[c.edit] = c.typed;
+        form.save(dialog);
+        EXPECT_EQ(dialog.last(), c.message);
+        EXPECT_EQ(dialog.shown.back().style, MessageStyle::NOTE_WARNING);
+        EXPECT_EQ(std::memcmp(db.record(2), &before, sizeof before), 0);
+    }
+    // The bounds are kept; a text without digits is 0.
     ScriptedDialog dialog;
     AttributeForm detail(db, AttributeKind::DETAIL);
     detail.open(dialog);
-    dialog.texts[1058] = "7";           // counts above 5 are the user's to decide
-    dialog.texts[1062] = "99999999999"; // beyond int32: stops at the limit
-    dialog.texts[1057] = "x";           // no digits: 0
-    detail.save(dialog);
-    before.position.position_count = 7, before.position.positions[0] = 0;
-    before.position.positions[4] = INT32_MAX;
-    EXPECT_EQ(std::memcmp(db.record(2), &before, sizeof before), 0);
+    for (const char* count : {"0", "5"}) {
+        dialog.texts[1058] = count;
+        dialog.texts[1057] = "15";
+        dialog.texts[1062] = "x";
+        detail.save(dialog);
+        before.position.position_count = std::atoi(count);
+        before.position.positions[0] = 15, before.position.positions[4] = 0;
+        EXPECT_EQ(std::memcmp(db.record(2), &before, sizeof before), 0);
+    }
     EXPECT_TRUE(dialog.shown.empty()); // no message; the dialog stays open
 
     // Closed without "Kaydet": the change is lost, after a question.
