@@ -7,9 +7,9 @@
 
 #include "app/globals.h"
 #include "engine/screenshot.h"
+#include "folders/data_path.h"
 #include "platform/platform.h"
 #include "text/cp1254.h"
-#include "text/path.h"
 
 namespace {
 

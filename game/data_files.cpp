@@ -1,8 +1,8 @@
 #include "game/data_files.h"
 
 #include "engine/services.h"
+#include "folders/data_path.h"
 #include "text/cp1254.h"
-#include "text/path.h"
 
 std::string dataFilePath(const char* name) {
     std::string path = hostPath(name);

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "text/path.h"
+#include "folders/data_path.h"
 
 namespace {
 // Nothing the game reads comes near this; it keeps a bogus file from exhausting memory.

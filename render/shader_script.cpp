@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "engine/services.h"
-#include "text/path.h"
+#include "folders/data_path.h"
 
 namespace {
 

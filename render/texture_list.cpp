@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "engine/services.h"
+#include "folders/data_path.h"
 #include "render/shader_script.h"
 #include "render/texture_loader.h"
-#include "text/path.h"
 
 namespace {
 

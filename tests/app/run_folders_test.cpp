@@ -11,9 +11,9 @@
 #include "app/options.h"
 #include "app/run_folders.h"
 #include "engine/screenshot.h"
+#include "folders/data_path.h"
 #include "tests/engine/platform_fixture.h"
 #include "text/cp1254.h"
-#include "text/path.h"
 
 namespace fs = std::filesystem;
 

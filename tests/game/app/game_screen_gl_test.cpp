@@ -2,9 +2,9 @@
 #include <set>
 #include <string>
 
+#include "folders/data_path.h"
 #include "tests/database/database_helpers.h"
 #include "tests/game/game_frame.h"
-#include "text/path.h"
 
 namespace {
 

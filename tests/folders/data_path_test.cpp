@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "text/path.h"
+#include "folders/data_path.h"
 
 // Data names go to the data folder, unless the user's folder holds a file of the same name.
 TEST(HostPath, DataNamesAndTheUsersOwnFiles) {
