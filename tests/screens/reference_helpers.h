@@ -19,8 +19,8 @@ bool readPng(const std::string& path, Picture& picture);
 
 // A pixel differs when any channel is more than kChannelTolerance away from the reference; a
 // frame matches while at most kPixelBudget pixels differ.
-constexpr int kChannelTolerance = 8;
-constexpr int kPixelBudget = 64;
+constexpr int kChannelTolerance = 2;
+constexpr int kPixelBudget = 16;
 
 struct Comparison {
     bool sizeMatches = false;
