@@ -10,10 +10,9 @@
 
 bool writePng(const std::string& path, const Picture& picture) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info || setjmp(png_jmpbuf(png))) {
+    if (!file || !info || setjmp(png_jmpbuf(png))) {
         png_destroy_write_struct(&png, &info);
         return false;
     }
@@ -37,85 +36,53 @@ bool readPng(const std::string& path, Picture& picture) {
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
     image.format = PNG_FORMAT_RGB;
-    picture.width = int(image.width);
-    picture.height = int(image.height);
-    picture.rgb.assign(PNG_IMAGE_SIZE(image), 0);
-    if (!png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return false;
-    }
-    return true;
-}
-
-Comparison compare(const Picture& frame, const Picture& reference) {
-    Comparison c;
-    c.sizeMatches = frame.width == reference.width && frame.height == reference.height &&
-                    frame.rgb.size() == reference.rgb.size();
-    if (!c.sizeMatches) return c;
-    c.difference = reference;
-    for (size_t i = 0; i < frame.rgb.size(); i += 3) {
-        int most = 0;
-        for (size_t k = 0; k < 3; ++k)
-            most = std::max(most, std::abs(int(frame.rgb[i + k]) - int(reference.rgb[i + k])));
-        c.largest = std::max(c.largest, most);
-        uint8_t* d = &c.difference.rgb[i];
-        if (most > kChannelTolerance) {
-            if (c.differing++ == 0) {
-                c.firstX = int(i / 3) % frame.width;
-                c.firstY = int(i / 3) / frame.width;
-            }
-            d[0] = 255, d[1] = 0, d[2] = 0;
-        } else {
-            const uint8_t grey = uint8_t((d[0] + d[1] + d[2]) / 12);
-            d[0] = d[1] = d[2] = grey;
-        }
-    }
-    return c;
+    picture = {int(image.width), int(image.height), std::vector<uint8_t>(PNG_IMAGE_SIZE(image))};
+    return png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr) != 0;
 }
 
 std::string checkScreen(const std::string& name, const Picture& frame) {
-    namespace fs = std::filesystem;
     if (const char* update = std::getenv("SCREENS_UPDATE"); update && *update) {
-        fs::create_directories(update);
+        std::filesystem::create_directories(update);
         const std::string path = std::string(update) + "/" + name + ".png";
         return writePng(path, frame) ? "" : "cannot write " + path;
     }
-    const std::string referencePath = std::string(SCREENS_REFERENCE_DIR "/") + name + ".png";
+    const std::string referencePath = SCREENS_REFERENCE_DIR "/" + name + ".png";
     Picture reference;
-    const bool haveReference = readPng(referencePath, reference);
-    Comparison c;
-    if (haveReference) {
-        c = compare(frame, reference);
-        if (c.sizeMatches && c.differing <= kPixelBudget) return "";
+    if (!readPng(referencePath, reference))
+        return "no reference " + referencePath + " (scripts/golden renders it)";
+    if (frame.width != reference.width || frame.height != reference.height)
+        return "the frame is " + std::to_string(frame.width) + " x " +
+               std::to_string(frame.height) + ", the reference " +
+               std::to_string(reference.width) + " x " + std::to_string(reference.height);
+
+    // The reference darkened, with the differing pixels in red.
+    Picture difference = reference;
+    int differing = 0, largest = 0;
+    size_t first = 0;
+    for (size_t i = 0; i < frame.rgb.size(); i += 3) {
+        int most = 0;
+        for (size_t k = 0; k < 3; ++k)
+            most = std::max(most, std::abs(frame.rgb[i + k] - reference.rgb[i + k]));
+        largest = std::max(largest, most);
+        uint8_t* d = &difference.rgb[i];
+        if (most > kChannelTolerance) {
+            if (differing++ == 0) first = i / 3;
+            d[0] = 255, d[1] = d[2] = 0;
+        } else {
+            d[0] = d[1] = d[2] = uint8_t((d[0] + d[1] + d[2]) / 12);
+        }
     }
+    if (differing <= kPixelBudget) return "";
 
     const std::string out = SCREENS_OUTPUT_DIR "/" + name;
-    std::error_code ignored;
-    fs::create_directories(SCREENS_OUTPUT_DIR, ignored);
-    std::string message;
-    if (!haveReference)
-        message = "no reference " + referencePath + " (render it with scripts/golden)";
-    else if (!c.sizeMatches)
-        message = "the frame is " + std::to_string(frame.width) + " x " +
-                  std::to_string(frame.height) + ", the reference " +
-                  std::to_string(reference.width) + " x " + std::to_string(reference.height);
-    else
-        message = std::to_string(c.differing) + " pixels differ by more than " +
-                  std::to_string(kChannelTolerance) + " (at most " +
-                  std::to_string(kPixelBudget) + " may; the first at " +
-                  std::to_string(c.firstX) + ", " + std::to_string(c.firstY) +
-                  " from the top left, the largest difference " + std::to_string(c.largest) +
-                  ")";
-    message += "\n  frame:      " + out + "-frame.png";
+    std::filesystem::create_directories(SCREENS_OUTPUT_DIR);
     writePng(out + "-frame.png", frame);
-    if (haveReference) {
-        fs::copy_file(referencePath, out + "-reference.png",
-                      fs::copy_options::overwrite_existing, ignored);
-        message += "\n  reference:  " + out + "-reference.png";
-    }
-    if (c.sizeMatches) {
-        writePng(out + "-difference.png", c.difference);
-        message += "\n  difference: " + out + "-difference.png (red: beyond the tolerance)";
-    }
-    return message;
+    writePng(out + "-reference.png", reference);
+    writePng(out + "-difference.png", difference);
+    return std::to_string(differing) + " pixels differ by more than " +
+           std::to_string(kChannelTolerance) + " (" + std::to_string(kPixelBudget) +
+           " may), the first at x " + std::to_string(first % size_t(frame.width)) + ", y " +
+           std::to_string(first / size_t(frame.width)) + " from the top, the most by " +
+           std::to_string(largest) + "; see " + out + "-frame.png, " + out +
+           "-reference.png and " + out + "-difference.png (red: differs)";
 }

@@ -1,5 +1,4 @@
-// Whole frames against reviewed reference pictures: PNG files in and out, and the comparison
-// with its tolerance for the rasteriser.
+// Whole frames against reviewed reference pictures, with a tolerance for the rasteriser.
 #pragma once
 
 #include <cstdint>
@@ -12,27 +11,17 @@ struct Picture {
     std::vector<uint8_t> rgb;
 };
 
-// Lossless, at the best compression zlib offers with the filter chosen row by row.
+// Lossless, at zlib's best compression with the filter chosen row by row.
 bool writePng(const std::string& path, const Picture& picture);
-// Any PNG, converted to 8-bit RGB; false when the file is missing or unreadable.
 bool readPng(const std::string& path, Picture& picture);
 
-// A pixel differs when any channel is more than kChannelTolerance away from the reference; a
-// frame matches while at most kPixelBudget pixels differ.
+// A pixel differs when a channel is more than kChannelTolerance from the reference; a frame
+// matches while at most kPixelBudget pixels differ.
 constexpr int kChannelTolerance = 2;
 constexpr int kPixelBudget = 16;
 
-struct Comparison {
-    bool sizeMatches = false;
-    int differing = 0;    // pixels beyond the channel tolerance
-    int largest = 0;      // the largest channel difference seen
-    int firstX = -1, firstY = -1;
-    Picture difference;   // the reference darkened, differing pixels in red
-};
-Comparison compare(const Picture& frame, const Picture& reference);
-
-// The check of one screen: "" when `frame` matches tests/screens/<name>.png; otherwise the
-// message, having written <name>-frame.png, -reference.png and -difference.png into the
-// output folder. With SCREENS_UPDATE set to a folder the frame is written there as
-// <name>.png instead and the check passes.
+// "" when `frame` matches tests/screens/<name>.png; else what differs, with the frame, the
+// reference and a difference picture written beside the test program as <name>-frame.png,
+// -reference.png and -difference.png. With SCREENS_UPDATE set to a folder, the frame is
+// written there as <name>.png instead.
 std::string checkScreen(const std::string& name, const Picture& frame);

@@ -43,8 +43,8 @@ protected:
         return p;
     }
     static void expectScreen(const char* name, int x, int y) {
-        const std::string failure = checkScreen(name, finish(x, y));
-        EXPECT_EQ(failure, "") << name;
+        if (const std::string failure = checkScreen(name, finish(x, y)); !failure.empty())
+            ADD_FAILURE() << name << ": " << failure;
     }
     static void openMenu(int header) { click(game.header(header)), frame(); }
     static void registerFor(int team) {
@@ -172,7 +172,8 @@ TEST(StartupDialogScreen, AsItOpens) {
     Picture p{content.width, content.height, {}};
     for (uint32_t c : argb)
         p.rgb.insert(p.rgb.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
-    EXPECT_EQ(checkScreen("startup-dialog", p), "");
+    if (const std::string failure = checkScreen("startup-dialog", p); !failure.empty())
+        ADD_FAILURE() << failure;
 }
 
 } // namespace
