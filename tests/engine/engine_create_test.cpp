@@ -57,9 +57,8 @@ TEST_F(EngineCreateTest, AFailedStepEndsCreationAndLeavesNothingBehind) {
 // A failing teardown step does not stop the ones after it; each failure is only reported.
 TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
     host.failStep(Step::MakeCurrent);
-    const Step teardown[] = {Step::ReleaseCurrent, Step::DeleteContext,
-                             Step::ReleaseDeviceContext, Step::DestroyWindow,
-                             Step::UnregisterClass};
+    const Step teardown[] = {Step::ReleaseCurrent, Step::DeleteContext, Step::ReleaseDeviceContext,
+                             Step::DestroyWindow, Step::UnregisterClass};
     for (Step step : teardown)
         host.failStep(step);
     EXPECT_EQ(createGameEngine(engine), 0);

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -247,7 +247,8 @@ TEST(Jpeg, AnnouncedSizeBeyondTheLimitIsRefused) {
         big[frame + 5] = uint8_t(height >> 8), big[frame + 6] = uint8_t(height);
         big[frame + 7] = uint8_t(width >> 8), big[frame + 8] = uint8_t(width);
         char error[JMSG_LENGTH_MAX] = "";
-        EXPECT_FALSE(decodeJpeg(big.data(), big.size(), error, sizeof error)) << width << "x" << height;
+        EXPECT_FALSE(decodeJpeg(big.data(), big.size(), error, sizeof error))
+            << width << "x" << height;
         EXPECT_STREQ(error, "picture too large") << width << "x" << height;
     }
 }

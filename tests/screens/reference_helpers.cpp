@@ -52,8 +52,8 @@ std::string checkScreen(const std::string& name, const Picture& frame) {
         return "no reference " + referencePath + " (scripts/golden renders it)";
     if (frame.width != reference.width || frame.height != reference.height)
         return "the frame is " + std::to_string(frame.width) + " x " +
-               std::to_string(frame.height) + ", the reference " +
-               std::to_string(reference.width) + " x " + std::to_string(reference.height);
+               std::to_string(frame.height) + ", the reference " + std::to_string(reference.width) +
+               " x " + std::to_string(reference.height);
 
     // The reference darkened, with the differing pixels in red.
     Picture difference = reference;
@@ -83,6 +83,6 @@ std::string checkScreen(const std::string& name, const Picture& frame) {
            std::to_string(kChannelTolerance) + " (" + std::to_string(kPixelBudget) +
            " may), the first at x " + std::to_string(first % size_t(frame.width)) + ", y " +
            std::to_string(first / size_t(frame.width)) + " from the top, the most by " +
-           std::to_string(largest) + "; see " + out + "-frame.png, " + out +
-           "-reference.png and " + out + "-difference.png (red: differs)";
+           std::to_string(largest) + "; see " + out + "-frame.png, " + out + "-reference.png and " +
+           out + "-difference.png (red: differs)";
 }

@@ -19,10 +19,10 @@ protected:
     void SetUp() override {
         GameFrameTest::SetUp();
         tp().setTicks(kClockStart);
-        for (IntervalTimer* t : {&game.exitBlinkTimer, &game.caretTimer,
-                                 &game.mailbox.indicatorTimer, &game.mailbox.list.blinkTimer,
-                                 &game.typingBuffer.blinkTimer, &game.firstNameField.blinkTimer,
-                                 &game.surnameField.blinkTimer})
+        for (IntervalTimer* t :
+             {&game.exitBlinkTimer, &game.caretTimer, &game.mailbox.indicatorTimer,
+              &game.mailbox.list.blinkTimer, &game.typingBuffer.blinkTimer,
+              &game.firstNameField.blinkTimer, &game.surnameField.blinkTimer})
             *t = IntervalTimer{};
         game.caretShown = 0;
         game.mailbox.list.blinkPhase = 0;
@@ -122,8 +122,8 @@ TEST_F(Screens, TeamChoiceLists) {
     const struct {
         int star;
         const char* name;
-    } lists[] = {{325, "team-choice-countries"}, {650, "team-choice-leagues"},
-                 {975, "team-choice-teams"}};
+    } lists[] = {
+        {325, "team-choice-countries"}, {650, "team-choice-leagues"}, {975, "team-choice-teams"}};
     for (const auto& l : lists) {
         click(l.star, 210);
         expectScreen(l.name, l.star - 100, 215);
