@@ -6,42 +6,75 @@
 #include "app/globals.h"
 #include "platform/test/test_platform.h"
 
+namespace {
+
+// The game's globals these tests change, put back after each test whatever it asserted.
+class GlobalKeys : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::setCurrent(&host);
+        ASSERT_EQ(engine.inputSystem.create(nullptr, nullptr), 0);
+    }
+    void TearDown() override {
+        engine.inputSystem.release();
+        game.menuState = saved.menuState;
+        game.barMode = saved.barMode;
+        game.exitConfirm = saved.exitConfirm;
+        game.typingBuffer = saved.typingBuffer;
+        platform::setCurrent(nullptr);
+    }
+    platform::TestPlatform host{false};
+    const struct {
+        int32_t menuState, barMode, exitConfirm;
+        TextField typingBuffer;
+    } saved{game.menuState, game.barMode, game.exitConfirm, game.typingBuffer};
+};
+
+constexpr int32_t kCarryOn = -1;
+
+} // namespace
+
 // Escape and the right button against the game's menu state, one main-loop pass at a time.
 // Not up counts: on the press, while held, and on the one poll after the release.
-TEST(GlobalKeys, EscapeAndRightButton) {
-    platform::TestPlatform host{false};
-    platform::setCurrent(&host);
-    ASSERT_EQ(engine.inputSystem.create(nullptr, nullptr), 0);
+TEST_F(GlobalKeys, EscapeAndRightButton) {
     const struct {
-        int32_t before; // -1: carry on from the previous pass
+        int32_t before;
         bool escape, rightButton;
-        int32_t after, exitConfirm;
-    } passes[] = {{1, true, false, 8, 1},   {-1, true, true, 8, 0},  {-1, false, true, 8, 0},
-                  {-1, false, false, 8, 0}, {1, true, false, 8, 1},  {1, false, false, 8, 1},
-                  {1, false, false, 1, 0},  {4, true, false, 4, 0},  {3, false, true, 1, 0},
-                  {5, false, true, 1, 0},   {7, false, false, 1, 0}, {6, false, false, 6, 0},
-                  {2, false, true, 2, 0},   {8, false, true, 8, 0}};
-    int i = 0;
+        int32_t after, exitConfirm, barMode;
+    } passes[] = {
+        {MENU_IDLE, true, false, MENU_EXIT_BOX, 1, BAR_PASSIVE},
+        {kCarryOn, true, true, MENU_EXIT_BOX, 0, BAR_ACTIVE}, // the box ignores both
+        {kCarryOn, false, true, MENU_EXIT_BOX, 0, BAR_ACTIVE},
+        {kCarryOn, false, false, MENU_EXIT_BOX, 0, BAR_ACTIVE},
+        {MENU_IDLE, true, false, MENU_EXIT_BOX, 1, BAR_PASSIVE},
+        {MENU_IDLE, false, false, MENU_EXIT_BOX, 1, BAR_PASSIVE}, // the poll after the release
+        {MENU_IDLE, false, false, MENU_IDLE, 0, BAR_ACTIVE},
+        {MENU_MANAGER_OPTIONS, true, false, MENU_MANAGER_OPTIONS, 0, BAR_ACTIVE},
+        {MENU_GAME_OPTIONS, false, true, MENU_IDLE, 0, BAR_ACTIVE},
+        {MENU_LEAGUE, false, true, MENU_IDLE, 0, BAR_ACTIVE},
+        {MENU_SEARCH, false, false, MENU_IDLE, 0, BAR_ACTIVE}, // the poll after the release
+        {MENU_TRANSFERS, false, false, MENU_TRANSFERS, 0, BAR_ACTIVE},
+        {MENU_LOCKED, false, true, MENU_LOCKED, 0, BAR_ACTIVE},
+        {MENU_EXIT_BOX, false, true, MENU_EXIT_BOX, 0, BAR_ACTIVE},
+    };
     for (const auto& p : passes) {
-        if (p.before >= 0) game.menuState = p.before;
-        game.barMode = 2;
+        SCOPED_TRACE(&p - passes);
+        if (p.before != kCarryOn) game.menuState = p.before;
+        game.barMode = BAR_ACTIVE;
         game.exitConfirm = 0; // set again only by a new opening
         host.queueKeys(p.escape ? std::initializer_list<uint8_t>{1}
                                 : std::initializer_list<uint8_t>{});
         host.queueMouse(0, 0, 0, false, p.rightButton);
         ASSERT_EQ(engine.inputSystem.poll(), 0);
         handleGlobalKeys();
-        EXPECT_EQ(game.menuState, p.after) << "pass " << i;
-        EXPECT_EQ(game.exitConfirm, p.exitConfirm) << "pass " << i;
-        EXPECT_EQ(game.barMode, p.after == 8 && p.exitConfirm ? 3 : 2) << "pass " << i++;
+        EXPECT_EQ(game.menuState, p.after);
+        EXPECT_EQ(game.exitConfirm, p.exitConfirm);
+        EXPECT_EQ(game.barMode, p.barMode);
     }
-    engine.inputSystem.release();
-    game.menuState = 1;
-    platform::setCurrent(nullptr);
 }
 
 // Backspace and typed characters reach the typing buffer only while a field takes typing.
-TEST(GlobalKeys, TypingReachesOnlyAnActiveField) {
+TEST_F(GlobalKeys, TypingReachesOnlyAnActiveField) {
     using platform::MessageType;
     const struct {
         uint8_t active;
@@ -60,5 +93,4 @@ TEST(GlobalKeys, TypingReachesOnlyAnActiveField) {
         EXPECT_EQ(windowProc({c.type, c.key, 0}), 0);
         EXPECT_STREQ(game.typingBuffer.typingBuffer, c.after) << int(c.type) << " " << c.key;
     }
-    game.typingBuffer.init();
 }

@@ -79,38 +79,6 @@ TEST(StartupDialog, HitAreas) {
     EXPECT_EQ(StartupDialogView::hitTest(content, 0, 0), 0);
 }
 
-TEST(StartupDialog, TickShowsOnlyInCheckedBoxes) {
-    std::vector<uint32_t> pixels(content.width * content.height);
-    PixelBuffer buffer{pixels.data(), content.width, content.height};
-    StartupDialogState state(content);
-    state.checkButton(1008, true);
-    StartupDialogView::paint(buffer, state);
-    auto blackPixels = [&](int x, int y, int w, int h) {
-        int n = 0;
-        for (int j = y; j < y + h; ++j)
-            for (int i = x; i < x + w; ++i)
-                n += buffer.at(i, j) == 0xFF000000u;
-        return n;
-    };
-    // Inside of the 13-pixel box, border excluded.
-    auto tickPixels = [&](int id) {
-        const DialogControl& c = *StartupDialogView::find(content, id);
-        return blackPixels(c.x + 2, c.y + (c.h - 13) / 2 + 2, 9, 9);
-    };
-    EXPECT_EQ(tickPixels(1004), 0);
-    EXPECT_GT(tickPixels(1008), 10);
-    const DialogControl& label = *StartupDialogView::find(content, 1008);
-    EXPECT_GT(blackPixels(label.x + 17, label.y, label.w - 17, label.h), 50);
-    // Group boxes show their frame; nothing of the picture spills right of its control.
-    for (const DialogControl& c : controls) {
-        if (c.kind == DialogControlKind::GroupBox) {
-            EXPECT_NE(buffer.at(c.x, c.y + c.h / 2), buffer.at(c.x + 3, c.y + c.h / 2)) << c.text;
-        }
-        for (int y = c.y; c.kind == DialogControlKind::Picture && y < c.y + c.h; ++y)
-            EXPECT_EQ(buffer.at(c.x + c.w, y), buffer.at(c.x + c.w + 1, y)) << y;
-    }
-}
-
 // Keys and clicks reach the procedure, which reads the boxes only for Devam; Escape alone keeps
 // the dialog. A termination request closes it and still reaches the game as its close request.
 TEST(StartupDialog, KeysClicksAndTerminationInTheWindow) {

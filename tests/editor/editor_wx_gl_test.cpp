@@ -14,6 +14,7 @@
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "../database/database_helpers.h"
 #include "editor/editor_ids.h"
@@ -118,6 +119,19 @@ TEST(EditorDialogs, MainDialogHasItsControls) {
     EXPECT_EQ(day->GetString(0) + " " + day->GetString(1) + " " + day->GetString(2), "1 10 11");
     EXPECT_EQ(dialog.resultList()->GetColumnCount(), 3);
     EXPECT_EQ(dialog.GetEscapeId(), ctl::CLOSE); // Escape asks like "Kapat"
+    // A right click on a text field is left to the field's own menu (cut, copy, paste); the
+    // dialog's menu, with the about item, opens elsewhere. An open menu is closed by Escape.
+    int menusOpened = 0;
+    dialog.Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent&) {
+        ++menusOpened;
+        wxUIActionSimulator().Char(WXK_ESCAPE);
+    });
+    for (int id : {ctl::NAME, ctl::QUERY_NAME, ctl::TOTAL}) {
+        wxContextMenuEvent click(wxEVT_CONTEXT_MENU, id);
+        click.SetEventObject(dialog.FindWindow(id));
+        EXPECT_EQ(dialog.FindWindow(id)->ProcessWindowEvent(click), id == ctl::TOTAL) << id;
+    }
+    EXPECT_EQ(menusOpened, 1);
     wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), messageBox("Cikmak istiyor musunuz?", wxID_NO));
     wxCommandEvent aboutCommand(wxEVT_MENU, ctl::ABOUT);
     wxTEST_DIALOG(dialog.ProcessWindowEvent(aboutCommand),

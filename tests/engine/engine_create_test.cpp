@@ -8,12 +8,6 @@ using platform::Step;
 
 namespace {
 
-constexpr MessageIcon W = MessageIcon::Warning;
-constexpr MessageIcon E = MessageIcon::Error;
-constexpr MessageIcon I = MessageIcon::Information;
-
-const char* const kPixelFatal = "Pixel Ayari Yapilamadi ve Program Kapatilacak!!!";
-
 class EngineCreateTest : public ::testing::Test {
 protected:
     void SetUp() override { platform::setCurrent(&host); }
@@ -22,65 +16,57 @@ protected:
     platform::TestPlatform host{false};
 };
 
-// A failing unregistration makes the teardown visible among the boxes, so its place in
-// the sequence is checked too.
-TEST_F(EngineCreateTest, EachFailedStepShowsItsTextsInOrder) {
-    const std::pair<std::string, MessageIcon> down = {"Pencere Kayittan kaldirilamadi!", I};
+// Whichever step fails, creation stops there, tells the user what failed first, and leaves
+// nothing behind: no later step is tried, and nothing made before it stays.
+TEST_F(EngineCreateTest, AFailedStepEndsCreationAndLeavesNothingBehind) {
     const struct {
         Step step;
-        BoxList boxes;
-        bool tornDown; // Engine::destroy ran
+        const char* firstBox;
     } cases[] = {
-        {Step::RegisterClass, {{"Pencere Kayit edilemedi!", W}}, false},
-        {Step::DisplayMode, {{"Simdi Pencere kapatilacak!", E}}, false},
-        {Step::CreateWindow, {down, {"Pencere olusturulamadi", W}}, true},
-        {Step::DeviceContext,
-         {{"OpenGL hatasi Opengl Context aygiti olusuturulamadi.", W}, {kPixelFatal, W}, down},
-         true},
-        {Step::ChoosePixelFormat,
-         {{"Suitable PixelFormat bulunamadi!", W}, {kPixelFatal, W}, down},
-         true},
-        {Step::SetPixelFormat, {{"Pixel format ayarlanamadi!", W}, {kPixelFatal, W}, down}, true},
-        {Step::CreateContext,
-         {{"OpenGL rendering context olusturulamadi!", W}, {kPixelFatal, W}, down},
-         true},
-        {Step::MakeCurrent,
-         {{"OpenGL rendering context aktif hale getirilemedi.", W}, {kPixelFatal, W}, down},
-         true},
+        {Step::RegisterClass, "Pencere Kayit edilemedi!"},
+        {Step::DisplayMode, "Simdi Pencere kapatilacak!"},
+        {Step::CreateWindow, "Pencere olusturulamadi"},
+        {Step::DeviceContext, "OpenGL hatasi Opengl Context aygiti olusuturulamadi."},
+        {Step::ChoosePixelFormat, "Suitable PixelFormat bulunamadi!"},
+        {Step::SetPixelFormat, "Pixel format ayarlanamadi!"},
+        {Step::CreateContext, "OpenGL rendering context olusturulamadi!"},
+        {Step::MakeCurrent, "OpenGL rendering context aktif hale getirilemedi."},
     };
     for (const auto& c : cases) {
         platform::TestPlatform fresh(false);
         platform::setCurrent(&fresh);
         fresh.failStep(c.step);
-        fresh.failStep(Step::UnregisterClass);
         SCOPED_TRACE(stepName(c.step));
         EXPECT_EQ(createGameEngine(engine), 0);
-        EXPECT_EQ(boxesOf(fresh), c.boxes);
+        EXPECT_EQ(engine.active, 0);
+        ASSERT_FALSE(fresh.messageBoxes.empty());
+        EXPECT_EQ(fresh.messageBoxes[0].text, c.firstBox);
         for (const platform::RecordedMessageBox& box : fresh.messageBoxes)
             EXPECT_EQ(box.caption, "Zendor Menajer");
-        EXPECT_EQ(fresh.stepCalls(Step::UnregisterClass), c.tornDown ? 1 : 0);
-        EXPECT_FALSE(c.tornDown && (fresh.displayModeChanged || fresh.windowExists ||
-                                    fresh.contextExists || fresh.deviceContextHeld));
-        EXPECT_EQ(engine.active, 0);
+        // The steps run in creation order until the failure, then only teardown steps.
+        size_t i = 0;
+        for (; i < fresh.stepLog.size() && fresh.stepLog[i] != c.step; ++i)
+            EXPECT_EQ(fresh.stepLog[i], Step(i));
+        for (++i; i < fresh.stepLog.size(); ++i)
+            EXPECT_GE(fresh.stepLog[i], Step::ReleaseCurrent) << stepName(fresh.stepLog[i]);
+        EXPECT_FALSE(fresh.displayModeChanged || fresh.windowExists || fresh.contextExists ||
+                     fresh.deviceContextHeld);
     }
 }
 
+// A failing teardown step does not stop the ones after it; each failure is only reported.
 TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
     host.failStep(Step::MakeCurrent);
-    for (Step step : {Step::ReleaseCurrent, Step::DeleteContext, Step::ReleaseDeviceContext,
-                      Step::DestroyWindow, Step::UnregisterClass})
+    const Step teardown[] = {Step::ReleaseCurrent, Step::DeleteContext, Step::ReleaseDeviceContext,
+                             Step::DestroyWindow, Step::UnregisterClass};
+    for (Step step : teardown)
         host.failStep(step);
     EXPECT_EQ(createGameEngine(engine), 0);
-    const BoxList expected = {
-        {"OpenGL rendering context aktif hale getirilemedi.", W},
-        {kPixelFatal, W},
-        {"DC ve RC kaldirilamadi!", I},
-        {"RC context kaldirilamadi!", I},
-        {"DC kaldirilamadi!", I},
-        {"Pencere Kaldirilamadi!", I},
-        {"Pencere Kayittan kaldirilamadi!", I},
-    };
-    EXPECT_EQ(boxesOf(host), expected);
+    for (Step step : teardown)
+        EXPECT_EQ(host.stepCalls(step), 1) << stepName(step);
+    ASSERT_EQ(host.messageBoxes.size(), 2u + std::size(teardown)); // the failure, then one each
+    for (size_t i = 2; i < host.messageBoxes.size(); ++i)
+        EXPECT_EQ(host.messageBoxes[i].icon, MessageIcon::Information) << i;
     EXPECT_EQ(host.cursorShowCount, 1); // shown at the end though never hidden
 }
 

@@ -3,11 +3,9 @@
 #include <string>
 #include <tuple>
 
-#include "gui/gui_button.h"
 #include "gui/number_spinner.h"
 #include "gui/quad_drawer.h"
 #include "gui/text_field.h"
-#include "gui/textured_quad.h"
 #include "tests/render/gl_fixture.h"
 
 namespace {
@@ -60,17 +58,6 @@ TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
     }
 }
 
-TEST_F(Drawing, TextByteDrawsItsOwnCellCountedFromTheTopLeft) {
-    useFont([](int cell) { return cell == 253; }); // column 13, row 15
-    const Rgb grey{90, 90, 90};
-    for (unsigned char byte : {0xFC, 0xFE, 0xED, 0x0D, 0xDF, 0xFD}) {
-        clear(grey);
-        const char text[2] = {char(byte), 0};
-        bitmapFont.drawText(50, 300, 0, 0.1f, text);
-        EXPECT_EQ(litBox(grey).width(), byte == 0xFD ? 16 : 0) << int(byte); // black keeps grey
-    }
-}
-
 TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
     bitmapFont.drawText(100, 200, 0, 0.1f, "%s%n%d");
     EXPECT_EQ(litBox().right, 100 + 50 + 15);
@@ -78,27 +65,6 @@ TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
     // At a tenth of the size each glyph advances one pixel.
     bitmapFont.print(0, 100, 0.1f, 0.1f, 1, "%s", std::string(300, 'x').c_str());
     EXPECT_EQ(litBox().right, 255);
-}
-
-TEST_F(Drawing, QuadInTheTopBandTintedUprightAndOtherModesDrawNothing) {
-    QuadDrawer::drawRect(white, white, 0, 0, 0, 0, 1024, 90);
-    const Box band = litBox();
-    EXPECT_EQ(std::tuple(band.width(), band.bottom, band.top), std::tuple(1024, 678, H - 1));
-    clear(kBlack);
-    for (int mode : {2, 3, -1})
-        QuadDrawer::drawRect(white, white, 1, mode, 10, 10, 500, 500);
-    EXPECT_EQ(litBox().width(), 0);
-
-    // Upper half red: t = 1 is the top edge.
-    const uint32_t picture = makeTexture(4, [](int, int row) {
-        return row >= 2 ? Rgb{255, 0, 0} : kWhite;
-    });
-    TexturedQuad quad;
-    quad.init(7, 100, 200, 40, 40);
-    glColor4ub(128, 128, 255, 250);
-    quad.draw(picture, picture, 0, 0);
-    EXPECT_EQ(std::pair(pixel(120, H - 205), pixel(120, H - 235)),
-              std::pair(Rgb{128, 0, 0}, Rgb{128, 128, 255}));
 }
 
 TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
@@ -121,28 +87,6 @@ TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
             << int(c.useMask);
         EXPECT_FALSE(glIsEnabled(GL_BLEND));
     }
-}
-
-TEST_F(Drawing, ButtonFaceWearsItsStateColourAndFollowsAMove) {
-    GuiButton button;
-    button.create(0, "Tamam", 20, 18, 100, 100, 140, 25);
-    const Rgb faces[] = {{250, 250, 250}, {128, 128, 255}, {10, 200, 10}};
-    for (int32_t state : {0, 1, 2}) {
-        glColor4ub(10, 200, 10, 255); // kept by a button that is neither active nor passive
-        button.setState(state);
-        button.draw(white, white, 0, 0);
-        EXPECT_EQ(pixel(105, H - 105), faces[state]) << "state " << state; // beside the caption
-    }
-    clear(kBlack); // on a black face the caption alone shows, inside the face
-    button.draw(makeTexture(4, [](int, int) { return kBlack; }), white, 0, 0);
-    const Box caption = litBox();
-    EXPECT_TRUE(caption.left > 100 && caption.right < 240 && caption.bottom >= H - 125 &&
-                caption.top < H - 100 && caption.height() > 8);
-    button.setPosition(400, 300);
-    button.draw(white, white, 0, 0); // the face follows a frame late
-    clear(kBlack);
-    button.draw(white, white, 0, 0);
-    EXPECT_EQ(std::pair(pixel(105, H - 105), pixel(405, H - 305)), std::pair(kBlack, kWhite));
 }
 
 TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {

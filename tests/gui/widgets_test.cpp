@@ -38,7 +38,7 @@ TEST(GuiButton, ClickAndHoverByStatePointerAndLeftButton) {
 
 TEST(TextField, TypingKeepsNineteenCharactersRefusesControlCodesAndBacksUp) {
     TextField field;
-    ASSERT_EQ(field.init(), 1);
+    field.init();
     const std::string ali = std::string("Ali") + "ş"_w;
     for (uint8_t code : ali + "\b\r\x1b`")
         field.typeChar(code);

@@ -159,7 +159,7 @@ TEST_F(InputTest, AcquireAttempts) {
 
 TEST_F(InputTest, HitRectQueries) {
     HitRect rect;
-    EXPECT_EQ(rect.setRect(100, 200, 50, 20), 1);
+    rect.setRect(100, 200, 50, 20);
     // Every border is outside: left, top, right, bottom; then the corners just inside.
     const int32_t points[][3] = {{100, 210, 0}, {110, 200, 0}, {150, 210, 0},
                                  {110, 220, 0}, {101, 201, 1}, {149, 219, 1}};

@@ -1,4 +1,6 @@
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -229,3 +231,24 @@ TEST(Jpeg, GreyCmykAndYcckBecomeRgbAndFatalErrorsAreReturned) {
 }
 
 } // namespace
+
+// A few bytes may announce a picture too large to decode: refused before any decoding.
+TEST(Jpeg, AnnouncedSizeBeyondTheLimitIsRefused) {
+    const uint8_t grey[1] = {128};
+    ASSERT_TRUE(writeJpeg("small.jpg", 16, 16, 1, grey, grey, JCS_UNKNOWN));
+    std::ifstream in("small.jpg", std::ios::binary);
+    const Bytes file{std::istreambuf_iterator<char>(in), {}};
+    size_t frame = 0; // the baseline frame header: FF C0, length, precision, height, width
+    while (frame + 9 < file.size() && !(file[frame] == 0xFF && file[frame + 1] == 0xC0))
+        ++frame;
+    ASSERT_LT(frame + 9, file.size());
+    for (auto [width, height] : {std::pair{10000, 10000}, {16385, 16}, {16, 16385}}) {
+        Bytes big = file;
+        big[frame + 5] = uint8_t(height >> 8), big[frame + 6] = uint8_t(height);
+        big[frame + 7] = uint8_t(width >> 8), big[frame + 8] = uint8_t(width);
+        char error[JMSG_LENGTH_MAX] = "";
+        EXPECT_FALSE(decodeJpeg(big.data(), big.size(), error, sizeof error))
+            << width << "x" << height;
+        EXPECT_STREQ(error, "picture too large") << width << "x" << height;
+    }
+}

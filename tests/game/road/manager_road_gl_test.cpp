@@ -20,7 +20,6 @@ protected:
         GameFrameTest::SetUp();
         for (uint32_t& texture : game.textures)
             texture = makeTexture(1, [](int, int) { return Rgb{0, 0, 0}; });
-        game.pitchView.texture = makeTexture(1, [](int, int) { return Rgb{0, 160, 0}; });
         useFont([](int cell) { return cell != ' '; });
         ASSERT_TRUE(game.players.init());
         for (const char* name : {"Ali", "Veli", "Can", "Cem", "Efe"}) {
@@ -90,23 +89,6 @@ protected:
             lit += litSpan(left, left + 400, b - 8, b - 1).first >= 0 ? '1' : '0';
         return lit;
     }
-    static std::string message(int n) { return lines(45, 443, 18, n); }
-    // Rows drawn on white: for each of the 12 rows, 's' the red selection, 'u' an unread marker
-    // (either blink size), 'r' a read one, '-' anything else. Then the thumb's top, -1 for none.
-    static std::pair<std::string, int> mailRows() {
-        std::string rows;
-        for (int r = 0; r < 12; ++r) {
-            const Rgb c = shown(45, 170 + 20 * r);
-            rows += c == Rgb{250, 0, 0}                  ? 's'
-                    : c.r > 100 && c.g > 100 && c.b < 50 ? 'u'
-                    : c == Rgb{250, 250, 250}            ? 'r'
-                                                         : '-';
-        }
-        int thumb = -1;
-        for (int y = 150; y < 410 && thumb < 0; ++y)
-            if (shown(1002, y) == Rgb{255, 0, 0}) thumb = y;
-        return {rows, thumb};
-    }
     // A key's press drawn, then its release polled without a frame.
     static void step(uint8_t key) {
         hold(key);
@@ -147,10 +129,9 @@ TEST_F(ManagerRoad, CompletionPostsTheNewsOfTheChosenClub) {
     const struct {
         int team;
         const char* line1;
-        const char* lines;
     } cases[] = {
-        {0, "   Alfa takımının adını sır gibi sakladıgı yeni menajeri belli oldu."_w, "111110110"},
-        {1, "   Yönetim Ayşe Yılmaz adlı kisiyi göreve getirdiğini acikladi."_w, "101100110"},
+        {0, "   Alfa takımının adını sır gibi sakladıgı yeni menajeri belli oldu."_w},
+        {1, "   Yönetim Ayşe Yılmaz adlı kisiyi göreve getirdiğini acikladi."_w},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -163,14 +144,9 @@ TEST_F(ManagerRoad, CompletionPostsTheNewsOfTheChosenClub) {
         EXPECT_STREQ(mail(1).text[1], c.line1);
         EXPECT_EQ(mail(1).state, 0);
         EXPECT_EQ(mails.readTally, 1) << "the notice counts as read";
-        EXPECT_EQ(litSpan(0, 300, 12, 28), (std::pair{28, 193})) << "Yeni Mail Var(1)";
-        EXPECT_EQ(message(3), "100") << "the notice's one line";
-
         press(kDown);
         EXPECT_EQ(mail(1).state, 1) << "shown means read";
-        EXPECT_EQ(message(9), c.lines);
         EXPECT_EQ(mail(0).state, 2);
-        EXPECT_EQ(litSpan(0, 300, 12, 28).first, -1) << "the indicator goes with the next tally";
     }
     press(kUp);
     press(kSpace);
@@ -200,14 +176,11 @@ TEST_F(ManagerRoad, IndicatorTestKeysAndTheResetThatLeavesBrokenBosRows) {
     press(kF4);
     frame();
     EXPECT_EQ(mails.count, 0);
-    for (int row = 0; row < 12; ++row) // "Bos" everywhere, 10 left of where titles start
-        EXPECT_EQ(litSpan(40, 400, 164 + 20 * row, 180 + 20 * row).first, 50) << row;
     click(500, 190); // the news' row before the reset
     frame();
     EXPECT_EQ(mails.selected, 1);
     const auto broken = litSpan(45, 985, 435, 442);
     EXPECT_GT(broken.second - broken.first, 350) << "ileti Bozulmuş Olabilir ...";
-    EXPECT_EQ(message(3), "100");
 
     press(kF3);
     press(kF1);
@@ -216,36 +189,21 @@ TEST_F(ManagerRoad, IndicatorTestKeysAndTheResetThatLeavesBrokenBosRows) {
     EXPECT_STREQ(mail(1).text[1], "Zendor : Oyun Yapim Grubu");
 }
 
-// The arrows walk every mail down and back up: the selection stays among the rows, and the
-// thumb marks the first row, at the end of its track with the last rows shown. Rows past the
-// last mail show no unread marker.
+// The arrows walk every mail down and back up with the selection among the shown rows; a
+// drag of the thumb to the end of its track shows the last rows without selecting.
 TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
     for (int count : {2, 21}) {
         SetUp();
-        for (TextureSlot slot : {TEX_BUTTON_HOVER, TEX_MAIL_UNREAD, TEX_MAIL_READ})
-            game.textures[slot] = makeTexture(1, [](int, int) { return Rgb{255, 255, 255}; });
         MailList& mails = game.mailbox.list;
-        // Storage as a fresh game finds it: earlier tests of this process left mails there.
-        std::memset(mails.items.get(), 0, sizeof(ListItem) * 32);
         while (mails.count < count)
             game.mailbox.addIntroductionMail();
         game.page = PAGE_NEWS;
         frame();
-        frame();
-        const std::string unread(size_t(std::min(count, 12) - 1), 'u');
-        EXPECT_EQ(mailRows().first,
-                  "s" + unread + std::string(size_t(std::max(12 - count, 0)), 'r'))
-            << count;
         for (uint8_t key : {kDown, kUp})
             for (int i = 1; i < count; ++i) {
                 step(key);
-                const int first = mails.firstVisible, range = count - 12;
+                const int first = mails.firstVisible;
                 ASSERT_TRUE(first <= mails.selected && mails.selected < first + 12) << count;
-                const auto [rows, thumb] = mailRows();
-                EXPECT_EQ(std::pair(int(rows.find('s')), thumb),
-                          std::pair(mails.selected - first,
-                                    range > 0 ? 155 + (240 * first + range / 2) / range : -1))
-                    << count << (key == kDown ? " down" : " up");
                 if (key == kUp && mails.selected == count - 12) {
                     EXPECT_EQ(first, count - 12) << "back up: the last rows stay";
                 }
@@ -260,7 +218,6 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
         frame(997, 600);
         EXPECT_EQ(mails.firstVisible, count - 12);
         EXPECT_EQ(mails.selected, 0) << "a drag scrolls without selecting";
-        EXPECT_EQ(mailRows().second, 395);
     }
     click(BUTTON_MANAGER_OPTIONS); // a menu open: the arrows work, the mouse does not
     click(700, 190);
@@ -269,8 +226,8 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
     EXPECT_EQ(game.mailbox.list.selected, 1);
 }
 
-// The squad's names on the left and the pitch always; ids the player file lacks and a size
-// beyond the squad's room list nobody. "ox : %d oy : %d" counts from the pitch's corner.
+// The squad's names on the left; ids the player file lacks and a size beyond the squad's room
+// list nobody.
 TEST_F(ManagerRoad, TheTacticsPageListsTheSquadThePlayerFileKnows) {
     registerFor(0);
     openTactics();
@@ -286,16 +243,6 @@ TEST_F(ManagerRoad, TheTacticsPageListsTheSquadThePlayerFileKnows) {
         frame();
         EXPECT_EQ(lines(80, 160, 20, 6), c.lines) << c.team << " " << c.size;
     }
-    EXPECT_EQ(shown(600, 150), (Rgb{0, 160, 0})) << "the pitch";
-    const auto width = [](int x, int y) {
-        frame(x, y);
-        const auto span = litSpan(700, 1024, 45, 60);
-        return span.second - span.first;
-    };
-    const int corner = width(560, 110); // "0" as wide as "9", narrower than "-1" and "10"
-    EXPECT_EQ(width(569, 119), corner);
-    EXPECT_GT(width(559, 109), corner);
-    EXPECT_GT(width(570, 120), corner);
 }
 
 } // namespace

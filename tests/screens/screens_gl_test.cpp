@@ -1,0 +1,179 @@
+// Each screen of the game rendered through the real GL path at 1024 × 768 with a fixed clock,
+// FPS figure and pointer, against the reviewed picture of it in this folder.
+#include <cstring>
+#include <string>
+
+#include "app/app.h"
+#include "platform/startup_dialog_view.h"
+#include "tests/game/game_frame.h"
+#include "tests/screens/reference_helpers.h"
+
+namespace {
+
+constexpr uint8_t kEscape = 1, kDown = 208;
+constexpr uint32_t kClockStart = 600000; // ms; far past every timer's last firing
+
+// The real demo data set, pictures and font included, each screen from a fresh game state.
+class Screens : public GameFrameTest {
+protected:
+    void SetUp() override {
+        GameFrameTest::SetUp();
+        tp().setTicks(kClockStart);
+        for (IntervalTimer* t :
+             {&game.exitBlinkTimer, &game.caretTimer, &game.mailbox.indicatorTimer,
+              &game.mailbox.list.blinkTimer, &game.typingBuffer.blinkTimer,
+              &game.firstNameField.blinkTimer, &game.surnameField.blinkTimer})
+            *t = IntervalTimer{};
+        game.caretShown = 0;
+        game.mailbox.list.blinkPhase = 0;
+        std::memset(game.mailbox.list.items.get(), 0, sizeof(ListItem) * ListView::CAPACITY);
+        frame();
+    }
+    // The last pass, with the frame it presents kept; the FPS line reads 50 throughout.
+    static Picture finish(int x, int y) {
+        host->undefinedBackBufferAfterSwap = true;
+        ::engine.fps = 50;
+        ::engine.secondStart = clockSeconds(); // no new figure in this frame
+        frame(x, y);
+        host->undefinedBackBufferAfterSwap = false;
+        Picture p{W, H, std::vector<uint8_t>(size_t(W) * H * 3)};
+        for (int row = 0; row < H; ++row) // bottom row first in GL
+            std::memcpy(&p.rgb[size_t(H - 1 - row) * W * 3],
+                        &host->presentedFrame[size_t(row) * W * 3], size_t(W) * 3);
+        return p;
+    }
+    static void expectScreen(const char* name, int x, int y) {
+        if (const std::string failure = checkScreen(name, finish(x, y)); !failure.empty())
+            ADD_FAILURE() << name << ": " << failure;
+    }
+    static void openMenu(int header) { click(game.header(header)), frame(); }
+    static void registerFor(int team) {
+        openMenu(0);
+        click(BUTTON_ADD_MANAGER);
+        type("Ayşe");
+        click(BUTTON_SURNAME);
+        type("Yılmaz");
+        click(BUTTON_OK);
+        click(975, 210);
+        click(700, 210 + 20 * team);
+        click(BUTTON_OK);
+        frame();
+        frame();
+    }
+    static void hover(const GuiButton& b, const char* name) {
+        const HitRect& r = b.hitArea;
+        frame(int(r.x + r.width / 2), int(r.y + r.height / 2));
+        expectScreen(name, int(r.x + r.width / 2), int(r.y + r.height / 2));
+    }
+};
+
+TEST_F(Screens, StartPage) {
+    expectScreen("start", 512, 400);
+}
+
+// Before registration: the pointer on an item of three drop-downs (the fifth header opens the
+// search page); the manager's menu after it, with its items awake.
+TEST_F(Screens, Menus) {
+    openMenu(0);
+    hover(game.buttons[BUTTON_MAKERS], "menu-game");
+    openMenu(2);
+    hover(game.buttons[BUTTON_FIXTURES], "menu-league");
+    openMenu(3);
+    hover(game.buttons[BUTTON_INCOMING], "menu-transfers");
+    frame(900, 700, false, true); // the right button closes it
+    openMenu(4);
+    expectScreen("search", 940, 75);
+}
+
+TEST_F(Screens, ManagerMenuAfterRegistration) {
+    registerFor(1);
+    openMenu(1);
+    hover(game.buttons[BUTTON_TACTICS], "menu-manager");
+}
+
+TEST_F(Screens, ExitBoxAndAboutPage) {
+    hold(kEscape);
+    frame(400, 420);
+    expectScreen("exit-box", 330, 412);
+    click(game.buttons[BUTTON_CANCEL]);
+    openMenu(0);
+    click(BUTTON_MAKERS);
+    expectScreen("about", 300, 300);
+}
+
+TEST_F(Screens, Registration) {
+    openMenu(0);
+    click(BUTTON_ADD_MANAGER);
+    expectScreen("registration-empty", 700, 600);
+    type("Ayşe Gül");
+    click(BUTTON_SURNAME);
+    type("Yılmaz");
+    click(410, 375); // the month box opens its list
+    expectScreen("registration-filled", 420, 430);
+}
+
+TEST_F(Screens, TeamChoiceLists) {
+    openMenu(0);
+    click(BUTTON_ADD_MANAGER);
+    type("Ayşe");
+    click(BUTTON_SURNAME);
+    type("Yılmaz");
+    click(BUTTON_OK);
+    const struct {
+        int star;
+        const char* name;
+    } lists[] = {
+        {325, "team-choice-countries"}, {650, "team-choice-leagues"}, {975, "team-choice-teams"}};
+    for (const auto& l : lists) {
+        click(l.star, 210);
+        expectScreen(l.name, l.star - 100, 215);
+        frame(900, 700, true); // a press outside closes it
+        frame();
+    }
+}
+
+TEST_F(Screens, NewsWithTheAppointmentRead) {
+    registerFor(1);
+    hold(kDown);
+    frame();
+    expectScreen("news-appointment", 600, 600);
+}
+
+// 25 mails, scrolled to the end by the thumb, the last row selected.
+TEST_F(Screens, NewsScrolled) {
+    registerFor(0);
+    while (game.mailbox.list.count < 25)
+        game.mailbox.addIntroductionMail();
+    frame();
+    frame(997, 162, true);
+    frame(997, 162, true);
+    frame(997, 600, true);
+    frame(997, 600);
+    click(500, 390);
+    expectScreen("news-scrolled", 500, 390);
+}
+
+// The pointer inside the pitch: ox and oy differ.
+TEST_F(Screens, Tactics) {
+    registerFor(1);
+    click(BUTTON_MANAGER_OPTIONS);
+    click(BUTTON_TACTICS);
+    ASSERT_EQ(game.teams.records[1].squad_size, 25);
+    expectScreen("tactics", 700, 333);
+}
+
+TEST(StartupDialogScreen, AsItOpens) {
+    const platform::DialogContent& content = startupDialogContent();
+    platform::StartupDialogState state(content);
+    startupDialogProc(state, platform::DialogMessage::Init, 0);
+    std::vector<uint32_t> argb(size_t(content.width) * size_t(content.height));
+    platform::PixelBuffer buffer{argb.data(), content.width, content.height};
+    platform::StartupDialogView::paint(buffer, state);
+    Picture p{content.width, content.height, {}};
+    for (uint32_t c : argb)
+        p.rgb.insert(p.rgb.end(), {uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c)});
+    if (const std::string failure = checkScreen("startup-dialog", p); !failure.empty())
+        ADD_FAILURE() << failure;
+}
+
+} // namespace
