@@ -15,6 +15,7 @@
 
 #include "editor/editor_ids.h"
 #include "editor/wx/attribute_dialog.h"
+#include "editor/wx/club_dialog.h"
 #include "editor/wx/placeholder_dialogs.h"
 #include "editor/wx/wx_ui.h"
 #include "text/cp1254.h"
@@ -265,5 +266,7 @@ void PlayerEditorDialog::runAttributeDialog(AttributeForm& form) {
 }
 
 void PlayerEditorDialog::runLeagueDialogs() {
-    LeagueDialog(this).ShowModal();
+    LeagueDialog(this, [this](wxWindow* parent) {
+        ClubDialog(parent, editor.database(), clubFiles).ShowModal();
+    }).ShowModal();
 }
