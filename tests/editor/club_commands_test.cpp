@@ -226,11 +226,13 @@ TEST_F(Clubs, SaveRefusesBadSquadsAndTheInstalledTreeAndSurvivesAFailingDisk) {
               "Kayit yapilmadi! Baska bir klasore kaydedin.");
     EXPECT_FALSE(std::filesystem::exists("installed/veri/takim.tdt"));
     // The user's file is offered; its folders come only once the questions are answered.
-    cmd.loadFile("installed/../six.tdt", false);
-    cmd.start({"installed/../six.tdt", "home/veri/database/takim.tdt", "."});
+    writeWholeFile("installed/veri/takim.tdt", old);
+    cmd.start({"installed/veri/takim.tdt", "home/veri/database/takim.tdt", "installed"});
     press(club_ctl::SAVE, {true});
     EXPECT_EQ(view.proposed.back(), "home/veri/database/takim.tdt");
     EXPECT_FALSE(std::filesystem::exists("home"));
+    press(club_ctl::SAVE, {true, true}, {"home/veri/database/takim"});
+    EXPECT_TRUE(readWholeFile("home/veri/database/takim.tdt") == old);
 
     for (Step step : {CREATE, WRITE, SYNC, RENAME}) {
         SCOPED_TRACE(step);
