@@ -101,6 +101,10 @@ ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const Cl
     clubs.start(files);
 }
 
+wxListCtrl* ClubDialog::squadList() {
+    return squad;
+}
+
 void ClubDialog::askToLeave() {
     if (clubs.leave() && IsModal()) EndModal(ctl::CLOSE);
 }

@@ -7,13 +7,14 @@
 #include "editor/club_commands.h"
 
 class SquadList;
+class wxListCtrl;
 
 class ClubDialog : public wxDialog, public ClubView {
 public:
     ClubDialog(wxWindow* parent, const PlayerDatabase& players, const ClubFiles& files);
 
     ClubCommands& commands() { return clubs; }
-    SquadList* squadList() { return squad; }
+    wxListCtrl* squadList();
 
     std::string typed(int id) override;
     void setText(int id, const std::string& utf8) override;
