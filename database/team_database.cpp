@@ -8,7 +8,6 @@
 #include "database/fixed_text.h"
 
 namespace {
-constexpr int32_t kChunkRecords = 64; // records per write call
 constexpr int32_t kFirstRoom = 64;
 } // namespace
 
@@ -98,13 +97,20 @@ bool TeamDatabase::write(const char* path, FileOps& ops) const {
     if (!out.open(path)) return false;
     const DatabaseFileHeader header{kTeamFileVersion, count, reserved};
     bool ok = out.write(&header, sizeof header);
-    TeamRecord chunk[kChunkRecords];
-    for (int32_t first = 0; ok && first < count; first += kChunkRecords) {
-        const int32_t n = std::min(kChunkRecords, count - first);
-        std::memcpy(chunk, &records[first], std::size_t(n) * kTeamRecordSize);
-        for (int32_t k = 0; k < n; ++k)
-            fixed_text::cut(chunk[k].name, kTeamNameSize, kTeamNameSize - 1);
-        ok = out.write(chunk, std::size_t(n) * kTeamRecordSize);
+    // Records go out as they are, in runs; one whose name is not terminated inside the
+    // game's 159 characters goes out as a cut copy.
+    for (int32_t first = 0; ok && first < count;) {
+        int32_t end = first;
+        while (end < count && records[end].name[kTeamNameSize - 1] == '\0')
+            ++end;
+        if (end > first) {
+            ok = out.write(&records[first], std::size_t(end - first) * kTeamRecordSize);
+            first = end;
+            continue;
+        }
+        TeamRecord cut = records[first++];
+        fixed_text::cut(cut.name, kTeamNameSize, kTeamNameSize - 1);
+        ok = out.write(&cut, sizeof cut);
     }
     return ok && out.commit();
 }
