@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 #include "editor/field_text.h"
 #include "folders/folders.h"
@@ -16,6 +18,32 @@ namespace {
 std::string shown(const std::string& path) {
     return cp1254::fromUtf8Lossy(path);
 }
+
+// The missing folders of a proposed file, made so that the file dialog can open where the
+// file will go, and removed again when the save leaves them empty (cancelled, declined, failed
+// or made elsewhere): a save that writes nothing leaves nothing behind.
+class ProposedFolders {
+public:
+    explicit ProposedFolders(const std::filesystem::path& folder) {
+        std::error_code ec; // a folder that cannot be made shows in the save's own failure
+        for (std::filesystem::path f = folder; !f.empty() && !std::filesystem::exists(f, ec);
+             f = f.parent_path()) {
+            made.push_back(f);
+            if (f == f.parent_path()) break;
+        }
+        std::filesystem::create_directories(folder, ec);
+    }
+    ProposedFolders(const ProposedFolders&) = delete;
+    ProposedFolders& operator=(const ProposedFolders&) = delete;
+    ~ProposedFolders() {
+        std::error_code ec; // a folder holding anything is not removed
+        for (const std::filesystem::path& f : made)
+            std::filesystem::remove(f, ec);
+    }
+
+private:
+    std::vector<std::filesystem::path> made; // the deepest first
+};
 
 } // namespace
 
@@ -38,9 +66,14 @@ bool saveDatabase(DialogView& view, const SaveOptions& o, const ChooseSaveFile& 
         return !o.protectedFolder.empty() && folders::isInside(p, o.protectedFolder);
     };
     // The extension is added before asking about an existing file, so the question is about
-    // the file that will be replaced; No goes back to the file dialog.
+    // the file that will be replaced; No goes back to the file dialog. The installed editor
+    // offers the user's own file until one outside the installed data set has been used.
     std::string path = o.current;
-    if (!o.proposal.empty() && (path.empty() || isProtected(path))) path = o.proposal;
+    std::optional<ProposedFolders> proposedFolders;
+    if (!o.proposal.empty() && (path.empty() || isProtected(path))) {
+        path = o.proposal;
+        proposedFolders.emplace(std::filesystem::path(path).parent_path());
+    }
     for (;;) {
         if (!choose(path)) return false;
         path = withExtension(path, o.extension);
@@ -65,11 +98,6 @@ bool saveDatabase(DialogView& view, const SaveOptions& o, const ChooseSaveFile& 
         view.message(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!");
         return false;
     }
-    // The folders of a file the user has agreed to: a folder that cannot be made shows in the
-    // write's own failure.
-    std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
     errno = 0;
     if (!write(path.c_str())) {
         const int error = errno;

@@ -1,6 +1,6 @@
 // "Kaydet" of a database file, shared by the player and the team files: the Save dialog, the
-// installed tree's refusal, the questions, the folders and the atomic write, with every
-// message the user sees on the way.
+// installed tree's refusal, the questions, the offered file's folders and the atomic write,
+// with every message the user sees on the way.
 #pragma once
 
 #include <functional>

@@ -1,8 +1,6 @@
 #include "editor/wx/club_dialog.h"
 
 #include <wx/button.h>
-#include <wx/filedlg.h>
-#include <wx/filename.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -123,25 +121,9 @@ bool ClubDialog::message(MessageStyle style, const std::string& utf8) {
 }
 
 bool ClubDialog::chooseFile(FileDialogKind kind, std::string& path) {
-    const bool open = kind == FileDialogKind::OPEN;
-    // A proposed file whose folders are not made yet is offered in the nearest folder that
-    // is; its name kept there stands for the proposal, made once the user agrees.
-    wxFileName proposal(fromUtf8(path));
-    const wxFileName offered = proposal;
-    while (!proposal.GetPath().empty() && !proposal.DirExists())
-        proposal.RemoveLastDir();
-    wxFileDialog dialog(this, ui(open ? "Takim Database Yukle" : "Takim Database Kaydet"),
-                        proposal.GetPath(), proposal.GetFullName(), kFileFilter,
-                        open ? wxFD_OPEN : wxFD_SAVE);
-    if (dialog.ShowModal() != wxID_OK) return false;
-    wxString chosen = dialog.GetPath();
-    // GTK selects a file given by name only once its folder is read; the name is known sooner.
-    if (chosen.empty() && !dialog.GetFilename().empty())
-        chosen = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath();
-    if (!open && proposal != offered && wxFileName(chosen) == proposal)
-        chosen = offered.GetFullPath();
-    path = chosen.utf8_string();
-    return !path.empty();
+    return chooseDatabaseFile(
+        this, kind == FileDialogKind::OPEN ? "Takim Database Yukle" : "Takim Database Kaydet",
+        kFileFilter, kind, path);
 }
 
 void ClubDialog::showFile(const std::string& utf8Name) {
