@@ -56,10 +56,10 @@ ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const Cl
     addLabeled(l.identity, box, "Kulup kisa adi :", shortName);
 
     l.extra->Add(groupBox(this, "Menajer Ekle", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
-    auto* players_ = groupBox(this, "Oyuncu Ekle :", wxVERTICAL);
-    wxWindow* pb = players_->GetStaticBox();
+    auto* squadBox = groupBox(this, "Oyuncu Ekle :", wxVERTICAL);
+    wxWindow* pb = squadBox->GetStaticBox();
     squad = new SquadList(pb, clubs);
-    players_->Add(squad, 1, wxEXPAND | wxALL, 3);
+    squadBox->Add(squad, 1, wxEXPAND | wxALL, 3);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     addLabeled(row, pb, "Oyuncu id:",
                new wxTextCtrl(pb, club_ctl::PLAYER_ID, "", wxDefaultPosition, wxSize(70, -1), 0,
@@ -70,11 +70,11 @@ ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const Cl
         row->Add(
             new wxButton(pb, b.id, ui(b.caption), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT),
             0, wxALL, 2);
-    players_->Add(row);
-    players_->Add(
+    squadBox->Add(row);
+    squadBox->Add(
         new wxStaticText(pb, wxID_ANY, ui("Bos id: ana pencerede secili oyuncu eklenir.")), 0,
         wxALL, 3);
-    l.extra->Add(players_, 1, wxEXPAND | wxALL, 4);
+    l.extra->Add(squadBox, 1, wxEXPAND | wxALL, 4);
     l.extra->Add(groupBox(this, "Kulup bilgileri", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
     addOpener(this, l.extra, "Diger datalar :", club_ctl::MANAGERS, "MENAJER ",
               [](wxWindow* p) { ManagerDialog(p).ShowModal(); });
