@@ -27,6 +27,8 @@ static_assert(offsetof(TeamRecord, name) == 4);
 static_assert(offsetof(TeamRecord, squad_size) == 164);
 static_assert(offsetof(TeamRecord, squad) == 168);
 
+class FileOps;
+
 class TeamDatabase : public DatabaseFile {
 public:
     TeamDatabase() = default;
@@ -35,16 +37,24 @@ public:
     virtual ~TeamDatabase() = default;
 
     // A read (DatabaseFile) refused leaves the list empty; every squad_size is cut into 0 to
-    // 100 and every name is terminated inside its field.
+    // 100 and every name is terminated inside its field. Every other byte is kept as read, the
+    // header's reserved word included, so an unchanged list writes the same bytes back.
     // Makes room for n zeroed records (count n); false when memory runs out.
     bool resize(int32_t n);
+    // Adds a record at index count, making room as needed; false when memory runs out.
+    bool append(const TeamRecord& team);
     bool write(const char* path) const;
+    bool write(const char* path, FileOps& ops) const;
 
     int32_t version = kTeamFileVersion;
     int32_t count = 0;
+    int32_t reserved = 0; // the header's third word
     std::unique_ptr<TeamRecord[]> records;
 
 private:
+    bool allocate(int32_t room, bool zeroed);
+
+    int32_t roomFor = 0;
     void emptyForRead() override;
     const char* missingText() const override;
     bool load(ByteSource& source, LoadReport* report) override;

@@ -6,15 +6,13 @@
 #include <cstring>
 #include <filesystem>
 #include <new>
-#include <optional>
 #include <string_view>
-#include <vector>
 
 #include "database/file_io.h"
 #include "database/fixed_text.h"
 #include "editor/editor_ids.h"
 #include "editor/field_text.h"
-#include "folders/folders.h"
+#include "editor/save_flow.h"
 #include "text/cp1254.h"
 
 using field_text::utf8;
@@ -24,7 +22,6 @@ namespace {
 constexpr int kListColumnWidth = 70;
 constexpr int kFirstYear = 1921;
 constexpr int kLastYear = 1999;
-constexpr const char* kDefaultExtension = ".odt";
 
 // The eight identity controls, in the order the dialog clears them.
 constexpr int kIdentityControls[] = {ctl::NAME,    ctl::SURNAME, ctl::BIRTHPLACE, ctl::LANGUAGE,
@@ -38,44 +35,6 @@ std::string text(const char* field, std::size_t size) {
 std::string shownPath(const std::string& path) {
     return cp1254::fromUtf8Lossy(path);
 }
-
-// The file dialog's default extension, for a name typed without one; a name ending in its
-// dot has none either.
-std::string withDefaultExtension(std::string path) {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        path += kDefaultExtension;
-    else if (dot + 1 == path.size())
-        path += kDefaultExtension + 1;
-    return path;
-}
-
-// The missing folders of a proposed file, made so that the file dialog can open where the
-// file will go, and removed again when the save leaves them empty (cancelled, declined, failed
-// or made elsewhere): a save that writes nothing leaves nothing behind.
-class ProposedFolders {
-public:
-    explicit ProposedFolders(const std::filesystem::path& folder) {
-        std::error_code ec; // a folder that cannot be made shows in the save's own failure
-        for (std::filesystem::path f = folder; !f.empty() && !std::filesystem::exists(f, ec);
-             f = f.parent_path()) {
-            made.push_back(f);
-            if (f == f.parent_path()) break;
-        }
-        std::filesystem::create_directories(folder, ec);
-    }
-    ProposedFolders(const ProposedFolders&) = delete;
-    ProposedFolders& operator=(const ProposedFolders&) = delete;
-    ~ProposedFolders() {
-        std::error_code ec; // a folder holding anything is not removed
-        for (const std::filesystem::path& f : made)
-            std::filesystem::remove(f, ec);
-    }
-
-private:
-    std::vector<std::filesystem::path> made; // the deepest first
-};
 
 // A search query, compared with a field's first eight bytes in one masked step: most records
 // are turned away with no call and no branch per byte. A query holds no NUL, so a field whose
@@ -322,51 +281,13 @@ void EditorCommands::useFile(const std::string& path) {
 }
 
 void EditorCommands::save() {
-    // The extension is added before asking about an existing file, so the question is about
-    // the file that will be replaced; No goes back to the file dialog. The installed editor
-    // offers the user's own file until one outside the installed data set has been used.
-    std::string path = currentFile;
-    std::optional<ProposedFolders> proposedFolders;
-    if (!saveProposal.empty() &&
-        (path.empty() || (!protectedFolder.empty() && folders::isInside(path, protectedFolder)))) {
-        path = saveProposal;
-        proposedFolders.emplace(std::filesystem::path(path).parent_path());
-    }
-    for (;;) {
-        if (!view.chooseFile(FileDialogKind::SAVE, path)) return;
-        path = withDefaultExtension(path);
-        if (!protectedFolder.empty() && folders::isInside(path, protectedFolder)) {
-            view.message(MessageStyle::NOTE_WARNING,
-                         utf8("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
-                              "Baska bir klasore kaydedin.",
-                              shownPath(path).c_str()));
-            return;
-        }
-        std::error_code error;
-        if (!std::filesystem::exists(path, error) ||
-            view.message(MessageStyle::ASK_WARNING,
-                         utf8("%s dosyasi zaten var!\nUzerine yazmak istiyor musunuz?",
-                              shownPath(path).c_str())))
-            break;
-    }
-    if (!view.message(MessageStyle::ASK_QUESTION,
-                      utf8("Su anda %s dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
-                           "bol yedek alin.",
-                           shownPath(path).c_str()))) {
-        note(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!");
-        return;
-    }
-    errno = 0;
-    if (!db.write(path.c_str(), *fileOps)) {
-        const int error = errno;
-        view.message(MessageStyle::NOTE_WARNING,
-                     utf8("Kayit yapilamadi!\n") +
-                         (error ? field_text::fromLocale(std::strerror(error)) : "?") +
-                         utf8("\nEski dosya oldugu gibi duruyor."));
-        return;
-    }
-    useFile(path);
-    note(MessageStyle::NOTE_DONE, "Kayit yapildi!");
+    const SaveOptions options{currentFile, saveProposal, protectedFolder, ".odt"};
+    std::string saved;
+    if (saveDatabase(
+            view, options,
+            [this](std::string& p) { return view.chooseFile(FileDialogKind::SAVE, p); },
+            [this](const char* p) { return db.write(p, *fileOps); }, saved))
+        useFile(saved);
 }
 
 void EditorCommands::add() {

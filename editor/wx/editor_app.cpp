@@ -7,10 +7,31 @@
 
 namespace {
 
-// Where the installed game reads the user's own player file; empty without a home folder.
-std::filesystem::path userPlayerFile() {
-    const std::filesystem::path user = folders::userFolder();
-    return user.empty() ? user : folders::userData(user) / "database" / "oyuncu.odt";
+namespace fs = std::filesystem;
+
+// Where the installed game reads the user's own database file; empty without a home folder.
+fs::path userFile(const char* name) {
+    const fs::path user = folders::userFolder();
+    return user.empty() ? user : folders::userData(user) / "database" / name;
+}
+
+// A database file of the data set the game would read: the one opened at the start (empty:
+// none) and the one "Kaydet" offers. Installed, both are the user's own when there is one.
+struct DefaultFile {
+    std::string start, proposal;
+};
+DefaultFile defaultFile(const folders::DataSet& set, const char* name) {
+    std::error_code ec;
+    fs::path file = set.veri / "database" / name;
+    DefaultFile d;
+    if (set.source == folders::DataSource::INSTALLED) {
+        d.proposal = userFile(name).string();
+        if (!d.proposal.empty() && fs::exists(d.proposal, ec)) file = d.proposal;
+    } else if (set.source != folders::DataSource::NONE) {
+        d.proposal = file.string();
+    }
+    if (set.source != folders::DataSource::NONE && fs::exists(file, ec)) d.start = file.string();
+    return d;
 }
 
 } // namespace
@@ -20,25 +41,22 @@ bool EditorApp::OnInit() {
     // reasons and the file dialogs' own texts; numbers stay as they are.
     std::setlocale(LC_CTYPE, "");
     std::setlocale(LC_MESSAGES, "");
-    // The player file of the data set the game would read, found in the game's order.
-    namespace fs = std::filesystem;
+    // The files of the data set the game would read, found in the game's order.
     std::error_code ec;
     const folders::DataSet set =
         folders::findData({}, folders::executableFolder(), fs::current_path(ec));
-    fs::path file = set.veri / "database" / "oyuncu.odt";
-    if (set.source == folders::DataSource::INSTALLED) {
-        // The installed data set belongs to the package; the user's files live elsewhere.
+    // The installed data set belongs to the package; the user's files live elsewhere.
+    if (set.source == folders::DataSource::INSTALLED)
         protectedTree = folders::installedTree().string();
-        saveProposal = userPlayerFile().string();
-        if (!saveProposal.empty() && fs::exists(saveProposal, ec)) file = saveProposal;
-    } else if (set.source != folders::DataSource::NONE) {
-        saveProposal = file.string();
-    }
+    const DefaultFile players = defaultFile(set, "oyuncu.odt");
+    const DefaultFile teams = defaultFile(set, "takim.tdt");
+    saveProposal = players.proposal;
+    clubFiles = {teams.start, teams.proposal, protectedTree};
     const int first = argc > 1 && argv[1] == "--" ? 2 : 1;
     if (argc > first)
         startFile = argv[first];
-    else if (set.source != folders::DataSource::NONE && fs::exists(file, ec))
-        startFile = wxString::FromUTF8(file.string());
+    else
+        startFile = wxString::FromUTF8(players.start);
     return true;
 }
 
@@ -48,6 +66,7 @@ int EditorApp::OnRun() {
     SetTopWindow(&dialog);
     if (!protectedTree.empty()) dialog.commands().protectFolder(protectedTree);
     if (!saveProposal.empty()) dialog.commands().proposeSaveFile(saveProposal);
+    dialog.useClubFiles(clubFiles);
     // A file named on the command line is loaded at once, without the file dialog.
     if (!startFile.empty()) dialog.commands().loadFile(startFile.utf8_string(), false);
     dialog.ShowModal();

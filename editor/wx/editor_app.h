@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "editor/club_commands.h"
+
 class EditorApp : public wxApp {
 public:
     bool OnInit() override;
@@ -15,4 +17,5 @@ private:
     wxString startFile;        // the player file loaded at the start; empty: none
     std::string protectedTree; // no save goes in here (the installed tree)
     std::string saveProposal;  // what "Kaydet" offers before a file has been used
+    ClubFiles clubFiles;       // the club dialog's team files, found the same way
 };

@@ -2,8 +2,6 @@
 
 #include <wx/button.h>
 #include <wx/combobox.h>
-#include <wx/filedlg.h>
-#include <wx/filename.h>
 #include <wx/icon.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
@@ -15,6 +13,7 @@
 
 #include "editor/editor_ids.h"
 #include "editor/wx/attribute_dialog.h"
+#include "editor/wx/club_dialog.h"
 #include "editor/wx/placeholder_dialogs.h"
 #include "editor/wx/wx_ui.h"
 #include "text/cp1254.h"
@@ -229,18 +228,9 @@ void PlayerEditorDialog::addColumn(const std::string& utf8, int width) {
 }
 
 bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
-    const bool open = kind == FileDialogKind::OPEN;
-    // No overwrite prompt here: the commands ask once the extension is added.
-    const wxFileName proposal(fromUtf8(path));
-    wxFileDialog dialog(this, ui(open ? "Oyuncu Database Yukle" : "Oyuncu Database Kaydet"),
-                        proposal.GetPath(), proposal.GetFullName(), kFileFilter,
-                        open ? wxFD_OPEN : wxFD_SAVE);
-    if (dialog.ShowModal() != wxID_OK) return false;
-    path = dialog.GetPath().utf8_string();
-    // GTK selects a file given by name only once its folder is read; the name is known sooner.
-    if (path.empty() && !dialog.GetFilename().empty())
-        path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath().utf8_string();
-    return !path.empty();
+    return chooseDatabaseFile(
+        this, kind == FileDialogKind::OPEN ? "Oyuncu Database Yukle" : "Oyuncu Database Kaydet",
+        kFileFilter, kind, path);
 }
 
 void PlayerEditorDialog::showFile(const std::string& utf8Name) {
@@ -265,5 +255,7 @@ void PlayerEditorDialog::runAttributeDialog(AttributeForm& form) {
 }
 
 void PlayerEditorDialog::runLeagueDialogs() {
-    LeagueDialog(this).ShowModal();
+    LeagueDialog(this, [this](wxWindow* parent) {
+        ClubDialog(parent, editor.database(), clubFiles).ShowModal();
+    }).ShowModal();
 }

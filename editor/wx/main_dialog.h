@@ -4,6 +4,7 @@
 
 #include <wx/dialog.h>
 
+#include "editor/club_commands.h"
 #include "editor/editor_commands.h"
 #include "editor/editor_view.h"
 
@@ -15,6 +16,8 @@ public:
     explicit PlayerEditorDialog(wxWindow* parent);
 
     EditorCommands& commands() { return editor; }
+    // The team files the club dialog opens and offers.
+    void useClubFiles(ClubFiles files) { clubFiles = std::move(files); }
     wxListCtrl* resultList();
     // "Kapat", Escape and the close box alike: ends the dialog only when the user agrees.
     void askToExit();
@@ -37,5 +40,6 @@ private:
     void bindCommands();
 
     EditorCommands editor;
+    ClubFiles clubFiles;
     ResultList* results = nullptr;
 };

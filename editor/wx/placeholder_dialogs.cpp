@@ -22,11 +22,6 @@ const wxIcon& programIcon() {
 
 namespace {
 
-struct Button {
-    int id;
-    const char* caption;
-};
-
 // The record browsing buttons the three dialogs share; none has an action yet.
 constexpr Button kBrowse[] = {
     {1014, "Ekle"}, {1015, "Degistir"}, {1016, "Sec"}, {1019, "<<<<<<<<<"}, {1020, ">>>>>>>>"}};
@@ -40,23 +35,19 @@ wxTextCtrl* edit(wxWindow* parent, int id) {
     return new wxTextCtrl(parent, id, "", wxDefaultPosition, wxSize(140, -1));
 }
 
-// Identity box, id line, browse and file buttons: the frame every placeholder dialog has.
-struct PlaceholderLayout {
-    wxBoxSizer* top;
-    wxStaticBoxSizer* identity;
-    wxBoxSizer* extra;
-};
+} // namespace
 
 PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* idLabel,
-                              Button idEdit, Button load, Button save) {
+                              Button idEdit, Button load, Button save, int shownId, int totalId) {
     PlaceholderLayout l{new wxBoxSizer(wxVERTICAL), groupBox(d, identityBox, wxVERTICAL),
                         new wxBoxSizer(wxVERTICAL)};
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     auto* left = new wxBoxSizer(wxVERTICAL);
     left->Add(l.identity, 0, wxEXPAND | wxALL, 4);
     auto* ids = new wxBoxSizer(wxHORIZONTAL);
-    addLabel(ids, d, idLabel);
-    addLabel(ids, d, "Toplam id :");
+    for (const Button label : {Button{shownId, idLabel}, Button{totalId, "Toplam id :"}})
+        ids->Add(new wxStaticText(d, label.id, ui(label.caption)), 0,
+                 wxALIGN_CENTER_VERTICAL | wxALL, 3);
     left->Add(ids);
     auto* choose = groupBox(d, "Secim bilgileri:", wxHORIZONTAL);
     addLabeled(choose, choose->GetStaticBox(), idEdit.caption,
@@ -75,7 +66,7 @@ PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* 
     return l;
 }
 
-void finish(wxDialog* d, const PlaceholderLayout& l) {
+void finishLayout(wxDialog* d, const PlaceholderLayout& l) {
     l.top->Add(new wxButton(d, ctl::CLOSE, "Kapat"), 0, wxALIGN_RIGHT | wxALL, 6);
     d->Bind(
         wxEVT_BUTTON, [d](wxCommandEvent&) { d->EndModal(ctl::CLOSE); }, ctl::CLOSE);
@@ -83,17 +74,14 @@ void finish(wxDialog* d, const PlaceholderLayout& l) {
     d->SetSizerAndFit(l.top);
 }
 
-// A button in a captioned box that opens the next dialog of the chain.
-template <class Next>
-void addOpener(wxDialog* d, wxSizer* into, const char* boxCaption, int id, const char* caption) {
+void addOpener(wxDialog* d, wxSizer* into, const char* boxCaption, int id, const char* caption,
+               std::function<void(wxWindow*)> open) {
     auto* box = groupBox(d, boxCaption, wxVERTICAL);
     box->Add(new wxButton(box->GetStaticBox(), id, ui(caption)), 0, wxALL, 4);
     into->Add(box, 0, wxEXPAND | wxALL, 4);
     d->Bind(
-        wxEVT_BUTTON, [d](wxCommandEvent&) { Next(d).ShowModal(); }, id);
+        wxEVT_BUTTON, [d, open](wxCommandEvent&) { open(d); }, id);
 }
-
-} // namespace
 
 AboutDialog::AboutDialog(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, "Oyuncu Duzenleme Hakkinda") {
@@ -112,28 +100,16 @@ AboutDialog::AboutDialog(wxWindow* parent)
     SetSizerAndFit(top);
 }
 
-LeagueDialog::LeagueDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Lig Bilgileri") {
+LeagueDialog::LeagueDialog(wxWindow* parent, std::function<void(wxWindow*)> openClubs)
+    : wxDialog(parent, wxID_ANY, "Lig Bilgileri") {
     const PlaceholderLayout l = startLayout(this, "Lig bilgisi", "Lig id :", {1037, "Lig id:"},
                                             {1017, "Yükle"_w}, {1018, "Kaydet"});
     wxWindow* box = l.identity->GetStaticBox();
     addLabeled(l.identity, box, "Hangi Ülke  Ligi:"_w, edit(box, 1035));
     addLabeled(l.identity, box, "Lig adi :", edit(box, 1036));
     l.extra->Add(groupBox(this, "Kulup Ekle", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
-    addOpener<ClubDialog>(this, l.extra, "Diger bilgiler", 1038, "KULUPLER");
-    finish(this, l);
-}
-
-ClubDialog::ClubDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Kulup bilgileri :") {
-    const PlaceholderLayout l =
-        startLayout(this, "Kulup bilgisi", "Kulup id :", {1038, "Kulup id:"}, {1018, "Yükle"_w},
-                    {1021, "Kaydet"});
-    wxWindow* box = l.identity->GetStaticBox();
-    addLabeled(l.identity, box, "Kulup adi :", edit(box, 1036));
-    addLabeled(l.identity, box, "Kulup kisa adi :", edit(box, 1037));
-    for (const char* empty : {"Menajer Ekle", "Oyuncu Ekle :", "Kulup bilgileri"})
-        l.extra->Add(groupBox(this, empty, wxVERTICAL), 0, wxEXPAND | wxALL, 4);
-    addOpener<ManagerDialog>(this, l.extra, "Diger datalar :", 1039, "MENAJER ");
-    finish(this, l);
+    addOpener(this, l.extra, "Diger bilgiler", 1038, "KULUPLER", std::move(openClubs));
+    finishLayout(this, l);
 }
 
 ManagerDialog::ManagerDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Menajer Biglisi") {
@@ -161,5 +137,5 @@ ManagerDialog::ManagerDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Men
     addLabel(more, m, "Tur : 1= taninmiyor  , 2=orta , 3=iyi  , 4=cok iyi ,5=süper"_w);
     addLabeled(more, m, "itibar :", edit(m, 1041));
     l.extra->Add(more, 0, wxEXPAND | wxALL, 4);
-    finish(this, l);
+    finishLayout(this, l);
 }

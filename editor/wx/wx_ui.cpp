@@ -1,6 +1,8 @@
 #include "editor/wx/wx_ui.h"
 
 #include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -76,4 +78,18 @@ void setControlText(wxWindow* dialog, int id, const std::string& utf8) {
         label->SetLabelText(fromUtf8(utf8));
     else
         w->SetLabel(fromUtf8(utf8));
+}
+
+bool chooseDatabaseFile(wxWindow* parent, const char* title, const char* filter,
+                        FileDialogKind kind, std::string& path) {
+    const bool open = kind == FileDialogKind::OPEN;
+    const wxFileName proposal(fromUtf8(path));
+    wxFileDialog dialog(parent, ui(title), proposal.GetPath(), proposal.GetFullName(), filter,
+                        open ? wxFD_OPEN : wxFD_SAVE);
+    if (dialog.ShowModal() != wxID_OK) return false;
+    path = dialog.GetPath().utf8_string();
+    // GTK selects a file given by name only once its folder is read; the name is known sooner.
+    if (path.empty() && !dialog.GetFilename().empty())
+        path = wxFileName(dialog.GetDirectory(), dialog.GetFilename()).GetFullPath().utf8_string();
+    return !path.empty();
 }

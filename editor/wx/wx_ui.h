@@ -21,6 +21,12 @@ wxStaticBoxSizer* groupBox(wxWindow* parent, const char* cp1254Caption, int orie
 void addLabeled(wxSizer* sizer, wxWindow* parent, const char* cp1254Label, wxWindow* control);
 void addLabel(wxSizer* sizer, wxWindow* parent, const char* cp1254Label);
 
+// The Open or Save dialog for a database file, titled and filtered; false when cancelled. A
+// path given in is offered (its folder must exist to be opened); out comes the host's path.
+// No overwrite prompt: the commands ask once the extension is added.
+bool chooseDatabaseFile(wxWindow* parent, const char* cp1254Title, const char* filter,
+                        FileDialogKind kind, std::string& path);
+
 // A control's text by id: the value of an edit or combo, else the label.
 std::string controlText(wxWindow* dialog, int id);
 void setControlText(wxWindow* dialog, int id, const std::string& utf8);

@@ -59,9 +59,10 @@ written=$(cd "$HOME" && find . -type f | sort | tr '\n' ' ')
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "the game wrote into its working folder"
 [ "$(listing)" = "$before" ] || fail "the installed tree changed"
 
-# A league of one's own, built from CSV into the user's folder by the installed tools: the game
-# lists its clubs, shows the chosen second club's 22 players (not a demo squad of 25) and logs
-# the league's date. The shots stay in E2E_SHOTS when set.
+# A league of one's own, built from CSV into the user's folder by the installed tools, its second
+# club renamed and given a new squad in the installed editor: the game lists the clubs, shows
+# that club's 22 players (not a demo squad of 25) and logs the league's date. The shots stay in
+# E2E_SHOTS when set.
 layout=$(setxkbmap -query | awk '/^layout:/{print $2}')
 trap 'setxkbmap "$layout"; cleanup' EXIT
 # How many characters of the bitmap font (10 pixels apart) a line starting at x spans.
@@ -81,6 +82,73 @@ python3 "$here/league_csv.py" "$work/players.csv" "$work/teams.csv" || fail "no 
   fail "the league's files were not built"
 "$prefix/bin/menajer-odt" check-set "$veri" >"$work/check.txt" ||
   fail "check-set: $(cat "$work/check.txt")"
+
+# The installed editor gives the second club a new name and a new squad: its first player out,
+# the first club's first player in, after the question naming his club. Clicks land at places
+# inside each dialog (no window manager: the pointer's window gets the keys).
+"$prefix/bin/kadroed" >"$work/kadroed.txt" 2>&1 &
+pid=$! # cleanup's to end
+editor=$pid
+# The id of the editor's visible window whose title starts with $1, once it shows.
+shown() {
+  local id
+  for _ in $(seq 100); do
+    for id in $(xdotool search --all --onlyvisible --pid "$editor" --name "^$1" 2>/dev/null); do
+      [ "$(size_of "$id" | cut -d' ' -f1)" -gt 50 ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  fail "the editor shows no \"$1\" (stderr: $(cat "$work/kadroed.txt"))"
+}
+# Puts the pointer at x y inside window $1 (its middle without them), then clicks unless told.
+at() {
+  local x y w h
+  read -r x y < <(xdotool getwindowgeometry "$1" | awk -F'[ ,]+' '/Position:/{print $3, $4}')
+  read -r w h < <(size_of "$1")
+  xdotool mousemove -- $((x + ${2:-$((w / 2))})) $((y + ${3:-$((h / 2))}))
+  sleep 0.3
+  [ "${4:-click}" = click ] && xdotool click 1
+  sleep 0.5
+}
+# Answers the window titled $1 (a message box: the program's name) with Return.
+answer() {
+  local id
+  id=$(shown "$1") || exit 1
+  at "$id" "" "" no
+  xdotool key Return
+  for _ in $(seq 50); do xdotool getwindowname "$id" >/dev/null 2>&1 || break; sleep 0.1; done
+}
+main=$(shown "Oyuncu bilgileri") || exit 1
+at "$main" 337 446 # "LIGLER"
+answer kadroed
+league=$(shown "Lig Bilgileri") || exit 1
+at "$league" 569 71 # "KULUPLER"
+clubs=$(shown "Kulup bilgileri") || exit 1
+at "$clubs" 474 145 # ">>>>>>>>": the second club
+at "$clubs" 300 37  # "Kulup adi :"
+xdotool key ctrl+a type "Kars Spor Kulubu"
+at "$clubs" 271 145 # "Degistir"
+at "$clubs" 666 89  # the squad's first row
+at "$clubs" 789 371 # "Cikar"
+at "$clubs" 646 371 # "Oyuncu id:"
+xdotool type "0"
+at "$clubs" 726 371 # "Oyuncu Ekle"
+answer kadroed      # "... Kuzey Yıldızı kulubunun kadrosunda!": Yes
+at "$clubs" 138 206 # "Kaydet"
+answer "Takim Database Kaydet"
+answer kadroed # the file exists: replace it
+answer kadroed # save it
+answer kadroed # "Kayit yapildi!"
+kill "$editor"
+wait "$editor" 2>/dev/null
+pid=""
+"$prefix/bin/menajer-odt" dump "$veri/database/takim.tdt" >"$work/teams_after.csv"
+squad="$(seq -s ' ' 23 43) 0"
+grep -qx "1,Kars Spor Kulubu,22,$squad" "$work/teams_after.csv" &&
+  grep -qx "0,Kuzey Yıldızı,21,$(seq -s ' ' 1 21)" "$work/teams_after.csv" ||
+  fail "the editor saved: $(cat "$work/teams_after.csv")"
+"$prefix/bin/menajer-odt" check-set "$veri" >"$work/check.txt" ||
+  fail "check-set after the editor: $(cat "$work/check.txt")"
 
 cd "$work/elsewhere" || exit 1
 "$prefix/bin/menajer" >"$work/stdout.txt" 2>"$work/stderr.txt" &
@@ -122,13 +190,13 @@ fi
 
 log=$XDG_DATA_HOME/menajer/rav3d.htm
 grep -qF "<p> Oyun tarihi : 1/6/2025/Pazar </p>" "$log" || fail "the log lacks the league's date"
-# The list begins with "Kuzey Yıldızı" and "Deniz Fenerleri".
+# The list begins with "Kuzey Yıldızı" and the editor's "Kars Spor Kulubu".
 rows="$(chars x "$list_top" 680 203) $(chars x "$list_top" 680 223)"
-[ "$rows" = "13 15" ] || fail "the team list's rows are $rows characters long"
-# The squad: 22 names, the first "Ali Çelik", nothing below.
+[ "$rows" = "13 16" ] || fail "the team list's rows are $rows characters long"
+# The squad as the editor left it: 22 names, the first "Veli Şahin", nothing below.
 squad=$(python3 "$here/frame_check.py" lines "$tactics" 80 300 160 20 27)
 [ "$squad" = 111111111111111111111100000 ] || fail "the squad column shows lines $squad"
 first=$(chars x "$tactics" 80 145)
-[ "$first" = 9 ] || fail "the squad's first name is $first characters long"
+[ "$first" = 10 ] || fail "the squad's first name is $first characters long"
 echo "install e2e: installed tree, options and the user's folder as expected; own league:" \
-  "the clubs listed, the second club's 22 players shown, 1/6/2025/Pazar"
+  "the clubs listed, the second club renamed and its new squad shown, 1/6/2025/Pazar"

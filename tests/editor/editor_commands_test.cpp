@@ -18,37 +18,12 @@
 #include "editor/editor_commands.h"
 #include "editor/editor_ids.h"
 #include "editor/editor_view.h"
+#include "scripted_view.h"
 
 namespace {
 
 constexpr const char* kTakeOffered = "="; // a scripted file name: the one the dialog offers
 constexpr const char* kWrongFile = "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n";
-
-struct Shown {
-    MessageStyle style;
-    std::string text;
-};
-
-// Dialogs without a toolkit: controls are a map of texts, questions take their answers from a
-// queue, and everything shown is recorded.
-template <class View> struct Scripted : View {
-    std::map<int, std::string> texts;
-    std::vector<Shown> shown;
-    std::deque<bool> answers; // for the Yes/No questions, in order
-
-    std::string typed(int id) override { return texts[id]; }
-    void setText(int id, const std::string& utf8) override { texts[id] = utf8; }
-    void setSpinRange(int, int, int) override {}
-    bool message(MessageStyle style, const std::string& utf8) override {
-        shown.push_back({style, utf8});
-        if (style != MessageStyle::ASK_QUESTION && style != MessageStyle::ASK_WARNING) return true;
-        EXPECT_FALSE(answers.empty()) << "unexpected question: " << utf8;
-        const bool yes = !answers.empty() && answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return yes;
-    }
-    std::string last() const { return shown.empty() ? std::string() : shown.back().text; }
-};
 
 using ScriptedDialog = Scripted<DialogView>;
 
@@ -438,36 +413,6 @@ TEST_F(Editor, CancelledOrDeclinedFileCommandsTouchNothing) {
     EXPECT_EQ(db.playerCount(), 2);
     EXPECT_FALSE(std::filesystem::exists("unmade"));
 }
-
-namespace {
-
-enum Step { CREATE, OPEN_STREAM, WRITE, FLUSH, SYNC, CLOSE, RENAME };
-
-// The system's calls, but the chosen step fails as a full disk would; a write fails midway,
-// after the header went through.
-struct FailingOps : FileOps {
-    Step failing;
-    int writes = 0;
-    explicit FailingOps(Step s) : failing(s) {}
-    bool fails(Step s) { return s == failing && (errno = ENOSPC); }
-    int createTemporary(char* p) override {
-        return fails(CREATE) ? -1 : FileOps::createTemporary(p);
-    }
-    std::FILE* openStream(int fd) override {
-        return fails(OPEN_STREAM) ? nullptr : FileOps::openStream(fd);
-    }
-    std::size_t write(const void* d, std::size_t n, std::FILE* f) override {
-        return fails(WRITE) && ++writes == 2 ? 0 : FileOps::write(d, n, f);
-    }
-    int flush(std::FILE* f) override { return fails(FLUSH) ? -1 : FileOps::flush(f); }
-    int sync(std::FILE* f) override { return fails(SYNC) ? -1 : FileOps::sync(f); }
-    int close(std::FILE* f) override { return FileOps::close(f) || fails(CLOSE) ? -1 : 0; }
-    int rename(const char* a, const char* b) override {
-        return fails(RENAME) ? -1 : FileOps::rename(a, b);
-    }
-};
-
-} // namespace
 
 TEST_F(Editor, AFailedSaveLeavesTheOldFileAndReportsNoSuccess) {
     fill(3);

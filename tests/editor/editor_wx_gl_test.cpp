@@ -19,6 +19,7 @@
 #include "../database/database_helpers.h"
 #include "editor/editor_ids.h"
 #include "editor/wx/attribute_dialog.h"
+#include "editor/wx/club_dialog.h"
 #include "editor/wx/main_dialog.h"
 #include "editor/wx/placeholder_dialogs.h"
 
@@ -83,10 +84,11 @@ std::string label(wxWindow* dialog, int id) {
 
 // The file dialog: checks what it offers, then the user types a path (or cancels).
 ExpectDialog<wxFileDialog> fileDialog(const char* title, const std::string& offered,
-                                      const std::string& typed, int answer = wxID_OK) {
+                                      const std::string& typed, int answer = wxID_OK,
+                                      const char* filter = "Oyuncu Database(*.odt)|*.odt") {
     return ExpectDialog<wxFileDialog>([=](wxFileDialog* d) {
         EXPECT_EQ(d->GetMessage(), title);
-        EXPECT_EQ(d->GetWildcard(), "Oyuncu Database(*.odt)|*.odt");
+        EXPECT_EQ(d->GetWildcard(), filter);
         EXPECT_FALSE(d->HasFlag(wxFD_OVERWRITE_PROMPT)); // asked once the extension is on
         EXPECT_EQ(wxFileName(d->GetDirectory(), d->GetFilename()).GetFullPath().utf8_string(),
                   offered);
@@ -235,4 +237,54 @@ TEST(EditorDialogs, LeagueChainOpensItsPlaceholders) {
                       EXPECT_EQ(d->GetTitle(), "Menajer Biglisi");
                       return ctl::CLOSE;
                   }));
+}
+
+TEST(EditorDialogs, ClubDialogLoadsRenamesAndSavesATeamFile) {
+    const std::string cwd = wxGetCwd().utf8_string(), teams = cwd + "/six.tdt";
+    writeWholeFile(cwd + "/twenty.odt", playerFileBytes(20));
+    writeWholeFile(teams, teamFileBytes(6));
+    PlayerEditorDialog dialog(nullptr);
+    ASSERT_TRUE(dialog.commands().loadFile(cwd + "/twenty.odt", false));
+    const char* const filter = "Takim Database(*.tdt)|*.tdt";
+    // More dialogs than wxTEST_DIALOG takes: the same hook, filled by hand.
+    const auto yes = wxExpectAny(wxID_YES);
+    const auto league =
+        ExpectDialog<LeagueDialog>([](LeagueDialog* d) { return press(d, 1038), ctl::CLOSE; });
+    const auto clubs = ExpectDialog<ClubDialog>([&](ClubDialog* d) {
+        wxWindow* shortName = d->FindWindow(club_ctl::SHORT_NAME);
+        EXPECT_FALSE(shortName->IsThisEnabled());
+        EXPECT_EQ(shortName->GetToolTipText(),
+                  "Takim dosyasinda kisa ad yeri yok: bu alan kaydedilmez.");
+        press(d, club_ctl::LOAD);
+        EXPECT_EQ(label(d, club_ctl::TOTAL), "Toplam id : 6");
+        dynamic_cast<wxTextCtrl*>(d->FindWindow(club_ctl::TYPED_ID))->ChangeValue("3");
+        press(d, club_ctl::SELECT);
+        EXPECT_EQ(d->squadList()->GetItemCount(), 3);
+        EXPECT_EQ(d->squadList()->GetItemText(2, 2).utf8_string(), "Şükrü9 Öztürk");
+        dynamic_cast<wxTextCtrl*>(d->FindWindow(club_ctl::NAME))
+            ->ChangeValue(wxString::FromUTF8("Iğdır Spor"));
+        press(d, club_ctl::MODIFY);
+        press(d, club_ctl::SAVE);
+        return ctl::CLOSE;
+    });
+    const auto open = fileDialog("Takim Database Yukle", "", teams, wxID_OK, filter);
+    const auto loaded = messageBox("Yukleme Tamamlandi!", wxID_OK);
+    const auto save =
+        fileDialog("Takim Database Kaydet", teams, cwd + "/renamed.", wxID_OK, filter);
+    const auto sure = messageBox("Su anda " + cwd +
+                                     "/renamed.tdt dosyayi kaydetmek istiyor musunuz?\n Dikkatli "
+                                     "olun ve bol bol yedek alin.",
+                                 wxID_YES);
+    const auto saved = messageBox("Kayit yapildi!", wxID_OK);
+    {
+        wxTestingModalHook hook(__FILE__, __LINE__, "");
+        for (const wxModalExpectation* e : std::initializer_list<const wxModalExpectation*>{
+                 &yes, &league, &clubs, &open, &yes, &loaded, &save, &sure, &saved})
+            hook.AddExpectation(*e);
+        press(&dialog, ctl::LEAGUES);
+        hook.CheckUnmetExpectations();
+    }
+    TeamDatabase written;
+    ASSERT_TRUE(written.read((cwd + "/renamed.tdt").c_str()));
+    EXPECT_STREQ(written.records[3].name, "Iğdır Spor"_w);
 }

@@ -333,4 +333,26 @@ bool writePlayerFile(const char* path, int32_t count) {
     return players.write(path) || complain(path);
 }
 
+bool writeTeamFile(const char* path, int32_t count) {
+    if (count < 0 || count > kMaxTeams) {
+        std::fprintf(stderr, "menajer-datagen: a team file here holds 0 to %d clubs\n", kMaxTeams);
+        return false;
+    }
+    TeamDatabase teams;
+    if (!teams.resize(count)) {
+        std::fprintf(stderr, "menajer-datagen: out of memory\n");
+        return false;
+    }
+    // Squads of 25 over a player file of 100000, as `--players 100000` writes it.
+    for (int32_t c = 0; c < count; ++c) {
+        TeamRecord& team = teams.records[c];
+        std::snprintf(team.name, sizeof team.name, "%s %d", kClubs[c % kClubCount].name,
+                      c / kClubCount + 1);
+        team.squad_size = kSquadSize;
+        for (int p = 0; p < kSquadSize; ++p)
+            team.squad[p] = (c * kSquadSize + p) % kPlayerCapacity;
+    }
+    return teams.write(path) || complain(path);
+}
+
 } // namespace footballdata

@@ -25,6 +25,10 @@ bool writeSeasonCalendar(const std::filesystem::path& path, int firstYear);
 // A player file of `count` generated players for benchmarks (at most the editor's capacity).
 bool writePlayerFile(const char* path, int32_t count);
 
+// A team file of `count` clubs of 25 for benchmarks, named after the demo clubs.
+constexpr int32_t kMaxTeams = 1000000;
+bool writeTeamFile(const char* path, int32_t count);
+
 // Day of the week, 0 = Monday, of a date in the Gregorian calendar.
 int weekdayIndex(int year, int month, int day);
 

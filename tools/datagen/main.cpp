@@ -21,12 +21,14 @@ constexpr const char* kFont = MENAJER_FONT; // found by the build
 constexpr const char* kUsage =
     "usage: menajer-datagen VERI_FOLDER [--preview PNG_FOLDER]\n"
     "       menajer-datagen --players N OUT.odt\n"
+    "       menajer-datagen --teams N OUT.tdt\n"
     "       menajer-datagen --icons FOLDER\n"
     "       menajer-datagen calendar YEAR OUT.trh\n"
     "\n"
     "  VERI_FOLDER [--preview PNG_FOLDER]  write the demo data set (the same bytes\n"
     "                                      on every run), with PNG previews\n"
     "  --players N OUT.odt                 write a player file of N generated players\n"
+    "  --teams N OUT.tdt                   write a team file of N clubs of 25\n"
     "  --icons FOLDER                      draw the programs' icons as\n"
     "                                      FOLDER/<n>x<n>/apps/*.png\n"
     "  calendar YEAR OUT.trh               write the season from 1 June YEAR to\n"
@@ -55,6 +57,17 @@ int writePlayers(const char* countText, const char* path) {
     return footballdata::writePlayerFile(path, int32_t(count)) ? 0 : 1;
 }
 
+int writeTeams(const char* countText, const char* path) {
+    char* end = nullptr;
+    const long count = std::strtol(countText, &end, 10);
+    if (end == countText || *end || count < 0 || count > footballdata::kMaxTeams) {
+        std::fprintf(stderr, "menajer-datagen: N must be a number from 0 to %d\n",
+                     footballdata::kMaxTeams);
+        return 2;
+    }
+    return footballdata::writeTeamFile(path, int32_t(count)) ? 0 : 1;
+}
+
 int writeCalendar(const char* yearText, const char* path) {
     char* end = nullptr;
     const long year = std::strtol(yearText, &end, 10);
@@ -74,6 +87,7 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return std::puts("menajer-datagen " MENAJER_VERSION), 0;
     if (argc == 4 && std::strcmp(argv[1], "--players") == 0) return writePlayers(argv[2], argv[3]);
+    if (argc == 4 && std::strcmp(argv[1], "--teams") == 0) return writeTeams(argv[2], argv[3]);
     if (argc == 4 && std::strcmp(argv[1], "calendar") == 0) return writeCalendar(argv[2], argv[3]);
     if (argc == 3 && std::strcmp(argv[1], "--icons") == 0) return icons::write(argv[2]) ? 0 : 1;
     const bool preview = argc == 4 && std::strcmp(argv[2], "--preview") == 0;

@@ -1,0 +1,109 @@
+// The club dialog's commands, without a toolkit: a team file loaded, browsed, changed and
+// saved, each club's squad checked against the player database the main dialog holds.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "database/team_database.h"
+#include "editor/editor_view.h"
+
+class FileOps;
+class PlayerDatabase;
+
+// The club dialog's controls.
+namespace club_ctl {
+enum : int {
+    ADD = 1014,
+    MODIFY = 1015,
+    SELECT = 1016,
+    LOAD = 1018,
+    PREVIOUS = 1019,
+    NEXT = 1020,
+    SAVE = 1021,
+    NAME = 1036,
+    SHORT_NAME = 1037, // no place in the file: shown disabled
+    TYPED_ID = 1038,
+    MANAGERS = 1039,
+    SHOWN_ID = 1044, // "Kulup id :"
+    TOTAL = 1045,    // "Toplam id :"
+    SQUAD = 1046,    // the squad list, in the box "Oyuncu Ekle :"
+    PLAYER_ID = 1047,
+    SQUAD_ADD = 1048,
+    SQUAD_REMOVE = 1049,
+    SQUAD_UP = 1050,
+    SQUAD_DOWN = 1051,
+};
+} // namespace club_ctl
+
+class ClubView : public DialogView {
+public:
+    // As MainView::chooseFile, for team files.
+    virtual bool chooseFile(FileDialogKind kind, std::string& path) = 0;
+    virtual void showFile(const std::string& /*utf8Name*/) {}
+    // The squad list now has this many rows (texts from ClubCommands::squadText), `selected`
+    // highlighted (-1: none).
+    virtual void showSquad(int32_t rows, int32_t selected) = 0;
+    virtual int32_t selectedSquadRow() = 0; // -1 when none
+};
+
+// Where the installed editor finds and keeps team files; all empty from a build tree.
+struct ClubFiles {
+    std::string start;           // opened with the dialog
+    std::string proposal;        // what "Kaydet" offers (the user's own file)
+    std::string protectedFolder; // the installed tree: never saved into
+};
+
+class ClubCommands {
+public:
+    ClubCommands(ClubView& view, const PlayerDatabase& players);
+    ClubCommands(const ClubCommands&) = delete;
+    ClubCommands& operator=(const ClubCommands&) = delete;
+
+    // Shows the empty list, then loads files.start when there is one.
+    void start(const ClubFiles& files);
+    bool command(int id); // false for an id without a command
+
+    void load();
+    bool loadFile(const std::string& path, bool announce);
+    void save();
+    void selectTyped();
+    void step(int by);
+    void modify(); // "Degistir"
+    void add();    // "Ekle"
+    void addPlayer();
+    void removePlayer();
+    void movePlayer(int by);
+    // "Kapat", Escape and the close box: true when the dialog may close.
+    bool leave();
+
+    std::string squadText(int32_t row, int column) const; // place, id, name; UTF-8
+    const TeamDatabase& teams() const { return *db; }
+    int32_t selected() const { return current; }
+    bool changed() const { return dirty; }
+    const std::string& file() const { return currentFile; }
+    void useFileOps(FileOps& ops) { fileOps = &ops; }
+
+private:
+    bool selectIndex(int32_t index);
+    void showTotal();
+    void showSquad(int32_t highlight);
+    bool readName(std::string& bytes);
+    TeamRecord* club() {
+        return current >= 0 && current < db->count ? &db->records[current] : nullptr;
+    }
+    int32_t clubHolding(int32_t playerId) const; // another club whose squad lists the player
+    bool squadsCheckOut();
+    std::string playerName(int32_t id) const; // Windows-1254
+    void note(MessageStyle style, const std::string& utf8) { view.message(style, utf8); }
+
+    ClubView& view;
+    const PlayerDatabase& players;
+    FileOps* fileOps;
+    ClubFiles files;
+    std::unique_ptr<TeamDatabase> db;
+    int32_t current = -1;
+    bool dirty = false;
+    std::string currentFile;
+};

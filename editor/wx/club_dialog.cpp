@@ -1,0 +1,148 @@
+#include "editor/wx/club_dialog.h"
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/valtext.h>
+
+#include "editor/editor_ids.h"
+#include "editor/wx/placeholder_dialogs.h"
+#include "editor/wx/wx_ui.h"
+#include "text/cp1254.h"
+
+// The squad: virtual, its rows come from the commands when drawn.
+class SquadList : public wxListCtrl {
+public:
+    SquadList(wxWindow* parent, ClubCommands& clubs)
+        : wxListCtrl(parent, club_ctl::SQUAD, wxDefaultPosition, wxSize(330, 300),
+                     wxLC_REPORT | wxLC_VIRTUAL | wxLC_SINGLE_SEL | wxLC_NO_SORT_HEADER),
+          clubs(clubs) {
+        AppendColumn("Sira", wxLIST_FORMAT_RIGHT, 40);
+        AppendColumn("ID", wxLIST_FORMAT_RIGHT, 60);
+        AppendColumn("Adi Soyadi", wxLIST_FORMAT_LEFT, 210);
+    }
+
+    wxString OnGetItemText(long item, long column) const override {
+        return fromUtf8(clubs.squadText(int32_t(item), int(column)));
+    }
+
+private:
+    ClubCommands& clubs;
+};
+
+namespace {
+
+constexpr const char* kTitle = "Kulup bilgileri :";
+constexpr const char* kFileFilter = "Takim Database(*.tdt)|*.tdt";
+
+} // namespace
+
+ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const ClubFiles& files)
+    : wxDialog(parent, wxID_ANY, kTitle), clubs(*this, players) {
+    const PlaceholderLayout l =
+        startLayout(this, "Kulup bilgisi", "Kulup id :", {club_ctl::TYPED_ID, "Kulup id:"},
+                    {club_ctl::LOAD, "Yükle"_w}, {club_ctl::SAVE, "Kaydet"}, club_ctl::SHOWN_ID,
+                    club_ctl::TOTAL);
+    wxWindow* box = l.identity->GetStaticBox();
+    addLabeled(l.identity, box, "Kulup adi :",
+               new wxTextCtrl(box, club_ctl::NAME, "", wxDefaultPosition, wxSize(260, -1)));
+    auto* shortName =
+        new wxTextCtrl(box, club_ctl::SHORT_NAME, "", wxDefaultPosition, wxSize(140, -1));
+    shortName->Disable();
+    shortName->SetToolTip(ui("Takim dosyasinda kisa ad yeri yok: bu alan kaydedilmez."));
+    addLabeled(l.identity, box, "Kulup kisa adi :", shortName);
+
+    l.extra->Add(groupBox(this, "Menajer Ekle", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
+    auto* squadBox = groupBox(this, "Oyuncu Ekle :", wxVERTICAL);
+    wxWindow* pb = squadBox->GetStaticBox();
+    squad = new SquadList(pb, clubs);
+    squadBox->Add(squad, 1, wxEXPAND | wxALL, 3);
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    addLabeled(row, pb, "Oyuncu id:",
+               new wxTextCtrl(pb, club_ctl::PLAYER_ID, "", wxDefaultPosition, wxSize(70, -1), 0,
+                              wxTextValidator(wxFILTER_DIGITS)));
+    for (const Button b :
+         {Button{club_ctl::SQUAD_ADD, "Oyuncu Ekle"}, Button{club_ctl::SQUAD_REMOVE, "Cikar"},
+          Button{club_ctl::SQUAD_UP, "Yukari"}, Button{club_ctl::SQUAD_DOWN, "Asagi"}})
+        row->Add(
+            new wxButton(pb, b.id, ui(b.caption), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT),
+            0, wxALL, 2);
+    squadBox->Add(row);
+    squadBox->Add(
+        new wxStaticText(pb, wxID_ANY, ui("Bos id: ana pencerede secili oyuncu eklenir.")), 0,
+        wxALL, 3);
+    l.extra->Add(squadBox, 1, wxEXPAND | wxALL, 4);
+    l.extra->Add(groupBox(this, "Kulup bilgileri", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
+    addOpener(this, l.extra, "Diger datalar :", club_ctl::MANAGERS, "MENAJER ",
+              [](wxWindow* p) { ManagerDialog(p).ShowModal(); });
+    finishLayout(this, l);
+
+    for (int id : {club_ctl::ADD, club_ctl::MODIFY, club_ctl::SELECT, club_ctl::LOAD,
+                   club_ctl::PREVIOUS, club_ctl::NEXT, club_ctl::SAVE, club_ctl::SQUAD_ADD,
+                   club_ctl::SQUAD_REMOVE, club_ctl::SQUAD_UP, club_ctl::SQUAD_DOWN})
+        Bind(
+            wxEVT_BUTTON, [this, id](wxCommandEvent&) { clubs.command(id); }, id);
+    // Bound after the layout's own: closing asks first when something is unsaved.
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { askToLeave(); }, ctl::CLOSE);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
+        if (e.CanVeto() && !clubs.leave())
+            e.Veto();
+        else if (IsModal())
+            EndModal(ctl::CLOSE);
+        else
+            e.Skip();
+    });
+    clubs.start(files);
+}
+
+wxListCtrl* ClubDialog::squadList() {
+    return squad;
+}
+
+void ClubDialog::askToLeave() {
+    if (clubs.leave() && IsModal()) EndModal(ctl::CLOSE);
+}
+
+std::string ClubDialog::typed(int id) {
+    return controlText(this, id);
+}
+
+void ClubDialog::setText(int id, const std::string& utf8) {
+    setControlText(this, id, utf8);
+    if (dynamic_cast<wxStaticText*>(FindWindow(id))) Layout();
+}
+
+bool ClubDialog::message(MessageStyle style, const std::string& utf8) {
+    return showMessage(this, style, utf8);
+}
+
+bool ClubDialog::chooseFile(FileDialogKind kind, std::string& path) {
+    return chooseDatabaseFile(
+        this, kind == FileDialogKind::OPEN ? "Takim Database Yukle" : "Takim Database Kaydet",
+        kFileFilter, kind, path);
+}
+
+void ClubDialog::showFile(const std::string& utf8Name) {
+    SetTitle(wxString(kTitle) + " " + fromUtf8(utf8Name));
+}
+
+void ClubDialog::showSquad(int32_t rows, int32_t selected) {
+    for (long row = -1;
+         (row = squad->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) >= 0;)
+        squad->SetItemState(row, 0, wxLIST_STATE_SELECTED);
+    squad->SetItemCount(rows);
+    if (selected >= 0 && selected < rows) {
+        squad->SetItemState(selected, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                            wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+        squad->EnsureVisible(selected);
+    }
+    squad->Refresh();
+}
+
+int32_t ClubDialog::selectedSquadRow() {
+    return int32_t(squad->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+}
