@@ -30,7 +30,7 @@ int shutDown() {
 }
 
 int loadGameData() {
-    game.loadData();
+    game.loadData(engine.inputSystem);
     calendar.load("veri\\database\\tarih.trh");
     return 1;
 }

@@ -112,8 +112,9 @@ public:
     Game() = default;
     virtual ~Game() = default;
 
-    // Set-up: pictures, materials, widgets, the football database and the lists.
-    void loadData();
+    // Set-up: pictures, materials, widgets, the football database and the lists. The game and
+    // its widgets read the pointer and the keys of `input`, which must outlive the game's use.
+    void loadData(const InputSystem& input);
     int shutdownHook();
     // A texture list into the entry array; false when the file does not open.
     bool readTextureList(const char* baseName);
@@ -196,6 +197,7 @@ public:
     PlayerDatabase players;
     TeamDatabase teams;
     int32_t chosenTeam = 0;
+    const InputSystem* input = nullptr; // loadData's; none before it: no pointer, no keys
 
 private:
     void createButtons();

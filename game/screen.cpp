@@ -199,7 +199,7 @@ void Game::updateMenu() {
 
 void Game::drawPointer() {
     int32_t px = 0, py = 0;
-    if (InputSystem::current()) InputSystem::current()->mousePosition(px, py);
+    if (input) input->mousePosition(px, py);
     for (int layer = 0; layer < 2; ++layer)
         QuadDrawer::drawMaterialRect(guiMaterials, layer, float(px), float(py), kPointerWidth,
                                      kPointerHeight);
