@@ -30,7 +30,7 @@ int shutDown() {
 }
 
 int loadGameData() {
-    game.loadData();
+    game.loadData(engine.inputSystem);
     calendar.load("veri\\database\\tarih.trh");
     return 1;
 }
@@ -43,9 +43,12 @@ void renderFrame() {
     state.beginFrame();
     state.resetFrameState();
     state.set2DMode(1);
-    game.drawBackground();
+    game.wrapBackgroundIndex();
+    game.drawBackgroundAndBars();
     game.drawPage();
     game.drawMenuBar();
+    game.openClickedMenu();
+    game.drawOpenMenu();
     game.updateMenu();
     drawDebugOverlay();
     calendar.draw(13, 27);
@@ -59,11 +62,7 @@ void renderFrame() {
 
 void handleGlobalKeys() {
     const InputSystem& input = engine.inputSystem;
-    if (input.keyState(KEY_ESCAPE) != KEY_UP && game.menuState == MENU_IDLE) {
-        game.exitConfirm = 1;
-        game.menuState = MENU_EXIT_BOX;
-        game.barMode = BAR_PASSIVE;
-    }
+    if (input.keyState(KEY_ESCAPE) != KEY_UP && game.menuState == MENU_IDLE) game.openExitBox();
     if (input.keyState(KEY_MOUSE_RIGHT) != KEY_UP && game.menuState != MENU_EXIT_BOX &&
         game.menuState != MENU_LOCKED)
         game.menuState = MENU_IDLE;

@@ -64,7 +64,8 @@ const char* const kMonths[] = {"Ocak"_w,  "Subat"_w,   "Mart"_w,   "Nisan"_w,
 
 } // namespace
 
-void Game::loadData() {
+void Game::loadData(const InputSystem& input_) {
+    input = &input_;
     TextureLoader& loader = textureLoader;
     loader.loadJpegTexture(textures[TEX_BACKGROUND_0], "veri\\gui\\arka\\arka");
     loader.loadJpegTexture(textures[TEX_BACKGROUND_1], "veri\\gui\\arka\\arka2");
@@ -80,18 +81,18 @@ void Game::loadData() {
     loadMaterials("veri\\gui\\gui", guiMaterials);
 
     createButtons();
-    daySpinner.create("Gün:"_w, 1, 31, 1, 20, 20);
-    monthList.create(450, 400, 120, 20, 5);
+    daySpinner.create(*input, "Gün:"_w, 1, 31, 1, 20, 20);
+    monthList.create(*input, 450, 400, 120, 20, 5);
     for (const char* month : kMonths)
         monthList.addTitle(month);
     loadDatabase();
     fillLists();
-    mailbox.init();
+    mailbox.init(*input);
     pitchView.init("veri\\doku\\saha", 560, 110, 450, 620);
     loadMaterials("veri\\doku\\doku", worldMaterials);
     formationView.init(100, 50, 30, 30);
     profile.clear();
-    yearSpinner.create("Yil :", 1982, 1998, 1920, 20, 20);
+    yearSpinner.create(*input, "Yil :", 1982, 1998, 1920, 20, 20);
     std::snprintf(title, sizeof title, "%s", "ZIRVEGOL MENAJER 04/05");
 
     baseColor[0] = baseColor[1] = baseColor[2] = 255;
@@ -116,7 +117,8 @@ void Game::loadData() {
 void Game::createButtons() {
     for (int i = 0; i < BUTTON_COUNT; ++i) {
         const ButtonLayout& b = kButtons[i];
-        buttons[i].create(0, b.caption, b.glyphWidth, b.glyphHeight, b.x, b.y, b.width, b.height);
+        buttons[i].create(*input, 0, b.caption, b.glyphWidth, b.glyphHeight, b.x, b.y, b.width,
+                          b.height);
         if (b.active) buttons[i].setState(1);
     }
 }
@@ -137,9 +139,9 @@ void Game::loadDatabase() {
 }
 
 void Game::fillLists() {
-    countryList.create(15, 200, 300, 20, 5);
-    leagueList.create(340, 200, 300, 20, 5);
-    teamList.create(665, 200, 300, 20, 5);
+    countryList.create(*input, 15, 200, 300, 20, 5);
+    leagueList.create(*input, 340, 200, 300, 20, 5);
+    teamList.create(*input, 665, 200, 300, 20, 5);
     countryList.addTitle("Türkiye"_w);
     leagueList.addTitle("Birinci Süper Lig"_w);
     leagueList.addTitle("ikinci Lig A"_w);

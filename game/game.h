@@ -112,8 +112,9 @@ public:
     Game() = default;
     virtual ~Game() = default;
 
-    // Set-up: pictures, materials, widgets, the football database and the lists.
-    void loadData();
+    // Set-up: pictures, materials, widgets, the football database and the lists. The game and
+    // its widgets read the pointer and the keys of `input`, which must outlive the game's use.
+    void loadData(const InputSystem& input);
     int shutdownHook();
     // A texture list into the entry array; false when the file does not open.
     bool readTextureList(const char* baseName);
@@ -121,14 +122,29 @@ public:
     bool loadMaterials(const char* baseName, ShaderScriptTable& table);
 
     // Frame steps, in the order renderFrame calls them.
-    void drawBackground();
+    // Back to the first background picture once the index has passed the last (only while
+    // the pictures show).
+    void wrapBackgroundIndex();
+    // The background picture, the content panel, the top bar and the bottom bar, which blinks
+    // while the exit box is open.
+    void drawBackgroundAndBars();
     void drawPage();
+    // The five headers.
     void drawMenuBar();
+    // The menu of the header clicked, while the bar is active.
+    void openClickedMenu();
+    // The open drop-down menu, or the exit box.
+    void drawOpenMenu();
+    // What the menu state asks of this frame: the headers made active or passive, the search
+    // page "Arama" asked for, the clicks on the open menu's items and the exit box's buttons.
     void updateMenu();
     void drawMailIndicator(float x, float y);
     void drawPointer();
     const char* titleText() const { return title; }
     const char* footerText() const;
+
+    // The exit box in place of any menu, the headers deaf and the bottom bar blinking.
+    void openExitBox();
 
     // The standard look: the hover face while the pointer is over the button.
     void drawButton(GuiButton& button);
@@ -196,11 +212,15 @@ public:
     PlayerDatabase players;
     TeamDatabase teams;
     int32_t chosenTeam = 0;
+    const InputSystem* input = nullptr; // loadData's; none before it: no pointer, no keys
 
 private:
     void createButtons();
     void loadDatabase();
     void fillLists();
+    // The menu's items moved under its header, one row apart, and drawn.
     void drawDropDown(int header, int firstItem, int itemCount);
+    // The box and its question, the headers passive under it, "Tamam" and "Vazgeç" placed,
+    // made active and drawn.
     void drawExitBox();
 };

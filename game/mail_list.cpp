@@ -5,7 +5,6 @@
 
 #include "game/mail_list.h"
 #include "gui/quad_drawer.h"
-#include "input/hit_rect.h"
 #include "render/bitmap_font.h"
 #include "text/cp1254.h"
 
@@ -28,11 +27,12 @@ void copyText(char (&slot)[ListItem::TEXT_SIZE], const char* text) {
 
 } // namespace
 
-int MailList::create(float x_, float y_, float width_, float rowHeight_, int32_t visibleRows_) {
+int MailList::create(const InputSystem& input_, float x_, float y_, float width_, float rowHeight_,
+                     int32_t visibleRows_) {
     interactive = 1;
     readTally = unreadTally = previousUnreadTally = 0;
     blinkPhase = 0;
-    return ListView::create(x_, y_, width_, rowHeight_, visibleRows_);
+    return ListView::create(input_, x_, y_, width_, rowHeight_, visibleRows_);
 }
 
 bool MailList::addMail(const char* title, int32_t lineCount, const char* const lines[12]) {
@@ -133,7 +133,7 @@ void MailList::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
             bitmapFont.drawText(x + dx + 10, rowY + dy, 0, kTextAdjustment, item.text[0]);
         else
             bitmapFont.drawText(x + dx, rowY + dy, 0, kTextAdjustment, "Bos");
-        if (interactive && HitRect::pointerState(x, rowY, width, rowHeight) == HIT_CLICKED) {
+        if (interactive && released(x, rowY, width, rowHeight)) {
             selected = pager.value = i;
             open = 0;
         }

@@ -13,7 +13,8 @@ public:
     static constexpr int32_t UNREAD = 0, READ = 1, NOTICE = 2;
 
     // The list widget's storage and place, interactive, tallies 0, the blink at its large marker.
-    int create(float x, float y, float width, float rowHeight, int32_t visibleRows);
+    int create(const InputSystem& input, float x, float y, float width, float rowHeight,
+               int32_t visibleRows);
     bool addMail(const char* title, int32_t lineCount, const char* const lines[12]);
     // A mail that counts as read from the start.
     bool addNotice(const char* title, const char* line1, const char* line2);

@@ -1,7 +1,7 @@
 #include "game/mailbox.h"
 
-void Mailbox::init() {
-    list.create(35, 160, 950, 20, 5);
+void Mailbox::init(const InputSystem& input) {
+    list.create(input, 35, 160, 950, 20, 5);
     indicatorColor[0] = indicatorColor[1] = indicatorColor[2] = 255;
     indicatorPhase = 0;
     hotX = 20;

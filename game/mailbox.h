@@ -14,8 +14,8 @@ public:
     Mailbox() = default;
     virtual ~Mailbox() = default;
 
-    // The list at its place, the indicator white and steady, its hot area.
-    void init();
+    // The list at its place (reading `input`), the indicator white and steady, its hot area.
+    void init(const InputSystem& input);
 
     // The news of a new manager in one of three wordings (any variant but 0 and 1 is 2).
     bool addNewManagerNews(const char* team, const char* firstName, const char* surname,

@@ -11,8 +11,7 @@ namespace {
 constexpr int32_t kMailRows = 12;
 constexpr int kIndicatorBlinkRate = 5;
 
-bool pressed(KeyCode key) {
-    const InputSystem* input = InputSystem::current();
+bool pressed(const InputSystem* input, KeyCode key) {
     return input && input->keyState(key) == KEY_PRESSED;
 }
 
@@ -22,22 +21,22 @@ void Game::drawNewsPage() {
     buttons[BUTTON_NEWS].setState(1);
     bitmapFont.drawColoredText(350, 140, "HABERLER", 1, 0, 200, 200, 200, 1);
     MailList& mails = mailbox.list;
-    if (pressed(KEY_DOWN_ARROW)) mails.selectNext(kMailRows);
-    if (pressed(KEY_UP_ARROW)) mails.selectPrevious(kMailRows);
-    if (pressed(KEY_SPACE)) mails.selectNext(kMailRows);
+    if (pressed(input, KEY_DOWN_ARROW)) mails.selectNext(kMailRows);
+    if (pressed(input, KEY_UP_ARROW)) mails.selectPrevious(kMailRows);
+    if (pressed(input, KEY_SPACE)) mails.selectNext(kMailRows);
     mails.interactive = menuState == MENU_IDLE ? 1 : 0;
     mails.drawMailList(textures[TEX_BUTTON_HOVER], textures[TEX_MAIL_UNREAD],
                        textures[TEX_MAIL_READ], textures[TEX_PANEL], kMailRows, true,
                        "Elektronik Posta Servisi ", 15, 20);
 
     static int32_t newsVariant = 0;
-    if (pressed(KEY_F1)) mailbox.addIntroductionMail();
-    if (pressed(KEY_F2)) {
+    if (pressed(input, KEY_F1)) mailbox.addIntroductionMail();
+    if (pressed(input, KEY_F2)) {
         mailbox.addNewManagerNews("Zonguldak Güçü"_w, "Deneme", "Menajer", newsVariant);
         newsVariant = (newsVariant + 1) % 3;
     }
-    if (pressed(KEY_F3)) mailbox.addDateNotice(11, 9, 2004, "Cumartesi");
-    if (pressed(KEY_F4)) mails.reset();
+    if (pressed(input, KEY_F3)) mailbox.addDateNotice(11, 9, 2004, "Cumartesi");
+    if (pressed(input, KEY_F4)) mails.reset();
     bitmapFont.drawColoredText(255, 105, "Mail Atmak icin F1-F2-F3", 0, 0, 250, 250, 250, 255);
     bitmapFont.drawColoredText(20, 105, "Reset-F4", 0, 0, 250, 250, 250, 255);
 }
@@ -47,7 +46,7 @@ void Game::drawMailIndicator(float x, float y) {
     if (mails.previousUnreadTally <= 0) return;
     HitRect hot;
     hot.setRect(mailbox.hotX, mailbox.hotY, mailbox.hotWidth, mailbox.hotHeight);
-    if (hot.hitTest() == HIT_CLICKED) {
+    if (input && hot.hitTest(*input) == HIT_CLICKED) {
         menuState = MENU_IDLE;
         page = PAGE_NEWS;
         barMode = BAR_ACTIVE; // else the headers look active but stay deaf after the exit box

@@ -61,7 +61,7 @@ void Game::drawTacticsPage() {
     }
 
     int32_t px = 0, py = 0;
-    if (const InputSystem* input = InputSystem::current()) input->mousePosition(px, py);
+    if (input) input->mousePosition(px, py);
     char position[48];
     std::snprintf(position, sizeof position, "ox : %d oy : %d", int(float(px) - pitch.x),
                   int(float(py) - pitch.y));

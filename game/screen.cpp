@@ -31,9 +31,12 @@ void white() {
 
 } // namespace
 
-void Game::drawBackground() {
+void Game::wrapBackgroundIndex() {
+    if (showBackground && (backgroundIndex > 4 || backgroundIndex < 0)) backgroundIndex = 0;
+}
+
+void Game::drawBackgroundAndBars() {
     if (showBackground) {
-        if (backgroundIndex > 4 || backgroundIndex < 0) backgroundIndex = 0;
         glColor3ub(250, 250, 250);
         const uint32_t picture = textures[kBackgrounds[backgroundIndex]];
         quadDrawer.drawRect(picture, picture, 0, 0, contentX, contentY, contentWidth,
@@ -93,6 +96,9 @@ void Game::drawPage() {
 void Game::drawMenuBar() {
     for (int i = 0; i < HEADER_COUNT; ++i)
         drawButton(header(i));
+}
+
+void Game::openClickedMenu() {
     if (barMode != BAR_ACTIVE) return;
     static constexpr int32_t kOpens[HEADER_COUNT] = {MENU_GAME_OPTIONS, MENU_MANAGER_OPTIONS,
                                                      MENU_LEAGUE, MENU_TRANSFERS, MENU_SEARCH};
@@ -124,11 +130,33 @@ void Game::drawExitBox() {
     cancel.setPosition(460, 400);
     drawButton(ok);
     drawButton(cancel);
-    if (ok.isClicked()) platform::current().postQuitMessage(0);
-    if (cancel.isClicked()) {
-        menuState = MENU_IDLE;
-        barMode = BAR_ACTIVE;
-        ++backgroundIndex;
+}
+
+void Game::openExitBox() {
+    exitConfirm = 1;
+    menuState = MENU_EXIT_BOX;
+    barMode = BAR_PASSIVE;
+}
+
+void Game::drawOpenMenu() {
+    switch (menuState) {
+    case MENU_GAME_OPTIONS:
+        drawDropDown(BUTTON_GAME_OPTIONS, BUTTON_ADD_MANAGER, 7);
+        break;
+    case MENU_MANAGER_OPTIONS:
+        drawDropDown(BUTTON_MANAGER_OPTIONS, BUTTON_FIRST_SQUAD, 8);
+        break;
+    case MENU_LEAGUE:
+        drawDropDown(BUTTON_LEAGUE, BUTTON_LEAGUE_TABLE, 7);
+        break;
+    case MENU_TRANSFERS:
+        drawDropDown(BUTTON_TRANSFERS, BUTTON_TRANSFER_LIST, 4);
+        break;
+    case MENU_EXIT_BOX:
+        drawExitBox();
+        break;
+    default:
+        break;
     }
 }
 
@@ -145,7 +173,6 @@ void Game::updateMenu() {
             header(i).setState(0);
         break;
     case MENU_GAME_OPTIONS:
-        drawDropDown(BUTTON_GAME_OPTIONS, BUTTON_ADD_MANAGER, 7);
         if (buttons[BUTTON_ADD_MANAGER].isClicked()) {
             page = PAGE_REGISTRATION;
             menuState = MENU_LOCKED;
@@ -160,14 +187,11 @@ void Game::updateMenu() {
             ++backgroundIndex;
         }
         if (buttons[BUTTON_CLOSE].isClicked()) {
-            exitConfirm = 1;
-            menuState = MENU_EXIT_BOX;
-            barMode = BAR_PASSIVE;
+            openExitBox();
             ++backgroundIndex;
         }
         break;
     case MENU_MANAGER_OPTIONS:
-        drawDropDown(BUTTON_MANAGER_OPTIONS, BUTTON_FIRST_SQUAD, 8);
         if (buttons[BUTTON_NEWS].isClicked()) {
             menuState = MENU_IDLE;
             page = PAGE_NEWS;
@@ -179,18 +203,17 @@ void Game::updateMenu() {
             ++backgroundIndex;
         }
         break;
-    case MENU_LEAGUE:
-        drawDropDown(BUTTON_LEAGUE, BUTTON_LEAGUE_TABLE, 7);
-        break;
-    case MENU_TRANSFERS:
-        drawDropDown(BUTTON_TRANSFERS, BUTTON_TRANSFER_LIST, 4);
-        break;
     case MENU_SEARCH:
         page = PAGE_SEARCH;
         menuState = MENU_IDLE;
         break;
     case MENU_EXIT_BOX:
-        drawExitBox();
+        if (buttons[BUTTON_OK].isClicked()) platform::current().postQuitMessage(0);
+        if (buttons[BUTTON_CANCEL].isClicked()) {
+            menuState = MENU_IDLE;
+            barMode = BAR_ACTIVE;
+            ++backgroundIndex;
+        }
         break;
     default:
         break;
@@ -199,7 +222,7 @@ void Game::updateMenu() {
 
 void Game::drawPointer() {
     int32_t px = 0, py = 0;
-    if (InputSystem::current()) InputSystem::current()->mousePosition(px, py);
+    if (input) input->mousePosition(px, py);
     for (int layer = 0; layer < 2; ++layer)
         QuadDrawer::drawMaterialRect(guiMaterials, layer, float(px), float(py), kPointerWidth,
                                      kPointerHeight);

@@ -5,8 +5,10 @@
 
 #include "render/bitmap_font.h"
 
-int GuiButton::create(int32_t tag, const char* caption_, float glyphWidth_, float glyphHeight_,
-                      float x, float y, float width, float height) {
+int GuiButton::create(const InputSystem& input_, int32_t tag, const char* caption_,
+                      float glyphWidth_, float glyphHeight_, float x, float y, float width,
+                      float height) {
+    input = &input_;
     hitArea.setRect(x, y, width, height);
     face.init(tag, x, y, width, height);
     caption = caption_;
@@ -30,12 +32,16 @@ int32_t GuiButton::setState(int32_t state_) {
     return state;
 }
 
+HitState GuiButton::hit() const {
+    return input ? hitArea.hitTest(*input) : HIT_OUTSIDE;
+}
+
 bool GuiButton::isClicked() const {
-    return state == 1 && hitArea.hitTest() == HIT_CLICKED;
+    return state == 1 && hit() == HIT_CLICKED;
 }
 
 bool GuiButton::isHovered() const {
-    return hitArea.hitTest() == HIT_OVER;
+    return hit() == HIT_OVER;
 }
 
 void GuiButton::layoutCaption() {

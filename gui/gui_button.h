@@ -1,4 +1,5 @@
-// A textured face with a centred caption that answers hover and click every frame.
+// A textured face with a centred caption that answers hover and click every frame, from the
+// pointer and left button of the input system it was created with.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +12,10 @@ public:
     GuiButton() = default;
     virtual ~GuiButton() = default;
 
-    // The caption is kept as a pointer and must outlive the button. A new button is passive.
-    int create(int32_t tag, const char* caption, float glyphWidth, float glyphHeight, float x,
-               float y, float width, float height);
+    // The caption and the input system are kept as pointers and must outlive the button. A new
+    // button is passive.
+    int create(const InputSystem& input, int32_t tag, const char* caption, float glyphWidth,
+               float glyphHeight, float x, float y, float width, float height);
     void setPosition(float x, float y);
     int32_t setState(int32_t state);
     bool isClicked() const;
@@ -34,4 +36,9 @@ public:
     int32_t activeColor[4] = {128, 128, 255, 250};
     int32_t passiveColor[4] = {250, 250, 250, 250};
     int32_t state = 0; // 1 active, 0 passive; other values are neither
+    // The input system create was given; none before it: nothing is hovered or clicked.
+    const InputSystem* input = nullptr;
+
+private:
+    HitState hit() const;
 };

@@ -25,13 +25,11 @@ void setColor(uint8_t red, uint8_t green, uint8_t blue) {
     glColor3ub(red, green, blue);
 }
 
-bool released(float x, float y, float width, float height) {
-    return HitRect::pointerState(x, y, width, height) == HIT_CLICKED;
-}
-
 } // namespace
 
-int ListView::create(float x_, float y_, float width_, float rowHeight_, int32_t visibleRows_) {
+int ListView::create(const InputSystem& input_, float x_, float y_, float width_, float rowHeight_,
+                     int32_t visibleRows_) {
+    input = &input_;
     x = x_;
     y = y_;
     width = width_;
@@ -42,7 +40,7 @@ int ListView::create(float x_, float y_, float width_, float rowHeight_, int32_t
     quad.init(0, x, y, width, rowHeight);
     thumbOffset = 0;
     thumbWidth = thumbHeight = 15;
-    pager.create("", 0, 0, 0, 20, 20);
+    pager.create(input_, "", 0, 0, 0, 20, 20);
     open = 0;
     dragging = 0;
     return items ? 1 : 0;
@@ -70,16 +68,20 @@ const char* ListView::title(int32_t i) const {
     return items && 0 <= i && i < CAPACITY ? items[i].text[0] : "";
 }
 
+bool ListView::released(float x_, float y_, float width_, float height_) const {
+    return input && HitRect::pointerState(*input, x_, y_, width_, height_) == HIT_CLICKED;
+}
+
 int32_t ListView::drawThumb(float track, int32_t position, int32_t range, bool grip) {
     const bool scrolls = range > 0 && track > 0;
-    const InputSystem* input = InputSystem::current();
     int32_t px = 0, py = 0;
     if (input) input->mousePosition(px, py);
     if (!grip) dragging = 0;
     // At rest the grip lies where this frame draws the thumb.
     if (!dragging)
         thumbOffset = scrolls ? float(std::clamp(position, 0, range)) * track / float(range) : 0;
-    if (grip && HitRect::pointerState(x + width - 5, y + thumbOffset - 12, 20, 22) == HIT_HELD) {
+    if (grip && input &&
+        HitRect::pointerState(*input, x + width - 5, y + thumbOffset - 12, 20, 22) == HIT_HELD) {
         if (!dragging) grabOffset = float(py) - y - thumbOffset;
         dragging = 1;
     } else if (input && input->keyState(KEY_MOUSE_LEFT) == KEY_RELEASED) {
@@ -145,8 +147,8 @@ void ListView::drawRows(uint32_t faceTexture, int32_t rows, float dx, float dy) 
 }
 
 void ListView::closeOnOutsidePress(int32_t rows) {
-    if (HitRect::pressedOutside(x - 5, y - 10, width + thumbWidth + 40,
-                                float(rows) * rowHeight + thumbHeight + rowHeight + 10))
+    if (input && HitRect::pressedOutside(*input, x - 5, y - 10, width + thumbWidth + 40,
+                                         float(rows) * rowHeight + thumbHeight + rowHeight + 10))
         open = 0;
 }
 

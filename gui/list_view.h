@@ -1,5 +1,6 @@
 // A list widget: up to 2500 titled items drawn as a drop-down (with arrows or with a star),
-// with a draggable scroll-bar thumb; a derived list may draw the items its own way.
+// with a draggable scroll-bar thumb; a derived list may draw the items its own way. It reads the
+// pointer and the left button of the input system it was created with.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +30,9 @@ public:
     virtual ~ListView() = default;
 
     // Storage for CAPACITY zeroed items (kept from the first call on); 0 when memory runs out.
-    int create(float x, float y, float width, float rowHeight, int32_t visibleRows);
+    // `input` is kept as a pointer and must outlive the list.
+    int create(const InputSystem& input, float x, float y, float width, float rowHeight,
+               int32_t visibleRows);
     // The title of a new last item; false (nothing written) when the list is full.
     bool addTitle(const char* text);
     void setPosition(float x, float y);
@@ -64,6 +67,7 @@ public:
     uint8_t dragging = 0;
     float grabOffset = 0; // where on the thumb the drag took hold
     int32_t scrollRange = 0;
+    const InputSystem* input = nullptr; // none before create: the pointer touches nothing
 
 protected:
     // The red thumb on its track line at the right of the list, marking `position` of 0 to
@@ -72,6 +76,8 @@ protected:
     int32_t drawThumb(float track, int32_t position, int32_t range, bool grip = true);
     // The first visible row that shows `item` with as few rows past the last item as may be.
     int32_t firstShowing(int32_t item, int32_t rows) const;
+    // Whether the left button was released over the rectangle on this poll.
+    bool released(float x, float y, float width, float height) const;
 
 private:
     void drawClosed(uint32_t faceTexture, const char* empty, float dx, float dy);

@@ -4,15 +4,16 @@
 
 #include "render/bitmap_font.h"
 
-int NumberSpinner::create(const char* label_, int32_t value_, int32_t maximum_, int32_t minimum_,
-                          float buttonWidth, float buttonHeight) {
+int NumberSpinner::create(const InputSystem& input, const char* label_, int32_t value_,
+                          int32_t maximum_, int32_t minimum_, float buttonWidth,
+                          float buttonHeight) {
     value = value_;
     maximum = maximum_;
     minimum = minimum_;
     label = label_;
     x = y = 0;
-    decrement.create(0, "", 1, 10, 0, 0, buttonWidth, buttonHeight);
-    increment.create(0, "", 1, 10, 0, 0, buttonWidth, buttonHeight);
+    decrement.create(input, 0, "", 1, 10, 0, 0, buttonWidth, buttonHeight);
+    increment.create(input, 0, "", 1, 10, 0, 0, buttonWidth, buttonHeight);
     decrement.setState(1);
     increment.setState(1);
     return 1;

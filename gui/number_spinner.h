@@ -10,9 +10,9 @@ public:
     NumberSpinner() = default;
     virtual ~NumberSpinner() = default;
 
-    // The label is kept as a pointer and must outlive the spinner.
-    int create(const char* label, int32_t value, int32_t maximum, int32_t minimum,
-               float buttonWidth, float buttonHeight);
+    // The label is kept as a pointer and must outlive the spinner; the buttons read `input`.
+    int create(const InputSystem& input, const char* label, int32_t value, int32_t maximum,
+               int32_t minimum, float buttonWidth, float buttonHeight);
     void setPosition(float x, float y);
     // One step down on "<" while above the minimum, then one up on ">" while below the maximum.
     void update();

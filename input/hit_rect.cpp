@@ -44,19 +44,3 @@ int HitRect::pressedOutside(const InputSystem& input, float x, float y, float wi
     return !cursorInside(input, x, y, width, height) &&
            input.keyState(KEY_MOUSE_LEFT) == KEY_PRESSED;
 }
-
-// Without an input system there is no cursor: nothing is hit.
-HitState HitRect::hitTest() const {
-    const InputSystem* input = InputSystem::current();
-    return input ? hitTest(*input) : HIT_OUTSIDE;
-}
-
-HitState HitRect::pointerState(float x, float y, float width, float height) {
-    const InputSystem* input = InputSystem::current();
-    return input ? pointerState(*input, x, y, width, height) : HIT_OUTSIDE;
-}
-
-int HitRect::pressedOutside(float x, float y, float width, float height) {
-    const InputSystem* input = InputSystem::current();
-    return input ? pressedOutside(*input, x, y, width, height) : 0;
-}

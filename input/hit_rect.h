@@ -1,4 +1,5 @@
-// A screen rectangle (origin top-left, y down) asked about the cursor and the left button.
+// A screen rectangle (origin top-left, y down) asked about the cursor and the left button of
+// the input system the caller names.
 #pragma once
 
 #include "input/input_system.h"
@@ -20,14 +21,11 @@ public:
     static int contains(float x, float y, float width, float height, float px, float py);
 
     // HIT_OUTSIDE, HIT_CLICKED or HIT_OVER; a held button counts as over.
-    HitState hitTest() const;
     HitState hitTest(const InputSystem& input) const;
     // HIT_OUTSIDE, HIT_HELD, HIT_CLICKED or HIT_OVER.
-    static HitState pointerState(float x, float y, float width, float height);
     static HitState pointerState(const InputSystem& input, float x, float y, float width,
                                  float height);
     // 1 on the poll the left button goes down with the cursor outside the rectangle.
-    static int pressedOutside(float x, float y, float width, float height);
     static int pressedOutside(const InputSystem& input, float x, float y, float width,
                               float height);
 

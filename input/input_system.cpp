@@ -14,8 +14,6 @@ namespace {
 constexpr int ACQUIRE_ATTEMPTS = 51;
 constexpr int32_t WHEEL_NOTCH = 120;
 
-InputSystem* currentInput = nullptr;
-
 int32_t truncateToInt(double value) {
     if (value >= double(INT32_MAX)) return INT32_MAX;
     if (value <= double(INT32_MIN)) return INT32_MIN;
@@ -42,16 +40,10 @@ InputSystem::InputSystem()
       joystickMinX(INT32_MIN), joystickMinY(INT32_MIN), joystickMaxX(INT32_MAX),
       joystickMaxY(INT32_MAX) {
     clearStates();
-    if (!currentInput) currentInput = this;
 }
 
 InputSystem::~InputSystem() {
     release();
-    if (currentInput == this) currentInput = nullptr;
-}
-
-InputSystem* InputSystem::current() {
-    return currentInput;
 }
 
 void InputSystem::clearStates() {
@@ -66,7 +58,6 @@ int32_t InputSystem::create(void* /*instance*/, void* windowHandle) {
     release(); // a second create must not leak the first one's devices
     window = windowHandle;
     host = &platform::current();
-    currentInput = this;
 
     mouse = host->createInputDevice(InputDevice::Mouse);
     if (mouse) {

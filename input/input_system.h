@@ -32,9 +32,6 @@ public:
     int32_t unacquireMouse();
     int32_t unacquireJoystick();
 
-    // The input system the HitRect queries read: the last one created, else the first built.
-    static InputSystem* current();
-
     // The platform whose devices create() opened; null until then and after release().
     platform::Platform* host = nullptr;
     bool keyboard = false;

@@ -86,7 +86,7 @@ TEST_F(MailListTest, NothingReadsPastTheStorage) {
 // All unread markers share one phase that changes five times a second, drawn every 150 ms.
 TEST_F(MailListTest, UnreadMarkersBlinkTogether) {
     MailList mails;
-    ASSERT_EQ(mails.create(35, 160, 950, 20, 12), 1);
+    ASSERT_EQ(mails.create(engine.inputSystem, 35, 160, 950, 20, 12), 1);
     while (mails.count < 4) // the selected first one is read: three unread rows
         mails.addMail("x", 1, nullptr);
     std::string phases;

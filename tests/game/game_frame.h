@@ -67,7 +67,7 @@ protected:
         GlTest::SetUp();
         services::bind(&::engine, &debugLog);
         host->quitPosted = false;
-        game.loadData();
+        game.loadData(::engine.inputSystem);
     }
     // A pixel of the last frame, in top-down screen coordinates.
     static Rgb shown(int x, int y) { return pixel(x, H - 1 - y); }

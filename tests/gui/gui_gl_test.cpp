@@ -91,10 +91,10 @@ TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
 
 TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
     NumberSpinner year, pager;
-    year.create("Yil :", 1982, 1998, 1920, 20, 20);
+    year.create(engine.inputSystem, "Yil :", 1982, 1998, 1920, 20, 20);
     year.setPosition(100, 200);
     year.draw(white, white, -5, -5, 20, 45, 20); // "<" spans x 100-120, ">" 120-140
-    pager.create("", 0, 0, 0, 20, 20);
+    pager.create(engine.inputSystem, "", 0, 0, 0, 20, 20);
     pager.setPosition(100, 600);
     pager.drawPager(white, white, 3);
     const struct {

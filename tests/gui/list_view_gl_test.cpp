@@ -45,7 +45,7 @@ protected:
 
 TEST_F(ListViewTest, AddingStopsAtTheCapacity) {
     ListView list;
-    ASSERT_EQ(list.create(0, 0, 100, 20, 5), 1);
+    ASSERT_EQ(list.create(engine.inputSystem, 0, 0, 100, 20, 5), 1);
     for (int i = 0; i < ListView::CAPACITY; ++i)
         ASSERT_TRUE(list.addTitle("x"));
     EXPECT_FALSE(list.addTitle("one too many"));
@@ -55,7 +55,7 @@ TEST_F(ListViewTest, AddingStopsAtTheCapacity) {
 TEST_F(ListViewTest, EmptyListShowsBosClosedAndInEveryOpenRow) {
     for (bool arrows : {false, true}) {
         ListView list;
-        list.create(100, 200, 300, 20, 5);
+        list.create(engine.inputSystem, 100, 200, 300, 20, 5);
         auto draw = [&] {
             if (arrows)
                 list.drawDropDownArrows(black, black, false, "", 15, 18);
@@ -77,7 +77,7 @@ TEST_F(ListViewTest, EmptyListShowsBosClosedAndInEveryOpenRow) {
 
 TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
     ListView list;
-    list.create(100, 200, 300, 20, 5);
+    list.create(engine.inputSystem, 100, 200, 300, 20, 5);
     for (const char* title : {"Ba", "aa", "cc", "dd"})
         list.addTitle(title);
     auto draw = [&] { list.drawDropDownStar(black, 2, false, "", 15, 18); };
@@ -101,7 +101,7 @@ TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
 
 TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
     ListView list;
-    list.create(100, 200, 120, 20, 5);
+    list.create(engine.inputSystem, 100, 200, 120, 20, 5);
     for (int i = 0; i < 12; ++i)
         list.addTitle(std::to_string(i).c_str());
     auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
@@ -129,7 +129,7 @@ TEST_F(ListViewTest, TheThumbAndTheRowsFollowTheSelectionBothWays) {
     const uint32_t white = makeTexture(4, [](int, int) { return Rgb{255, 255, 255}; });
     for (const auto& c : cases) {
         ListView list;
-        list.create(100, 200, 120, 20, 5);
+        list.create(engine.inputSystem, 100, 200, 120, 20, 5);
         for (int i = 0; i < c.count; ++i)
             list.addTitle("x");
         auto draw = [&] {

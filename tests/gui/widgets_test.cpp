@@ -21,9 +21,9 @@ TEST(GuiButton, ClickAndHoverByStatePointerAndLeftButton) {
         {1, 100, 110, KEY_RELEASED, false, false}, // on the left edge: outside
         {1, 101, 110, KEY_RELEASED, true, false},  {1, 150, 121, KEY_UP, false, false},
     };
-    Engine& engine = bindTestEngine(); // its input system is the one the buttons read
+    Engine& engine = bindTestEngine();
     GuiButton button;
-    button.create(0, "Tamam", 15, 15, 100, 100, 140, 21);
+    button.create(engine.inputSystem, 0, "Tamam", 15, 15, 100, 100, 140, 21);
     EXPECT_EQ(button.state, 0);
     for (const auto& c : cases) {
         button.setState(c.state);

@@ -165,7 +165,7 @@ TEST_F(InputTest, HitRectQueries) {
                                  {110, 220, 0}, {101, 201, 1}, {149, 219, 1}};
     for (const auto& [x, y, hit] : points) {
         input.cursorX = x, input.cursorY = y;
-        EXPECT_EQ(rect.hitTest(), hit) << x << "," << y;
+        EXPECT_EQ(rect.hitTest(input), hit) << x << "," << y;
     }
     // Left button poll by poll, with the cursor over the rectangle and outside it.
     const int polls[][4] = {{1, 1, 1, 1}, {1, 1, 4, 0}, {1, 1, 4, 0}, {0, 2, 2, 0}, {0, 1, 1, 0}};
@@ -174,9 +174,10 @@ TEST_F(InputTest, HitRectQueries) {
         for (const auto& [down, hit, pointer, pressedOutside] : polls) {
             tp.queueMouse(0, 0, 0, down);
             input.poll();
-            EXPECT_EQ(rect.hitTest(), outside ? 0 : hit);
-            EXPECT_EQ(HitRect::pointerState(100, 200, 50, 20), outside ? 0 : pointer);
-            EXPECT_EQ(HitRect::pressedOutside(100, 200, 50, 20), outside ? pressedOutside : 0);
+            EXPECT_EQ(rect.hitTest(input), outside ? 0 : hit);
+            EXPECT_EQ(HitRect::pointerState(input, 100, 200, 50, 20), outside ? 0 : pointer);
+            EXPECT_EQ(HitRect::pressedOutside(input, 100, 200, 50, 20),
+                      outside ? pressedOutside : 0);
         }
     }
 }

@@ -76,7 +76,7 @@ TEST_F(GameScreen, UserFilesOverlayTheDataSetFileByFile) {
     host->messageBoxes.clear();
     debugLog.moveTo("rav3d.htm");
     userDataFolder() = "user";
-    game.loadData();
+    game.loadData(::engine.inputSystem);
     userDataFolder().clear();
     frame();
 

@@ -30,7 +30,7 @@ protected:
         const std::vector<int32_t> squads[] = {{0, 1, 2, 3, 4}, {3, 5, -1, 4}, {}};
         const char* const names[] = {"Alfa", "Beta", "Gama"};
         ASSERT_TRUE(game.teams.resize(3));
-        game.teamList.create(665, 200, 300, 20, 5);
+        game.teamList.create(::engine.inputSystem, 665, 200, 300, 20, 5);
         for (int i = 0; i < 3; ++i) {
             TeamRecord& team = game.teams.records[i];
             std::snprintf(team.name, sizeof team.name, "%s", names[i]);
