@@ -1,4 +1,3 @@
-#include <cmath>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -28,36 +27,6 @@ protected:
     uint32_t white = 0;
 };
 
-// A few sizes the clamps and modes (other modes: full size) must give (adjustment at most 0.8, at
-// least -0.5 or, in colour, 0), the advance of 10 (five glyphs span 56), and the bottom edge:
-// nothing at y = H.
-TEST_F(Drawing, TextSizeModesClampsAdvanceAndTheBottomEdge) {
-    const struct {
-        bool colored;
-        int mode;
-        float adjustment, y, scaleX, scaleY;
-        const char* text;
-    } cases[] = {{false, 0, 5.0f, 400, 1.7f, 1.7f, "A"}, {false, 0, -1.0f, 400, 0.4f, 0.4f, "A"},
-                 {true, 0, -1.0f, 400, 0.9f, 0.9f, "A"}, {false, 1, -1.0f, 400, 2.3f, 2.3f, "A"},
-                 {false, 4, 0.3f, 400, 1, 0.8f, "A"},    {true, 2, 0.7f, 400, 1, 1, "A"},
-                 {false, 0, 0.1f, 400, 1, 1, "ABCDE"},   {false, 0, 0.1f, H - 1, 1, 1, "A"},
-                 {true, 0, 0.1f, H, 0, 0, "A"},          {false, 0, 0.1f, H, 0, 0, "A"}};
-    for (const auto& c : cases) {
-        clear(kBlack);
-        if (c.colored)
-            bitmapFont.drawColoredText(200, c.y, c.text, c.mode, c.adjustment, 255, 255, 255, 255);
-        else
-            bitmapFont.drawText(200, c.y, c.mode, c.adjustment, c.text);
-        const Box box = litBox();
-        const float width = (16 + 10 * float(std::strlen(c.text) - 1)) * c.scaleX;
-        // Pixel centres covered by a span starting on a pixel edge.
-        EXPECT_EQ(std::tuple(box.width(), box.height(), box.left, box.bottom),
-                  std::tuple(int(std::ceil(width - 0.5f)), int(std::ceil(16 * c.scaleY - 0.5f)),
-                             c.scaleX ? 200 : -1, c.scaleX ? H - int(c.y) : -1))
-            << &c - cases;
-    }
-}
-
 TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
     bitmapFont.drawText(100, 200, 0, 0.1f, "%s%n%d");
     EXPECT_EQ(litBox().right, 100 + 50 + 15);
@@ -67,6 +36,7 @@ TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
     EXPECT_EQ(litBox().right, 255);
 }
 
+// No game screen draws a blended or masked quad, so they are checked here.
 TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
     // Main picture: right half (30, 40, 50), left half black. Mask: lower half black.
     const Rgb background{100, 50, 0}, sum{130, 90, 50};
@@ -112,7 +82,8 @@ TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
             pager.drawPager(white, white, 3);
         EXPECT_EQ(c.spinner->value, c.after) << c.value << " clicked at " << c.x;
     }
-    // The pointer over "<": its face in the hover picture, the other one's in the normal.
+    // The pointer over "<": its face in the hover picture, the other one's in the normal (no
+    // screen shows a spinner under the pointer).
     const uint32_t grey = makeTexture(4, [](int, int) { return Rgb{90, 90, 90}; });
     pointAt(110, 610, KEY_UP);
     clear(kBlack);
