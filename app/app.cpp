@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr uint32_t kKeyBackspace = 8;
+constexpr uint32_t VIRTUAL_KEY_BACKSPACE = 8;
 
 } // namespace
 
@@ -83,7 +83,7 @@ int windowProc(const platform::WindowMessage& message) {
         platform::current().postQuitMessage(0);
         return 0;
     case MessageType::KeyDown:
-        if (message.wParam == kKeyBackspace && game.typingBuffer.active == 1)
+        if (message.wParam == VIRTUAL_KEY_BACKSPACE && game.typingBuffer.active == 1)
             game.typingBuffer.backspace();
         return 0;
     case MessageType::Char:

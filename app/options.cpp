@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kRun = -1;
+constexpr int RUN = -1;
 
 struct Option {
     const char* name;
@@ -22,11 +22,11 @@ struct Option {
 int printHelp(Options&, const char*);
 
 // One row per option; --help lists them in this order.
-const Option kOptions[] = {
+const Option OPTIONS[] = {
     {"--data", "DIR", "read the data set (a veri folder) from DIR instead of looking for it",
-     [](Options& o, const char* v) { return o.dataFolder = v, kRun; }},
+     [](Options& o, const char* v) { return o.dataFolder = v, RUN; }},
     {"--window", nullptr, "run in a resizable desktop window instead of full screen",
-     [](Options& o, const char*) { return o.window = true, kRun; }},
+     [](Options& o, const char*) { return o.window = true, RUN; }},
     {"--help", nullptr, "print this help and exit", printHelp},
     {"--version", nullptr, "print the version and exit",
      [](Options&, const char*) { return std::printf("menajer " MENAJER_VERSION "\n"), 0; }},
@@ -35,16 +35,16 @@ const Option kOptions[] = {
 int printHelp(Options&, const char*) {
     std::printf("usage: menajer [OPTION]...\n"
                 "Starts the football-manager game, full screen.\n\nOptions:\n");
-    char left[std::size(kOptions)][32];
+    char left[std::size(OPTIONS)][32];
     int width = 0;
-    for (size_t i = 0; i < std::size(kOptions); ++i) {
-        const Option& o = kOptions[i];
+    for (size_t i = 0; i < std::size(OPTIONS); ++i) {
+        const Option& o = OPTIONS[i];
         const int n = std::snprintf(left[i], sizeof left[i], "%s%s%s", o.name, o.value ? " " : "",
                                     o.value ? o.value : "");
         width = n > width ? n : width;
     }
-    for (size_t i = 0; i < std::size(kOptions); ++i)
-        std::printf("  %-*s  %s\n", width, left[i], kOptions[i].help);
+    for (size_t i = 0; i < std::size(OPTIONS); ++i)
+        std::printf("  %-*s  %s\n", width, left[i], OPTIONS[i].help);
     return 0;
 }
 
@@ -56,7 +56,7 @@ int parseOptions(int argc, char** argv, Options& options) {
         const char* equals = std::strchr(arg, '=');
         const size_t length = equals ? size_t(equals - arg) : std::strlen(arg);
         const Option* found = nullptr;
-        for (const Option& o : kOptions)
+        for (const Option& o : OPTIONS)
             if (std::strlen(o.name) == length && std::strncmp(o.name, arg, length) == 0) found = &o;
         if (!found) {
             std::fprintf(stderr, "menajer: unknown option '%s'; see 'menajer --help'\n", arg);
@@ -74,7 +74,7 @@ int parseOptions(int argc, char** argv, Options& options) {
             return 2;
         }
         const int status = found->apply(options, value);
-        if (status != kRun) return status;
+        if (status != RUN) return status;
     }
-    return kRun;
+    return RUN;
 }

@@ -12,21 +12,21 @@ using platform::DialogControl;
 using platform::DialogControlKind;
 using platform::PixelBuffer;
 
-constexpr int kRefreshBox = 1004;
-constexpr int kSmoothingBox = 1008;
-constexpr int kContinueCommand = platform::kDialogOk;
+constexpr int REFRESH_BOX = 1004;
+constexpr int SMOOTHING_BOX = 1008;
+constexpr int CONTINUE_COMMAND = platform::DIALOG_OK;
 
-constexpr int kPictureWidth = 300;
-constexpr int kPictureHeight = 200;
+constexpr int PICTURE_WIDTH = 300;
+constexpr int PICTURE_HEIGHT = 200;
 
-const DialogControl kControls[] = {
-    {kContinueCommand, DialogControlKind::Button, "Devam", 11, 297, 320, 26},
-    {0, DialogControlKind::Picture, "", 21, 11, kPictureWidth, kPictureHeight},
+const DialogControl CONTROLS[] = {
+    {CONTINUE_COMMAND, DialogControlKind::Button, "Devam", 11, 297, 320, 26},
+    {0, DialogControlKind::Picture, "", 21, 11, PICTURE_WIDTH, PICTURE_HEIGHT},
     {0, DialogControlKind::GroupBox, "Rav Engine Ayarlari:", 11, 216, 317, 76},
     {0, DialogControlKind::GroupBox, "Video Ayari:", 21, 231, 299, 55},
-    {kRefreshBox, DialogControlKind::CheckBox, "Monitor Hizini Bekle ( Refresh rate)", 35, 247, 274,
+    {REFRESH_BOX, DialogControlKind::CheckBox, "Monitor Hizini Bekle ( Refresh rate)", 35, 247, 274,
      18},
-    {kSmoothingBox, DialogControlKind::CheckBox, "Line AntiAnaliz ", 34, 264, 242, 18},
+    {SMOOTHING_BOX, DialogControlKind::CheckBox, "Line AntiAnaliz ", 34, 264, 242, 18},
 };
 
 uint32_t rgb(int r, int g, int b) {
@@ -52,14 +52,14 @@ void circle(PixelBuffer& b, int cx, int cy, int r, uint32_t color) {
 
 // The game's title in a night-blue banner over a striped pitch, lighter towards the near side.
 void paintPicture(PixelBuffer& b) {
-    constexpr int kBanner = 44;
-    for (int y = 0; y < kPictureHeight; ++y) {
-        for (int x = 0; x < kPictureWidth; ++x) {
+    constexpr int BANNER = 44;
+    for (int y = 0; y < PICTURE_HEIGHT; ++y) {
+        for (int x = 0; x < PICTURE_WIDTH; ++x) {
             uint32_t color;
-            if (y < kBanner) {
+            if (y < BANNER) {
                 color = rgb(10, 20 + y / 2, 60 + y);
             } else {
-                const int shade = (y - kBanner) * 50 / (kPictureHeight - kBanner);
+                const int shade = (y - BANNER) * 50 / (PICTURE_HEIGHT - BANNER);
                 const int stripe = (x / 25) % 2 ? 14 : 0;
                 color = rgb(20 + shade / 3, 100 + shade + stripe, 30 + shade / 2);
             }
@@ -67,12 +67,12 @@ void paintPicture(PixelBuffer& b) {
         }
     }
     const uint32_t line = rgb(235, 245, 235);
-    const int left = 10, top = kBanner + 10, w = kPictureWidth - 20;
-    const int h = kPictureHeight - kBanner - 20, midY = top + h / 2;
+    const int left = 10, top = BANNER + 10, w = PICTURE_WIDTH - 20;
+    const int h = PICTURE_HEIGHT - BANNER - 20, midY = top + h / 2;
     b.frame(left, top, w, h, line);
-    b.fill(kPictureWidth / 2, top, 1, h, line);
-    circle(b, kPictureWidth / 2, midY, 22, line);
-    b.fill(kPictureWidth / 2 - 1, midY - 1, 3, 3, line);
+    b.fill(PICTURE_WIDTH / 2, top, 1, h, line);
+    circle(b, PICTURE_WIDTH / 2, midY, 22, line);
+    b.fill(PICTURE_WIDTH / 2 - 1, midY - 1, 3, 3, line);
     for (int side = 0; side < 2; ++side) {
         const int boxW = 38, boxH = 70, smallW = 14, smallH = 34;
         b.frame(side ? left + w - boxW : left, midY - boxH / 2, boxW, boxH, line);
@@ -80,8 +80,8 @@ void paintPicture(PixelBuffer& b) {
         b.fill(side ? left + w : left - 4, midY - 10, 4, 21, rgb(200, 200, 200));
     }
     const char* title = "ZIRVEGOL MENAJER 04/05";
-    const int tx = (kPictureWidth - platform::textWidth(title, 2)) / 2;
-    const int ty = (kBanner - platform::kGlyphHeight * 2) / 2;
+    const int tx = (PICTURE_WIDTH - platform::textWidth(title, 2)) / 2;
+    const int ty = (BANNER - platform::DIALOG_GLYPH_HEIGHT * 2) / 2;
     platform::drawText(b, tx + 2, ty + 2, title, rgb(0, 0, 0), 2);
     platform::drawText(b, tx, ty, title, rgb(255, 204, 40), 2);
 }
@@ -89,11 +89,11 @@ void paintPicture(PixelBuffer& b) {
 } // namespace
 
 const platform::DialogContent& startupDialogContent() {
-    static uint32_t picture[kPictureWidth * kPictureHeight];
+    static uint32_t picture[PICTURE_WIDTH * PICTURE_HEIGHT];
     static const platform::DialogContent content = [] {
-        PixelBuffer buffer{picture, kPictureWidth, kPictureHeight};
+        PixelBuffer buffer{picture, PICTURE_WIDTH, PICTURE_HEIGHT};
         paintPicture(buffer);
-        return platform::DialogContent{"Rav Engine", 342, 336, kControls, int(std::size(kControls)),
+        return platform::DialogContent{"Rav Engine", 342, 336, CONTROLS, int(std::size(CONTROLS)),
                                        picture};
     }();
     return content;
@@ -103,12 +103,12 @@ bool startupDialogProc(platform::DialogHandle& dialog, platform::DialogMessage m
                        int command) {
     switch (message) {
     case platform::DialogMessage::Init:
-        dialog.checkButton(kSmoothingBox, true);
+        dialog.checkButton(SMOOTHING_BOX, true);
         return false;
     case platform::DialogMessage::Command:
-        if ((command & 0xFFFF) != kContinueCommand) return false;
-        startupSettings.waitForRefresh = dialog.isButtonChecked(kRefreshBox);
-        startupSettings.lineAntialiasing = dialog.isButtonChecked(kSmoothingBox);
+        if ((command & 0xFFFF) != CONTINUE_COMMAND) return false;
+        startupSettings.waitForRefresh = dialog.isButtonChecked(REFRESH_BOX);
+        startupSettings.lineAntialiasing = dialog.isButtonChecked(SMOOTHING_BOX);
         dialog.endDialog();
         return true;
     case platform::DialogMessage::Close:

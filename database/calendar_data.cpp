@@ -11,21 +11,21 @@ void CalendarData::emptyForRead() {
 }
 
 const char* CalendarData::missingText() const {
-    return db_text::kCalendarMissing;
+    return db_text::CALENDAR_MISSING;
 }
 
 bool CalendarData::load(ByteSource& source, LoadReport* report) {
     int32_t header[2] = {};
     if (!source.read(header, sizeof header))
         return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
-                          int64_t(kCalendarHeaderSize), db_text::kCalendarBroken);
+                          int64_t(CALENDAR_HEADER_SIZE), db_text::CALENDAR_BROKEN);
     const int32_t n = header[0];
-    if (n < 0) return refuseLoad(report, LOAD_BAD_COUNT, 0, n, 0, db_text::kCalendarBroken);
-    const int64_t needed = int64_t(kCalendarHeaderSize) + int64_t(kCalendarBytesPerMonth) * n;
+    if (n < 0) return refuseLoad(report, LOAD_BAD_COUNT, 0, n, 0, db_text::CALENDAR_BROKEN);
+    const int64_t needed = int64_t(CALENDAR_HEADER_SIZE) + int64_t(CALENDAR_BYTES_PER_MONTH) * n;
     if (int64_t(source.size()) < needed)
         return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
-                          needed, db_text::kCalendarBroken);
-    if (!resize(n)) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kCalendarBroken);
+                          needed, db_text::CALENDAR_BROKEN);
+    if (!resize(n)) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::CALENDAR_BROKEN);
 
     bool ok = true;
     for (int32_t i = 0; ok && i < n; ++i) {
@@ -37,12 +37,12 @@ bool CalendarData::load(ByteSource& source, LoadReport* report) {
     for (int32_t i = 0; ok && i < n; ++i) {
         ok = source.read(months[i].days, sizeof months[i].days);
         for (CalendarDay& d : months[i].days)
-            fixed_text::cut(d.weekday, kWeekdaySize, kWeekdaySize - 1);
+            fixed_text::cut(d.weekday, CALENDAR_WEEKDAY_SIZE, CALENDAR_WEEKDAY_SIZE - 1);
     }
     if (!ok) {
         emptyForRead();
         return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
-                          int64_t(source.size()), needed, db_text::kCalendarBroken);
+                          int64_t(source.size()), needed, db_text::CALENDAR_BROKEN);
     }
     if (report) *report = LoadReport{};
     return true;
@@ -66,7 +66,7 @@ bool CalendarData::write(const char* path) const {
     }
     for (int32_t i = 0; ok && i < monthCount; ++i) {
         for (CalendarDay d : months[i].days) {
-            fixed_text::cut(d.weekday, kWeekdaySize, kWeekdaySize - 1);
+            fixed_text::cut(d.weekday, CALENDAR_WEEKDAY_SIZE, CALENDAR_WEEKDAY_SIZE - 1);
             ok = ok && out.write(&d, sizeof d);
         }
     }

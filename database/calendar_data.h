@@ -8,17 +8,17 @@
 
 #include "database/database_file.h"
 
-constexpr int kCalendarDaySlots = 31;
-constexpr std::size_t kWeekdaySize = 52;
-constexpr std::size_t kCalendarHeaderSize = 8;
-constexpr std::size_t kCalendarMonthSize = 16;
-constexpr std::size_t kCalendarDaySize = 56;
-constexpr std::size_t kCalendarBytesPerMonth =
-    kCalendarMonthSize + kCalendarDaySlots * kCalendarDaySize;
+constexpr int CALENDAR_DAY_SLOTS = 31;
+constexpr std::size_t CALENDAR_WEEKDAY_SIZE = 52;
+constexpr std::size_t CALENDAR_HEADER_SIZE = 8;
+constexpr std::size_t CALENDAR_MONTH_SIZE = 16;
+constexpr std::size_t CALENDAR_DAY_SIZE = 56;
+constexpr std::size_t CALENDAR_BYTES_PER_MONTH =
+    CALENDAR_MONTH_SIZE + CALENDAR_DAY_SLOTS * CALENDAR_DAY_SIZE;
 
 struct CalendarDay {
     int32_t day;
-    char weekday[kWeekdaySize];
+    char weekday[CALENDAR_WEEKDAY_SIZE];
 };
 
 // A month entry as stored; the first and last words mean nothing to the reader.
@@ -32,16 +32,16 @@ struct CalendarMonthEntry {
 struct CalendarMonth {
     int32_t month;
     int32_t year;
-    CalendarDay days[kCalendarDaySlots];
+    CalendarDay days[CALENDAR_DAY_SLOTS];
 };
 
-static_assert(sizeof(CalendarDay) == kCalendarDaySize);
+static_assert(sizeof(CalendarDay) == CALENDAR_DAY_SIZE);
 static_assert(offsetof(CalendarDay, day) == 0);
 static_assert(offsetof(CalendarDay, weekday) == 4);
-static_assert(sizeof(CalendarMonthEntry) == kCalendarMonthSize);
+static_assert(sizeof(CalendarMonthEntry) == CALENDAR_MONTH_SIZE);
 static_assert(offsetof(CalendarMonthEntry, month) == 4);
 static_assert(offsetof(CalendarMonthEntry, year) == 8);
-static_assert(kCalendarBytesPerMonth == 1752);
+static_assert(CALENDAR_BYTES_PER_MONTH == 1752);
 
 class CalendarData : public DatabaseFile {
 public:

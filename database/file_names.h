@@ -2,6 +2,6 @@
 // hostPath before opening).
 #pragma once
 
-inline constexpr const char* kPlayerFileName = "veri\\database\\oyuncu.odt";
-inline constexpr const char* kTeamFileName = "veri\\database\\takim.tdt";
-inline constexpr const char* kCalendarFileName = "veri\\database\\tarih.trh";
+inline constexpr const char* PLAYER_FILE_NAME = "veri\\database\\oyuncu.odt";
+inline constexpr const char* TEAM_FILE_NAME = "veri\\database\\takim.tdt";
+inline constexpr const char* CALENDAR_FILE_NAME = "veri\\database\\tarih.trh";

@@ -30,11 +30,11 @@ inline bool refuseLoad(LoadReport* report, LoadStatus status, int64_t offset, in
 
 // The game's texts, shared by the game and the editor.
 namespace db_text {
-extern const char* const kNotFound;        // player or team file missing
-extern const char* const kWrongVersion;    // player or team file of another version
-extern const char* const kBadCount;        // count negative or too large
-extern const char* const kShortFile;       // file shorter than its count needs
-extern const char* const kNoMemory;        // no room for the records
-extern const char* const kCalendarMissing; // calendar file missing
-extern const char* const kCalendarBroken;  // calendar count negative or beyond the file
+extern const char* const NOT_FOUND;        // player or team file missing
+extern const char* const WRONG_VERSION;    // player or team file of another version
+extern const char* const BAD_COUNT;        // count negative or too large
+extern const char* const SHORT_FILE;       // file shorter than its count needs
+extern const char* const NO_MEMORY;        // no room for the records
+extern const char* const CALENDAR_MISSING; // calendar file missing
+extern const char* const CALENDAR_BROKEN;  // calendar count negative or beyond the file
 } // namespace db_text

@@ -14,15 +14,15 @@ namespace {
 
 using Records = std::unique_ptr<PlayerRecord[], MappingDeleter>;
 
-constexpr std::size_t kHugePage = std::size_t(2) << 20;
+constexpr std::size_t HUGE_PAGE = std::size_t(2) << 20;
 // Entries per stdio call when reading and writing: 1024 entries are a whole number of 4 KiB
 // pages, so writes stay page-aligned, and few calls, each of which costs microseconds on a
 // virtual machine. On the heap: 594 KB is too much for a stack.
-constexpr int32_t kChunkEntries = 1024;
+constexpr int32_t CHUNK_ENTRIES = 1024;
 using Chunk = std::unique_ptr<unsigned char[]>;
 
 Chunk makeChunk() {
-    return Chunk(new (std::nothrow) unsigned char[kChunkEntries * kPlayerEntrySize]);
+    return Chunk(new (std::nothrow) unsigned char[CHUNK_ENTRIES * PLAYER_ENTRY_SIZE]);
 }
 
 // A mapping of its own: zero pages that cost nothing until written, so the editor's 42 MB stay
@@ -30,13 +30,13 @@ Chunk makeChunk() {
 // at a load takes twenty faults rather than ten thousand.
 Records allocateRecords(int32_t n) {
     const std::size_t bytes = std::size_t(n > 0 ? n : 1) * sizeof(PlayerRecord);
-    const bool huge = bytes >= kHugePage;
-    const std::size_t length = huge ? bytes + kHugePage : bytes;
+    const bool huge = bytes >= HUGE_PAGE;
+    const std::size_t length = huge ? bytes + HUGE_PAGE : bytes;
     void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (base == MAP_FAILED) return Records();
     uintptr_t at = reinterpret_cast<uintptr_t>(base);
     if (huge) {
-        at = (at + kHugePage - 1) & ~uintptr_t(kHugePage - 1);
+        at = (at + HUGE_PAGE - 1) & ~uintptr_t(HUGE_PAGE - 1);
         madvise(reinterpret_cast<void*>(at), bytes, MADV_HUGEPAGE); // only advice
     }
     return Records(reinterpret_cast<PlayerRecord*>(at), MappingDeleter{base, length});
@@ -46,15 +46,15 @@ char* textField(PlayerRecord& r, int i) {
     char* const fields[] = {r.name, r.surname, r.country, r.language, r.birthplace};
     return fields[i];
 }
-constexpr int kTextFields = 5;
+constexpr int TEXT_FIELDS = 5;
 
 // The fields the editor's main dialog edits: the five texts, each cut to 48 characters, and
 // the birth date.
 void copyIdentity(PlayerRecord& to, const PlayerRecord& from) {
     PlayerRecord cut = from;
-    for (int t = 0; t < kTextFields; ++t) {
-        fixed_text::cut(textField(cut, t), kPlayerTextSize, kPlayerTextChars);
-        std::memcpy(textField(to, t), textField(cut, t), kPlayerTextSize);
+    for (int t = 0; t < TEXT_FIELDS; ++t) {
+        fixed_text::cut(textField(cut, t), PLAYER_TEXT_SIZE, PLAYER_TEXT_CHARS);
+        std::memcpy(textField(to, t), textField(cut, t), PLAYER_TEXT_SIZE);
     }
     to.birth_day = from.birth_day;
     to.birth_month = from.birth_month;
@@ -66,26 +66,26 @@ void unpackEntry(const unsigned char* entry, PlayerRecord& into) {
     unsigned char* bytes = reinterpret_cast<unsigned char*>(&into);
     std::memcpy(bytes, entry, sizeof(PlayerRecord));
     std::size_t at = sizeof(PlayerRecord);
-    for (const PlayerBlockCopy& copy : kPlayerBlockCopies) {
+    for (const PlayerBlockCopy& copy : PLAYER_BLOCK_COPIES) {
         std::memcpy(bytes + copy.recordOffset, entry + at, copy.size);
         at += copy.size;
     }
-    for (int t = 0; t < kTextFields; ++t)
-        fixed_text::cut(textField(into, t), kPlayerTextSize, kPlayerTextSize - 1);
+    for (int t = 0; t < TEXT_FIELDS; ++t)
+        fixed_text::cut(textField(into, t), PLAYER_TEXT_SIZE, PLAYER_TEXT_SIZE - 1);
 }
 
 // A record as its file entry: the texts terminated and cut to 48 characters, then the copies.
 // Cut in the entry itself: a second copy of the record costs more than the cutting.
 void packEntry(const PlayerRecord& from, unsigned char* entry) {
-    constexpr std::size_t kTextOffsets[kTextFields] = {
+    constexpr std::size_t TEXT_OFFSETS[TEXT_FIELDS] = {
         offsetof(PlayerRecord, name), offsetof(PlayerRecord, surname),
         offsetof(PlayerRecord, country), offsetof(PlayerRecord, language),
         offsetof(PlayerRecord, birthplace)};
     std::memcpy(entry, &from, sizeof from);
-    for (std::size_t at : kTextOffsets)
-        fixed_text::cut(reinterpret_cast<char*>(entry + at), kPlayerTextSize, kPlayerTextChars);
+    for (std::size_t at : TEXT_OFFSETS)
+        fixed_text::cut(reinterpret_cast<char*>(entry + at), PLAYER_TEXT_SIZE, PLAYER_TEXT_CHARS);
     std::size_t at = sizeof from;
-    for (const PlayerBlockCopy& copy : kPlayerBlockCopies) {
+    for (const PlayerBlockCopy& copy : PLAYER_BLOCK_COPIES) {
         std::memcpy(entry + at, entry + copy.recordOffset, copy.size);
         at += copy.size;
     }
@@ -114,40 +114,40 @@ void PlayerDatabase::emptyForRead() {
 }
 
 const char* PlayerDatabase::missingText() const {
-    return db_text::kNotFound;
+    return db_text::NOT_FOUND;
 }
 
 bool PlayerDatabase::load(ByteSource& source, LoadReport* report) {
     DatabaseFileHeader header{};
     if (!source.read(&header, sizeof header))
-        return refuseLoad(report, LOAD_BAD_VERSION, 0, 0, kPlayerFileVersion,
-                          db_text::kWrongVersion);
-    if (header.version != kPlayerFileVersion)
-        return refuseLoad(report, LOAD_BAD_VERSION, 0, header.version, kPlayerFileVersion,
-                          db_text::kWrongVersion);
-    if (header.count < 0 || header.count > kPlayerCapacity)
-        return refuseLoad(report, LOAD_BAD_COUNT, 4, header.count, kPlayerCapacity,
-                          db_text::kBadCount);
-    const int64_t needed = int64_t(kHeaderSize) + int64_t(kPlayerEntrySize) * header.count;
+        return refuseLoad(report, LOAD_BAD_VERSION, 0, 0, PLAYER_FILE_VERSION,
+                          db_text::WRONG_VERSION);
+    if (header.version != PLAYER_FILE_VERSION)
+        return refuseLoad(report, LOAD_BAD_VERSION, 0, header.version, PLAYER_FILE_VERSION,
+                          db_text::WRONG_VERSION);
+    if (header.count < 0 || header.count > PLAYER_CAPACITY)
+        return refuseLoad(report, LOAD_BAD_COUNT, 4, header.count, PLAYER_CAPACITY,
+                          db_text::BAD_COUNT);
+    const int64_t needed = int64_t(HEADER_SIZE) + int64_t(PLAYER_ENTRY_SIZE) * header.count;
     if (int64_t(source.size()) < needed)
         return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.size()), int64_t(source.size()),
-                          needed, db_text::kShortFile);
+                          needed, db_text::SHORT_FILE);
 
     Records fresh = allocateRecords(editorForm() ? roomFor : header.count);
-    if (!fresh) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kNoMemory);
+    if (!fresh) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::NO_MEMORY);
     const Chunk chunk = makeChunk();
-    if (!chunk) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::kNoMemory);
-    for (int32_t first = 0; first < header.count; first += kChunkEntries) {
-        const int32_t n = std::min<int32_t>(kChunkEntries, header.count - first);
-        if (!source.read(chunk.get(), std::size_t(n) * kPlayerEntrySize))
+    if (!chunk) return refuseLoad(report, LOAD_NO_MEMORY, 0, 0, 0, db_text::NO_MEMORY);
+    for (int32_t first = 0; first < header.count; first += CHUNK_ENTRIES) {
+        const int32_t n = std::min<int32_t>(CHUNK_ENTRIES, header.count - first);
+        if (!source.read(chunk.get(), std::size_t(n) * PLAYER_ENTRY_SIZE))
             return refuseLoad(report, LOAD_SHORT_FILE, int64_t(source.position()),
-                              int64_t(source.size()), needed, db_text::kShortFile);
+                              int64_t(source.size()), needed, db_text::SHORT_FILE);
         for (int32_t k = 0; k < n; ++k)
-            unpackEntry(chunk.get() + std::size_t(k) * kPlayerEntrySize, fresh[first + k]);
+            unpackEntry(chunk.get() + std::size_t(k) * PLAYER_ENTRY_SIZE, fresh[first + k]);
     }
 
     records = std::move(fresh);
-    fileVersion = kPlayerFileVersion;
+    fileVersion = PLAYER_FILE_VERSION;
     count = header.count;
     selected = -1;
     if (report) *report = LoadReport{};
@@ -166,23 +166,23 @@ bool PlayerDatabase::write(const char* path, FileOps& ops) const {
         return false;
     }
     if (!out.open(path)) return false;
-    const DatabaseFileHeader header{kPlayerFileVersion, count, 0};
+    const DatabaseFileHeader header{PLAYER_FILE_VERSION, count, 0};
     bool ok = out.write(&header, sizeof header);
-    for (int32_t first = 0; ok && first < count; first += kChunkEntries) {
-        const int32_t n = std::min<int32_t>(kChunkEntries, count - first);
+    for (int32_t first = 0; ok && first < count; first += CHUNK_ENTRIES) {
+        const int32_t n = std::min<int32_t>(CHUNK_ENTRIES, count - first);
         for (int32_t k = 0; k < n; ++k)
-            packEntry(records[first + k], chunk.get() + std::size_t(k) * kPlayerEntrySize);
-        ok = out.write(chunk.get(), std::size_t(n) * kPlayerEntrySize);
+            packEntry(records[first + k], chunk.get() + std::size_t(k) * PLAYER_ENTRY_SIZE);
+        ok = out.write(chunk.get(), std::size_t(n) * PLAYER_ENTRY_SIZE);
     }
     return ok && out.commit();
 }
 
 bool PlayerDatabase::init() {
-    Records fresh = allocateRecords(kPlayerCapacity);
+    Records fresh = allocateRecords(PLAYER_CAPACITY);
     if (!fresh) return false;
     records = std::move(fresh);
-    roomFor = kPlayerCapacity;
-    fileVersion = kPlayerFileVersion;
+    roomFor = PLAYER_CAPACITY;
+    fileVersion = PLAYER_FILE_VERSION;
     count = 0;
     selected = -1;
     return true;

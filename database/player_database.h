@@ -1,5 +1,5 @@
 // The in-memory player database, indexed by player id. The game's form holds exactly the
-// file's records; the editor's form (after init) always has room for kPlayerCapacity.
+// file's records; the editor's form (after init) always has room for PLAYER_CAPACITY.
 #pragma once
 
 #include <cstddef>
@@ -34,7 +34,7 @@ public:
     bool write(const char* path, FileOps& ops) const;
 
     // Turns this into the editor's form: empty, nothing selected, a fresh array of
-    // kPlayerCapacity records. False (and nothing changed) when memory runs out.
+    // PLAYER_CAPACITY records. False (and nothing changed) when memory runs out.
     bool init();
     // Adds a player at index count with id count: the template's texts and birth date, every
     // other field at its starting value (newPlayerRecord). False when full.
@@ -60,7 +60,7 @@ private:
     const char* missingText() const override;
     bool load(ByteSource& source, LoadReport* report) override;
 
-    int32_t fileVersion = kPlayerFileVersion;
+    int32_t fileVersion = PLAYER_FILE_VERSION;
     int32_t count = 0;
     int32_t roomFor = 0;
     std::unique_ptr<PlayerRecord[], MappingDeleter> records;

@@ -55,24 +55,24 @@ struct MentalBlock {
     int32_t flair;
 };
 
-constexpr int kPositionSlots = 5;
-constexpr int kPositionCodes = 16; // PositionCode 0 (goalkeeper) to 15
+constexpr int POSITION_SLOTS = 5;
+constexpr int POSITION_CODES = 16; // PositionCode 0 (goalkeeper) to 15
 
 struct PositionBlock {
     int32_t position_count;
-    int32_t positions[kPositionSlots]; // PositionCode
+    int32_t positions[POSITION_SLOTS]; // PositionCode
 };
 
-constexpr std::size_t kPlayerTextSize = 50;
-constexpr std::size_t kPlayerTextChars = 48;
+constexpr std::size_t PLAYER_TEXT_SIZE = 50;
+constexpr std::size_t PLAYER_TEXT_CHARS = 48;
 
 struct PlayerRecord {
     int32_t id;
-    char name[kPlayerTextSize];
-    char surname[kPlayerTextSize];
-    char country[kPlayerTextSize];
-    char language[kPlayerTextSize];
-    char birthplace[kPlayerTextSize];
+    char name[PLAYER_TEXT_SIZE];
+    char surname[PLAYER_TEXT_SIZE];
+    char country[PLAYER_TEXT_SIZE];
+    char language[PLAYER_TEXT_SIZE];
+    char birthplace[PLAYER_TEXT_SIZE];
     char padding[2];
     int32_t birth_day;
     int32_t birth_month;
@@ -88,22 +88,22 @@ struct PlayerBlockCopy {
     std::size_t recordOffset;
     std::size_t size;
 };
-inline constexpr PlayerBlockCopy kPlayerBlockCopies[4] = {
+inline constexpr PlayerBlockCopy PLAYER_BLOCK_COPIES[4] = {
     {268, sizeof(TechnicalBlock)},
     {316, sizeof(PhysicalBlock)},
     {352, sizeof(MentalBlock)},
     {400, sizeof(PositionBlock)},
 };
 
-constexpr int32_t kPlayerFileVersion = 2;
-constexpr int32_t kPlayerCapacity = 100000;
-constexpr std::size_t kHeaderSize = 12;
-constexpr std::size_t kPlayerEntrySize = 580;
+constexpr int32_t PLAYER_FILE_VERSION = 2;
+constexpr int32_t PLAYER_CAPACITY = 100000;
+constexpr std::size_t HEADER_SIZE = 12;
+constexpr std::size_t PLAYER_ENTRY_SIZE = 580;
 
 // The values of a newly added player: every attribute 1, right foot, one position (0).
 PlayerRecord newPlayerRecord();
 
-static_assert(sizeof(DatabaseFileHeader) == kHeaderSize);
+static_assert(sizeof(DatabaseFileHeader) == HEADER_SIZE);
 static_assert(offsetof(DatabaseFileHeader, version) == 0);
 static_assert(offsetof(DatabaseFileHeader, count) == 4);
 static_assert(offsetof(DatabaseFileHeader, reserved) == 8);
@@ -168,6 +168,6 @@ static_assert(offsetof(PlayerRecord, position.position_count) == 400);
 static_assert(offsetof(PlayerRecord, position.positions) == 404);
 static_assert(offsetof(PlayerRecord, position.positions[4]) == 420);
 
-static_assert(kPlayerEntrySize == sizeof(PlayerRecord) + sizeof(TechnicalBlock) +
-                                      sizeof(PhysicalBlock) + sizeof(MentalBlock) +
-                                      sizeof(PositionBlock));
+static_assert(PLAYER_ENTRY_SIZE == sizeof(PlayerRecord) + sizeof(TechnicalBlock) +
+                                       sizeof(PhysicalBlock) + sizeof(MentalBlock) +
+                                       sizeof(PositionBlock));

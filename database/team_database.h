@@ -9,19 +9,19 @@
 #include "database/database_file.h"
 #include "database/player_record.h"
 
-constexpr std::size_t kTeamNameSize = 160;
-constexpr int32_t kSquadCapacity = 100;
-constexpr int32_t kTeamFileVersion = 1;
-constexpr std::size_t kTeamRecordSize = 568;
+constexpr std::size_t TEAM_NAME_SIZE = 160;
+constexpr int32_t SQUAD_CAPACITY = 100;
+constexpr int32_t TEAM_FILE_VERSION = 1;
+constexpr std::size_t TEAM_RECORD_SIZE = 568;
 
 struct TeamRecord {
     int32_t reserved; // no reader uses it
-    char name[kTeamNameSize];
+    char name[TEAM_NAME_SIZE];
     int32_t squad_size;
-    int32_t squad[kSquadCapacity]; // player ids; entries from squad_size on mean nothing
+    int32_t squad[SQUAD_CAPACITY]; // player ids; entries from squad_size on mean nothing
 };
 
-static_assert(sizeof(TeamRecord) == kTeamRecordSize);
+static_assert(sizeof(TeamRecord) == TEAM_RECORD_SIZE);
 static_assert(offsetof(TeamRecord, reserved) == 0);
 static_assert(offsetof(TeamRecord, name) == 4);
 static_assert(offsetof(TeamRecord, squad_size) == 164);
@@ -46,7 +46,7 @@ public:
     bool write(const char* path) const;
     bool write(const char* path, FileOps& ops) const;
 
-    int32_t version = kTeamFileVersion;
+    int32_t version = TEAM_FILE_VERSION;
     int32_t count = 0;
     int32_t reserved = 0; // the header's third word
     std::unique_ptr<TeamRecord[]> records;

@@ -14,7 +14,7 @@ namespace {
 
 #define FIELD(block, member) offsetof(PlayerRecord, block.member)
 
-const AttributeLayout kLayouts[kAttributeKinds] = {
+const AttributeLayout LAYOUTS[ATTRIBUTE_KINDS] = {
     {"Teknik Ozellik"_w,
      "Oyuncu Teknik Ozellikleri"_w,
      "Asagida ismi soyismi ve id'siOyuncu icin teknik bilgiler :"_w,
@@ -101,13 +101,13 @@ const AttributeLayout kLayouts[kAttributeKinds] = {
      "Oyuncu ozelligi acilacaktir."_w,
      6,
      {{"Oynadigi Pozisyon toplam:"_w, nullptr, 1058, 0, FIELD(position, position_count), 0,
-       kPositionSlots},
+       POSITION_SLOTS},
       {"Oynadigi Poszisyon  :"_w, "1.", 1057, 0, FIELD(position, positions[0]), 0,
-       kPositionCodes - 1},
-      {"", "2.", 1059, 0, FIELD(position, positions[1]), 0, kPositionCodes - 1},
-      {"", "3.", 1060, 0, FIELD(position, positions[2]), 0, kPositionCodes - 1},
-      {"", "4", 1061, 0, FIELD(position, positions[3]), 0, kPositionCodes - 1},
-      {"", "5", 1062, 0, FIELD(position, positions[4]), 0, kPositionCodes - 1}}},
+       POSITION_CODES - 1},
+      {"", "2.", 1059, 0, FIELD(position, positions[1]), 0, POSITION_CODES - 1},
+      {"", "3.", 1060, 0, FIELD(position, positions[2]), 0, POSITION_CODES - 1},
+      {"", "4", 1061, 0, FIELD(position, positions[3]), 0, POSITION_CODES - 1},
+      {"", "5", 1062, 0, FIELD(position, positions[4]), 0, POSITION_CODES - 1}}},
 };
 #undef FIELD
 
@@ -132,11 +132,11 @@ std::string rowName(const AttributeLayout& l, int i) {
 
 } // namespace
 
-const PresetButton kPresetButtons[5] = {
+const PresetButton PRESET_BUTTONS[5] = {
     {1015, "Berbat"}, {1016, "idare eder"}, {1017, "normal"}, {1018, "iyi"}, {1019, "super adam"}};
 
 const AttributeLayout& attributeLayout(AttributeKind kind) {
-    return kLayouts[int(kind)];
+    return LAYOUTS[int(kind)];
 }
 
 void AttributeForm::open(DialogView& view) {
@@ -158,7 +158,7 @@ void AttributeForm::save(DialogView& view) {
     PlayerRecord* r = db.record(db.selected);
     if (!r) return;
     const AttributeLayout& l = layout();
-    int32_t values[kMaxAttributeRows];
+    int32_t values[MAX_ATTRIBUTE_ROWS];
     for (int i = 0; i < l.rowCount; ++i) {
         const AttributeRow& row = l.rows[i];
         values[i] = field_text::leadingNumber(view.typed(row.edit));

@@ -8,7 +8,7 @@ class DialogView;
 class PlayerDatabase;
 
 enum class AttributeKind { TECHNICAL, PHYSICAL, MENTAL, DETAIL };
-constexpr int kAttributeKinds = 4;
+constexpr int ATTRIBUTE_KINDS = 4;
 
 // One number field: an edit and, in the family dialogs, the spin beside it.
 struct AttributeRow {
@@ -20,14 +20,14 @@ struct AttributeRow {
     int lo, hi;         // what a save accepts, and the spin's range
 };
 
-constexpr int kMaxAttributeRows = 12;
-constexpr int kMaxAttributeNotes = 3;
+constexpr int MAX_ATTRIBUTE_ROWS = 12;
+constexpr int MAX_ATTRIBUTE_NOTES = 3;
 
 struct AttributeLayout {
     const char* title;
     const char* frame;
     const char* intro;
-    const char* notes[kMaxAttributeNotes]; // extra lines, null when unused
+    const char* notes[MAX_ATTRIBUTE_NOTES]; // extra lines, null when unused
     int saveId;
     const char* saveCaption;
     bool saveIsDefault;      // else "Kapat" is the default button
@@ -35,7 +35,7 @@ struct AttributeLayout {
     int opener;              // main-dialog button that opens it
     const char* noSelection; // warning when nothing is selected
     int rowCount;
-    AttributeRow rows[kMaxAttributeRows];
+    AttributeRow rows[MAX_ATTRIBUTE_ROWS];
 };
 
 const AttributeLayout& attributeLayout(AttributeKind kind);
@@ -45,7 +45,7 @@ struct PresetButton {
     int id;
     const char* caption;
 };
-extern const PresetButton kPresetButtons[5];
+extern const PresetButton PRESET_BUTTONS[5];
 
 class AttributeForm {
 public:

@@ -15,7 +15,7 @@ using field_text::utf8;
 
 namespace {
 
-constexpr std::size_t kNameChars = kTeamNameSize - 1;
+constexpr std::size_t NAME_CHARS = TEAM_NAME_SIZE - 1;
 
 std::string shown(const std::string& path) {
     return cp1254::fromUtf8Lossy(path);
@@ -139,10 +139,10 @@ bool ClubCommands::readName(std::string& bytes) {
                  utf8("\" karakteri Turkce kod sayfasinda yok!\nIslem yapilmadi."));
         return false;
     }
-    if (bytes.size() > kNameChars) {
+    if (bytes.size() > NAME_CHARS) {
         note(MessageStyle::NOTE_WARNING,
              utf8("Kulup adi en fazla %zu harf olabilir, yazilan %zu harf!\nIslem yapilmadi.",
-                  kNameChars, bytes.size()));
+                  NAME_CHARS, bytes.size()));
         return false;
     }
     return true;
@@ -219,9 +219,9 @@ void ClubCommands::addPlayer() {
              utf8("%d numarali oyuncu zaten bu kadroda!\nKadroya eklenmedi.", id));
         return;
     }
-    if (t->squad_size >= kSquadCapacity) {
+    if (t->squad_size >= SQUAD_CAPACITY) {
         note(MessageStyle::NOTE_WARNING,
-             utf8("Kadro dolu: en fazla %d oyuncu olabilir!\nKadroya eklenmedi.", kSquadCapacity));
+             utf8("Kadro dolu: en fazla %d oyuncu olabilir!\nKadroya eklenmedi.", SQUAD_CAPACITY));
         return;
     }
     // A player of another club moves, after a question naming that club.
@@ -305,7 +305,7 @@ bool ClubCommands::loadFile(const std::string& path, bool announce) {
         // The game's own refusal, with the file named.
         note(MessageStyle::NOTE_WARNING,
              utf8("%s\n%s\nYukleme Yapilmadi!..", shown(path).c_str(),
-                  report.message ? report.message : db_text::kNotFound));
+                  report.message ? report.message : db_text::NOT_FOUND));
         return false;
     }
     db = std::move(fresh);

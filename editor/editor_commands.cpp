@@ -19,12 +19,12 @@ using field_text::utf8;
 
 namespace {
 
-constexpr int kListColumnWidth = 70;
-constexpr int kFirstYear = 1921;
-constexpr int kLastYear = 1999;
+constexpr int LIST_COLUMN_WIDTH = 70;
+constexpr int FIRST_YEAR = 1921;
+constexpr int LAST_YEAR = 1999;
 
 // The eight identity controls, in the order the dialog clears them.
-constexpr int kIdentityControls[] = {ctl::NAME,    ctl::SURNAME, ctl::BIRTHPLACE, ctl::LANGUAGE,
+constexpr int IDENTITY_CONTROLS[] = {ctl::NAME,    ctl::SURNAME, ctl::BIRTHPLACE, ctl::LANGUAGE,
                                      ctl::COUNTRY, ctl::MONTH,   ctl::DAY,        ctl::YEAR};
 
 std::string text(const char* field, std::size_t size) {
@@ -43,26 +43,26 @@ class Prefix {
 public:
     explicit Prefix(std::string_view query) : query(query) {
         static_assert(std::endian::native == std::endian::little);
-        char head[kHead] = {};
-        std::memcpy(head, query.data(), std::min(query.size(), kHead));
-        std::memcpy(&headBytes, head, kHead);
-        headMask = query.size() >= kHead ? ~uint64_t(0) : (uint64_t(1) << (8 * query.size())) - 1;
+        char head[HEAD] = {};
+        std::memcpy(head, query.data(), std::min(query.size(), HEAD));
+        std::memcpy(&headBytes, head, HEAD);
+        headMask = query.size() >= HEAD ? ~uint64_t(0) : (uint64_t(1) << (8 * query.size())) - 1;
     }
 
     bool headMatches(const char* field) const {
         uint64_t bytes;
-        std::memcpy(&bytes, field, kHead);
+        std::memcpy(&bytes, field, HEAD);
         return ((bytes ^ headBytes) & headMask) == 0;
     }
     // For a field whose head matched.
     bool restMatches(const char* field, std::size_t size) const {
-        return query.size() <= kHead ||
+        return query.size() <= HEAD ||
                (query.size() <= size &&
-                std::memcmp(field + kHead, query.data() + kHead, query.size() - kHead) == 0);
+                std::memcmp(field + HEAD, query.data() + HEAD, query.size() - HEAD) == 0);
     }
 
 private:
-    static constexpr std::size_t kHead = sizeof(uint64_t);
+    static constexpr std::size_t HEAD = sizeof(uint64_t);
     std::string_view query;
     uint64_t headBytes = 0;
     uint64_t headMask = 0;
@@ -77,17 +77,17 @@ bool EditorCommands::start() {
         view.addChoice(ctl::DAY, std::to_string(d));
     for (int m = 1; m <= 12; ++m)
         view.addChoice(ctl::MONTH, std::to_string(m));
-    for (int y = kFirstYear; y <= kLastYear; ++y)
+    for (int y = FIRST_YEAR; y <= LAST_YEAR; ++y)
         view.addChoice(ctl::YEAR, std::to_string(y));
     for (const char* language :
          {"Türkçe"_w, "Fransızca"_w, "Almanca"_w, "italyanca"_w, "Japonca"_w, "ispanyolca"_w})
         view.addChoice(ctl::LANGUAGE, cp1254::toUtf8(language));
     for (const char* column : {"Adi", "Soyad", "ID"})
-        view.addColumn(column, kListColumnWidth);
+        view.addColumn(column, LIST_COLUMN_WIDTH);
     setText(ctl::SHOWN_ID, "Oyuncu ID : ");
     setText(ctl::TOTAL, "Toplam Oyuncu  : ");
     setText(ctl::FOUND, "Bulunan 0");
-    found.reset(new (std::nothrow) FoundRow[kPlayerCapacity]);
+    found.reset(new (std::nothrow) FoundRow[PLAYER_CAPACITY]);
     if (!found || !db.init()) {
         note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nProgram calisamaz."_w);
         return false;
@@ -196,7 +196,7 @@ void EditorCommands::step(int by) {
 
 void EditorCommands::clear() {
     setText(ctl::SHOWN_ID, "Oyuncu id: -");
-    for (int id : kIdentityControls)
+    for (int id : IDENTITY_CONTROLS)
         view.setText(id, "");
     db.selected = -1;
 }
@@ -209,7 +209,7 @@ bool EditorCommands::readText(int id, const char* label, char* field, std::size_
                          utf8("\" karakteri Turkce kod sayfasinda yok!\nIslem yapilmadi."));
         return false;
     }
-    fixed_text::assign(field, size, bytes, kPlayerTextChars);
+    fixed_text::assign(field, size, bytes, PLAYER_TEXT_CHARS);
     return true;
 }
 
@@ -363,9 +363,9 @@ std::string EditorCommands::rowText(int32_t row, int column) const {
 bool EditorCommands::rowNamesItsPlayer(int32_t row) const {
     const FoundRow& r = found[row];
     const PlayerRecord* p = db.record(r.id);
-    // A row holds at most the field's first kPlayerTextSize - 1 bytes.
+    // A row holds at most the field's first PLAYER_TEXT_SIZE - 1 bytes.
     const auto same = [](const char* field, const char* shown) {
-        return fixed_text::view(field, kPlayerTextSize - 1) == shown;
+        return fixed_text::view(field, PLAYER_TEXT_SIZE - 1) == shown;
     };
     return p && same(p->name, r.name) && same(p->surname, r.surname);
 }

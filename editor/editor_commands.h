@@ -61,8 +61,8 @@ public:
 private:
     struct FoundRow {
         int32_t id;
-        char name[kPlayerTextSize];
-        char surname[kPlayerTextSize];
+        char name[PLAYER_TEXT_SIZE];
+        char surname[PLAYER_TEXT_SIZE];
     };
 
     void showPlayer(int32_t index);

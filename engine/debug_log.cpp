@@ -64,9 +64,9 @@ bool DebugLog::writeLine(const char* format, ...) {
 }
 
 bool DebugLog::writeParagraph(const char* format, ...) {
-    constexpr int kOpen = 4;  // "<p> "
-    constexpr int kClose = 5; // " </p>"
-    char message[PARAGRAPH_LIMIT - kOpen - kClose + 1];
+    constexpr int PARAGRAPH_OPEN_LENGTH = 4;  // "<p> "
+    constexpr int PARAGRAPH_CLOSE_LENGTH = 5; // " </p>"
+    char message[PARAGRAPH_LIMIT - PARAGRAPH_OPEN_LENGTH - PARAGRAPH_CLOSE_LENGTH + 1];
     va_list args;
     va_start(args, format);
     std::vsnprintf(message, sizeof message, format, args);

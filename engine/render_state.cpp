@@ -124,7 +124,7 @@ void RenderState::setupLights() {
         GLfloat diffuse[4];
         GLfloat position[4];
     };
-    static constexpr Light kLights[4] = {
+    static constexpr Light LIGHTS[4] = {
         {{0.4f, 0.0f, 0.2f, 1.0f}, {0.8f, 0.8f, 0.4f, 1.0f}, {94.0f, 30.0f, 14.0f, 1.0f}},
         {{0.1f, 0.4f, 0.4f, 1.0f}, {0.8f, 0.5f, 0.4f, 1.0f}, {14.0f, 6.0f, 10.0f, 1.0f}},
         {{0.1f, 0.1f, 0.1f, 1.0f}, {0.8f, 0.4f, 0.2f, 1.0f}, {30.0f, 2.0f, -5.0f, 1.0f}},
@@ -133,9 +133,9 @@ void RenderState::setupLights() {
     // Light 0 is left alone.
     for (int i = 0; i < 4; ++i) {
         const GLenum light = GL_LIGHT1 + GLenum(i);
-        glLightfv(light, GL_AMBIENT, kLights[i].ambient);
-        glLightfv(light, GL_DIFFUSE, kLights[i].diffuse);
-        glLightfv(light, GL_POSITION, kLights[i].position);
+        glLightfv(light, GL_AMBIENT, LIGHTS[i].ambient);
+        glLightfv(light, GL_DIFFUSE, LIGHTS[i].diffuse);
+        glLightfv(light, GL_POSITION, LIGHTS[i].position);
         glEnable(light);
     }
     glEnable(GL_LIGHTING);

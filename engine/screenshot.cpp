@@ -9,7 +9,7 @@ int32_t screenshotCounter = 0;
 std::string screenshotFolder;
 
 namespace {
-constexpr int32_t kLastNumber = 100;
+constexpr int32_t LAST_NUMBER = 100;
 }
 
 int saveScreenshot() {
@@ -52,6 +52,6 @@ int saveScreenshot() {
     std::free(pixels);
     // A file cut short (a full disk) is no screenshot: the next try reuses its number.
     if (!written) return 1;
-    if (++screenshotCounter > kLastNumber) screenshotCounter = 0;
+    if (++screenshotCounter > LAST_NUMBER) screenshotCounter = 0;
     return 0;
 }

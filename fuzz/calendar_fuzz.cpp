@@ -13,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (int32_t m = 0; m < calendar.monthCount; ++m)
         for (const CalendarDay& d : calendar.months[m].days)
-            if (std::memchr(d.weekday, 0, kWeekdaySize) == nullptr) std::abort();
+            if (std::memchr(d.weekday, 0, CALENDAR_WEEKDAY_SIZE) == nullptr) std::abort();
     return 0;
 }

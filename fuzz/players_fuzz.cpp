@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int32_t kKeptPlayers = 3;
+constexpr int32_t KEPT_PLAYERS = 3;
 
 // The editor's database before each input: three players, the second selected.
 PlayerDatabase& editorDatabase() {
@@ -16,7 +16,7 @@ PlayerDatabase& editorDatabase() {
     if (!db.editorForm()) {
         if (!db.init()) std::abort();
         PlayerRecord r{};
-        for (int32_t i = 0; i < kKeptPlayers; ++i) {
+        for (int32_t i = 0; i < KEPT_PLAYERS; ++i) {
             std::snprintf(r.name, sizeof r.name, "Oyuncu%d", i);
             db.append(r);
         }
@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (game.readMemory(data, size, &report)) {
         // Every accepted record can be looked up and its texts end inside their fields.
         for (int32_t i = 0; i < game.playerCount(); ++i)
-            if (std::strlen(game.record(i)->name) >= kPlayerTextSize) std::abort();
+            if (std::strlen(game.record(i)->name) >= PLAYER_TEXT_SIZE) std::abort();
     } else if (!report.message || game.playerCount() != 0) {
         std::abort();
     }
@@ -42,10 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // what the editor holds.
     if (report.status == LOAD_OK) return 0;
     PlayerDatabase& editor = editorDatabase();
-    PlayerRecord before[kKeptPlayers];
-    for (int32_t i = 0; i < kKeptPlayers; ++i)
+    PlayerRecord before[KEPT_PLAYERS];
+    for (int32_t i = 0; i < KEPT_PLAYERS; ++i)
         before[i] = *editor.record(i);
-    if (editor.readMemory(data, size, &report) || editor.playerCount() != kKeptPlayers ||
+    if (editor.readMemory(data, size, &report) || editor.playerCount() != KEPT_PLAYERS ||
         editor.selected != 1 || std::memcmp(before, editor.record(0), sizeof before) != 0)
         std::abort();
     return 0;

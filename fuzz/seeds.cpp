@@ -55,11 +55,11 @@ void databases() {
 
     TeamDatabase teams;
     teams.resize(2);
-    std::snprintf(teams.records[0].name, kTeamNameSize, "Takim A");
+    std::snprintf(teams.records[0].name, TEAM_NAME_SIZE, "Takim A");
     teams.records[0].squad_size = 3;
     for (int i = 0; i < 3; ++i)
         teams.records[0].squad[i] = i;
-    std::snprintf(teams.records[1].name, kTeamNameSize, "Takim B");
+    std::snprintf(teams.records[1].name, TEAM_NAME_SIZE, "Takim B");
     ok = teams.write((seeds / "teams" / "two.tdt").c_str()) && ok;
 
     CalendarData calendar;
@@ -67,9 +67,10 @@ void databases() {
     for (int m = 0; m < 2; ++m) {
         calendar.months[m].month = 8 + m;
         calendar.months[m].year = 2004;
-        for (int d = 0; d < kCalendarDaySlots; ++d) {
+        for (int d = 0; d < CALENDAR_DAY_SLOTS; ++d) {
             calendar.months[m].days[d].day = d + 1;
-            std::snprintf(calendar.months[m].days[d].weekday, kWeekdaySize, "Gun%d", d % 7);
+            std::snprintf(calendar.months[m].days[d].weekday, CALENDAR_WEEKDAY_SIZE, "Gun%d",
+                          d % 7);
         }
     }
     ok = calendar.write((seeds / "calendar" / "two.trh").c_str()) && ok;
@@ -78,12 +79,12 @@ void databases() {
 // The first byte picks the kind of file odt builds: 0 players, 1 teams, 2 calendar.
 void csvFiles() {
     std::string players = "0";
-    for (int c = 0; c < kPlayerColumnCount; ++c)
-        players += std::string(c ? "," : "") + kPlayerColumns[c].name;
+    for (int c = 0; c < PLAYER_COLUMN_COUNT; ++c)
+        players += std::string(c ? "," : "") + PLAYER_COLUMNS[c].name;
     for (int id = 0; id < 2; ++id) {
         players += "\n";
-        for (int c = 0; c < kPlayerColumnCount; ++c) {
-            const PlayerColumn& col = kPlayerColumns[c];
+        for (int c = 0; c < PLAYER_COLUMN_COUNT; ++c) {
+            const PlayerColumn& col = PLAYER_COLUMNS[c];
             std::string v = col.textSize          ? "\"Ad, \"\"" + std::to_string(id) + "\"\"\""
                             : c == 0              ? std::to_string(id)
                             : col.low <= col.high ? std::to_string(col.low)

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What the game relies on without checking again.
     for (int32_t i = 0; i < teams.count; ++i) {
         const TeamRecord& t = teams.records[i];
-        if (t.squad_size < 0 || t.squad_size > kSquadCapacity) std::abort();
-        if (std::memchr(t.name, 0, kTeamNameSize) == nullptr) std::abort();
+        if (t.squad_size < 0 || t.squad_size > SQUAD_CAPACITY) std::abort();
+        if (std::memchr(t.name, 0, TEAM_NAME_SIZE) == nullptr) std::abort();
     }
     return 0;
 }

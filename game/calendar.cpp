@@ -51,7 +51,7 @@ void Calendar::startAtFirstDay() {
         const CalendarMonth& entry = data.months[m];
         if (entry.month < 1 || entry.month > 12 || entry.year < 1) continue;
         for (const CalendarDay& d : entry.days) {
-            if (d.day < 1 || d.day > kCalendarDaySlots) continue;
+            if (d.day < 1 || d.day > CALENDAR_DAY_SLOTS) continue;
             day = d.day;
             month = entry.month;
             year = entry.year;

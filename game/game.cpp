@@ -17,50 +17,50 @@ struct ButtonLayout {
     bool active;
 };
 
-constexpr float kMenuWide = 238, kMenuLeague = 150, kMenuTransfers = 233, kRow = 21;
+constexpr float WIDE_MENU_WIDTH = 238, LEAGUE_MENU_WIDTH = 150, TRANSFER_MENU_WIDTH = 233,
+                MENU_ROW_HEIGHT = 21;
 
 // Buttons shown by a menu or a page are moved there before they are drawn.
-const ButtonLayout kButtons[BUTTON_COUNT] = {
-    {"Oyun Seçenekleri"_w, 15, 15, 0, 65, kMenuWide, kRow, false},
-    {"Menajer Ekle"_w, 15, 15, 0, 0, kMenuWide, kRow, true},
-    {"Ayarlara Bak"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
-    {"Yapimci"_w, 18, 15, 0, 0, kMenuWide, kRow, true},
-    {"ZG Topluluğu"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
-    {"Yükle"_w, 18, 15, 0, 0, kMenuWide, kRow, false},
-    {"Kaydet"_w, 18, 15, 0, 0, kMenuWide, kRow, false},
-    {"Kapat"_w, 18, 15, 0, 0, kMenuWide, kRow, true},
-    {"Menajer Seçenekleri"_w, 13, 15, 240, 65, kMenuWide, kRow, false},
-    {"Ana Kadro"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
-    {"20 Yaş Altı Kadro"_w, 14, 15, 0, 0, kMenuWide, kRow, false},
-    {"18 Yaş Altı Kadro"_w, 14, 15, 0, 0, kMenuWide, kRow, false},
-    {"Haberler"_w, 18, 15, 0, 0, kMenuWide, kRow, false},
-    {"Taktik ve Antreman"_w, 14, 15, 0, 0, kMenuWide, kRow, false},
-    {"Külüp Güveni"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
-    {"İş Bilgileri"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
-    {"Emekli Ol"_w, 15, 15, 0, 0, kMenuWide, kRow, false},
-    {"Lig Durumu"_w, 15, 15, 480, 65, kMenuLeague, kRow, false},
-    {"Lig Durumu"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
-    {"Fikstur"_w, 20, 15, 0, 0, kMenuLeague, kRow, false},
-    {"Son Maç"_w, 17, 15, 0, 0, kMenuLeague, kRow, false},
-    {"Lig Geçmişi"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
-    {"Kupalar"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
-    {"İstatistik"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
-    {"Sonuçlar"_w, 15, 15, 0, 0, kMenuLeague, kRow, false},
-    {"Transferler"_w, 15, 15, 633, 65, kMenuTransfers, kRow, false},
-    {"Transferler"_w, 15, 15, 0, 0, kMenuTransfers, kRow, false},
-    {"Gelecekler"_w, 15, 15, 0, 0, kMenuTransfers, kRow, false},
-    {"Gidecekler"_w, 15, 15, 0, 0, kMenuTransfers, kRow, false},
-    {"Sözleşmesi Bitenler"_w, 12, 15, 0, 0, kMenuTransfers, kRow, false},
-    {"Arama"_w, 20, 15, 870, 65, 154, kRow, false},
+const ButtonLayout BUTTONS[BUTTON_COUNT] = {
+    {"Oyun Seçenekleri"_w, 15, 15, 0, 65, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Menajer Ekle"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
+    {"Ayarlara Bak"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Yapimci"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
+    {"ZG Topluluğu"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Yükle"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Kaydet"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Kapat"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
+    {"Menajer Seçenekleri"_w, 13, 15, 240, 65, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Ana Kadro"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"20 Yaş Altı Kadro"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"18 Yaş Altı Kadro"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Haberler"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Taktik ve Antreman"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Külüp Güveni"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"İş Bilgileri"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Emekli Ol"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Lig Durumu"_w, 15, 15, 480, 65, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Lig Durumu"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Fikstur"_w, 20, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Son Maç"_w, 17, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Lig Geçmişi"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Kupalar"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"İstatistik"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Sonuçlar"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Transferler"_w, 15, 15, 633, 65, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Transferler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Gelecekler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Gidecekler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Sözleşmesi Bitenler"_w, 12, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {"Arama"_w, 20, 15, 870, 65, 154, MENU_ROW_HEIGHT, false},
     {"Tamam"_w, 20, 18, 340, 65, 140, 25, true},
     {"Vazgeç"_w, 19, 18, 340, 65, 140, 25, true},
-    {"Ad :"_w, 20, 15, 870, 65, 100, kRow, false},
-    {"Soyad :"_w, 20, 15, 870, 65, 100, kRow, false},
+    {"Ad :"_w, 20, 15, 870, 65, 100, MENU_ROW_HEIGHT, false},
+    {"Soyad :"_w, 20, 15, 870, 65, 100, MENU_ROW_HEIGHT, false},
 };
 
-const char* const kMonths[] = {"Ocak"_w,  "Subat"_w,   "Mart"_w,   "Nisan"_w,
-                               "Mayis"_w, "Haziran"_w, "Temmuz"_w, "Ağustos"_w,
-                               "Eylül"_w, "Ekim"_w,    "Kasım"_w,  "Aralık"_w};
+const char* const MONTHS[] = {"Ocak"_w,   "Subat"_w,   "Mart"_w,  "Nisan"_w, "Mayis"_w, "Haziran"_w,
+                              "Temmuz"_w, "Ağustos"_w, "Eylül"_w, "Ekim"_w,  "Kasım"_w, "Aralık"_w};
 
 } // namespace
 
@@ -83,7 +83,7 @@ void Game::loadData(const InputSystem& input_) {
     createButtons();
     daySpinner.create(*input, "Gün:"_w, 1, 31, 1, 20, 20);
     monthList.create(*input, 450, 400, 120, 20, 5);
-    for (const char* month : kMonths)
+    for (const char* month : MONTHS)
         monthList.addTitle(month);
     loadDatabase();
     fillLists();
@@ -116,7 +116,7 @@ void Game::loadData(const InputSystem& input_) {
 
 void Game::createButtons() {
     for (int i = 0; i < BUTTON_COUNT; ++i) {
-        const ButtonLayout& b = kButtons[i];
+        const ButtonLayout& b = BUTTONS[i];
         buttons[i].create(*input, 0, b.caption, b.glyphWidth, b.glyphHeight, b.x, b.y, b.width,
                           b.height);
         if (b.active) buttons[i].setState(1);
@@ -125,13 +125,13 @@ void Game::createButtons() {
 
 void Game::loadDatabase() {
     LoadReport report;
-    const std::string playerPath = dataFilePath(kPlayerFileName);
+    const std::string playerPath = dataFilePath(PLAYER_FILE_NAME);
     if (players.read(playerPath.c_str(), &report))
         services::writeLog("%d oyuncu yuklendi", int(players.playerCount()));
     else
         warnRefused(report, playerPath);
     report = LoadReport{};
-    const std::string teamPath = dataFilePath(kTeamFileName);
+    const std::string teamPath = dataFilePath(TEAM_FILE_NAME);
     if (teams.read(teamPath.c_str(), &report))
         services::writeLog("%d takim yuklendi", int(teams.count));
     else
@@ -173,9 +173,9 @@ int Game::shutdownHook() {
 }
 
 GuiButton& Game::header(int i) {
-    static constexpr int kHeaders[HEADER_COUNT] = {BUTTON_GAME_OPTIONS, BUTTON_MANAGER_OPTIONS,
-                                                   BUTTON_LEAGUE, BUTTON_TRANSFERS, BUTTON_SEARCH};
-    return buttons[kHeaders[i]];
+    static constexpr int HEADERS[HEADER_COUNT] = {BUTTON_GAME_OPTIONS, BUTTON_MANAGER_OPTIONS,
+                                                  BUTTON_LEAGUE, BUTTON_TRANSFERS, BUTTON_SEARCH};
+    return buttons[HEADERS[i]];
 }
 
 void Game::drawButton(GuiButton& button) {

@@ -10,12 +10,12 @@
 
 namespace {
 
-constexpr int32_t kLines = ListItem::TEXT_SLOTS - 1;
-constexpr float kMarkerSize = 20;
-constexpr float kPanelHeight = 310;
-constexpr int kBlinkRate = 5;
-constexpr float kTextAdjustment = 0.1f;
-constexpr uint32_t kPlainTexture = 0;
+constexpr int32_t LINES = ListItem::TEXT_SLOTS - 1;
+constexpr float MARKER_SIZE = 20;
+constexpr float PANEL_HEIGHT = 310;
+constexpr int BLINK_RATE = 5;
+constexpr float TEXT_ADJUSTMENT = 0.1f;
+constexpr uint32_t PLAIN_TEXTURE = 0;
 
 void rect(uint32_t texture, float x, float y, float width, float height) {
     QuadDrawer::drawRect(texture, texture, 0, 0, x, y, width, height);
@@ -42,14 +42,14 @@ bool MailList::addMail(const char* title, int32_t lineCount, const char* const l
     item.lineCount = lineCount;
     item.state = UNREAD;
     copyText(item.text[0], title);
-    for (int32_t k = 0; k < kLines; ++k)
+    for (int32_t k = 0; k < LINES; ++k)
         copyText(item.text[k + 1], lines ? lines[k] : "");
     ++count;
     return true;
 }
 
 bool MailList::addNotice(const char* title, const char* line1, const char* line2) {
-    const char* lines[kLines] = {line1, line2};
+    const char* lines[LINES] = {line1, line2};
     if (!addMail(title, 2, lines)) return false;
     items[count - 1].state = NOTICE;
     return true;
@@ -94,7 +94,7 @@ void MailList::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
     const float track = float(rows) * rowHeight;
     if (rows < count) {
         glColor3ub(150, 150, 150);
-        rect(kPlainTexture, x + width, y - 5, 25, track + 10);
+        rect(PLAIN_TEXTURE, x + width, y - 5, 25, track + 10);
         firstVisible = drawThumb(track, firstVisible, count - rows, interactive != 0);
     } else {
         firstVisible = 0;
@@ -115,13 +115,13 @@ void MailList::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
                 glColor3ub(250, 250, 250);
             else
                 glColor3ub(255, 100, 0);
-            rect(readTexture, x, rowY, kMarkerSize, kMarkerSize);
+            rect(readTexture, x, rowY, MARKER_SIZE, MARKER_SIZE);
         } else {
             glColor3ub(170, 170, 170);
             rect(rowTexture, x, rowY, width, rowHeight);
-            if (blinkTimer.tick(kBlinkRate)) blinkPhase = blinkPhase ? 0 : 1;
+            if (blinkTimer.tick(BLINK_RATE)) blinkPhase = blinkPhase ? 0 : 1;
             const float offset = blinkPhase ? 5 : 0;
-            const float size = blinkPhase ? 10 : kMarkerSize;
+            const float size = blinkPhase ? 10 : MARKER_SIZE;
             if (blinkPhase)
                 glColor3ub(128, 128, 0);
             else
@@ -130,9 +130,9 @@ void MailList::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
         }
         glColor3ub(255, 255, 255);
         if (i < count)
-            bitmapFont.drawText(x + dx + 10, rowY + dy, 0, kTextAdjustment, item.text[0]);
+            bitmapFont.drawText(x + dx + 10, rowY + dy, 0, TEXT_ADJUSTMENT, item.text[0]);
         else
-            bitmapFont.drawText(x + dx, rowY + dy, 0, kTextAdjustment, "Bos");
+            bitmapFont.drawText(x + dx, rowY + dy, 0, TEXT_ADJUSTMENT, "Bos");
         if (interactive && released(x, rowY, width, rowHeight)) {
             selected = pager.value = i;
             open = 0;
@@ -140,9 +140,9 @@ void MailList::drawMailList(uint32_t rowTexture, uint32_t unreadTexture, uint32_
     }
 
     glColor3ub(128, 128, 128);
-    rect(panelTexture, x, y + track, width, kPanelHeight);
+    rect(panelTexture, x, y + track, width, PANEL_HEIGHT);
     glColor3ub(255, 255, 255);
-    showMessage(x + 10, y + track + 25, 18, kTextAdjustment);
+    showMessage(x + 10, y + track + 25, 18, TEXT_ADJUSTMENT);
 
     for (int32_t i = 0; i < count && i < CAPACITY; ++i) {
         if (items[i].state == UNREAD)
@@ -156,8 +156,8 @@ void MailList::showMessage(float x_, float y_, float spacing, float adjustment) 
     const ListItem* item =
         items && 0 <= selected && selected < CAPACITY ? &items[selected] : nullptr;
     const int32_t n = item ? item->lineCount : 0;
-    if (n < 1 || n > kLines) {
-        bitmapFont.drawText(x_, y_ + spacing, 0, kTextAdjustment,
+    if (n < 1 || n > LINES) {
+        bitmapFont.drawText(x_, y_ + spacing, 0, TEXT_ADJUSTMENT,
                             "ileti Bozulmuş Olabilir veya Boş bir Mail."_w);
         return;
     }

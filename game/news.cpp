@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr int kLines = 12;
+constexpr int LINES = 12;
 
-const char* const kIntroduction[kLines] = {
+const char* const INTRODUCTION[LINES] = {
     "Zendor : Oyun Yapim Grubu",
     "   Zendor, 2001 yılında üç arkadaşın bir yurt odasında kurduğu küçük bir gruptur."_w,
     "   İlk oyunumuz olan \"Kule Savunması\" okul bilgisayarlarında çok sevildi."_w,
@@ -28,7 +28,7 @@ const char* const kIntroduction[kLines] = {
 bool Mailbox::addNewManagerNews(const char* team, const char* firstName, const char* surname,
                                 int32_t variant) {
     char(&title)[COMPOSE_SIZE] = compose[0];
-    const char* lines[kLines] = {};
+    const char* lines[LINES] = {};
     if (variant == 0) {
         std::snprintf(title, COMPOSE_SIZE, "%s Takımının Yeni Menajeri Belli Oldu........."_w,
                       team);
@@ -93,6 +93,6 @@ bool Mailbox::addDateNotice(int32_t day, int32_t month, int32_t year, const char
 }
 
 bool Mailbox::addIntroductionMail() {
-    return list.addMail("www.zendoroyunyapim.com.tr : Zendor Oyunları ve Projeleri"_w, kLines,
-                        kIntroduction);
+    return list.addMail("www.zendoroyunyapim.com.tr : Zendor Oyunları ve Projeleri"_w, LINES,
+                        INTRODUCTION);
 }

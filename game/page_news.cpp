@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int32_t kMailRows = 12;
-constexpr int kIndicatorBlinkRate = 5;
+constexpr int32_t MAIL_ROWS = 12;
+constexpr int INDICATOR_BLINK_RATE = 5;
 
 bool pressed(const InputSystem* input, KeyCode key) {
     return input && input->keyState(key) == KEY_PRESSED;
@@ -21,12 +21,12 @@ void Game::drawNewsPage() {
     buttons[BUTTON_NEWS].setState(1);
     bitmapFont.drawColoredText(350, 140, "HABERLER", 1, 0, 200, 200, 200, 1);
     MailList& mails = mailbox.list;
-    if (pressed(input, KEY_DOWN_ARROW)) mails.selectNext(kMailRows);
-    if (pressed(input, KEY_UP_ARROW)) mails.selectPrevious(kMailRows);
-    if (pressed(input, KEY_SPACE)) mails.selectNext(kMailRows);
+    if (pressed(input, KEY_DOWN_ARROW)) mails.selectNext(MAIL_ROWS);
+    if (pressed(input, KEY_UP_ARROW)) mails.selectPrevious(MAIL_ROWS);
+    if (pressed(input, KEY_SPACE)) mails.selectNext(MAIL_ROWS);
     mails.interactive = menuState == MENU_IDLE ? 1 : 0;
     mails.drawMailList(textures[TEX_BUTTON_HOVER], textures[TEX_MAIL_UNREAD],
-                       textures[TEX_MAIL_READ], textures[TEX_PANEL], kMailRows, true,
+                       textures[TEX_MAIL_READ], textures[TEX_PANEL], MAIL_ROWS, true,
                        "Elektronik Posta Servisi ", 15, 20);
 
     static int32_t newsVariant = 0;
@@ -51,7 +51,7 @@ void Game::drawMailIndicator(float x, float y) {
         page = PAGE_NEWS;
         barMode = BAR_ACTIVE; // else the headers look active but stay deaf after the exit box
     }
-    if (mailbox.indicatorTimer.tick(kIndicatorBlinkRate)) {
+    if (mailbox.indicatorTimer.tick(INDICATOR_BLINK_RATE)) {
         uint8_t* c = mailbox.indicatorColor;
         c[0] = 255;
         if (mailbox.indicatorPhase == 1) {

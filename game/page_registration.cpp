@@ -9,15 +9,15 @@
 
 namespace {
 
-constexpr size_t kShortestName = 2;
-constexpr size_t kCaretShown = 80; // characters of the name and caret drawn
+constexpr size_t SHORTEST_NAME = 2;
+constexpr size_t CARET_SHOWN = 80; // characters of the name and caret drawn
 
 struct Hint {
     float x, y;
     const char* text;
 };
 
-const Hint kRegistrationHints[] = {
+const Hint REGISTRATION_HINTS[] = {
     {257, 435, "Adınızı yazmak için Ad tuşuna basın."_w},
     {257, 455, "Soyad için soyad tuşuna basın."_w},
     {257, 475, "Doğdugunuz ay için açılabilir tuşa basın."_w},
@@ -25,7 +25,7 @@ const Hint kRegistrationHints[] = {
     {257, 515, "tuşu aktif olacak Tamam'a basın."_w},
 };
 
-const Hint kTeamChoiceHints[] = {
+const Hint TEAM_CHOICE_HINTS[] = {
     {120, 400, "   Ülke ve takım seçiniz."_w},
     {120, 420,
      "Seçim için açılabilir tuşlara basarak çıkan listeden istediğiniz bir takımı seçin."_w},
@@ -52,7 +52,7 @@ void drawTypedName(TextField& field, const TextField& typing, IntervalTimer& car
     char shown[TextField::DISPLAY_CAPACITY + 2];
     std::snprintf(shown, sizeof shown, "%s%c", field.displayBuffer, caretShown ? '|' : ' ');
     const size_t length = std::strlen(shown);
-    bitmapFont.drawText(x, y, 0, 0.3f, shown + (length > kCaretShown ? length - kCaretShown : 0));
+    bitmapFont.drawText(x, y, 0, 0.3f, shown + (length > CARET_SHOWN ? length - CARET_SHOWN : 0));
 }
 
 void emptyField(TextField& field) {
@@ -91,7 +91,7 @@ void Game::drawRegistrationPage() {
     else if (editTarget == EDIT_SURNAME)
         drawTypedName(surnameField, typingBuffer, caretTimer, caretShown, 5, 450, 295);
 
-    drawHints(kRegistrationHints);
+    drawHints(REGISTRATION_HINTS);
     firstNameField.draw(450, 265, 0, 0.3f);
     surnameField.draw(450, 295, 0, 0.3f);
     bitmapFont.drawText(300, 330, 0, 0.2f, "Doğum Tarihi"_w);
@@ -107,8 +107,8 @@ void Game::drawRegistrationPage() {
     yearSpinner.draw(textures[TEX_BUTTON], textures[TEX_BUTTON_HOVER], -5, -5, 20, 45, 20);
 
     GuiButton& ok = buttons[BUTTON_OK];
-    const bool named = std::strlen(firstNameField.displayBuffer) >= kShortestName &&
-                       std::strlen(surnameField.displayBuffer) >= kShortestName;
+    const bool named = std::strlen(firstNameField.displayBuffer) >= SHORTEST_NAME &&
+                       std::strlen(surnameField.displayBuffer) >= SHORTEST_NAME;
     ok.setState(named ? 1 : 0);
     ok.setPosition(300, 535);
     drawButton(ok);
@@ -134,7 +134,7 @@ void Game::drawRegistrationPage() {
 
 void Game::drawTeamChoicePage() {
     drawTitle(250, 140, "LÜTFEN LİG ve TAKIM SEÇİNİZ"_w);
-    drawHints(kTeamChoiceHints);
+    drawHints(TEAM_CHOICE_HINTS);
     const uint32_t face = textures[TEX_BUTTON];
     countryList.drawDropDownStar(face, 1, true, "Ülke"_w, 15, 20);
     leagueList.drawDropDownStar(face, 3, true, "Lig", 15, 20);
@@ -166,7 +166,7 @@ void Game::drawCompletionStep() {
     if (calendar)
         mailbox.addDateNotice(calendar->day, calendar->month, calendar->year, calendar->weekday);
     chosenTeam = teamList.selected;
-    char team[kTeamNameSize] = {};
+    char team[TEAM_NAME_SIZE] = {};
     if (const TeamRecord* record = chosenTeamRecord()) {
         const std::string_view name = fixed_text::view(record->name, sizeof team - 1);
         std::snprintf(team, sizeof team, "%.*s", int(name.size()), name.data());

@@ -9,7 +9,7 @@ struct Line {
     const char* text;
 };
 
-const Line kStartLines[] = {
+const Line START_LINES[] = {
     {80, 190, " Zendor Tarafindan hazirlanan Menajerlik oyunu DEMO versiyonu"},
     {80, 210,
      " Oyunu Oynamak için OYUN SEÇENEKLERİ->MENAJER EKLE tuşuna basarak başliyabilirsiniz."_w},
@@ -24,7 +24,7 @@ const Line kStartLines[] = {
     {80, 610, "Bu sadece oyunu tanıtım amaçlı bir versiyondur."_w},
 };
 
-const Line kAboutLines[] = {
+const Line ABOUT_LINES[] = {
     {80, 190, " Zendor Tarafindan hazirlanan Menajerlik oyunu DEMO versiyonu"},
     {80, 230, " Oyun Hakkindaki Düşünçelerinizi bize mail ile iletebilirsiniz."_w},
     {100, 250, "www.zendoroyunyapim.com.tr   Oyun Yapim Grubu"},
@@ -53,9 +53,9 @@ template <size_t N> void drawLines(const Line (&lines)[N]) {
 } // namespace
 
 void Game::drawStartPage() {
-    drawLines(kStartLines);
+    drawLines(START_LINES);
 }
 
 void Game::drawAboutPage() {
-    drawLines(kAboutLines);
+    drawLines(ABOUT_LINES);
 }

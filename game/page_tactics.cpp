@@ -15,11 +15,11 @@ struct Offset {
 };
 
 // Four defenders, four midfielders, two forwards, then the goalkeeper nearest the bottom edge.
-constexpr Offset kFormation[] = {{75, 450}, {165, 450}, {255, 450}, {350, 450},
-                                 {75, 265}, {165, 265}, {255, 265}, {350, 265},
-                                 {170, 80}, {255, 80},  {210, 530}};
+constexpr Offset FORMATION[] = {{75, 450}, {165, 450}, {255, 450}, {350, 450},
+                                {75, 265}, {165, 265}, {255, 265}, {350, 265},
+                                {170, 80}, {255, 80},  {210, 530}};
 
-constexpr int kPlayerMarker = 0; // entry of the world material table
+constexpr int PLAYER_MARKER = 0; // entry of the world material table
 void drawTitle(float x, float y, const char* text) {
     bitmapFont.drawColoredText(x, y, text, 1, 0, 200, 200, 200, 1);
 }
@@ -34,10 +34,10 @@ void Game::drawTacticsPage() {
     quadDrawer.drawRect(pitch.texture, pitch.texture, 0, 0, pitch.x, pitch.y, pitch.width,
                         pitch.height);
 
-    for (const Offset& at : kFormation) {
+    for (const Offset& at : FORMATION) {
         const float x = pitch.x + at.dx, y = pitch.y + at.dy;
         glColor4ub(255, 255, 255, 255);
-        QuadDrawer::drawMaterialRect(worldMaterials, kPlayerMarker, x, y, formationView.markerWidth,
+        QuadDrawer::drawMaterialRect(worldMaterials, PLAYER_MARKER, x, y, formationView.markerWidth,
                                      formationView.markerHeight);
         bitmapFont.drawColoredText(x - 15, y + 45, "", 4, 0.3f, 255, 255, 255, 250);
     }
@@ -47,13 +47,13 @@ void Game::drawTacticsPage() {
     if (const TeamRecord* team = chosenTeamRecord()) {
         // Sizes outside the squad's room, and ids outside the player file, list nobody.
         const int32_t size = team->squad_size;
-        for (int32_t i = 0; 0 <= size && size <= kSquadCapacity && i < size; ++i) {
+        for (int32_t i = 0; 0 <= size && size <= SQUAD_CAPACITY && i < size; ++i) {
             const PlayerRecord* player = players.record(team->squad[i]);
             if (!player) continue;
             const std::string_view name = fixed_text::view(player->name, sizeof player->name);
             const std::string_view surname =
                 fixed_text::view(player->surname, sizeof player->surname);
-            char line[2 * kPlayerTextSize + 2];
+            char line[2 * PLAYER_TEXT_SIZE + 2];
             std::snprintf(line, sizeof line, "%.*s %.*s", int(name.size()), name.data(),
                           int(surname.size()), surname.data());
             bitmapFont.drawText(80, 160 + 20 * float(i), 4, 0.3f, line);

@@ -8,17 +8,17 @@
 
 namespace {
 
-constexpr float kScreenWidth = 1024;
-constexpr float kTopBarHeight = 90;
-constexpr float kBottomBarY = 738;
-constexpr float kBottomBarHeight = 30;
-constexpr float kMenuRowStep = 21;
-constexpr int kBlinkRate = 5;
-constexpr float kPointerWidth = 20;
-constexpr float kPointerHeight = 35;
+constexpr float SCREEN_WIDTH = 1024;
+constexpr float TOP_BAR_HEIGHT = 90;
+constexpr float BOTTOM_BAR_Y = 738;
+constexpr float BOTTOM_BAR_HEIGHT = 30;
+constexpr float MENU_ROW_STEP = 21;
+constexpr int BLINK_RATE = 5;
+constexpr float POINTER_WIDTH = 20;
+constexpr float POINTER_HEIGHT = 35;
 
-// Background picture i lives in texture slot kBackgrounds[i].
-constexpr int kBackgrounds[Game::BACKGROUND_COUNT] = {
+// Background picture i lives in texture slot BACKGROUNDS[i].
+constexpr int BACKGROUNDS[Game::BACKGROUND_COUNT] = {
     TEX_BACKGROUND_0, TEX_BACKGROUND_1, TEX_BACKGROUND_2, TEX_BACKGROUND_3, TEX_BACKGROUND_4};
 
 void setColor(const uint8_t (&c)[3]) {
@@ -38,7 +38,7 @@ void Game::wrapBackgroundIndex() {
 void Game::drawBackgroundAndBars() {
     if (showBackground) {
         glColor3ub(250, 250, 250);
-        const uint32_t picture = textures[kBackgrounds[backgroundIndex]];
+        const uint32_t picture = textures[BACKGROUNDS[backgroundIndex]];
         quadDrawer.drawRect(picture, picture, 0, 0, contentX, contentY, contentWidth,
                             contentHeight);
     }
@@ -49,16 +49,16 @@ void Game::drawBackgroundAndBars() {
     glDisable(GL_BLEND);
 
     white();
-    quadDrawer.drawRect(textures[TEX_BAR], textures[TEX_BAR], 0, 0, 0, 0, kScreenWidth,
-                        kTopBarHeight);
+    quadDrawer.drawRect(textures[TEX_BAR], textures[TEX_BAR], 0, 0, 0, 0, SCREEN_WIDTH,
+                        TOP_BAR_HEIGHT);
     if (exitConfirm == 0) {
         setColor(baseColor);
     } else {
-        if (exitBlinkTimer.tick(kBlinkRate)) blinkPhase = blinkPhase ? 0 : 1;
+        if (exitBlinkTimer.tick(BLINK_RATE)) blinkPhase = blinkPhase ? 0 : 1;
         setColor(blinkPhase == 1 ? blinkColorA : blinkColorB);
     }
-    quadDrawer.drawRect(textures[TEX_BAR], textures[TEX_BAR], 0, 0, 0, kBottomBarY, kScreenWidth,
-                        kBottomBarHeight);
+    quadDrawer.drawRect(textures[TEX_BAR], textures[TEX_BAR], 0, 0, 0, BOTTOM_BAR_Y, SCREEN_WIDTH,
+                        BOTTOM_BAR_HEIGHT);
     white();
 }
 
@@ -100,17 +100,17 @@ void Game::drawMenuBar() {
 
 void Game::openClickedMenu() {
     if (barMode != BAR_ACTIVE) return;
-    static constexpr int32_t kOpens[HEADER_COUNT] = {MENU_GAME_OPTIONS, MENU_MANAGER_OPTIONS,
-                                                     MENU_LEAGUE, MENU_TRANSFERS, MENU_SEARCH};
+    static constexpr int32_t OPENS[HEADER_COUNT] = {MENU_GAME_OPTIONS, MENU_MANAGER_OPTIONS,
+                                                    MENU_LEAGUE, MENU_TRANSFERS, MENU_SEARCH};
     for (int i = 0; i < HEADER_COUNT; ++i)
-        if (header(i).isClicked()) menuState = kOpens[i];
+        if (header(i).isClicked()) menuState = OPENS[i];
 }
 
 void Game::drawDropDown(int headerButton, int firstItem, int itemCount) {
     const HitRect& origin = buttons[headerButton].hitArea;
     for (int k = 1; k <= itemCount; ++k) {
         GuiButton& item = buttons[firstItem + k - 1];
-        item.setPosition(origin.x, origin.y + kMenuRowStep * float(k));
+        item.setPosition(origin.x, origin.y + MENU_ROW_STEP * float(k));
         drawButton(item);
     }
 }
@@ -224,8 +224,8 @@ void Game::drawPointer() {
     int32_t px = 0, py = 0;
     if (input) input->mousePosition(px, py);
     for (int layer = 0; layer < 2; ++layer)
-        QuadDrawer::drawMaterialRect(guiMaterials, layer, float(px), float(py), kPointerWidth,
-                                     kPointerHeight);
+        QuadDrawer::drawMaterialRect(guiMaterials, layer, float(px), float(py), POINTER_WIDTH,
+                                     POINTER_HEIGHT);
 }
 
 const char* Game::footerText() const {

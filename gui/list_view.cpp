@@ -11,11 +11,11 @@
 
 namespace {
 
-constexpr const char* kEmptyRow = "Bos";
-constexpr float kTextAdjustment = 0.2f;
-constexpr float kStarWidth = 20;
+constexpr const char* EMPTY_ROW = "Bos";
+constexpr float TEXT_ADJUSTMENT = 0.2f;
+constexpr float STAR_WIDTH = 20;
 // The scroll bar's parts are plain colour: texture name 0 draws untextured.
-constexpr uint32_t kPlainTexture = 0;
+constexpr uint32_t PLAIN_TEXTURE = 0;
 
 void face(uint32_t texture, float x, float y, float width, float height) {
     QuadDrawer::drawRect(texture, texture, 0, 0, x, y, width, height);
@@ -94,9 +94,9 @@ int32_t ListView::drawThumb(float track, int32_t position, int32_t range, bool g
         position = scrolls ? int32_t(double(thumbOffset) * range / double(track) + 0.5) : 0;
     }
     setColor(25, 25, 25);
-    face(kPlainTexture, x + width + 10, y, 3, track);
+    face(PLAIN_TEXTURE, x + width + 10, y, 3, track);
     setColor(255, 0, 0);
-    face(kPlainTexture, x + width + 5, y + thumbOffset - 5, thumbWidth, thumbHeight);
+    face(PLAIN_TEXTURE, x + width + 5, y + thumbOffset - 5, thumbWidth, thumbHeight);
     setColor(255, 255, 255);
     return position;
 }
@@ -111,7 +111,7 @@ void ListView::drawClosed(uint32_t faceTexture, const char* empty, float dx, flo
     setColor(255, 255, 255);
     const char* text = empty;
     if (count >= 1) text = title(0 <= selected && selected < count ? selected : 0);
-    bitmapFont.drawText(x + dx, y + dy, 0, kTextAdjustment, text);
+    bitmapFont.drawText(x + dx, y + dy, 0, TEXT_ADJUSTMENT, text);
 }
 
 void ListView::openBox(int32_t rows) {
@@ -136,8 +136,8 @@ void ListView::drawRows(uint32_t faceTexture, int32_t rows, float dx, float dy) 
             setColor(255, 255, 255);
         face(faceTexture, x, rowY, width, rowHeight);
         setColor(255, 255, 255);
-        bitmapFont.drawText(x + dx, rowY + dy, 0, kTextAdjustment,
-                            i < count ? title(i) : kEmptyRow);
+        bitmapFont.drawText(x + dx, rowY + dy, 0, TEXT_ADJUSTMENT,
+                            i < count ? title(i) : EMPTY_ROW);
         if (released(x, rowY, width, rowHeight)) {
             selected = i;
             pager.value = i;
@@ -158,11 +158,11 @@ void ListView::drawDropDownArrows(uint32_t faceTexture, uint32_t hoverTexture, b
         char line[300];
         std::snprintf(line, sizeof line, "T:%d,%s:%d ", int(count), label ? label : "",
                       int(headerPosition()));
-        bitmapFont.drawText(x + dx, y - 5, 0, kTextAdjustment, line);
+        bitmapFont.drawText(x + dx, y - 5, 0, TEXT_ADJUSTMENT, line);
     }
     const int32_t rows = ARROWS_ROWS;
     if (!open) {
-        drawClosed(faceTexture, kEmptyRow, dx, dy);
+        drawClosed(faceTexture, EMPTY_ROW, dx, dy);
         if (released(x, y, width, rowHeight)) openBox(rows);
         pager.setPosition(x + width, y);
         pager.drawPager(faceTexture, hoverTexture, count - 1);
@@ -180,22 +180,22 @@ void ListView::drawDropDownStar(uint32_t faceTexture, int32_t rows, bool header,
         char line[300];
         std::snprintf(line, sizeof line, "T:%d,%s:%d", int(count), label ? label : "",
                       int(headerPosition()));
-        bitmapFont.drawText(x + dx, y - 5, 0, kTextAdjustment, line);
+        bitmapFont.drawText(x + dx, y - 5, 0, TEXT_ADJUSTMENT, line);
     }
     if (!open) {
-        drawClosed(faceTexture, kEmptyRow, dx, dy);
+        drawClosed(faceTexture, EMPTY_ROW, dx, dy);
         setColor(250, 0, 0);
-        face(faceTexture, x + width, y, kStarWidth, rowHeight);
+        face(faceTexture, x + width, y, STAR_WIDTH, rowHeight);
         setColor(255, 255, 255);
-        bitmapFont.drawText(x + width + 5, y + dy, 0, kTextAdjustment, "*");
-        if (released(x, y, width, rowHeight) || released(x + width, y, kStarWidth, rowHeight))
+        bitmapFont.drawText(x + width + 5, y + dy, 0, TEXT_ADJUSTMENT, "*");
+        if (released(x, y, width, rowHeight) || released(x + width, y, STAR_WIDTH, rowHeight))
             openBox(rows);
         return;
     }
     const float track = float(rows) * rowHeight;
     if (rows < count) {
         setColor(150, 150, 150);
-        face(kPlainTexture, x + width, y - 5, 25, track + 10);
+        face(PLAIN_TEXTURE, x + width, y - 5, 25, track + 10);
         dragThumb(track, rows);
     } else {
         firstVisible = 0;

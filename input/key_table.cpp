@@ -11,7 +11,7 @@ struct KeySource {
 };
 
 // Every key that polling drives, with its device scan code.
-constexpr KeySource kSources[] = {
+constexpr KeySource SOURCES[] = {
     {KEY_BACKSPACE, 14},
     {KEY_TAB, 15},
     {KEY_ENTER, 28},
@@ -115,7 +115,7 @@ constexpr KeySource kSources[] = {
 };
 
 // Unshifted and shifted character of each symbol key of a US layout.
-constexpr const char* kShiftPairs[] = {"1!",  "2@", "3#",  "4$", "5%", "6^", "7&",
+constexpr const char* SHIFT_PAIRS[] = {"1!",  "2@", "3#",  "4$", "5%", "6^", "7&",
                                        "8*",  "9(", "0)",  "-_", "=+", "[{", "]}",
                                        "\\|", ";:", "'\"", ",<", ".>", "/?", "`~"};
 
@@ -125,7 +125,7 @@ struct KeyName {
 };
 
 // Names of the base keys; shifted characters take the name of the key that types them.
-constexpr KeyName kNames[] = {
+constexpr KeyName NAMES[] = {
     {0, "NULL"},          {8, "BACKSPACE"},     {9, "TAB"},           {13, "ENTER"},
     {27, "ESC"},          {32, "SPACE"},        {'\'', "APOSTROPHE"}, {',', "COMMA"},
     {'-', "UNDERSCORE"},  {'.', "PERIOD"},      {'/', "SLASH"},       {';', "SEMICOLON"},
@@ -150,17 +150,17 @@ void setName(char (&field)[KEY_NAME_SIZE], const char* name) {
 
 void buildScanCodeToKeyCode(int32_t (&table)[SCAN_CODE_COUNT]) {
     std::memset(table, 0, sizeof table);
-    for (const KeySource& s : kSources)
+    for (const KeySource& s : SOURCES)
         table[s.scanCode] = s.code;
 }
 
 void buildKeyCodeToScanCode(int32_t (&table)[SCAN_CODE_COUNT]) {
     std::memset(table, 0, sizeof table);
-    for (const KeySource& s : kSources)
+    for (const KeySource& s : SOURCES)
         if (s.code < SCAN_CODE_COUNT) table[s.code] = s.scanCode;
     for (int c = 'a'; c <= 'z'; ++c)
         table[c - 'a' + 'A'] = table[c];
-    for (const char* pair : kShiftPairs)
+    for (const char* pair : SHIFT_PAIRS)
         table[uint8_t(pair[1])] = table[uint8_t(pair[0])];
     // Keys of their own on some keyboards.
     table[uint8_t(':')] = 146;
@@ -173,13 +173,13 @@ void buildShiftedCharacters(uint8_t (&table)[KEY_COUNT]) {
     std::memset(table, 0, sizeof table);
     for (int c = 'a'; c <= 'z'; ++c)
         table[c] = uint8_t(c - 'a' + 'A');
-    for (const char* pair : kShiftPairs)
+    for (const char* pair : SHIFT_PAIRS)
         table[uint8_t(pair[0])] = uint8_t(pair[1]);
 }
 
 void buildKeyNames(char (&table)[KEY_COUNT][KEY_NAME_SIZE]) {
     std::memset(table, 0, sizeof table);
-    for (const KeyName& n : kNames)
+    for (const KeyName& n : NAMES)
         setName(table[n.code], n.name);
     for (int d = 0; d <= 9; ++d) {
         std::snprintf(table['0' + d], KEY_NAME_SIZE, "%d", d);

@@ -22,7 +22,7 @@ public:
         if (down == now) return;
         // Past eight waiting presses one is dropped whole, so that a burst never lags the game
         // by more than that.
-        if (++waiting[button] > kMostWaiting) waiting[button] -= 2;
+        if (++waiting[button] > MOST_WAITING) waiting[button] -= 2;
     }
     // The state to report for a button whose device reads `now`: the next waiting change, else
     // the device's own state (which also heals events that never came).
@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    static constexpr uint8_t kMostWaiting = 16;
+    static constexpr uint8_t MOST_WAITING = 16;
     uint8_t shown[N] = {};
     uint8_t waiting[N] = {};
 };

@@ -17,7 +17,7 @@ void PixelBuffer::frame(int x, int y, int w, int h, uint32_t color) {
     fill(x + w - 1, y, 1, h, color);
 }
 
-static const uint8_t kGlyphs[95][kGlyphHeight] = {
+static const uint8_t GLYPHS[95][DIALOG_GLYPH_HEIGHT] = {
     {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, //
     {0x04, 0x04, 0x04, 0x04, 0x04, 0x00, 0x04}, // !
     {0x0A, 0x0A, 0x0A, 0x00, 0x00, 0x00, 0x00}, // "
@@ -117,14 +117,14 @@ static const uint8_t kGlyphs[95][kGlyphHeight] = {
 
 const uint8_t* glyphRows(char c) {
     const unsigned char u = static_cast<unsigned char>(c);
-    return kGlyphs[u >= 0x20 && u <= 0x7E ? u - 0x20 : '?' - 0x20];
+    return GLYPHS[u >= 0x20 && u <= 0x7E ? u - 0x20 : '?' - 0x20];
 }
 
 void drawText(PixelBuffer& buffer, int x, int y, const char* text, uint32_t color, int scale) {
-    for (; *text; ++text, x += kGlyphAdvance * scale) {
+    for (; *text; ++text, x += DIALOG_GLYPH_ADVANCE * scale) {
         const uint8_t* rows = glyphRows(*text);
-        for (int r = 0; r < kGlyphHeight; ++r)
-            for (int c = 0; c < kGlyphWidth; ++c)
+        for (int r = 0; r < DIALOG_GLYPH_HEIGHT; ++r)
+            for (int c = 0; c < DIALOG_GLYPH_WIDTH; ++c)
                 if (rows[r] & (0x10 >> c))
                     buffer.fill(x + c * scale, y + r * scale, scale, scale, color);
     }
@@ -132,7 +132,7 @@ void drawText(PixelBuffer& buffer, int x, int y, const char* text, uint32_t colo
 
 int textWidth(const char* text, int scale) {
     const int n = int(std::strlen(text));
-    return n == 0 ? 0 : (n * kGlyphAdvance - 1) * scale;
+    return n == 0 ? 0 : (n * DIALOG_GLYPH_ADVANCE - 1) * scale;
 }
 
 } // namespace platform

@@ -20,9 +20,9 @@ struct PixelBuffer {
     void frame(int x, int y, int w, int h, uint32_t color);
 };
 
-constexpr int kGlyphWidth = 5;
-constexpr int kGlyphHeight = 7;
-constexpr int kGlyphAdvance = 6;
+constexpr int DIALOG_GLYPH_WIDTH = 5;
+constexpr int DIALOG_GLYPH_HEIGHT = 7;
+constexpr int DIALOG_GLYPH_ADVANCE = 6;
 
 // One glyph: seven rows, bit 4 is the leftmost pixel. Characters outside 0x20..0x7E draw as
 // '?'.

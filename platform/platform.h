@@ -106,13 +106,13 @@ struct PixelFormatRequest {
 
 // Start-up dialog: a modal dialog whose content and procedure are the program's. The platform
 // sends DialogInit once, DialogCommand with the command id (a control's id when it is
-// clicked or, focused, gets Space; kDialogOk for Enter, kDialogCancel for Escape), and
+// clicked or, focused, gets Space; DIALOG_OK for Enter, DIALOG_CANCEL for Escape), and
 // DialogClose for the window's close request. The procedure reads and sets check boxes
 // through the handle and ends the dialog with endDialog().
 enum class DialogMessage { Init, Command, Close };
 
-constexpr int kDialogOk = 1;
-constexpr int kDialogCancel = 2;
+constexpr int DIALOG_OK = 1;
+constexpr int DIALOG_CANCEL = 2;
 
 enum class DialogControlKind { Button, GroupBox, CheckBox, Picture };
 

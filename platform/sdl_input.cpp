@@ -25,7 +25,7 @@ struct ScanCodeMapping {
 // Physical keys only: the layout and Shift never change what a key reports. The Windows and
 // menu keys are left out on purpose; the game has no use for them.
 // clang-format off
-constexpr ScanCodeMapping kScanCodes[] = {
+constexpr ScanCodeMapping SCAN_CODES[] = {
     {SDL_SCANCODE_ESCAPE, 1}, {SDL_SCANCODE_1, 2}, {SDL_SCANCODE_2, 3}, {SDL_SCANCODE_3, 4},
     {SDL_SCANCODE_4, 5}, {SDL_SCANCODE_5, 6}, {SDL_SCANCODE_6, 7}, {SDL_SCANCODE_7, 8},
     {SDL_SCANCODE_8, 9}, {SDL_SCANCODE_9, 10}, {SDL_SCANCODE_0, 11}, {SDL_SCANCODE_MINUS, 12},
@@ -70,7 +70,7 @@ int32_t scaleAxis(int16_t raw) {
 }
 
 int scanCodeOf(SDL_Scancode key) {
-    for (const ScanCodeMapping& m : kScanCodes)
+    for (const ScanCodeMapping& m : SCAN_CODES)
         if (m.sdl == key) return m.scanCode;
     return -1;
 }
@@ -206,7 +206,7 @@ int32_t SdlPlatform::readKeyboard(uint8_t* state) {
     int count = 0;
     const Uint8* keys = SDL_GetKeyboardState(&count);
     std::memset(state, 0, 256);
-    for (const ScanCodeMapping& m : kScanCodes)
+    for (const ScanCodeMapping& m : SCAN_CODES)
         if (keyChanges.read(m.scanCode, m.sdl < count && keys[m.sdl])) state[m.scanCode] = 0x80;
     return INPUT_OK;
 }

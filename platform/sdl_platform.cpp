@@ -268,8 +268,8 @@ int SdlPlatform::messageBox(const char* text, const char* caption, MessageIcon i
 // ---- Message queue ----
 
 bool SdlPlatform::push(const WindowMessage& message) {
-    if (queueCount == kQueueSize) return false;
-    queue[(queueHead + queueCount) % kQueueSize] = message;
+    if (queueCount == QUEUE_SIZE) return false;
+    queue[(queueHead + queueCount) % QUEUE_SIZE] = message;
     ++queueCount;
     return true;
 }
@@ -316,7 +316,7 @@ bool SdlPlatform::peekMessage(WindowMessage& message) {
     }
     if (queueCount > 0) {
         message = queue[queueHead];
-        queueHead = (queueHead + 1) % kQueueSize;
+        queueHead = (queueHead + 1) % QUEUE_SIZE;
         --queueCount;
         return true;
     }

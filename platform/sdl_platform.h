@@ -78,8 +78,8 @@ private:
     void applyGLAttributes(const PixelFormatRequest& request);
     SDL_Window* makeWindow();
 
-    static constexpr int kQueueSize = 256;
-    WindowMessage queue[kQueueSize];
+    static constexpr int QUEUE_SIZE = 256;
+    WindowMessage queue[QUEUE_SIZE];
     int queueHead = 0;
     int queueCount = 0;
     bool quitPending = false;

@@ -115,10 +115,10 @@ struct DialogSession {
         switch (keysym.sym) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
-            send(DialogMessage::Command, kDialogOk);
+            send(DialogMessage::Command, DIALOG_OK);
             break;
         case SDLK_ESCAPE:
-            send(DialogMessage::Command, kDialogCancel);
+            send(DialogMessage::Command, DIALOG_CANCEL);
             break;
         case SDLK_F4:
             // No window manager may be there to turn Alt+F4 into a close request.
@@ -159,13 +159,13 @@ void SdlPlatform::runStartupDialog(const DialogContent& content, DialogProc proc
     const bool ownVideo = !videoUp;
     if (ownVideo && !startVideo()) {
         // Nothing can be shown: go on with what the dialog offers.
-        session.send(DialogMessage::Command, kDialogOk);
+        session.send(DialogMessage::Command, DIALOG_OK);
         return;
     }
     {
         DialogWindow dialog;
         if (!dialog.open(content))
-            session.send(DialogMessage::Command, kDialogOk);
+            session.send(DialogMessage::Command, DIALOG_OK);
         else
             session.run(dialog);
     }

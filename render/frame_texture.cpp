@@ -12,7 +12,7 @@ namespace {
 
 // The text goes both to the user and to the log.
 void report(const char* format, const char* base, const char* fileName) {
-    char text[texture::kMaterialNameSize + 64];
+    char text[texture::MATERIAL_NAME_SIZE + 64];
     if (fileName[0])
         std::snprintf(text, sizeof text, format, fileName);
     else // the name did not fit its buffer: show the base name, cut to the message
@@ -25,7 +25,7 @@ void report(const char* format, const char* base, const char* fileName) {
 
 bool FrameTexture::loadBitmap(const char* base) {
     if (!base) return false;
-    char name[texture::kMaterialNameSize];
+    char name[texture::MATERIAL_NAME_SIZE];
     uint32_t handle = 0;
     const Outcome outcome = texture::load(base, Kind::Bitmap, name, sizeof name, handle);
     if (outcome <= Outcome::Missing) {
@@ -43,7 +43,7 @@ bool FrameTexture::loadBitmap(const char* base) {
 
 bool FrameTexture::loadTarga(const char* base) {
     if (!base) return false;
-    char name[texture::kMaterialNameSize];
+    char name[texture::MATERIAL_NAME_SIZE];
     uint32_t handle = 0;
     const Outcome outcome = texture::load(base, Kind::Targa, name, sizeof name, handle);
     if (outcome <= Outcome::Missing) {
@@ -58,7 +58,7 @@ bool FrameTexture::loadTarga(const char* base) {
 }
 
 bool FrameTexture::loadJpeg(const char* base) {
-    const uint32_t handle = texture::loadJpeg(base, texture::kMaterialNameSize);
+    const uint32_t handle = texture::loadJpeg(base, texture::MATERIAL_NAME_SIZE);
     if (!handle) return false;
     texture = handle;
     services::writeLog("Golge dokusu : %s", base);

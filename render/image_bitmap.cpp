@@ -4,14 +4,14 @@
 
 namespace {
 
-constexpr int kFileHeaderSize = 14;
-constexpr int kCoreHeaderSize = 12;
-constexpr int kInfoHeaderSize = 40;
-constexpr uint32_t kCompressionNone = 0;
-constexpr uint32_t kCompressionRle8 = 1;
-constexpr uint32_t kCompressionRle4 = 2;
-constexpr uint32_t kCompressionBitFields = 3;
-constexpr int32_t kMaxSide = 32768;
+constexpr int FILE_HEADER_SIZE = 14;
+constexpr int CORE_HEADER_SIZE = 12;
+constexpr int INFO_HEADER_SIZE = 40;
+constexpr uint32_t COMPRESSION_NONE = 0;
+constexpr uint32_t COMPRESSION_RLE8 = 1;
+constexpr uint32_t COMPRESSION_RLE4 = 2;
+constexpr uint32_t COMPRESSION_BIT_FIELDS = 3;
+constexpr int32_t MAX_SIDE = 32768;
 
 // One colour channel selected by a bit mask, widened to 8 bits.
 struct Channel {
@@ -142,28 +142,28 @@ struct Headers {
     const uint8_t* info = nullptr; // the picture's header, headerSize bytes
     uint32_t headerSize = 0;
     uint32_t pixelOffset = 0;
-    uint32_t compression = kCompressionNone;
+    uint32_t compression = COMPRESSION_NONE;
     uint32_t colorsUsed = 0;
 };
 
 // The file header and the core (12-byte) or info (40 bytes and more) header; false for what
-// is no bitmap, or one of no size or a side past kMaxSide.
+// is no bitmap, or one of no size or a side past MAX_SIDE.
 bool readHeaders(const uint8_t* data, size_t size, Headers& headers, Layout& layout) {
-    if (!data || size < size_t(kFileHeaderSize + kCoreHeaderSize)) return false;
+    if (!data || size < size_t(FILE_HEADER_SIZE + CORE_HEADER_SIZE)) return false;
     if (data[0] != 'B' || data[1] != 'M') return false;
     headers.pixelOffset = readLe32(data + 10);
-    const uint8_t* header = data + kFileHeaderSize;
+    const uint8_t* header = data + FILE_HEADER_SIZE;
     headers.info = header;
     headers.headerSize = readLe32(header);
-    if (headers.headerSize > size - kFileHeaderSize) return false;
+    if (headers.headerSize > size - FILE_HEADER_SIZE) return false;
 
-    if (headers.headerSize == kCoreHeaderSize) {
+    if (headers.headerSize == CORE_HEADER_SIZE) {
         layout.width = readLe16(header + 4);
         layout.height = readLe16(header + 6);
         if (readLe16(header + 8) != 1) return false;
         layout.bitsPerPixel = readLe16(header + 10);
         layout.paletteEntrySize = 3;
-    } else if (headers.headerSize >= kInfoHeaderSize) {
+    } else if (headers.headerSize >= INFO_HEADER_SIZE) {
         layout.width = int32_t(readLe32(header + 4));
         const int32_t height = int32_t(readLe32(header + 8));
         if (readLe16(header + 12) != 1) return false;
@@ -180,8 +180,8 @@ bool readHeaders(const uint8_t* data, size_t size, Headers& headers, Layout& lay
     } else {
         return false;
     }
-    return layout.width > 0 && layout.height > 0 && layout.width <= kMaxSide &&
-           layout.height <= kMaxSide;
+    return layout.width > 0 && layout.height > 0 && layout.width <= MAX_SIDE &&
+           layout.height <= MAX_SIDE;
 }
 
 // How pixels become colours: the palette of 1, 4 and 8 bits, the channel masks of 16 and 32;
@@ -189,14 +189,14 @@ bool readHeaders(const uint8_t* data, size_t size, Headers& headers, Layout& lay
 bool readColours(const Headers& headers, size_t size, Layout& layout) {
     const uint32_t compression = headers.compression, headerSize = headers.headerSize;
     const uint8_t* afterHeader = headers.info + headerSize;
-    const size_t afterHeaderLeft = size - kFileHeaderSize - headerSize;
+    const size_t afterHeaderLeft = size - FILE_HEADER_SIZE - headerSize;
     switch (layout.bitsPerPixel) {
     case 1:
     case 4:
     case 8: {
-        const uint32_t runLength = layout.bitsPerPixel == 8 ? kCompressionRle8 : kCompressionRle4;
+        const uint32_t runLength = layout.bitsPerPixel == 8 ? COMPRESSION_RLE8 : COMPRESSION_RLE4;
         // Run-length pictures are stored bottom-up only.
-        if (compression != kCompressionNone &&
+        if (compression != COMPRESSION_NONE &&
             (compression != runLength || layout.topDown || layout.bitsPerPixel == 1))
             return false;
         const uint32_t maxColors = 1u << layout.bitsPerPixel;
@@ -209,21 +209,21 @@ bool readColours(const Headers& headers, size_t size, Layout& layout) {
         return true;
     }
     case 24:
-        return compression == kCompressionNone;
+        return compression == COMPRESSION_NONE;
     case 16:
     case 32:
-        if (compression == kCompressionNone) {
+        if (compression == COMPRESSION_NONE) {
             const bool wide = layout.bitsPerPixel == 32;
             layout.red.set(wide ? 0x00FF0000u : 0x7C00u);
             layout.green.set(wide ? 0x0000FF00u : 0x03E0u);
             layout.blue.set(wide ? 0x000000FFu : 0x001Fu);
             return true;
         }
-        if (compression == kCompressionBitFields &&
-            (headerSize == kInfoHeaderSize || headerSize >= kInfoHeaderSize + 12)) {
+        if (compression == COMPRESSION_BIT_FIELDS &&
+            (headerSize == INFO_HEADER_SIZE || headerSize >= INFO_HEADER_SIZE + 12)) {
             // Masks sit inside the larger headers and right after the 40-byte one.
-            const uint8_t* masks = headers.info + kInfoHeaderSize;
-            if (headerSize == kInfoHeaderSize) {
+            const uint8_t* masks = headers.info + INFO_HEADER_SIZE;
+            if (headerSize == INFO_HEADER_SIZE) {
                 if (afterHeaderLeft < 12) return false;
                 masks = afterHeader;
             }
@@ -240,7 +240,7 @@ bool readColours(const Headers& headers, size_t size, Layout& layout) {
 
 ImagePtr decodeRunLengthPicture(const Layout& layout, const uint8_t* pixels, size_t size) {
     // A few bytes can describe a huge empty picture: bound what they may make us allocate.
-    if (size_t(layout.width) * size_t(layout.height) > kMaxPicturePixels) return nullptr;
+    if (size_t(layout.width) * size_t(layout.height) > MAX_PICTURE_PIXELS) return nullptr;
     ImagePtr image(new DecodedImage);
     if (!image->allocate(3, layout.width, layout.height)) return nullptr;
     uint8_t background[3];
@@ -280,7 +280,7 @@ ImagePtr decodeBitmap(const uint8_t* data, size_t size) {
     if (headers.pixelOffset > size) return nullptr;
     const uint8_t* pixels = data + headers.pixelOffset;
     const size_t pixelBytes = size - headers.pixelOffset;
-    if (headers.compression == kCompressionRle8 || headers.compression == kCompressionRle4)
+    if (headers.compression == COMPRESSION_RLE8 || headers.compression == COMPRESSION_RLE4)
         return decodeRunLengthPicture(layout, pixels, pixelBytes);
     return decodeRows(layout, pixels, pixelBytes);
 }

@@ -7,7 +7,7 @@
 
 namespace {
 // Nothing the game reads comes near this; it keeps a bogus file from exhausting memory.
-constexpr long kMaxFileSize = 256L * 1024 * 1024;
+constexpr long MAX_FILE_SIZE = 256L * 1024 * 1024;
 } // namespace
 
 DecodedImage::~DecodedImage() {
@@ -41,7 +41,7 @@ bool FileBytes::read(const char* fileName) {
     bool ok = false;
     if (std::fseek(file, 0, SEEK_END) == 0) {
         const long length = std::ftell(file);
-        if (length >= 0 && length <= kMaxFileSize && std::fseek(file, 0, SEEK_SET) == 0) {
+        if (length >= 0 && length <= MAX_FILE_SIZE && std::fseek(file, 0, SEEK_SET) == 0) {
             data = static_cast<uint8_t*>(std::malloc(length > 0 ? size_t(length) : 1));
             if (data && std::fread(data, 1, size_t(length), file) == size_t(length)) {
                 size = size_t(length);

@@ -7,7 +7,7 @@
 
 // The most pixels a decoder allocates for a picture whose file does not have to hold them all
 // (a JPEG's or a run-length bitmap's); far beyond any texture the game could make.
-constexpr size_t kMaxPicturePixels = size_t(8192) * 8192;
+constexpr size_t MAX_PICTURE_PIXELS = size_t(8192) * 8192;
 
 // Rows packed without padding, `components` bytes per pixel (3 = RGB, 4 = RGBA).
 class DecodedImage {

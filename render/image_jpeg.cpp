@@ -10,7 +10,7 @@
 namespace {
 
 // A header can claim up to 65500 × 65500 pixels; far beyond any texture we could make.
-constexpr JDIMENSION kMaxSide = 16384;
+constexpr JDIMENSION MAX_SIDE = 16384;
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -62,9 +62,9 @@ DecodedImage* decode(const uint8_t* data, size_t size, ErrorManager& errors) {
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
     // Checked before starting: a progressive picture gets its whole-image buffers then.
-    if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
-        info.image_height > kMaxSide ||
-        size_t(info.image_width) * info.image_height > kMaxPicturePixels) {
+    if (info.image_width == 0 || info.image_height == 0 || info.image_width > MAX_SIDE ||
+        info.image_height > MAX_SIDE ||
+        size_t(info.image_width) * info.image_height > MAX_PICTURE_PIXELS) {
         std::snprintf(errors.message, sizeof errors.message, "picture too large");
         jpeg_destroy_decompress(&info);
         return nullptr;

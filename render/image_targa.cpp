@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr int kHeaderSize = 18;
-constexpr int kTypeTrueColour = 2;
-constexpr int kTypeRunLength = 10;
-constexpr int kColourMapPresent = 1;
+constexpr int HEADER_SIZE = 18;
+constexpr int TYPE_TRUE_COLOUR = 2;
+constexpr int TYPE_RUN_LENGTH = 10;
+constexpr int COLOUR_MAP_PRESENT = 1;
 
 void storePixel(uint8_t* out, const uint8_t* in, int bytesPerPixel) {
     out[0] = in[2];
@@ -71,24 +71,24 @@ bool decodeRaw(const uint8_t* in, size_t size, DecodedImage& image, int bitsPerP
 } // namespace
 
 ImagePtr decodeTarga(const uint8_t* data, size_t size) {
-    if (!data || size < size_t(kHeaderSize)) return nullptr;
+    if (!data || size < size_t(HEADER_SIZE)) return nullptr;
     const int idLength = data[0];
     const int imageType = data[2];
     const int width = readLe16(data + 12);
     const int height = readLe16(data + 14);
     const int bitsPerPixel = data[16];
     // Grey and colour-mapped pictures would decode as meaningless colours.
-    if (imageType != kTypeTrueColour && imageType != kTypeRunLength) return nullptr;
+    if (imageType != TYPE_TRUE_COLOUR && imageType != TYPE_RUN_LENGTH) return nullptr;
     // A true-colour picture may still carry a colour map (of no use to it) before its pixels.
     const size_t mapBytes =
-        data[1] == kColourMapPresent ? size_t(readLe16(data + 5)) * size_t((data[7] + 7) / 8) : 0;
-    const size_t start = size_t(kHeaderSize + idLength) + mapBytes;
+        data[1] == COLOUR_MAP_PRESENT ? size_t(readLe16(data + 5)) * size_t((data[7] + 7) / 8) : 0;
+    const size_t start = size_t(HEADER_SIZE + idLength) + mapBytes;
     if (start > size) return nullptr;
     const uint8_t* in = data + start;
     const size_t left = size - start;
 
     int components;
-    if (imageType == kTypeRunLength) {
+    if (imageType == TYPE_RUN_LENGTH) {
         if (bitsPerPixel != 24 && bitsPerPixel != 32) return nullptr;
         components = bitsPerPixel / 8;
     } else if (bitsPerPixel == 16 || bitsPerPixel == 24) {
@@ -100,15 +100,15 @@ ImagePtr decodeTarga(const uint8_t* data, size_t size) {
     }
     // Refuse before allocating when the file cannot possibly hold the pixels it claims.
     const size_t pixelCount = size_t(width) * size_t(height);
-    const size_t minBytes = imageType == kTypeRunLength
+    const size_t minBytes = imageType == TYPE_RUN_LENGTH
                                 ? (pixelCount + 127) / 128 * size_t(1 + components)
                                 : pixelCount * size_t(bitsPerPixel / 8);
     if (minBytes > left) return nullptr;
 
     ImagePtr image(new DecodedImage);
     if (!image->allocate(components, width, height)) return nullptr;
-    const bool ok = imageType == kTypeRunLength ? decodeRunLength(in, left, *image, components)
-                                                : decodeRaw(in, left, *image, bitsPerPixel);
+    const bool ok = imageType == TYPE_RUN_LENGTH ? decodeRunLength(in, left, *image, components)
+                                                 : decodeRaw(in, left, *image, bitsPerPixel);
     return ok ? std::move(image) : nullptr;
 }
 

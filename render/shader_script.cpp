@@ -12,15 +12,15 @@
 
 namespace {
 
-constexpr int kWordLimit = 251;
+constexpr int WORD_LIMIT = 251;
 // Past this, an offset starts again from its scroll speed.
-constexpr float kOffsetLimit = 50000.0f;
-constexpr float kTurn = 360.0f;
-constexpr float kScriptAlpha = 0.4f;
+constexpr float OFFSET_LIMIT = 50000.0f;
+constexpr float TURN = 360.0f;
+constexpr float SCRIPT_ALPHA = 0.4f;
 
-using Word = char[kWordLimit + 1];
+using Word = char[WORD_LIMIT + 1];
 
-// The script as blank-separated words; a longer word keeps its first kWordLimit characters.
+// The script as blank-separated words; a longer word keeps its first WORD_LIMIT characters.
 class WordReader {
 public:
     explicit WordReader(std::FILE* file) : file(file) {}
@@ -36,7 +36,7 @@ public:
         }
         int length = 0;
         for (; c != EOF && !isBlank(c); c = std::fgetc(file))
-            if (length < kWordLimit) word[length++] = char(c);
+            if (length < WORD_LIMIT) word[length++] = char(c);
         word[length] = '\0';
         if (c == EOF) atEnd = true;
         return true;
@@ -80,7 +80,7 @@ float toReal(const char* word) {
                 ++p;
         }
     }
-    char number[kWordLimit + 1];
+    char number[WORD_LIMIT + 1];
     const size_t length = size_t(p - word);
     std::memcpy(number, word, length);
     number[length] = '\0';
@@ -92,7 +92,7 @@ struct FactorName {
     uint32_t value;
 };
 
-constexpr FactorName kFactors[] = {
+constexpr FactorName FACTORS[] = {
     {"GL_SRC_COLOR", GL_SRC_COLOR},
     {"GL_ONE_MINUS_SRC_COLOR", GL_ONE_MINUS_SRC_COLOR},
     {"GL_SRC_ALPHA", GL_SRC_ALPHA},
@@ -106,7 +106,7 @@ constexpr FactorName kFactors[] = {
 };
 
 void setFactor(uint32_t& field, const char* word) {
-    for (const FactorName& factor : kFactors)
+    for (const FactorName& factor : FACTORS)
         if (std::strcmp(word, factor.name) == 0) field = factor.value;
 }
 
@@ -122,7 +122,7 @@ struct Keyword {
 };
 
 // Tested in this order on every word; an argument word goes on to the keywords after its own.
-const Keyword kKeywords[] = {
+const Keyword KEYWORDS[] = {
     {"saydam", Form::Switch, &ShaderScript::blend},
     {"cevre", Form::Switch, &ShaderScript::sphereMap},
     {"alfa", Form::Switch, &ShaderScript::alphaBlend},
@@ -206,9 +206,9 @@ bool inTable(int index) {
 // Keeps a growing angle within one turn either way without ever reaching 0, which would
 // switch the rotation off.
 float wrapAngle(float angle) {
-    if (std::fabs(angle) <= kTurn) return angle;
-    const float wrapped = std::fmod(angle, kTurn);
-    return wrapped != 0.0f ? wrapped : std::copysign(kTurn, angle);
+    if (std::fabs(angle) <= TURN) return angle;
+    const float wrapped = std::fmod(angle, TURN);
+    return wrapped != 0.0f ? wrapped : std::copysign(TURN, angle);
 }
 
 void advance(ShaderScript& s) {
@@ -216,8 +216,8 @@ void advance(ShaderScript& s) {
     const float dt = services::frameDelta();
     if (s.offsetX != 0.0f) s.offsetX += dt * s.scrollSpeedX * 10.0f;
     if (s.offsetY != 0.0f) s.offsetY += dt * s.scrollSpeedY * 10.0f;
-    if (s.offsetX > kOffsetLimit) s.offsetX = s.scrollSpeedX;
-    if (s.offsetY > kOffsetLimit) s.offsetY = s.scrollSpeedY;
+    if (s.offsetX > OFFSET_LIMIT) s.offsetX = s.scrollSpeedX;
+    if (s.offsetY > OFFSET_LIMIT) s.offsetY = s.scrollSpeedY;
     if (s.angle != 0.0f) s.angle = wrapAngle(s.angle + s.angleStep);
     if (s.animate == 1) {
         if (s.animTimer.tick(ShaderScriptTable::ANIMATION_RATE) == 1) s.animAccumulator += 1.0f;
@@ -264,7 +264,7 @@ int ShaderScriptTable::parseScript(const char* scriptName, int index) {
     Word word = "";
     for (;;) {
         const bool read = reader.next(word);
-        for (const Keyword& keyword : kKeywords)
+        for (const Keyword& keyword : KEYWORDS)
             if (std::strcmp(word, keyword.name) == 0) apply(keyword, s, reader, word);
         // Without a new word the last one has now been tested once more.
         if (!read || reader.atEnd) break;
@@ -292,7 +292,7 @@ uint32_t ShaderScriptTable::applyPass(int index) {
     if (s.blend == 1) {
         glEnable(GL_BLEND);
         glBlendFunc(GLenum(s.srcFactor), GLenum(s.dstFactor));
-        glColor4f(1.0f, 1.0f, 1.0f, kScriptAlpha);
+        glColor4f(1.0f, 1.0f, 1.0f, SCRIPT_ALPHA);
     }
     if (s.alphaBlend == 1) {
         glEnable(GL_BLEND);

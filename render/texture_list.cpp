@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr char kHeader[] = "NUMTEXTURE";
+constexpr char TEXTURE_COUNT_KEYWORD[] = "NUMTEXTURE";
 
 using Line = char[TextureList::LINE_LIMIT + 2];
 
@@ -44,9 +44,11 @@ bool readNumber(const char*& p, int32_t& out) {
 
 // "NUMTEXTURE n": the count, 0 for a line of another shape or a negative count.
 int32_t headerCount(const char* line) {
-    const char* p = line + sizeof kHeader - 1;
+    const char* p = line + sizeof TEXTURE_COUNT_KEYWORD - 1;
     int32_t count = 0;
-    if (std::strncmp(line, kHeader, sizeof kHeader - 1) != 0 || !readNumber(p, count)) return 0;
+    if (std::strncmp(line, TEXTURE_COUNT_KEYWORD, sizeof TEXTURE_COUNT_KEYWORD - 1) != 0 ||
+        !readNumber(p, count))
+        return 0;
     return count < 0 ? 0 : count;
 }
 
@@ -73,7 +75,7 @@ TextureListEntry parseEntry(const char* line) {
 bool TextureList::read(const char* baseName) {
     entries.clear();
     count = 0;
-    char name[texture::kMaterialNameSize];
+    char name[texture::MATERIAL_NAME_SIZE];
     std::FILE* file = nullptr;
     if (baseName) {
         const int written = std::snprintf(name, sizeof name, "%s.tex", baseName);

@@ -24,14 +24,14 @@ struct Settings {
     bool modulate;
 };
 
-constexpr Settings kSettings[] = {
+constexpr Settings SETTINGS[] = {
     {".bmp", true, GL_LINEAR_MIPMAP_NEAREST, true},
     {".tga", false, GL_LINEAR_MIPMAP_NEAREST, false},
     {".jpg", true, GL_LINEAR_MIPMAP_LINEAR, true},
 };
 
 const Settings& settingsOf(Kind kind) {
-    return kSettings[int(kind)];
+    return SETTINGS[int(kind)];
 }
 
 } // namespace
@@ -64,7 +64,7 @@ Outcome load(const char* base, Kind kind, char* name, size_t nameSize, uint32_t&
 }
 
 uint32_t loadJpeg(const char* base, size_t nameSize) {
-    char name[kGameNameSize];
+    char name[GAME_NAME_SIZE];
     if (!base) return 0;
     char error[200];
     uint32_t handle = 0;
@@ -124,7 +124,7 @@ using texture::Outcome;
 
 bool TextureLoader::loadBitmapTexture(uint32_t& out, const char* base) {
     if (!base) return false;
-    char name[texture::kGameNameSize];
+    char name[texture::GAME_NAME_SIZE];
     uint32_t handle = 0;
     const Outcome outcome = texture::load(base, Kind::Bitmap, name, sizeof name, handle);
     if (outcome <= Outcome::Missing) services::showWarning("Bitmap dosyasi bulunamadi..");
@@ -135,7 +135,7 @@ bool TextureLoader::loadBitmapTexture(uint32_t& out, const char* base) {
 
 void TextureLoader::loadTargaTexture(uint32_t* array, const char* base, int index) {
     if (!array || !base || index < 0) return;
-    char name[texture::kGameNameSize];
+    char name[texture::GAME_NAME_SIZE];
     uint32_t handle = 0;
     // An unsupported or damaged picture is skipped silently, as a missing one is reported:
     // the game goes on without it.
@@ -145,7 +145,7 @@ void TextureLoader::loadTargaTexture(uint32_t* array, const char* base, int inde
 }
 
 bool TextureLoader::loadJpegTexture(uint32_t& out, const char* base) {
-    const uint32_t handle = texture::loadJpeg(base, texture::kGameNameSize);
+    const uint32_t handle = texture::loadJpeg(base, texture::GAME_NAME_SIZE);
     if (!handle) return false;
     out = handle;
     return true;

@@ -23,8 +23,8 @@ extern TextureLoader textureLoader;
 // Shared by the game and the material loaders.
 namespace texture {
 
-constexpr size_t kGameNameSize = 250;
-constexpr size_t kMaterialNameSize = 200;
+constexpr size_t GAME_NAME_SIZE = 250;
+constexpr size_t MATERIAL_NAME_SIZE = 200;
 
 enum class Kind { Bitmap, Targa, Jpeg };
 

@@ -12,7 +12,7 @@ namespace cp1254 {
 
 // Unicode code point of each byte 0x80..0xFF. Bytes with no character in the code page
 // map to the C1 control of the same value, so every byte survives a round trip.
-inline constexpr std::array<char32_t, 128> kHigh = {
+inline constexpr std::array<char32_t, 128> HIGH = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x008E, 0x008F, // 88
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
@@ -33,14 +33,14 @@ inline constexpr std::array<char32_t, 128> kHigh = {
 
 // Code point of one byte.
 constexpr char32_t toUnicode(unsigned char byte) {
-    return byte < 0x80 ? char32_t(byte) : kHigh[byte - 0x80];
+    return byte < 0x80 ? char32_t(byte) : HIGH[byte - 0x80];
 }
 
 // Byte of one code point; -1 when the code page has no such character.
 constexpr int fromUnicode(char32_t cp) {
     if (cp < 0x80) return int(cp);
     for (int i = 0; i < 128; ++i)
-        if (kHigh[i] == cp) return 0x80 + i;
+        if (HIGH[i] == cp) return 0x80 + i;
     return -1;
 }
 
@@ -70,8 +70,8 @@ constexpr long decodeUtf8(std::string_view s, std::size_t& i) {
         cp = (cp << 6) | (d & 0x3F);
         ++i;
     }
-    constexpr char32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return -1;
+    constexpr char32_t LEAST_CODE_POINT[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < LEAST_CODE_POINT[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return -1;
     return long(cp);
 }
 
@@ -112,7 +112,7 @@ template <std::size_t N> consteval std::array<char, N> convert(const char (&utf8
     return out;
 }
 
-template <Utf8Literal L> inline constexpr std::array<char, sizeof(L.text)> kConverted =
+template <Utf8Literal L> inline constexpr std::array<char, sizeof(L.text)> CONVERTED =
     convert(L.text);
 
 } // namespace detail
@@ -121,5 +121,5 @@ template <Utf8Literal L> inline constexpr std::array<char, sizeof(L.text)> kConv
 // "Oyun Seçenekleri"_w: a UTF-8 source literal as NUL-terminated Windows-1254 bytes,
 // converted at compile time.
 template <cp1254::detail::Utf8Literal L> constexpr const char* operator""_w() {
-    return cp1254::detail::kConverted<L>.data();
+    return cp1254::detail::CONVERTED<L>.data();
 }

@@ -14,7 +14,7 @@ bool makePlayerFile(const char* path) {
     if (!db.init()) return false;
     PlayerRecord r = newPlayerRecord();
     uint32_t seed = 12345;
-    for (int32_t i = 0; i < kPlayerCapacity; ++i) {
+    for (int32_t i = 0; i < PLAYER_CAPACITY; ++i) {
         seed = seed * 1103515245u + 12345u;
         std::snprintf(r.name, sizeof r.name, "%s", names[(seed >> 8) % 7]);
         std::snprintf(r.surname, sizeof r.surname, "%s", surnames[(seed >> 16) % 7]);

@@ -16,10 +16,10 @@
 
 namespace {
 
-const char* const kMadePath = "bench_players.odt";
-const char* const kFigureOut = "bench_written.odt";
-const char* const kFloorOut = "bench_floor.odt";
-constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
+const char* const MADE_PATH = "bench_players.odt";
+const char* const FIGURE_OUT = "bench_written.odt";
+const char* const FLOOR_OUT = "bench_floor.odt";
+constexpr uintptr_t HUGE_PAGE = uintptr_t(2) << 20;
 
 // A save without its two safety steps, to time the writing apart from the disk: no flush to
 // disk, and the temporary is dropped instead of renamed over the old file (a rename over a
@@ -45,10 +45,10 @@ bool freadWhole(const char* path, WholeFile& into) {
 // The same read into a buffer mapped afresh, as a load fills a fresh record array: the kernel
 // zeroes every page the read touches.
 bool freadFresh(const char* path, std::size_t size) {
-    const std::size_t length = size + kHugePage;
+    const std::size_t length = size + HUGE_PAGE;
     void* base = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (base == MAP_FAILED) return false;
-    const uintptr_t at = (reinterpret_cast<uintptr_t>(base) + kHugePage - 1) & ~(kHugePage - 1);
+    const uintptr_t at = (reinterpret_cast<uintptr_t>(base) + HUGE_PAGE - 1) & ~(HUGE_PAGE - 1);
     madvise(reinterpret_cast<void*>(at), size, MADV_HUGEPAGE);
     std::FILE* f = std::fopen(path, "rb");
     const bool ok = f && std::fread(reinterpret_cast<void*>(at), 1, size, f) == size;
@@ -68,7 +68,7 @@ bool fwriteWhole(const char* path, const WholeFile& from, bool sync) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* path = argc > 1 ? argv[1] : kMadePath;
+    const char* path = argc > 1 ? argv[1] : MADE_PATH;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 15;
     const std::string only = argc > 3 ? argv[3] : "";
     const auto runs = [&](const char* name) { return only.empty() || only == name; };
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     WholeFile file;
-    file.size = kHeaderSize + std::size_t(kPlayerEntrySize) * std::size_t(db.playerCount());
+    file.size = HEADER_SIZE + std::size_t(PLAYER_ENTRY_SIZE) * std::size_t(db.playerCount());
     file.bytes.reset(new char[file.size]);
     freadWhole(path, file);
 
@@ -101,20 +101,20 @@ int main(int argc, char** argv) {
     UnsafeOps unsafe;
     if (runs("write")) {
         const bench::Pair write = bench::sideBySide(
-            rounds, [&] { ok = db.write(kFigureOut, unsafe) && ok; },
-            [&] { ok = fwriteWhole(kFloorOut, file, false) && ok; });
+            rounds, [&] { ok = db.write(FIGURE_OUT, unsafe) && ok; },
+            [&] { ok = fwriteWhole(FLOOR_OUT, file, false) && ok; });
         bench::ratioRow("write it, no fsync, no rename", write, 1.3);
     }
 
     if (runs("sync")) {
         const bench::Pair synced = bench::sideBySide(
-            rounds / 3 + 1, [&] { ok = db.write(kFigureOut) && ok; },
-            [&] { ok = fwriteWhole(kFloorOut, file, true) && ok; }, bench::Clock::WALL);
+            rounds / 3 + 1, [&] { ok = db.write(FIGURE_OUT) && ok; },
+            [&] { ok = fwriteWhole(FLOOR_OUT, file, true) && ok; }, bench::Clock::WALL);
         bench::ratioRow("write it as saved (fsync, rename)", synced, 1.3);
     }
 
-    std::remove(kFigureOut);
-    std::remove(kFloorOut);
+    std::remove(FIGURE_OUT);
+    std::remove(FLOOR_OUT);
     if (!ok) std::fprintf(stderr, "bench_database: a read or write failed\n");
     return ok ? 0 : 1;
 }

@@ -12,8 +12,8 @@
 
 namespace {
 
-const char* const kFigureOut = "bench_written.tdt";
-const char* const kFloorOut = "bench_floor.tdt";
+const char* const FIGURE_OUT = "bench_written.tdt";
+const char* const FLOOR_OUT = "bench_floor.tdt";
 
 // A save without fsync and rename, to time the writing apart from the disk.
 struct UnsafeOps : FileOps {
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_teams: cannot read %s\n", path);
         return 1;
     }
-    const std::size_t size = kHeaderSize + kTeamRecordSize * std::size_t(db.count);
+    const std::size_t size = HEADER_SIZE + TEAM_RECORD_SIZE * std::size_t(db.count);
     std::unique_ptr<char[]> bytes(new char[size]);
     bool ok = freadWhole(path, bytes.get(), size);
     const std::string clubs = std::to_string(db.count) + "-club team file";
@@ -68,17 +68,17 @@ int main(int argc, char** argv) {
 
     UnsafeOps unsafe;
     const bench::Pair write = bench::sideBySide(
-        rounds, [&] { ok = db.write(kFigureOut, unsafe) && ok; },
-        [&] { ok = fwriteWhole(kFloorOut, bytes.get(), size, false) && ok; });
+        rounds, [&] { ok = db.write(FIGURE_OUT, unsafe) && ok; },
+        [&] { ok = fwriteWhole(FLOOR_OUT, bytes.get(), size, false) && ok; });
     bench::ratioRow("  save it, no fsync, no rename", write, 1.3);
 
     const bench::Pair synced = bench::sideBySide(
-        rounds / 3 + 1, [&] { ok = db.write(kFigureOut) && ok; },
-        [&] { ok = fwriteWhole(kFloorOut, bytes.get(), size, true) && ok; }, bench::Clock::WALL);
+        rounds / 3 + 1, [&] { ok = db.write(FIGURE_OUT) && ok; },
+        [&] { ok = fwriteWhole(FLOOR_OUT, bytes.get(), size, true) && ok; }, bench::Clock::WALL);
     bench::ratioRow("  save it as saved (fsync, rename)", synced, 1.3);
 
-    std::remove(kFigureOut);
-    std::remove(kFloorOut);
+    std::remove(FIGURE_OUT);
+    std::remove(FLOOR_OUT);
     if (!ok) std::fprintf(stderr, "bench_teams: a read or write failed\n");
     return ok ? 0 : 1;
 }

@@ -13,8 +13,8 @@
 
 namespace {
 
-const char* const kMadePath = "bench_players.odt";
-constexpr int kVisibleRows = 20; // what the list shows, and so asks for, after a search
+const char* const MADE_PATH = "bench_players.odt";
+constexpr int VISIBLE_ROWS = 20; // what the list shows, and so asks for, after a search
 
 // The main dialog without a toolkit: the list asks for the texts of the rows it shows, as the
 // editor's virtual list control does.
@@ -34,7 +34,7 @@ struct ListingView : MainView {
     void addColumn(const std::string&, int) override {}
     bool chooseFile(FileDialogKind, std::string&) override { return false; }
     void showRows(int32_t rows) override {
-        for (int32_t r = 0; r < rows && r < kVisibleRows; ++r)
+        for (int32_t r = 0; r < rows && r < VISIBLE_ROWS; ++r)
             for (int c = 0; c < 3; ++c)
                 shownBytes += commands->rowText(r, c).size();
     }
@@ -46,7 +46,7 @@ struct ListingView : MainView {
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* path = argc > 1 ? argv[1] : kMadePath;
+    const char* path = argc > 1 ? argv[1] : MADE_PATH;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 301;
     if (argc <= 1 && !bench::makePlayerFile(path)) {
         std::fprintf(stderr, "bench_editor: cannot write %s\n", path);

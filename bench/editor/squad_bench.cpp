@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int kVisibleRows = 12; // what the squad list shows
-constexpr double kFrameMs = 1000.0 / 60;
+constexpr int VISIBLE_ROWS = 12; // what the squad list shows
+constexpr double FRAME_MS = 1000.0 / 60;
 
 struct SquadView : ClubView {
     ClubCommands* commands = nullptr;
@@ -33,7 +33,7 @@ struct SquadView : ClubView {
     bool chooseFile(FileDialogKind, std::string&) override { return false; }
     void showSquad(int32_t rows, int32_t selected) override {
         highlighted = selected;
-        for (int32_t r = 0; r < rows && r < kVisibleRows; ++r)
+        for (int32_t r = 0; r < rows && r < VISIBLE_ROWS; ++r)
             for (int c = 0; c < 3; ++c)
                 shownBytes += commands->squadText(r, c).size();
     }
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     if (clubs.teams().count < 2) return 1;
     // Club 0's squad filled to 100 with players of other clubs.
     int32_t next = players.playerCount() / 2;
-    while (clubs.teams().records[0].squad_size < kSquadCapacity) {
+    while (clubs.teams().records[0].squad_size < SQUAD_CAPACITY) {
         view.texts[club_ctl::PLAYER_ID] = std::to_string(next++);
         clubs.addPlayer();
     }
@@ -82,9 +82,9 @@ int main(int argc, char** argv) {
     char figure[64], target[32];
     std::snprintf(figure, sizeof figure, "max %.2f ms, p99 %.2f", ms.percentile(100),
                   ms.percentile(99));
-    std::snprintf(target, sizeof target, "under %.1f ms (a frame)", kFrameMs);
+    std::snprintf(target, sizeof target, "under %.1f ms (a frame)", FRAME_MS);
     const std::string what = "club dialog: step, select, add (a move), remove, reorder; 100 of " +
                              std::to_string(clubs.teams().count) + " clubs";
-    bench::row(what.c_str(), figure, "-", -1, target, ms.percentile(100) < kFrameMs ? "yes" : "no");
+    bench::row(what.c_str(), figure, "-", -1, target, ms.percentile(100) < FRAME_MS ? "yes" : "no");
     return 0;
 }

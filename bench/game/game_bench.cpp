@@ -31,10 +31,10 @@
 
 namespace {
 
-constexpr int kScreenW = 1024;
-constexpr int kScreenH = 768;
-constexpr int kWarmUpFrames = 30;
-constexpr double kGiveUpMs = 20000;
+constexpr int SCREEN_W = 1024;
+constexpr int SCREEN_H = 768;
+constexpr int WARM_UP_FRAMES = 30;
+constexpr double GIVE_UP_MS = 20000;
 
 double wallMs() {
     return bench::nowMs(bench::Clock::WALL);
@@ -56,7 +56,7 @@ public:
         proc(dialog, platform::DialogMessage::Command, 1); // "Devam"
     }
     void swapBuffers() override {
-        if (capture) glReadPixels(0, 0, kScreenW, kScreenH, GL_RGBA, GL_UNSIGNED_BYTE, capture);
+        if (capture) glReadPixels(0, 0, SCREEN_W, SCREEN_H, GL_RGBA, GL_UNSIGNED_BYTE, capture);
         capture = nullptr;
         if (!present) {
             glFinish();
@@ -166,7 +166,7 @@ bool openGame(BenchPlatform& host, double* stamps) {
     engine.ready = 1;
     engine.renderState.applyViewOptions(startupSettings.waitForRefresh,
                                         startupSettings.lineAntialiasing);
-    const double giveUp = wallMs() + kGiveUpMs;
+    const double giveUp = wallMs() + GIVE_UP_MS;
     while (host.firstPresent == 0 && wallMs() < giveUp)
         gameFrame(host);
     return host.firstPresent != 0;
@@ -185,7 +185,7 @@ enum Step {
     STEP_FLOOR,
     STEP_COUNT
 };
-const char* const kStepNames[STEP_COUNT] = {
+const char* const STEP_NAMES[STEP_COUNT] = {
     "  exec to main",
     "  window, GL context, input devices",
     "  font picture and glyphs",
@@ -217,7 +217,7 @@ int startupChild(double execAt) {
     took[STEP_VIDEO_START] = host.videoStartMs;
     took[STEP_WINDOW_ONLY] = host.windowMs;
     took[STEP_SHOW] = host.showMs;
-    for (int i = 0; i < kWarmUpFrames; ++i)
+    for (int i = 0; i < WARM_UP_FRAMES; ++i)
         gameFrame(host);
     const long peakKb = peakResidentKb(); // before the floor's second copy of the pictures
     took[STEP_FLOOR] = picturesAlone();
@@ -291,7 +291,7 @@ bool runStartups(const char* self, int runs) {
     for (int s = 0; s < STEP_FLOOR; ++s) {
         char figure[32];
         std::snprintf(figure, sizeof figure, "%.1f ms", steps[s].median());
-        bench::row(kStepNames[s], figure, "-", -1, "-", "-");
+        bench::row(STEP_NAMES[s], figure, "-", -1, "-", "-");
     }
     char figure[32];
     std::snprintf(figure, sizeof figure, "%.1f MB", double(peakKb) * 1024 / 1e6);
@@ -302,7 +302,7 @@ bool runStartups(const char* self, int runs) {
 // Pixels that differ between the frame and its playback without the redundant calls; the
 // playback is a fair floor only when it draws the same picture.
 long playbackDifference(BenchPlatform& host, int scenario) {
-    static uint8_t frame[kScreenW * kScreenH * 4], played[kScreenW * kScreenH * 4];
+    static uint8_t frame[SCREEN_W * SCREEN_H * 4], played[SCREEN_W * SCREEN_H * 4];
     host.capture = frame;
     glrec::startRecording();
     gameFrame(host);
@@ -313,7 +313,7 @@ long playbackDifference(BenchPlatform& host, int scenario) {
     if (const char* folder = std::getenv("BENCH_FRAMES_TO")) {
         const std::string path = std::string(folder) + "/" + std::to_string(scenario) + ".ppm";
         if (std::FILE* f = std::fopen(path.c_str(), "wb")) { // bottom row first
-            std::fprintf(f, "P6 %d %d 255\n", kScreenW, kScreenH);
+            std::fprintf(f, "P6 %d %d 255\n", SCREEN_W, SCREEN_H);
             for (std::size_t i = 0; i < sizeof frame; i += 4)
                 std::fwrite(frame + i, 1, 3, f);
             std::fclose(f);
@@ -345,7 +345,7 @@ bool runFrames(int frames) {
             bench::row(scenario.name, "not measured", "-", -1, "<= 1.2x median", "-");
             continue;
         }
-        for (int i = 0; i < kWarmUpFrames; ++i)
+        for (int i = 0; i < WARM_UP_FRAMES; ++i)
             gameFrame(host);
         const long differ = playbackDifference(host, index);
         bench::Samples figure, floor;
@@ -394,7 +394,7 @@ public:
         glBindTexture(GL_TEXTURE_2D, texture);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, 0, 0, kScreenW, kScreenH, 0); // the frame
+        glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, 0, 0, SCREEN_W, SCREEN_H, 0); // the frame
     }
     ~ScreenQuad() { glDeleteTextures(1, &texture); }
     bool usable() const { return bind != nullptr; }
@@ -445,7 +445,7 @@ bool runScreen(int frames) {
     platform::setCurrent(&host);
     double stamps[3];
     if (!openGame(host, stamps) || !scenarios()[0].setUp()) return false;
-    for (int i = 0; i < kWarmUpFrames; ++i)
+    for (int i = 0; i < WARM_UP_FRAMES; ++i)
         gameFrame(host);
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(host.sdlWindow(), &w, &h);

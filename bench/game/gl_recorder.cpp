@@ -29,19 +29,19 @@ struct Entry {
     uint32_t byteCount;
 };
 
-constexpr int32_t kMaxEntries = 1 << 17;
-constexpr uint32_t kMaxBytes = 1 << 20;
+constexpr int32_t MAX_ENTRIES = 1 << 17;
+constexpr uint32_t MAX_BYTES = 1 << 20;
 
 struct Recorder {
     bool on = false;
     bool overflow = false;
     int32_t count = 0;
     uint32_t bytesUsed = 0;
-    Entry entries[kMaxEntries];
-    uint8_t bytes[kMaxBytes];
+    Entry entries[MAX_ENTRIES];
+    uint8_t bytes[MAX_BYTES];
 
     Entry* add(Play play) {
-        if (count == kMaxEntries) {
+        if (count == MAX_ENTRIES) {
             overflow = true;
             return nullptr;
         }
@@ -52,7 +52,7 @@ struct Recorder {
         return &e;
     }
     bool keep(Entry& e, const void* data, uint32_t n) {
-        if (n > kMaxBytes - bytesUsed) {
+        if (n > MAX_BYTES - bytesUsed) {
             overflow = true;
             --count;
             return false;
@@ -72,12 +72,12 @@ enum class Kind { OTHER, BIND, ENABLE, DISABLE, BLEND, COLOR, LISTS };
 
 // GL state as the recorded calls left it; "unknown" until a call sets it in this frame.
 struct Shadow {
-    static constexpr int kCaps = 32;
+    static constexpr int CAP_SLOTS = 32;
     bool textureKnown = false;
     GLuint texture = 0;
     int caps = 0;
-    GLenum capName[kCaps] = {};
-    bool capOn[kCaps] = {};
+    GLenum capName[CAP_SLOTS] = {};
+    bool capOn[CAP_SLOTS] = {};
     bool blendKnown = false;
     GLenum blend[2] = {};
     bool colorKnown = false;
@@ -92,7 +92,7 @@ struct Shadow {
             capOn[i] = on;
             return same;
         }
-        if (caps < kCaps) {
+        if (caps < CAP_SLOTS) {
             capName[caps] = cap;
             capOn[caps++] = on;
         }

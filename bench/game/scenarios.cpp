@@ -8,8 +8,8 @@
 #if __has_include("game/mailbox.h")
 namespace {
 
-constexpr int32_t kMailRows = 12;
-constexpr int32_t kSquadNames = 25;
+constexpr int32_t MAIL_ROWS = 12;
+constexpr int32_t SQUAD_NAMES = 25;
 
 bool show(int32_t page, int32_t menu) {
     game.page = page;
@@ -34,7 +34,7 @@ bool registration() {
 bool news() {
     Mailbox& mail = game.mailbox;
     mail.list.reset();
-    for (int32_t i = 0; i < kMailRows; ++i) {
+    for (int32_t i = 0; i < MAIL_ROWS; ++i) {
         if (i % 3 == 0) mail.addDateNotice(11 + i, 9, 2004, "Cumartesi");
         if (i % 3 == 1) mail.addNewManagerNews("Zonguldak", "Deneme", "Menajer", i % 3);
         if (i % 3 == 2) mail.addIntroductionMail();
@@ -45,7 +45,7 @@ bool news() {
 // The first club whose squad fills the list.
 bool tactics() {
     for (int32_t t = 0; t < game.teams.count; ++t) {
-        if (game.teams.records[t].squad_size == kSquadNames) {
+        if (game.teams.records[t].squad_size == SQUAD_NAMES) {
             game.chosenTeam = t;
             return show(PAGE_TACTICS, MENU_IDLE);
         }
@@ -53,7 +53,7 @@ bool tactics() {
     return false;
 }
 
-const Scenario kScenarios[] = {
+const Scenario SCENARIOS[] = {
     {"start page", startPage},
     {"open drop-down menu (8 items)", dropDown},
     {"registration", registration},
@@ -76,7 +76,7 @@ bool notYet() {
     return false;
 }
 
-const Scenario kScenarios[] = {
+const Scenario SCENARIOS[] = {
     {"start page", startPage},
     {"open drop-down menu (8 items)", notYet},
     {"registration", notYet},
@@ -88,5 +88,5 @@ const Scenario kScenarios[] = {
 #endif
 
 std::span<const Scenario> scenarios() {
-    return kScenarios;
+    return SCENARIOS;
 }

@@ -87,13 +87,13 @@ void AttributeDialog::build() {
     }
     frame->Add(grid, 0, wxALL, 6);
     if (!family)
-        for (int n = 1; n < kMaxAttributeNotes; ++n)
+        for (int n = 1; n < MAX_ATTRIBUTE_NOTES; ++n)
             if (l.notes[n]) addLabel(frame, box, l.notes[n]);
 
     auto* save = new wxButton(box, l.saveId, ui(l.saveCaption));
     if (family) {
         auto* presets = groupBox(box, "Otomatik Oyuncu Bilgisi", wxHORIZONTAL);
-        for (const PresetButton& p : kPresetButtons)
+        for (const PresetButton& p : PRESET_BUTTONS)
             presets->Add(new wxButton(presets->GetStaticBox(), p.id, ui(p.caption)), 0, wxALL, 1);
         frame->Add(presets, 0, wxALL, 4);
     }

@@ -35,13 +35,13 @@ private:
 
 namespace {
 
-constexpr const char* kTitle = "Kulup bilgileri :";
-constexpr const char* kFileFilter = "Takim Database(*.tdt)|*.tdt";
+constexpr const char* TITLE = "Kulup bilgileri :";
+constexpr const char* FILE_FILTER = "Takim Database(*.tdt)|*.tdt";
 
 } // namespace
 
 ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const ClubFiles& files)
-    : wxDialog(parent, wxID_ANY, kTitle), clubs(*this, players) {
+    : wxDialog(parent, wxID_ANY, TITLE), clubs(*this, players) {
     const PlaceholderLayout l =
         startLayout(this, "Kulup bilgisi", "Kulup id :", {club_ctl::TYPED_ID, "Kulup id:"},
                     {club_ctl::LOAD, "Yükle"_w}, {club_ctl::SAVE, "Kaydet"}, club_ctl::SHOWN_ID,
@@ -123,11 +123,11 @@ bool ClubDialog::message(MessageStyle style, const std::string& utf8) {
 bool ClubDialog::chooseFile(FileDialogKind kind, std::string& path) {
     return chooseDatabaseFile(
         this, kind == FileDialogKind::OPEN ? "Takim Database Yukle" : "Takim Database Kaydet",
-        kFileFilter, kind, path);
+        FILE_FILTER, kind, path);
 }
 
 void ClubDialog::showFile(const std::string& utf8Name) {
-    SetTitle(wxString(kTitle) + " " + fromUtf8(utf8Name));
+    SetTitle(wxString(TITLE) + " " + fromUtf8(utf8Name));
 }
 
 void ClubDialog::showSquad(int32_t rows, int32_t selected) {

@@ -36,8 +36,8 @@ private:
 
 namespace {
 
-constexpr const char* kTitle = "Oyuncu bilgileri datasi giris programi - DATABASE - Zendor";
-constexpr const char* kFileFilter = "Oyuncu Database(*.odt)|*.odt";
+constexpr const char* TITLE = "Oyuncu bilgileri datasi giris programi - DATABASE - Zendor";
+constexpr const char* FILE_FILTER = "Oyuncu Database(*.odt)|*.odt";
 
 wxTextCtrl* edit(wxWindow* parent, int id, int width = 150) {
     return new wxTextCtrl(parent, id, "", wxDefaultPosition, wxSize(width, -1));
@@ -55,7 +55,7 @@ wxButton* button(wxWindow* parent, int id, const char* caption) {
 } // namespace
 
 PlayerEditorDialog::PlayerEditorDialog(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, TITLE, wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxMINIMIZE_BOX | wxMAXIMIZE_BOX | wxRESIZE_BORDER),
       editor(*this) {
     build();
@@ -230,11 +230,11 @@ void PlayerEditorDialog::addColumn(const std::string& utf8, int width) {
 bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
     return chooseDatabaseFile(
         this, kind == FileDialogKind::OPEN ? "Oyuncu Database Yukle" : "Oyuncu Database Kaydet",
-        kFileFilter, kind, path);
+        FILE_FILTER, kind, path);
 }
 
 void PlayerEditorDialog::showFile(const std::string& utf8Name) {
-    SetTitle(wxString(kTitle) + " - " + fromUtf8(utf8Name));
+    SetTitle(wxString(TITLE) + " - " + fromUtf8(utf8Name));
 }
 
 void PlayerEditorDialog::showRows(int32_t rows) {

@@ -23,7 +23,7 @@ const wxIcon& programIcon() {
 namespace {
 
 // The record browsing buttons the three dialogs share; none has an action yet.
-constexpr Button kBrowse[] = {
+constexpr Button BROWSE[] = {
     {1014, "Ekle"}, {1015, "Degistir"}, {1016, "Sec"}, {1019, "<<<<<<<<<"}, {1020, ">>>>>>>>"}};
 
 void addButtons(wxSizer* sizer, wxWindow* parent, std::initializer_list<Button> buttons) {
@@ -52,7 +52,7 @@ PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* 
     auto* choose = groupBox(d, "Secim bilgileri:", wxHORIZONTAL);
     addLabeled(choose, choose->GetStaticBox(), idEdit.caption,
                edit(choose->GetStaticBox(), idEdit.id));
-    for (const Button& b : kBrowse)
+    for (const Button& b : BROWSE)
         choose->Add(new wxButton(choose->GetStaticBox(), b.id, ui(b.caption), wxDefaultPosition,
                                  wxSize(-1, -1), wxBU_EXACTFIT),
                     0, wxALL, 1);

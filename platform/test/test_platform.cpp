@@ -27,7 +27,7 @@ void TestDialog::checkButton(int id, bool checked) {
             return;
         }
     }
-    if (boxCount == kMaxBoxes) return;
+    if (boxCount == MAX_BOXES) return;
     boxIds[boxCount] = id;
     boxChecked[boxCount++] = checked;
 }

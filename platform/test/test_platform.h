@@ -72,9 +72,9 @@ public:
 
     void toggle(int id);
 
-    static constexpr int kMaxBoxes = 8;
-    int boxIds[kMaxBoxes] = {};
-    bool boxChecked[kMaxBoxes] = {};
+    static constexpr int MAX_BOXES = 8;
+    int boxIds[MAX_BOXES] = {};
+    bool boxChecked[MAX_BOXES] = {};
     int boxCount = 0;
     bool ended = false;
     std::vector<DialogCall> calls; // every message the procedure received, in order

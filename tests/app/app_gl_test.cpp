@@ -49,7 +49,7 @@ TEST_F(AppGLTest, FramesOnlyWhenReady) {
 // On a driver that leaves the back buffer undefined after the swap, F12 still writes the frame
 // just drawn, numbered from the counter, and nothing without the key.
 TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
-    constexpr uint8_t kScanF12 = 88;
+    constexpr uint8_t SCAN_F12 = 88;
     ASSERT_EQ(createGameEngine(engine, windowProc), 1);
     std::filesystem::remove_all("veri");
     std::filesystem::create_directories("veri/ekrang");
@@ -62,7 +62,7 @@ TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
     renderFrame(); // leaves the back buffer magenta
     EXPECT_FALSE(std::filesystem::exists("veri/ekrang/ekrang3.tga"));
     glClearColor(0.2f, 0.4f, 0.6f, 1); // whatever the game draws over it, not the magenta
-    host.queueKeys({kScanF12});
+    host.queueKeys({SCAN_F12});
     engine.inputSystem.poll();
     renderFrame();
     glClearColor(0, 0, 0, 0);

@@ -30,7 +30,7 @@ protected:
     } saved{game.menuState, game.barMode, game.exitConfirm, game.typingBuffer};
 };
 
-constexpr int32_t kCarryOn = -1;
+constexpr int32_t CARRY_ON = -1;
 
 } // namespace
 
@@ -43,9 +43,9 @@ TEST_F(GlobalKeys, EscapeAndRightButton) {
         int32_t after, exitConfirm, barMode;
     } passes[] = {
         {MENU_IDLE, true, false, MENU_EXIT_BOX, 1, BAR_PASSIVE},
-        {kCarryOn, true, true, MENU_EXIT_BOX, 0, BAR_ACTIVE}, // the box ignores both
-        {kCarryOn, false, true, MENU_EXIT_BOX, 0, BAR_ACTIVE},
-        {kCarryOn, false, false, MENU_EXIT_BOX, 0, BAR_ACTIVE},
+        {CARRY_ON, true, true, MENU_EXIT_BOX, 0, BAR_ACTIVE}, // the box ignores both
+        {CARRY_ON, false, true, MENU_EXIT_BOX, 0, BAR_ACTIVE},
+        {CARRY_ON, false, false, MENU_EXIT_BOX, 0, BAR_ACTIVE},
         {MENU_IDLE, true, false, MENU_EXIT_BOX, 1, BAR_PASSIVE},
         {MENU_IDLE, false, false, MENU_EXIT_BOX, 1, BAR_PASSIVE}, // the poll after the release
         {MENU_IDLE, false, false, MENU_IDLE, 0, BAR_ACTIVE},
@@ -59,7 +59,7 @@ TEST_F(GlobalKeys, EscapeAndRightButton) {
     };
     for (const auto& p : passes) {
         SCOPED_TRACE(&p - passes);
-        if (p.before != kCarryOn) game.menuState = p.before;
+        if (p.before != CARRY_ON) game.menuState = p.before;
         game.barMode = BAR_ACTIVE;
         game.exitConfirm = 0; // set again only by a new opening
         host.queueKeys(p.escape ? std::initializer_list<uint8_t>{1}

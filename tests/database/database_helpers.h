@@ -33,9 +33,9 @@ inline int32_t get32(const void* bytes, std::size_t offset) {
 }
 
 // The game's texts for a refused player or team file.
-inline const char* const kWrongVersion = "Database dosya versionu tutmuyor oyun bunu okuyamaz!!!";
-inline const char* const kBadCount = "Database kayit sayisi tutmuyor oyun bunu okuyamaz!!!";
-inline const char* const kShortFile = "Database dosyasi eksik oyun bunu okuyamaz!!!";
+inline const char* const WRONG_VERSION = "Database dosya versionu tutmuyor oyun bunu okuyamaz!!!";
+inline const char* const BAD_COUNT = "Database kayit sayisi tutmuyor oyun bunu okuyamaz!!!";
+inline const char* const SHORT_FILE = "Database dosyasi eksik oyun bunu okuyamaz!!!";
 
 inline std::string readWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -65,14 +65,14 @@ inline PlayerRecord samplePlayer(int32_t id) {
         put32(&r, 268 + 4 * i, 1 + (id * 7 + i) % 20);
     r.physical.preferred_foot = 1 + id % 3;
     r.position.position_count = 1 + id % 5;
-    for (int i = 0; i < kPositionSlots; ++i)
-        r.position.positions[i] = (id + i) % kPositionCodes;
+    for (int i = 0; i < POSITION_SLOTS; ++i)
+        r.position.positions[i] = (id + i) % POSITION_CODES;
     return r;
 }
 
 inline std::string playerFileBytes(int32_t n) {
     std::string b;
-    appendBytes(b, DatabaseFileHeader{kPlayerFileVersion, n, 0});
+    appendBytes(b, DatabaseFileHeader{PLAYER_FILE_VERSION, n, 0});
     for (int32_t i = 0; i < n; ++i) {
         const PlayerRecord r = samplePlayer(i);
         appendBytes(b, r);
@@ -87,7 +87,7 @@ inline std::string playerFileBytes(int32_t n) {
 // Team i has the squad i, i + 3, i + 6, ... of i players.
 inline std::string teamFileBytes(int32_t n) {
     std::string b;
-    appendBytes(b, DatabaseFileHeader{kTeamFileVersion, n, 0});
+    appendBytes(b, DatabaseFileHeader{TEAM_FILE_VERSION, n, 0});
     for (int32_t i = 0; i < n; ++i) {
         TeamRecord t{};
         std::snprintf(t.name, sizeof t.name, "%s %d", "Beşiktaş"_w, i);
@@ -107,7 +107,7 @@ inline std::string calendarBytes(int32_t n) {
     for (int32_t m = 0; m < n; ++m)
         appendBytes(b, CalendarMonthEntry{0, 6 + m, 2004, 0});
     for (int32_t m = 0; m < n; ++m) {
-        for (int d = 0; d < kCalendarDaySlots; ++d) {
+        for (int d = 0; d < CALENDAR_DAY_SLOTS; ++d) {
             CalendarDay day{};
             if (m > 0 || d < 30) {
                 day.day = d + 1;

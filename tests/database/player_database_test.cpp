@@ -98,12 +98,12 @@ TEST(PlayerDatabase, RefusalsLeaveTheEditorAsItWasAndTheGameEmpty) {
         int64_t offset;
         const char* message;
     } cases[] = {
-        {teamFileBytes(2), LOAD_BAD_VERSION, 0, kWrongVersion},
-        {good.substr(0, 11), LOAD_BAD_VERSION, 0, kWrongVersion},
-        {patched(good, 4, -1), LOAD_BAD_COUNT, 4, kBadCount},
-        {patched(good, 4, 100001), LOAD_BAD_COUNT, 4, kBadCount},
-        {good.substr(0, good.size() - 1), LOAD_SHORT_FILE, int64_t(good.size() - 1), kShortFile},
-        {patched(good, 4, 3), LOAD_SHORT_FILE, int64_t(good.size()), kShortFile},
+        {teamFileBytes(2), LOAD_BAD_VERSION, 0, WRONG_VERSION},
+        {good.substr(0, 11), LOAD_BAD_VERSION, 0, WRONG_VERSION},
+        {patched(good, 4, -1), LOAD_BAD_COUNT, 4, BAD_COUNT},
+        {patched(good, 4, 100001), LOAD_BAD_COUNT, 4, BAD_COUNT},
+        {good.substr(0, good.size() - 1), LOAD_SHORT_FILE, int64_t(good.size() - 1), SHORT_FILE},
+        {patched(good, 4, 3), LOAD_SHORT_FILE, int64_t(good.size()), SHORT_FILE},
     };
     PlayerDatabase before;
     fillEditor(before, 3);
@@ -157,10 +157,10 @@ TEST(PlayerDatabase, AppendAndModifyBounds) {
     db.selected = db.playerCount(); // one past the last
     EXPECT_FALSE(db.modifySelected(t));
     db.selected = -1;
-    while (db.playerCount() < kPlayerCapacity)
+    while (db.playerCount() < PLAYER_CAPACITY)
         ASSERT_TRUE(db.append(t));
     EXPECT_FALSE(db.append(t));
-    EXPECT_EQ(db.currentId(), kPlayerCapacity - 1);
+    EXPECT_EQ(db.currentId(), PLAYER_CAPACITY - 1);
 }
 
 TEST(PlayerDatabase, SavingReplacesTheWholeFileOrNothing) {

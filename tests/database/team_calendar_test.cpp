@@ -60,19 +60,19 @@ int32_t countAfterRefusal(const std::string& good, const std::string& bad, LoadR
 
 TEST(TeamAndCalendar, RefusalsLeaveTheListEmpty) {
     const std::string teams = teamFileBytes(2), months = calendarBytes(2);
-    const char* const kUnreadable = "Tarih Bilgileri Okunamadi.!!";
+    const char* const UNREADABLE = "Tarih Bilgileri Okunamadi.!!";
     const struct {
         bool team;
         std::string bytes;
         LoadStatus status;
         const char* message;
     } cases[] = {
-        {true, playerFileBytes(2), LOAD_BAD_VERSION, kWrongVersion},
-        {true, teams.substr(0, 7), LOAD_BAD_VERSION, kWrongVersion},
-        {true, patched(teams, 4, -1), LOAD_BAD_COUNT, kBadCount},
-        {true, patched(teams, 4, 0x7FFFFFFF), LOAD_SHORT_FILE, kShortFile},
-        {false, patched(months, 0, -3), LOAD_BAD_COUNT, kUnreadable},
-        {false, patched(months, 0, 3), LOAD_SHORT_FILE, kUnreadable},
+        {true, playerFileBytes(2), LOAD_BAD_VERSION, WRONG_VERSION},
+        {true, teams.substr(0, 7), LOAD_BAD_VERSION, WRONG_VERSION},
+        {true, patched(teams, 4, -1), LOAD_BAD_COUNT, BAD_COUNT},
+        {true, patched(teams, 4, 0x7FFFFFFF), LOAD_SHORT_FILE, SHORT_FILE},
+        {false, patched(months, 0, -3), LOAD_BAD_COUNT, UNREADABLE},
+        {false, patched(months, 0, 3), LOAD_SHORT_FILE, UNREADABLE},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.size());

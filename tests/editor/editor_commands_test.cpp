@@ -22,8 +22,8 @@
 
 namespace {
 
-constexpr const char* kTakeOffered = "="; // a scripted file name: the one the dialog offers
-constexpr const char* kWrongFile = "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n";
+constexpr const char* TAKE_OFFERED = "="; // a scripted file name: the one the dialog offers
+constexpr const char* WRONG_FILE = "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n";
 
 using ScriptedDialog = Scripted<DialogView>;
 
@@ -43,7 +43,7 @@ struct ScriptedView : Scripted<MainView> {
     void addColumn(const std::string&, int) override {}
     bool chooseFile(FileDialogKind, std::string& path) override {
         proposed.push_back(path);
-        if (files.empty() || files.front() != kTakeOffered)
+        if (files.empty() || files.front() != TAKE_OFFERED)
             path = files.empty() ? std::string() : files.front();
         if (!files.empty()) files.pop_front();
         return !path.empty();
@@ -235,10 +235,10 @@ TEST_F(Editor, AddAppendsWithStartingValuesAndConsecutiveIds) {
     }
 
     const PlayerRecord p = samplePlayer(0);
-    while (db.playerCount() < kPlayerCapacity)
+    while (db.playerCount() < PLAYER_CAPACITY)
         ASSERT_TRUE(db.append(p));
     press(ctl::ADD); // no question is asked
-    EXPECT_EQ(db.playerCount(), kPlayerCapacity);
+    EXPECT_EQ(db.playerCount(), PLAYER_CAPACITY);
     EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
     EXPECT_EQ(view.last(), "Database dolu: en fazla 100000 oyuncu olabilir!\nEklenemedi!");
 }
@@ -320,7 +320,7 @@ TEST_F(Editor, TheInstalledFileIsNeverSavedOver) {
                            "other/../installed/veri/oyuncu.odt\nKayit yapilmadi! Baska bir "
                            "klasore kaydedin.");
     cmd.proposeSaveFile("home/menajer/veri/oyuncu.odt");
-    press(ctl::SAVE, {kTakeOffered});
+    press(ctl::SAVE, {TAKE_OFFERED});
     EXPECT_EQ(view.proposed.back(), "home/menajer/veri/oyuncu.odt");
     EXPECT_EQ(view.last(), "Kayit yapildi!");
     EXPECT_TRUE(readWholeFile("home/menajer/veri/oyuncu.odt") == installed);
@@ -368,12 +368,12 @@ TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
 
 TEST_F(Editor, RefusedLoadsKeepTheDatabase) {
     writeWholeFile("team.odt", teamFileBytes(3));
-    writeWholeFile("many.odt", patched(playerFileBytes(1), 4, kPlayerCapacity + 1));
+    writeWholeFile("many.odt", patched(playerFileBytes(1), 4, PLAYER_CAPACITY + 1));
     writeWholeFile("short.odt", playerFileBytes(2).substr(0, 591)); // cut in the second player
     const std::pair<const char*, std::string> cases[] = {
-        {"team.odt", kWrongFile},
-        {"many.odt", kWrongFile},
-        {"short.odt", kWrongFile},
+        {"team.odt", WRONG_FILE},
+        {"many.odt", WRONG_FILE},
+        {"short.odt", WRONG_FILE},
         {"missing.odt", "Dosya acilamadi!\nNo such file or directory\nYukleme Yapilmadi!.."}};
     fill(4);
     for (const auto& [file, message] : cases) {
@@ -469,15 +469,15 @@ TEST_F(Editor, AttributeSaveWritesOnlyTheDialogsOwnBlockAndClosingLosesAChange) 
     select(2);
     PlayerRecord before = *db.record(2);
     // A value the file cannot hold refuses the whole save by its field and range.
-    const char* const kPositionCount =
+    const char* const POSITION_COUNT =
         "Oynadigi Pozisyon toplam alani 0 ile 5 arasinda olmali!\nBilgiler kaydedilmedi.";
     const struct {
         AttributeKind kind;
         int edit;
         const char *typed, *message;
     } refused[] = {
-        {AttributeKind::DETAIL, 1058, "6", kPositionCount},
-        {AttributeKind::DETAIL, 1058, "99999999999", kPositionCount},
+        {AttributeKind::DETAIL, 1058, "6", POSITION_COUNT},
+        {AttributeKind::DETAIL, 1058, "99999999999", POSITION_COUNT},
         {AttributeKind::DETAIL, 1057, "16",
          "1. Pozisyon alani 0 ile 15 arasinda olmali!\nBilgiler kaydedilmedi."},
         {AttributeKind::DETAIL, 1061, "-1",

@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr const char* kTitle = "Oyuncu bilgileri datasi giris programi - DATABASE - Zendor";
+constexpr const char* TITLE = "Oyuncu bilgileri datasi giris programi - DATABASE - Zendor";
 
 // wx failures (a dialog not expected, an assertion) become test failures.
 void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
@@ -151,7 +151,7 @@ TEST(EditorDialogs, LoadSearchSaveAndEditAPlayer) {
     wxTEST_DIALOG(press(&dialog, ctl::LOAD), fileDialog("Oyuncu Database Yukle", "", path),
                   messageBox("Su anda " + path + " dosyayi yuklemek istiyor musunuz?", wxID_YES),
                   messageBox("Yukleme Tamamlandi!", wxID_OK));
-    EXPECT_EQ(dialog.GetTitle(), std::string(kTitle) + " - ten.odt");
+    EXPECT_EQ(dialog.GetTitle(), std::string(TITLE) + " - ten.odt");
 
     // The list is virtual: its rows come from the commands when drawn.
     dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ctl::QUERY_NAME))

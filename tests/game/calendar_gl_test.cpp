@@ -23,7 +23,7 @@ void writeCalendar(std::initializer_list<MonthEntry> months) {
         CalendarMonth& entry = data.months[i++] = CalendarMonth{m.month, m.year, {}};
         auto& day = entry.days[m.day > 0 ? m.day - 1 : 0];
         day.day = m.day;
-        std::strncpy(day.weekday, m.weekday, kWeekdaySize - 1);
+        std::strncpy(day.weekday, m.weekday, CALENDAR_WEEKDAY_SIZE - 1);
     }
     std::filesystem::create_directories("veri/database");
     ASSERT_TRUE(data.write("veri/database/tarih.trh"));

@@ -9,14 +9,14 @@
 
 namespace {
 
-const Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255};
+const Rgb BLACK{0, 0, 0}, WHITE{255, 255, 255};
 
 class Drawing : public GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
         useFont([](int cell) { return cell != ' '; }); // every other glyph a full square
-        white = makeTexture(4, [](int, int) { return kWhite; });
+        white = makeTexture(4, [](int, int) { return WHITE; });
     }
     void TearDown() override { pointAt(0, 0, KEY_UP); }
     void pointAt(int32_t x, int32_t y, KeyState leftButton) {
@@ -30,7 +30,7 @@ protected:
 TEST_F(Drawing, TextIsDataAndIsCutAt255Bytes) {
     bitmapFont.drawText(100, 200, 0, 0.1f, "%s%n%d");
     EXPECT_EQ(litBox().right, 100 + 50 + 15);
-    clear(kBlack);
+    clear(BLACK);
     // At a tenth of the size each glyph advances one pixel.
     bitmapFont.print(0, 100, 0.1f, 0.1f, 1, "%s", std::string(300, 'x').c_str());
     EXPECT_EQ(litBox().right, 255);
@@ -41,13 +41,13 @@ TEST_F(Drawing, BlendedQuadAddsAndTheMaskCutsFirst) {
     // Main picture: right half (30, 40, 50), left half black. Mask: lower half black.
     const Rgb background{100, 50, 0}, sum{130, 90, 50};
     const uint32_t main = makeTexture(4, [](int x, int) {
-        return x >= 2 ? Rgb{30, 40, 50} : kBlack;
+        return x >= 2 ? Rgb{30, 40, 50} : BLACK;
     });
-    const uint32_t mask = makeTexture(4, [](int, int row) { return row >= 2 ? kWhite : kBlack; });
+    const uint32_t mask = makeTexture(4, [](int, int row) { return row >= 2 ? WHITE : BLACK; });
     const struct {
         uint8_t useMask;
         Rgb lowerLeft, lowerRight; // the upper half is unmasked in every case
-    } cases[] = {{0, background, sum}, {1, kBlack, {30, 40, 50}}, {2, background, sum}};
+    } cases[] = {{0, background, sum}, {1, BLACK, {30, 40, 50}}, {2, background, sum}};
     for (const auto& c : cases) {
         clear(background);
         QuadDrawer::drawRect(main, mask, c.useMask, 1, 0, 0, 80, 80);
@@ -86,7 +86,7 @@ TEST_F(Drawing, SpinnerAndPagerStepWithinTheirBoundsWhereTheyWereDrawn) {
     // screen shows a spinner under the pointer).
     const uint32_t grey = makeTexture(4, [](int, int) { return Rgb{90, 90, 90}; });
     pointAt(110, 610, KEY_UP);
-    clear(kBlack);
+    clear(BLACK);
     pager.drawPager(grey, white, 3);
     EXPECT_EQ(std::pair(pixel(101, H - 601), pixel(121, H - 601)), // above the glyphs
               std::pair(Rgb{128, 128, 255}, Rgb{45, 45, 90}));
@@ -97,7 +97,7 @@ TEST_F(Drawing, TextFieldCursorShowsForOneFrameATenthAndLongTextIsCut) {
     field.init();
     field.active = 1;
     auto drawnGlyphs = [&]() { // from x = 100; the blank cursor draws nothing
-        clear(kBlack);
+        clear(BLACK);
         EXPECT_TRUE(field.draw(100, 300, 0, 0.1f));
         return (litBox().right - 100 - 15) / 10 + 1;
     };

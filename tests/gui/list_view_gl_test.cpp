@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kLetterB = 'B';
+constexpr int LETTER_B = 'B';
 
 // Lists drawn on a black face with a font whose only lit glyph is "B": a row shows "Bos"
 // exactly when its text area has lit pixels.
@@ -15,7 +15,7 @@ class ListViewTest : public GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        useFont([](int cell) { return cell == kLetterB; });
+        useFont([](int cell) { return cell == LETTER_B; });
         black = makeTexture(4, [](int, int) { return Rgb{0, 0, 0}; });
         ASSERT_EQ(engine.inputSystem.create(nullptr, nullptr), 0);
     }

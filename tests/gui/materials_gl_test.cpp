@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int kIndex = 4;
-const Rgb kWhite{255, 255, 255};
+constexpr int INDEX = 4;
+const Rgb WHITE{255, 255, 255};
 
 class MaterialDrawing : public GlTest {
 protected:
@@ -23,11 +23,11 @@ protected:
     static uint32_t plain(Rgb c) {
         return makeTexture(4, [c](int, int) { return c; });
     }
-    ShaderScript& entry() { return table->entries[kIndex]; }
+    ShaderScript& entry() { return table->entries[INDEX]; }
     // The material over the background; answers the colour in the rectangle's middle.
     Rgb draw(Rgb background = {0, 0, 0}) {
         clear(background);
-        QuadDrawer::drawMaterialRect(*table, kIndex, 100, 100, 40, 40);
+        QuadDrawer::drawMaterialRect(*table, INDEX, 100, 100, 40, 40);
         return pixel(120, H - 120);
     }
     std::unique_ptr<ShaderScriptTable> table;
@@ -47,7 +47,7 @@ TEST_F(MaterialDrawing, BlendingPassesAndFrames) {
         std::vector<Rgb> draws;
     } cases[] = {
         // clang-format off
-        {"an empty entry draws once untextured", 0, 0, 0, 0, 0, 0, {}, false, red, {kWhite}},
+        {"an empty entry draws once untextured", 0, 0, 0, 0, 0, 0, {}, false, red, {WHITE}},
         {"one, one adds in full", 1, 0, one, one, 0, 0, {green}, false, red, {{100, 100, 0}}},
         {"source alpha covers at 40 %", 1, 0, alpha, rest, 0, 0, {}, false, black,
          {{102, 102, 102}}},
@@ -57,7 +57,7 @@ TEST_F(MaterialDrawing, BlendingPassesAndFrames) {
         {"extraDraws 2 draws three times", 0, 0, 0, 0, 2, 0, {dim}, true, black, {{120, 120, 120}}},
         {"a negative extraDraws draws once", 0, 0, 0, 0, -5, 0, {dim}, true, black, {dim}},
         {"three steps over two frames", 0, 0, 0, 0, 0, 3, {red, green}, false, black,
-         {green, kWhite, red}},
+         {green, WHITE, red}},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -119,9 +119,9 @@ TEST_F(MaterialDrawing, ScrollingTurningAndTheTextureMatrix) {
     entry().angle = entry().angleStep = 2;
     entry().offsetX = 0.5f, entry().offsetY = 0.25f, entry().sphereMap = 1;
     engine.frameDelta = 0;
-    table->applyPass(kIndex), table->endPass(kIndex);
-    table->applyPass(kIndex), table->endPass(kIndex);
-    table->applyPass(kIndex); // the third pass turns by 16 degrees and the offset by 8
+    table->applyPass(INDEX), table->endPass(INDEX);
+    table->applyPass(INDEX), table->endPass(INDEX);
+    table->applyPass(INDEX); // the third pass turns by 16 degrees and the offset by 8
     float m[16];
     glGetFloatv(GL_TEXTURE_MATRIX, m);
     const double a = 16 * M_PI / 180, b = 8 * M_PI / 180;
@@ -129,7 +129,7 @@ TEST_F(MaterialDrawing, ScrollingTurningAndTheTextureMatrix) {
     EXPECT_NEAR(m[12], 0.5 * cos(b) - 0.25 * sin(b), 1e-5);
     EXPECT_NEAR(m[13], 0.5 * sin(b) + 0.25 * cos(b), 1e-5);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_GEN_S) && glIsEnabled(GL_TEXTURE_GEN_T));
-    table->endPass(kIndex);
+    table->endPass(INDEX);
     GLint mode = 0;
     glGetFloatv(GL_TEXTURE_MATRIX, m);
     glGetIntegerv(GL_MATRIX_MODE, &mode);

@@ -28,8 +28,8 @@ Bytes targa(const Bytes& file) {
 }
 
 // Odd width, crossing a byte at 1 and 4 bits: every depth needs row padding.
-constexpr int kWidth = 9, kHeight = 3;
-const uint8_t kColors[2][3] = {{255, 0, 0}, {0, 255, 0}};
+constexpr int WIDTH = 9, HEIGHT = 3;
+const uint8_t COLORS[2][3] = {{255, 0, 0}, {0, 255, 0}};
 int pick(int x, int row) {
     return (x * 7 + row * 3) % 5 < 2;
 }
@@ -82,14 +82,14 @@ TEST(Targa, PixelsInFileOrderWithRedAndBlueInPlace) {
 
 TEST(Bitmap, EveryDepthAndRowOrderGivesRgbBottomRowFirst) {
     Bytes expected;
-    for (int i = 0; i < kWidth * kHeight; ++i)
-        expected.insert(expected.end(), kColors[pick(i % kWidth, i / kWidth)],
-                        kColors[pick(i % kWidth, i / kWidth)] + 3);
+    for (int i = 0; i < WIDTH * HEIGHT; ++i)
+        expected.insert(expected.end(), COLORS[pick(i % WIDTH, i / WIDTH)],
+                        COLORS[pick(i % WIDTH, i / WIDTH)] + 3);
     for (int bits : {1, 4, 8, 24, 32})
         for (bool topDown : {false, true}) {
-            ImagePtr image = bitmap(bitmapFile(bits, kWidth, kHeight, topDown, pick, kColors));
+            ImagePtr image = bitmap(bitmapFile(bits, WIDTH, HEIGHT, topDown, pick, COLORS));
             ASSERT_TRUE(image) << bits << " bits";
-            EXPECT_EQ(image->width, kWidth);
+            EXPECT_EQ(image->width, WIDTH);
             EXPECT_EQ(pixelsOf(image, 3), expected) << bits << " bits, top-down " << topDown;
         }
 }
@@ -131,7 +131,7 @@ TEST(Bitmap, DirectColourPixelsThroughTheirMasks) {
 }
 
 TEST(Bitmap, RefusesMalformedFiles) {
-    const Bytes good = bitmapFile(24, kWidth, kHeight, false, pick, kColors);
+    const Bytes good = bitmapFile(24, WIDTH, HEIGHT, false, pick, COLORS);
     auto with = [&](size_t offset, Bytes bytes) {
         Bytes file = good;
         for (size_t i = 0; i < bytes.size(); ++i)

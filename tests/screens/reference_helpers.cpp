@@ -65,14 +65,14 @@ std::string checkScreen(const std::string& name, const Picture& frame) {
             most = std::max(most, std::abs(frame.rgb[i + k] - reference.rgb[i + k]));
         largest = std::max(largest, most);
         uint8_t* d = &difference.rgb[i];
-        if (most > kChannelTolerance) {
+        if (most > CHANNEL_TOLERANCE) {
             if (differing++ == 0) first = i / 3;
             d[0] = 255, d[1] = d[2] = 0;
         } else {
             d[0] = d[1] = d[2] = uint8_t((d[0] + d[1] + d[2]) / 12);
         }
     }
-    if (differing <= kPixelBudget) return "";
+    if (differing <= PIXEL_BUDGET) return "";
 
     const std::string out = SCREENS_OUTPUT_DIR "/" + name;
     std::filesystem::create_directories(SCREENS_OUTPUT_DIR);
@@ -80,7 +80,7 @@ std::string checkScreen(const std::string& name, const Picture& frame) {
     writePng(out + "-reference.png", reference);
     writePng(out + "-difference.png", difference);
     return std::to_string(differing) + " pixels differ by more than " +
-           std::to_string(kChannelTolerance) + " (" + std::to_string(kPixelBudget) +
+           std::to_string(CHANNEL_TOLERANCE) + " (" + std::to_string(PIXEL_BUDGET) +
            " may), the first at x " + std::to_string(first % size_t(frame.width)) + ", y " +
            std::to_string(first / size_t(frame.width)) + " from the top, the most by " +
            std::to_string(largest) + "; see " + out + "-frame.png, " + out + "-reference.png and " +

@@ -15,10 +15,10 @@ struct Picture {
 bool writePng(const std::string& path, const Picture& picture);
 bool readPng(const std::string& path, Picture& picture);
 
-// A pixel differs when a channel is more than kChannelTolerance from the reference; a frame
-// matches while at most kPixelBudget pixels differ.
-constexpr int kChannelTolerance = 2;
-constexpr int kPixelBudget = 16;
+// A pixel differs when a channel is more than CHANNEL_TOLERANCE from the reference; a frame
+// matches while at most PIXEL_BUDGET pixels differ.
+constexpr int CHANNEL_TOLERANCE = 2;
+constexpr int PIXEL_BUDGET = 16;
 
 // "" when `frame` matches tests/screens/<name>.png; else what differs, with the frame, the
 // reference and a difference picture written beside the test program as <name>-frame.png,

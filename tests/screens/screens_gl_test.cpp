@@ -10,15 +10,15 @@
 
 namespace {
 
-constexpr uint8_t kEscape = 1, kDown = 208;
-constexpr uint32_t kClockStart = 600000; // ms; far past every timer's last firing
+constexpr uint8_t SCAN_CODE_ESCAPE = 1, SCAN_CODE_DOWN = 208;
+constexpr uint32_t CLOCK_START = 600000; // ms; far past every timer's last firing
 
 // The real demo data set, pictures and font included, each screen from a fresh game state.
 class Screens : public GameFrameTest {
 protected:
     void SetUp() override {
         GameFrameTest::SetUp();
-        tp().setTicks(kClockStart);
+        tp().setTicks(CLOCK_START);
         for (IntervalTimer* t :
              {&game.exitBlinkTimer, &game.caretTimer, &game.mailbox.indicatorTimer,
               &game.mailbox.list.blinkTimer, &game.typingBuffer.blinkTimer,
@@ -92,7 +92,7 @@ TEST_F(Screens, ManagerMenuAfterRegistration) {
 }
 
 TEST_F(Screens, ExitBoxAndAboutPage) {
-    hold(kEscape);
+    hold(SCAN_CODE_ESCAPE);
     frame(400, 420);
     expectScreen("exit-box", 330, 412);
     click(game.buttons[BUTTON_CANCEL]);
@@ -134,7 +134,7 @@ TEST_F(Screens, TeamChoiceLists) {
 
 TEST_F(Screens, NewsWithTheAppointmentRead) {
     registerFor(1);
-    hold(kDown);
+    hold(SCAN_CODE_DOWN);
     frame();
     expectScreen("news-appointment", 600, 600);
 }

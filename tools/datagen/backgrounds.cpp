@@ -14,15 +14,15 @@ namespace {
 
 // Each scene is painted with square pixels at the size the game shows it, then fitted to
 // power-of-two sides.
-constexpr int kShownWidth = 1024, kShownHeight = 648;
-constexpr int kStoredWidth = 1024, kStoredHeight = 1024;
+constexpr int SHOWN_WIDTH = 1024, SHOWN_HEIGHT = 648;
+constexpr int STORED_WIDTH = 1024, STORED_HEIGHT = 1024;
 
 float hash01(int x, int y, uint32_t seed) {
     return grain(x, y, seed) * 0.5f + 0.5f;
 }
 
 Color vignette(const Color& c, float x, float y, float strength) {
-    const float u = x / kShownWidth - 0.5f, v = y / kShownHeight - 0.5f;
+    const float u = x / SHOWN_WIDTH - 0.5f, v = y / SHOWN_HEIGHT - 0.5f;
     return scale(c, 1 - strength * (u * u * 1.4f + v * v * 2.2f));
 }
 
@@ -36,7 +36,7 @@ struct Camera {
     bool ground(float px, float py, float& gx, float& gz, float& metresPerPixel) const {
         if (py <= horizon + 0.5f) return false;
         const float depth = focal * height / (py - horizon);
-        const float side = (px - kShownWidth / 2.f) * depth / focal;
+        const float side = (px - SHOWN_WIDTH / 2.f) * depth / focal;
         gx = x + dirX * depth + dirZ * side;
         gz = z + dirZ * depth - dirX * side;
         metresPerPixel = depth / focal;
@@ -48,7 +48,7 @@ struct Camera {
         const float depth = rx * dirX + rz * dirZ;
         const float side = rx * dirZ - rz * dirX;
         if (depth < 0.1f) return false;
-        px = kShownWidth / 2.f + focal * side / depth;
+        px = SHOWN_WIDTH / 2.f + focal * side / depth;
         py = horizon + focal * (height - h) / depth;
         return true;
     }
@@ -57,7 +57,7 @@ struct Camera {
 Color pitchGround(const Camera& cam, float px, float py, float lineAlpha, uint32_t seed) {
     float gx = 0, gz = 0, mpp = 0;
     cam.ground(px, py, gx, gz, mpp);
-    Color c = pitchpicture::grass(gx, gz, pitchpicture::kLength / 14, seed);
+    Color c = pitchpicture::grass(gx, gz, pitchpicture::LENGTH / 14, seed);
     const float lines = pitchpicture::markings(gx, gz, std::max(0.13f, mpp * 0.9f), mpp);
     return mix(c, rgb(236, 238, 230), lines * lineAlpha);
 }
@@ -92,26 +92,26 @@ Color bloom(float px, float py, float cx, float cy, float radius, Color tint) {
 
 Color sevenSegments(Color base, Color ink, float u, float v, int digit, float blur) {
     // u, v in 0..1 over the digit's box.
-    static const int kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    static const int SEGMENTS[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07, 0x7F, 0x6F};
     const float seg[7][4] = {{0.2f, 0.1f, 0.8f, 0.1f},     {0.85f, 0.15f, 0.85f, 0.45f},
                              {0.85f, 0.55f, 0.85f, 0.85f}, {0.2f, 0.9f, 0.8f, 0.9f},
                              {0.15f, 0.55f, 0.15f, 0.85f}, {0.15f, 0.15f, 0.15f, 0.45f},
                              {0.2f, 0.5f, 0.8f, 0.5f}};
     float d = 1e9f;
     for (int s = 0; s < 7; ++s)
-        if (kSegments[digit] & (1 << s))
+        if (SEGMENTS[digit] & (1 << s))
             d = std::min(d, segmentDistance(u, v, seg[s][0], seg[s][1], seg[s][2], seg[s][3]));
     return mix(base, ink, coverage(d - 0.09f, blur));
 }
 
 // The floodlight towers of the night stadium: where each bank of lamps hangs.
-constexpr float kTowers[2][2] = {{140, 52}, {884, 46}};
+constexpr float TOWERS[2][2] = {{140, 52}, {884, 46}};
 
 // Above the roof: the night sky with its stars, the two masts and their banks of lamps.
 Color nightSky(float px, float py) {
     Color out = mix(rgb(3, 5, 16), rgb(20, 26, 52), py / 96);
     out = add(out, rgb(255, 255, 255), std::pow(hash01(int(px), int(py), 3), 400.f) * 0.6f);
-    for (const auto& t : kTowers) {
+    for (const auto& t : TOWERS) {
         // A lattice mast under the lamps.
         const float mast = std::fabs(px - t[0]) - 4;
         const float lattice = std::fabs(std::fmod(py + std::fabs(px - t[0]) * 1.5f, 12.f) - 6);
@@ -181,7 +181,7 @@ Color nightPitch(const Camera& cam, float px, float py) {
     Color out = pitchGround(cam, px, py, 0.9f, 41);
     float gx = 0, gz = 0, mpp = 0;
     cam.ground(px, py, gx, gz, mpp);
-    if (gx > pitchpicture::kWidth / 2 + 1) out = scale(out, 0.8f);
+    if (gx > pitchpicture::WIDTH / 2 + 1) out = scale(out, 0.8f);
     // Four pools of floodlight on the turf.
     float pool = 0;
     for (float lz : {-40.f, -12.f, 12.f, 40.f})
@@ -193,10 +193,10 @@ Color nightPitch(const Camera& cam, float px, float py) {
 // 1: a floodlit stadium at night, seen from the main stand across the pitch.
 Canvas nightStadium() {
     const Camera cam{200, 700, 20, -60, 0, 1, 0};
-    Canvas c(kShownWidth, kShownHeight);
+    Canvas c(SHOWN_WIDTH, SHOWN_HEIGHT);
     c.paint([&](float px, float py) {
         Color glow{0, 0, 0, 1};
-        for (const auto& t : kTowers) {
+        for (const auto& t : TOWERS) {
             glow = add(glow, bloom(px, py, t[0], t[1], 160, rgb(120, 130, 160)), 0.55f);
             glow = add(glow, bloom(px, py, t[0], t[1], 40, rgb(255, 250, 230)), 0.9f);
         }
@@ -221,8 +221,8 @@ Canvas nightStadium() {
 
 // Goal posts, crossbar and net seen from behind the goal.
 Color goalFromBehind(const Camera& cam, float px, float py, Color under) {
-    constexpr float kHalf = 3.66f, kBar = 2.44f, kLine = -52.5f, kBack = -54.5f;
-    const float dx = (px - kShownWidth / 2.f) / cam.focal, dy = -(py - cam.horizon) / cam.focal;
+    constexpr float HALF = 3.66f, BAR = 2.44f, GOAL_LINE = -52.5f, BACK = -54.5f;
+    const float dx = (px - SHOWN_WIDTH / 2.f) / cam.focal, dy = -(py - cam.horizon) / cam.focal;
     // The ray from the eye through the pixel, in ground coordinates (camera looks along +z).
     const auto mesh = [&](float a, float b, float t) {
         const float cell = 0.14f, blur = t / cam.focal;
@@ -234,46 +234,46 @@ Color goalFromBehind(const Camera& cam, float px, float py, Color under) {
     Color out = under;
     // Posts and crossbar at the goal line (farther away than the net).
     float p0x = 0, p0y = 0, p1x = 0, p1y = 0, p2x = 0, p2y = 0, p3x = 0, p3y = 0;
-    cam.project(-kHalf, 0, kLine, p0x, p0y);
-    cam.project(-kHalf, kBar, kLine, p1x, p1y);
-    cam.project(kHalf, kBar, kLine, p2x, p2y);
-    cam.project(kHalf, 0, kLine, p3x, p3y);
-    const float width = cam.focal * 0.12f / (kLine - cam.z);
+    cam.project(-HALF, 0, GOAL_LINE, p0x, p0y);
+    cam.project(-HALF, BAR, GOAL_LINE, p1x, p1y);
+    cam.project(HALF, BAR, GOAL_LINE, p2x, p2y);
+    cam.project(HALF, 0, GOAL_LINE, p3x, p3y);
+    const float width = cam.focal * 0.12f / (GOAL_LINE - cam.z);
     const float frame = std::min({segmentDistance(px, py, p0x, p0y, p1x, p1y),
                                   segmentDistance(px, py, p1x, p1y, p2x, p2y),
                                   segmentDistance(px, py, p2x, p2y, p3x, p3y)});
     out = mix(out, rgb(250, 250, 250), coverage(frame - width / 2));
     // Net: back, roof and sides.
     float netCover = 0;
-    const float tBack = (kBack - cam.z);
+    const float tBack = (BACK - cam.z);
     const float bx = cam.x + dx * tBack, by = cam.height + dy * tBack;
-    if (std::fabs(bx) < kHalf && by > 0 && by < kBar)
+    if (std::fabs(bx) < HALF && by > 0 && by < BAR)
         netCover = std::max(netCover, mesh(bx, by, tBack));
     if (dy < 0) {
-        const float tRoof = (kBar - cam.height) / dy;
+        const float tRoof = (BAR - cam.height) / dy;
         const float rz = cam.z + tRoof, rx = cam.x + dx * tRoof;
-        if (rz > kBack && rz < kLine && std::fabs(rx) < kHalf)
+        if (rz > BACK && rz < GOAL_LINE && std::fabs(rx) < HALF)
             netCover = std::max(netCover, mesh(rx, rz, tRoof));
     }
-    for (float side : {-kHalf, kHalf}) {
+    for (float side : {-HALF, HALF}) {
         if (std::fabs(dx) < 1e-4f) continue;
         const float t = (side - cam.x) / dx;
         const float sz = cam.z + t, sy = cam.height + dy * t;
-        if (t > 0 && sz > kBack && sz < kLine && sy > 0 && sy < kBar)
+        if (t > 0 && sz > BACK && sz < GOAL_LINE && sy > 0 && sy < BAR)
             netCover = std::max(netCover, mesh(sz, sy, t));
     }
     out = mix(out, rgb(240, 240, 240), netCover);
     // The net's frame: the bars along its back and down its sides.
     const float edges[][6] = {
-        {-kHalf, 0, kBack, kHalf, 0, kBack},        {-kHalf, kBar, kBack, kHalf, kBar, kBack},
-        {-kHalf, 0, kBack, -kHalf, kBar, kBack},    {kHalf, 0, kBack, kHalf, kBar, kBack},
-        {-kHalf, 0, kBack, -kHalf, 0, kLine},       {kHalf, 0, kBack, kHalf, 0, kLine},
-        {-kHalf, kBar, kBack, -kHalf, kBar, kLine}, {kHalf, kBar, kBack, kHalf, kBar, kLine}};
+        {-HALF, 0, BACK, HALF, 0, BACK},           {-HALF, BAR, BACK, HALF, BAR, BACK},
+        {-HALF, 0, BACK, -HALF, BAR, BACK},        {HALF, 0, BACK, HALF, BAR, BACK},
+        {-HALF, 0, BACK, -HALF, 0, GOAL_LINE},     {HALF, 0, BACK, HALF, 0, GOAL_LINE},
+        {-HALF, BAR, BACK, -HALF, BAR, GOAL_LINE}, {HALF, BAR, BACK, HALF, BAR, GOAL_LINE}};
     for (const auto& e : edges) {
         float ax = 0, ay = 0, bx2 = 0, by2 = 0;
         if (!cam.project(e[0], e[1], e[2], ax, ay) || !cam.project(e[3], e[4], e[5], bx2, by2))
             continue;
-        const float w = cam.focal * 0.05f / (kBack - cam.z);
+        const float w = cam.focal * 0.05f / (BACK - cam.z);
         out = mix(out, rgb(215, 215, 215),
                   coverage(segmentDistance(px, py, ax, ay, bx2, by2) - w / 2) * 0.9f);
     }
@@ -283,7 +283,7 @@ Color goalFromBehind(const Camera& cam, float px, float py, Color under) {
 // 2: the pitch on a sunny afternoon, from behind one goal.
 Canvas daylightPitch() {
     const Camera cam{170, 560, 14, 6, -72, 0, 1};
-    Canvas c(kShownWidth, kShownHeight);
+    Canvas c(SHOWN_WIDTH, SHOWN_HEIGHT);
     c.paint([&](float px, float py) {
         Color out;
         if (py < 92) {
@@ -313,11 +313,11 @@ Canvas daylightPitch() {
             // The stand's shadow falls over the far end of the pitch.
             const float shade = smoothstep(-1.5f, 1.5f, gz - 38 + gx * 0.35f);
             out = mix(scale(out, 1.12f), mix(scale(out, 0.55f), rgb(30, 50, 70), 0.15f), shade);
-            if (std::fabs(gx) > pitchpicture::kWidth / 2 + 0.5f) out = scale(out, 0.9f);
+            if (std::fabs(gx) > pitchpicture::WIDTH / 2 + 0.5f) out = scale(out, 0.9f);
             out = goalFromBehind(cam, px, py, out);
         }
         // Warm afternoon light from the top left.
-        out = add(out, rgb(255, 230, 180), 0.08f * (1 - px / kShownWidth));
+        out = add(out, rgb(255, 230, 180), 0.08f * (1 - px / SHOWN_WIDTH));
         return vignette(out, px, py, 0.7f);
     });
     return c;
@@ -389,10 +389,10 @@ void paintSupporters(Canvas& c) {
     const Color home[2] = {rgb(205, 28, 30), rgb(245, 200, 30)};
     const Color skins[] = {rgb(232, 186, 150), rgb(205, 150, 110), rgb(160, 110, 78)};
     float y = 8, size = 9;
-    while (y < kShownHeight + 40) {
+    while (y < SHOWN_HEIGHT + 40) {
         const float depth = clamp01((y - 8) / 600); // 0 far, 1 near
         const float fog = 1 - depth;
-        for (float x = -size * rng.unit(); x < kShownWidth + size;
+        for (float x = -size * rng.unit(); x < SHOWN_WIDTH + size;
              x += size * (0.75f + 0.25f * rng.unit())) {
             const float hx = x + (rng.unit() - 0.5f) * size * 0.2f,
                         hy = y + (rng.unit() - 0.5f) * size * 0.15f;
@@ -415,10 +415,10 @@ void paintSupporters(Canvas& c) {
 
 // 3: the home end behind the goal: rows of supporters with scarves and flags, flares, flashes.
 Canvas crowd() {
-    Canvas c(kShownWidth, kShownHeight);
+    Canvas c(SHOWN_WIDTH, SHOWN_HEIGHT);
     c.paint(
         [&](float px, float py) {
-            Color back = mix(rgb(10, 12, 26), rgb(40, 30, 40), py / kShownHeight);
+            Color back = mix(rgb(10, 12, 26), rgb(40, 30, 40), py / SHOWN_HEIGHT);
             return add(back, bloom(px, py, 760, 120, 260, rgb(255, 120, 40)), 0.35f);
         },
         1);
@@ -428,7 +428,7 @@ Canvas crowd() {
     glowed.paint(
         [&](float px, float py) {
             Color out =
-                c.at(std::min(int(px), kShownWidth - 1), std::min(int(py), kShownHeight - 1));
+                c.at(std::min(int(px), SHOWN_WIDTH - 1), std::min(int(py), SHOWN_HEIGHT - 1));
             out = add(out, bloom(px, py, 760, 150, 70, rgb(255, 90, 30)), 0.9f);
             out = add(out, bloom(px, py, 760, 150, 14, rgb(255, 240, 200)), 1);
             out = add(out, bloom(px, py, 180, 230, 50, rgb(255, 70, 20)), 0.7f);
@@ -436,7 +436,7 @@ Canvas crowd() {
             const float smoke = fractalNoise(px / 120, py / 90, 4, 91) * smoothstep(260, 0, py);
             out = mix(out, rgb(120, 110, 120), smoke * 0.35f);
             for (int f = 0; f < 9; ++f) {
-                const float fx = hash01(f, 1, 5) * kShownWidth, fy = hash01(f, 2, 5) * 220 + 10;
+                const float fx = hash01(f, 1, 5) * SHOWN_WIDTH, fy = hash01(f, 2, 5) * 220 + 10;
                 out = add(out, bloom(px, py, fx, fy, 3, rgb(255, 255, 255)), 1);
                 out = add(out, bloom(px, py, fx, fy, 12, rgb(200, 220, 255)), 0.25f);
             }
@@ -447,12 +447,12 @@ Canvas crowd() {
 }
 
 // The home dressing room seen from its door, in metres: the eye at the origin, looking along
-// +z, the back wall kBack ahead, benches along the side walls, two lamps on the ceiling.
+// +z, the back wall BACK ahead, benches along the side walls, two lamps on the ceiling.
 namespace room {
 
-constexpr float kFocal = 620, kEyeX = 512, kEyeY = 300;
-constexpr float kHalfWidth = 3, kFloor = -1.6f, kCeiling = 1.5f, kBack = 8;
-constexpr float kLamps[2][3] = {{0, 1.45f, 2.8f}, {0, 1.45f, 6.2f}};
+constexpr float FOCAL = 620, EYE_X = 512, EYE_Y = 300;
+constexpr float HALF_WIDTH = 3, FLOOR = -1.6f, CEILING = 1.5f, BACK = 8;
+constexpr float LAMPS[2][3] = {{0, 1.45f, 2.8f}, {0, 1.45f, 6.2f}};
 
 struct Hit {
     float t;     // distance along the ray, in units of its depth
@@ -461,18 +461,18 @@ struct Hit {
 
 // The nearest surface along the ray through (dx, dy, 1).
 Hit trace(float dx, float dy) {
-    float t = kBack;
+    float t = BACK;
     int surface = 0; // 0 back wall, 1 floor, 2 ceiling, 3 side wall, 4 bench top, 5 bench front
-    if (dy < 0 && kFloor / dy < t) t = kFloor / dy, surface = 1;
-    if (dy > 0 && kCeiling / dy < t) t = kCeiling / dy, surface = 2;
-    if (std::fabs(dx) > 1e-5f && kHalfWidth / std::fabs(dx) < t)
-        t = kHalfWidth / std::fabs(dx), surface = 3;
-    constexpr float kSeat = -1.15f, kSeatEdge = 2.5f;
-    if (dy < 0 && kSeat / dy < t && std::fabs(dx * kSeat / dy) > kSeatEdge)
-        t = kSeat / dy, surface = 4;
-    if (std::fabs(dx) > 1e-5f && kSeatEdge / std::fabs(dx) < t &&
-        dy * kSeatEdge / std::fabs(dx) < kSeat && kSeatEdge / std::fabs(dx) < kBack)
-        t = kSeatEdge / std::fabs(dx), surface = 5;
+    if (dy < 0 && FLOOR / dy < t) t = FLOOR / dy, surface = 1;
+    if (dy > 0 && CEILING / dy < t) t = CEILING / dy, surface = 2;
+    if (std::fabs(dx) > 1e-5f && HALF_WIDTH / std::fabs(dx) < t)
+        t = HALF_WIDTH / std::fabs(dx), surface = 3;
+    constexpr float SEAT = -1.15f, SEAT_EDGE = 2.5f;
+    if (dy < 0 && SEAT / dy < t && std::fabs(dx * SEAT / dy) > SEAT_EDGE)
+        t = SEAT / dy, surface = 4;
+    if (std::fabs(dx) > 1e-5f && SEAT_EDGE / std::fabs(dx) < t &&
+        dy * SEAT_EDGE / std::fabs(dx) < SEAT && SEAT_EDGE / std::fabs(dx) < BACK)
+        t = SEAT_EDGE / std::fabs(dx), surface = 5;
     return {t, surface};
 }
 
@@ -483,17 +483,17 @@ Color tiles(float X, float Z, float t) {
     const float grout = std::max(gx, gz) - 0.235f;
     const Color base = scale(rgb(150, 140, 128), 0.9f + 0.2f * hash01(int(std::floor(X * 2)),
                                                                       int(std::floor(Z * 2)), 7));
-    return mix(base, rgb(70, 64, 58), coverage(-grout, t / kFocal));
+    return mix(base, rgb(70, 64, 58), coverage(-grout, t / FOCAL));
 }
 
 // The ceiling with the two lamps' panels.
 Color ceiling(float X, float Z, float t) {
     Color base = rgb(190, 186, 176);
-    for (const auto& l : kLamps)
+    for (const auto& l : LAMPS)
         base = mix(base, rgb(255, 250, 235),
                    coverage(roundedBoxDistance(X, Z, l[0] - 1.1f, l[2] - 0.25f, l[0] + 1.1f,
                                                l[2] + 0.25f, 0.05f),
-                            t / kFocal));
+                            t / FOCAL));
     return base;
 }
 
@@ -519,10 +519,10 @@ Color wall(int surface, float X, float Y, float Z, float t) {
         if (std::fabs(cu) > 0.17f && std::fabs(cu) < 0.2f && sy < 0.1f) cloth = rgb(245, 200, 40);
         cloth = sevenSegments(cloth, rgb(255, 255, 255), (cu + 0.12f) / 0.24f, (0.12f - sy) / 0.36f,
                               (bayIndex * 7 + 3) % 10, 0.02f);
-        base = mix(base, cloth, coverage(shirt, t / kFocal * 1.5f));
-        base = mix(
-            base, rgb(200, 200, 200),
-            coverage(segmentDistance(cu, sy, -0.15f, 0.27f, 0.15f, 0.27f) - 0.008f, t / kFocal));
+        base = mix(base, cloth, coverage(shirt, t / FOCAL * 1.5f));
+        base =
+            mix(base, rgb(200, 200, 200),
+                coverage(segmentDistance(cu, sy, -0.15f, 0.27f, 0.15f, 0.27f) - 0.008f, t / FOCAL));
     }
     return base;
 }
@@ -550,7 +550,7 @@ Color surfaceColour(int surface, float X, float Y, float Z, float t) {
 // Lamplight: falls off with the distance to the two ceiling lamps.
 float lamplight(int surface, float X, float Y, float Z) {
     float light = 0.18f;
-    for (const auto& l : kLamps) {
+    for (const auto& l : LAMPS) {
         const float d2 =
             (X - l[0]) * (X - l[0]) + (Y - l[1]) * (Y - l[1]) + (Z - l[2]) * (Z - l[2]);
         light += 2.6f / (1 + d2 * 0.55f);
@@ -564,9 +564,9 @@ float lamplight(int surface, float X, float Y, float Z) {
 // 4: the home dressing room: shirts hanging in wooden bays, benches, tiled floor, lamps.
 Canvas dressingRoom() {
     using namespace room;
-    Canvas c(kShownWidth, kShownHeight);
+    Canvas c(SHOWN_WIDTH, SHOWN_HEIGHT);
     c.paint([&](float px, float py) {
-        const float dx = (px - kEyeX) / kFocal, dy = -(py - kEyeY) / kFocal;
+        const float dx = (px - EYE_X) / FOCAL, dy = -(py - EYE_Y) / FOCAL;
         const auto [t, surface] = trace(dx, dy);
         const float X = dx * t, Y = dy * t, Z = t;
         const Color base = surfaceColour(surface, X, Y, Z, t);
@@ -605,7 +605,7 @@ Canvas trophyHall() {
         {250, 500, 110, 0, false}, {774, 500, 110, 0, true}, {904, 500, 90, 1, false},
     };
     const float shelves[] = {300, 500};
-    Canvas c(kShownWidth, kShownHeight);
+    Canvas c(SHOWN_WIDTH, SHOWN_HEIGHT);
     c.paint([&](float px, float py) {
         // Wall of dark wood panels; below 560 the floor mirrors the room.
         const bool floor = py > 560;
@@ -680,8 +680,8 @@ bool write(PictureSet& pictures) {
                   {dressingRoom, "gui/arka/arka4.jpg"},
                   {trophyHall, "gui/arka/arka5.jpg"}};
     for (const auto& scene : scenes)
-        if (!pictures.save(scene.paint().resized(kStoredWidth, kStoredHeight), scene.file,
-                           {{kShownWidth, kShownHeight}}))
+        if (!pictures.save(scene.paint().resized(STORED_WIDTH, STORED_HEIGHT), scene.file,
+                           {{SHOWN_WIDTH, SHOWN_HEIGHT}}))
             return false;
     return true;
 }

@@ -13,9 +13,9 @@ namespace fontpicture {
 
 namespace {
 
-constexpr int kPixelSize = 24;
-constexpr int kBaseline = 7;                     // rows below the baseline, for descenders
-constexpr int kMaxGlyphWidth = kUsableWidth - 2; // a blank column either side
+constexpr int PIXEL_SIZE = 24;
+constexpr int BASELINE = 7;                       // rows below the baseline, for descenders
+constexpr int MAX_GLYPH_WIDTH = USABLE_WIDTH - 2; // a blank column either side
 
 bool hasGlyph(char32_t cp) {
     return cp > 0x20 && !(cp >= 0x7F && cp <= 0xA0);
@@ -31,22 +31,22 @@ bool renderGlyph(FT_Face face, FT_UInt index) {
             FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL))
             return false;
         const unsigned width = face->glyph->bitmap.width;
-        if (width <= unsigned(kMaxGlyphWidth)) return true;
+        if (width <= unsigned(MAX_GLYPH_WIDTH)) return true;
         // Antialiased edges add a column or two: aim a little below the limit.
-        squeeze = FT_Fixed(squeeze * (kMaxGlyphWidth - 0.5 - attempt * 0.25) / width);
+        squeeze = FT_Fixed(squeeze * (MAX_GLYPH_WIDTH - 0.5 - attempt * 0.25) / width);
     }
     return false;
 }
 
 void drawGlyph(const FT_Bitmap& bitmap, int top, int cellX, int cellY, uint8_t* picture) {
-    const int x0 = cellX + (kUsableWidth - int(bitmap.width)) / 2;
-    const int y0 = cellY + kCell - kBaseline - top;
+    const int x0 = cellX + (USABLE_WIDTH - int(bitmap.width)) / 2;
+    const int y0 = cellY + CELL - BASELINE - top;
     for (unsigned row = 0; row < bitmap.rows; ++row) {
         const int y = y0 + int(row);
-        if (y < cellY || y >= cellY + kCell) continue; // never into a neighbour
+        if (y < cellY || y >= cellY + CELL) continue; // never into a neighbour
         for (unsigned col = 0; col < bitmap.width; ++col) {
             const uint8_t value = bitmap.buffer[int(row) * bitmap.pitch + int(col)];
-            uint8_t* out = picture + (size_t(y) * kSide + size_t(x0) + col) * 3;
+            uint8_t* out = picture + (size_t(y) * SIDE + size_t(x0) + col) * 3;
             out[0] = out[1] = out[2] = value;
         }
     }
@@ -66,9 +66,9 @@ bool write(const char* fontPath, const char* outputPath) {
         FT_Done_FreeType(library);
         return false;
     }
-    FT_Set_Pixel_Sizes(face, 0, kPixelSize);
+    FT_Set_Pixel_Sizes(face, 0, PIXEL_SIZE);
 
-    std::vector<uint8_t> picture(size_t(kSide) * kSide * 3, 0);
+    std::vector<uint8_t> picture(size_t(SIDE) * SIDE * 3, 0);
     bool ok = true;
     for (int byte = 0; byte < 256; ++byte) {
         const char32_t cp = cp1254::toUnicode(uint8_t(byte));
@@ -80,13 +80,13 @@ bool write(const char* fontPath, const char* outputPath) {
             ok = false;
             continue;
         }
-        drawGlyph(face->glyph->bitmap, face->glyph->bitmap_top, byte % 16 * kCell,
-                  byte / 16 * kCell, picture.data());
+        drawGlyph(face->glyph->bitmap, face->glyph->bitmap_top, byte % 16 * CELL, byte / 16 * CELL,
+                  picture.data());
     }
     FT_Done_Face(face);
     FT_Done_FreeType(library);
     if (!ok) return false;
-    if (!writeBitmap24(outputPath, kSide, kSide, picture.data())) {
+    if (!writeBitmap24(outputPath, SIDE, SIDE, picture.data())) {
         std::fprintf(stderr, "menajer-datagen: cannot write %s\n", outputPath);
         return false;
     }

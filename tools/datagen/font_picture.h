@@ -3,10 +3,10 @@
 
 namespace fontpicture {
 
-constexpr int kSide = 512;
-constexpr int kCell = kSide / 16;
+constexpr int SIDE = 512;
+constexpr int CELL = SIDE / 16;
 // Glyphs advance 10 of the cell's 16 units, so only this many columns stay uncovered.
-constexpr int kUsableWidth = kCell * 10 / 16;
+constexpr int USABLE_WIDTH = CELL * 10 / 16;
 
 // Renders the glyphs from the TrueType file and writes the 24-bit bitmap; false (with a
 // line on standard error) on failure.

@@ -15,7 +15,7 @@
 namespace footballdata {
 namespace {
 
-constexpr const char* kFirstNames[] = {
+constexpr const char* FIRST_NAMES[] = {
     "Ahmet"_w,    "Mehmet"_w, "Mustafa"_w, "Ali"_w,    "Hüseyin"_w, "Hasan"_w,   "İbrahim"_w,
     "İsmail"_w,   "Osman"_w,  "Yusuf"_w,   "Murat"_w,  "Ömer"_w,    "Ramazan"_w, "Halil"_w,
     "Süleyman"_w, "Kadir"_w,  "Fatih"_w,   "Emre"_w,   "Burak"_w,   "Serkan"_w,  "Volkan"_w,
@@ -27,7 +27,7 @@ constexpr const char* kFirstNames[] = {
     "Doğan"_w,    "Ilgaz"_w,  "Kaan"_w,    "Taylan"_w,
 };
 
-constexpr const char* kSurnames[] = {
+constexpr const char* SURNAMES[] = {
     "Yılmaz"_w, "Kaya"_w,    "Demir"_w,   "Şahin"_w,    "Çelik"_w,  "Yıldız"_w,  "Yıldırım"_w,
     "Öztürk"_w, "Aydın"_w,   "Özdemir"_w, "Arslan"_w,   "Doğru"_w,  "Kılıç"_w,   "Aslan"_w,
     "Çetin"_w,  "Karahan"_w, "Koç"_w,     "Kurt"_w,     "Özkan"_w,  "Şimşek"_w,  "Polat"_w,
@@ -39,7 +39,7 @@ constexpr const char* kSurnames[] = {
     "Coşkun"_w, "Erdem"_w,   "Akın"_w,    "Toprak"_w,
 };
 
-constexpr const char* kCities[] = {
+constexpr const char* CITIES[] = {
     "İstanbul"_w,  "Ankara"_w,  "İzmir"_w,   "Bursa"_w,     "Adana"_w,   "Trabzon"_w,
     "Zonguldak"_w, "Konya"_w,   "Samsun"_w,  "Eskişehir"_w, "Antalya"_w, "Kayseri"_w,
     "Gaziantep"_w, "Denizli"_w, "Malatya"_w, "Sivas"_w,     "Rize"_w,    "Diyarbakır"_w,
@@ -56,7 +56,7 @@ struct Origin {
 };
 
 // Where the few foreign players come from; names without letters the code page lacks.
-constexpr Origin kForeign[] = {
+constexpr Origin FOREIGN[] = {
     {"Brezilya",
      "Portekizce",
      "Belo Horizonte",
@@ -96,11 +96,11 @@ constexpr Origin kForeign[] = {
 
 struct Club {
     const char* name;
-    int cityIndex; // into kCities: where most of its own players were born
+    int cityIndex; // into CITIES: where most of its own players were born
     int strength;  // the squad's typical attribute value
 };
 
-constexpr Club kClubs[kClubCount] = {
+constexpr Club CLUBS[CLUB_COUNT] = {
     {"Zonguldak Güçü"_w, 6, 11},
     {"Boğaziçi Belediyespor"_w, 0, 14},
     {"Ankara Yıldızspor"_w, 1, 13},
@@ -131,7 +131,7 @@ struct SquadPlace {
     int extraCount;
 };
 
-constexpr SquadPlace kSquadPlaces[kSquadSize] = {
+constexpr SquadPlace SQUAD_PLACES[SQUAD_SIZE] = {
     {GOALKEEPER, 0, {}, 0},       {GOALKEEPER, 0, {}, 0},
     {GOALKEEPER, 0, {}, 0},       {DEFENDER, 1, {5, 13}, 2},
     {DEFENDER, 1, {3}, 1},        {DEFENDER, 2, {4, 11}, 2},
@@ -148,31 +148,31 @@ constexpr SquadPlace kSquadPlaces[kSquadSize] = {
 };
 
 // Offsets from the player's level, per role, in field order of each attribute block.
-constexpr int kTechnicalShape[ROLE_COUNT][12] = {
+constexpr int TECHNICAL_SHAPE[ROLE_COUNT][12] = {
     {-8, -6, -5, -6, -7, -3, -5, -4, -6, -7, -6, -2},
     {-5, -3, 3, 4, -1, 0, -3, -2, 4, -3, -3, 1},
     {0, 2, -1, 0, 2, 4, 0, 3, 1, 2, 2, -2},
     {5, 0, 2, -5, 0, 0, 2, 2, -4, 3, 2, -4},
 };
-constexpr int kPhysicalShape[ROLE_COUNT][7] = {
+constexpr int PHYSICAL_SHAPE[ROLE_COUNT][7] = {
     {-1, 0, 0, -3, -2, 2, 3},
     {1, 1, 3, 0, 0, 3, -1},
     {3, 1, 0, 1, 1, -1, 1},
     {0, 1, 1, 3, 3, 1, 2},
 };
-constexpr int kMentalShape[ROLE_COUNT][12] = {
+constexpr int MENTAL_SHAPE[ROLE_COUNT][12] = {
     {0, 2, 1, 4, -3, 0, 0, -6, -5, 0, 2, -5},
     {1, 3, 1, 4, 2, 0, 1, -3, -3, 1, 2, -3},
     {1, 0, 2, 0, 0, 1, 3, 1, 3, 3, 1, 2},
     {1, 0, 0, -2, 0, 0, 0, 4, 2, 0, 2, 3},
 };
 
-constexpr const char* kWeekdays[7] = {
+constexpr const char* WEEKDAYS[7] = {
     "Pazartesi"_w, "Salı"_w, "Çarşamba"_w, "Perşembe"_w, "Cuma"_w, "Cumartesi"_w, "Pazar"_w,
 };
 
-constexpr int kFirstBirthYear = 1968;
-constexpr int kLastBirthYear = 1988;
+constexpr int FIRST_BIRTH_YEAR = 1968;
+constexpr int LAST_BIRTH_YEAR = 1988;
 
 template <class T, std::size_t N> const T& pick(SeededRandom& rng, const T (&items)[N]) {
     return items[rng.below(int(N))];
@@ -196,41 +196,41 @@ bool isLeftSide(int32_t position) {
 }
 
 int daysInMonth(int year, int month) {
-    constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr int DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
+    return month == 2 && leap ? 29 : DAYS[month - 1];
 }
 
 void setText(char* field, const char* text) {
-    fixed_text::assign(field, kPlayerTextSize, text, kPlayerTextChars);
+    fixed_text::assign(field, PLAYER_TEXT_SIZE, text, PLAYER_TEXT_CHARS);
 }
 
 // One player of the given squad place and level; homeCity is where a local player was born.
 void makePlayer(PlayerRecord& r, const SquadPlace& place, int level, int homeCity,
                 SeededRandom& rng) {
     if (rng.below(100) < 12) {
-        const Origin& o = pick(rng, kForeign);
+        const Origin& o = pick(rng, FOREIGN);
         setText(r.name, pick(rng, o.firstNames));
         setText(r.surname, pick(rng, o.surnames));
         setText(r.country, o.country);
         setText(r.language, o.language);
         setText(r.birthplace, o.city);
     } else {
-        setText(r.name, pick(rng, kFirstNames));
-        setText(r.surname, pick(rng, kSurnames));
+        setText(r.name, pick(rng, FIRST_NAMES));
+        setText(r.surname, pick(rng, SURNAMES));
         setText(r.country, "Türkiye"_w);
         setText(r.language, "Türkçe"_w);
-        setText(r.birthplace, rng.below(100) < 40 ? kCities[homeCity] : pick(rng, kCities));
+        setText(r.birthplace, rng.below(100) < 40 ? CITIES[homeCity] : pick(rng, CITIES));
     }
-    r.birth_year = rng.between(kFirstBirthYear, kLastBirthYear);
+    r.birth_year = rng.between(FIRST_BIRTH_YEAR, LAST_BIRTH_YEAR);
     r.birth_month = rng.between(1, 12);
     r.birth_day = rng.between(1, daysInMonth(r.birth_year, r.birth_month));
     // Players under twenty have not reached their level yet.
-    if (r.birth_year > kLastBirthYear - 4) level -= r.birth_year - (kLastBirthYear - 4);
+    if (r.birth_year > LAST_BIRTH_YEAR - 4) level -= r.birth_year - (LAST_BIRTH_YEAR - 4);
 
-    fillBlock(r.technical, kTechnicalShape[place.role], level, rng);
-    fillBlock(r.physical, kPhysicalShape[place.role], level, rng);
-    fillBlock(r.mental, kMentalShape[place.role], level, rng);
+    fillBlock(r.technical, TECHNICAL_SHAPE[place.role], level, rng);
+    fillBlock(r.physical, PHYSICAL_SHAPE[place.role], level, rng);
+    fillBlock(r.mental, MENTAL_SHAPE[place.role], level, rng);
     r.physical.goalkeeping = place.role == GOALKEEPER
                                  ? clampAttribute(level + 5 + rng.between(-1, 3))
                                  : rng.between(1, 4);
@@ -255,10 +255,10 @@ bool complain(const std::filesystem::path& path) {
 
 int weekdayIndex(int year, int month, int day) {
     // Sakamoto's method gives 0 for Sunday.
-    static constexpr int kMonthOffset[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    static constexpr int MONTH_OFFSET[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     if (month < 3) year -= 1;
     const int sundayBased =
-        (year + year / 4 - year / 100 + year / 400 + kMonthOffset[month - 1] + day) % 7;
+        (year + year / 4 - year / 100 + year / 400 + MONTH_OFFSET[month - 1] + day) % 7;
     return (sundayBased + 6) % 7;
 }
 
@@ -266,23 +266,23 @@ bool writeDemoDatabase(const std::filesystem::path& folder) {
     SeededRandom rng(0x5A4F4E47554C44ull);
     PlayerDatabase players;
     TeamDatabase teams;
-    if (!players.init() || !teams.resize(kClubCount)) {
+    if (!players.init() || !teams.resize(CLUB_COUNT)) {
         std::fprintf(stderr, "menajer-datagen: out of memory\n");
         return false;
     }
     std::set<std::string> taken; // no two players share a full name
-    for (int c = 0; c < kClubCount; ++c) {
+    for (int c = 0; c < CLUB_COUNT; ++c) {
         TeamRecord& team = teams.records[c];
         std::memset(&team, 0, sizeof team);
-        std::strcpy(team.name, kClubs[c].name);
-        team.squad_size = kSquadSize;
-        for (int p = 0; p < kSquadSize; ++p) {
+        std::strcpy(team.name, CLUBS[c].name);
+        team.squad_size = SQUAD_SIZE;
+        for (int p = 0; p < SQUAD_SIZE; ++p) {
             const int32_t id = players.playerCount();
             players.append(PlayerRecord{});
             PlayerRecord& r = *players.record(id);
-            const int level = kClubs[c].strength + rng.between(-3, 3);
+            const int level = CLUBS[c].strength + rng.between(-3, 3);
             do
-                makePlayer(r, kSquadPlaces[p], level, kClubs[c].cityIndex, rng);
+                makePlayer(r, SQUAD_PLACES[p], level, CLUBS[c].cityIndex, rng);
             while (!taken.insert(std::string(r.name) + ' ' + r.surname).second);
             team.squad[p] = id;
         }
@@ -291,31 +291,31 @@ bool writeDemoDatabase(const std::filesystem::path& folder) {
     const std::filesystem::path teamPath = folder / "takim.tdt";
     if (!players.write(playerPath.c_str())) return complain(playerPath);
     if (!teams.write(teamPath.c_str())) return complain(teamPath);
-    return writeSeasonCalendar(folder / "tarih.trh", kSeasonFirstYear);
+    return writeSeasonCalendar(folder / "tarih.trh", SEASON_FIRST_YEAR);
 }
 
 bool writeSeasonCalendar(const std::filesystem::path& path, int firstYear) {
     CalendarData calendar;
-    if (!calendar.resize(kSeasonMonths)) return complain(path);
-    for (int m = 0; m < kSeasonMonths; ++m) {
+    if (!calendar.resize(SEASON_MONTHS)) return complain(path);
+    for (int m = 0; m < SEASON_MONTHS; ++m) {
         CalendarMonth& month = calendar.months[m];
-        const int zeroBased = kSeasonFirstMonth - 1 + m;
+        const int zeroBased = SEASON_FIRST_MONTH - 1 + m;
         month.year = firstYear + zeroBased / 12;
         month.month = zeroBased % 12 + 1;
         const int days = daysInMonth(month.year, month.month);
         for (int d = 1; d <= days; ++d) {
             month.days[d - 1].day = d;
             std::strcpy(month.days[d - 1].weekday,
-                        kWeekdays[weekdayIndex(month.year, month.month, d)]);
+                        WEEKDAYS[weekdayIndex(month.year, month.month, d)]);
         }
     }
     return calendar.write(path.c_str()) || complain(path);
 }
 
 bool writePlayerFile(const char* path, int32_t count) {
-    if (count < 0 || count > kPlayerCapacity) {
+    if (count < 0 || count > PLAYER_CAPACITY) {
         std::fprintf(stderr, "menajer-datagen: a player file holds 0 to %d players\n",
-                     kPlayerCapacity);
+                     PLAYER_CAPACITY);
         return false;
     }
     SeededRandom rng(0x42454E4348ull);
@@ -326,16 +326,16 @@ bool writePlayerFile(const char* path, int32_t count) {
     }
     for (int32_t id = 0; id < count; ++id) {
         players.append(PlayerRecord{});
-        const Club& club = kClubs[id / kSquadSize % kClubCount];
-        makePlayer(*players.record(id), kSquadPlaces[id % kSquadSize],
+        const Club& club = CLUBS[id / SQUAD_SIZE % CLUB_COUNT];
+        makePlayer(*players.record(id), SQUAD_PLACES[id % SQUAD_SIZE],
                    club.strength + rng.between(-3, 3), club.cityIndex, rng);
     }
     return players.write(path) || complain(path);
 }
 
 bool writeTeamFile(const char* path, int32_t count) {
-    if (count < 0 || count > kMaxTeams) {
-        std::fprintf(stderr, "menajer-datagen: a team file here holds 0 to %d clubs\n", kMaxTeams);
+    if (count < 0 || count > MAX_TEAMS) {
+        std::fprintf(stderr, "menajer-datagen: a team file here holds 0 to %d clubs\n", MAX_TEAMS);
         return false;
     }
     TeamDatabase teams;
@@ -346,11 +346,11 @@ bool writeTeamFile(const char* path, int32_t count) {
     // Squads of 25 over a player file of 100000, as `--players 100000` writes it.
     for (int32_t c = 0; c < count; ++c) {
         TeamRecord& team = teams.records[c];
-        std::snprintf(team.name, sizeof team.name, "%s %d", kClubs[c % kClubCount].name,
-                      c / kClubCount + 1);
-        team.squad_size = kSquadSize;
-        for (int p = 0; p < kSquadSize; ++p)
-            team.squad[p] = (c * kSquadSize + p) % kPlayerCapacity;
+        std::snprintf(team.name, sizeof team.name, "%s %d", CLUBS[c % CLUB_COUNT].name,
+                      c / CLUB_COUNT + 1);
+        team.squad_size = SQUAD_SIZE;
+        for (int p = 0; p < SQUAD_SIZE; ++p)
+            team.squad[p] = (c * SQUAD_SIZE + p) % PLAYER_CAPACITY;
     }
     return teams.write(path) || complain(path);
 }

@@ -7,13 +7,13 @@
 
 namespace footballdata {
 
-constexpr int kClubCount = 18;
-constexpr int kSquadSize = 25;
-constexpr int kSeasonMonths = 12; // June to May
-constexpr int kSeasonFirstYear = 2004;
-constexpr int kSeasonFirstMonth = 6;
-constexpr int kCalendarFirstYear = 1900; // the seasons `datagen calendar` writes
-constexpr int kCalendarLastYear = 2100;
+constexpr int CLUB_COUNT = 18;
+constexpr int SQUAD_SIZE = 25;
+constexpr int SEASON_MONTHS = 12; // June to May
+constexpr int SEASON_FIRST_YEAR = 2004;
+constexpr int SEASON_FIRST_MONTH = 6;
+constexpr int CALENDAR_FIRST_YEAR = 1900; // the seasons `datagen calendar` writes
+constexpr int CALENDAR_LAST_YEAR = 2100;
 
 // oyuncu.odt, takim.tdt and tarih.trh into the folder; false (with a line on standard error)
 // on a write failure.
@@ -26,7 +26,7 @@ bool writeSeasonCalendar(const std::filesystem::path& path, int firstYear);
 bool writePlayerFile(const char* path, int32_t count);
 
 // A team file of `count` clubs of 25 for benchmarks, named after the demo clubs.
-constexpr int32_t kMaxTeams = 1000000;
+constexpr int32_t MAX_TEAMS = 1000000;
 bool writeTeamFile(const char* path, int32_t count);
 
 // Day of the week, 0 = Monday, of a date in the Gregorian calendar.

@@ -12,7 +12,7 @@ namespace icons {
 
 namespace {
 
-constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int SIZES[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // `layer` over `base` with the given coverage; alpha builds up the way a painter's does.
 Color over(const Color& base, const Color& layer, float cover) {
@@ -71,13 +71,13 @@ struct Icon {
     const char* id;
     Color (*draw)(float u, float v, float px);
 };
-const Icon kIcons[] = {{"com.zendor.Menajer", pitch}, {"com.zendor.Kadroed", playerCard}};
+const Icon ICONS[] = {{"com.zendor.Menajer", pitch}, {"com.zendor.Kadroed", playerCard}};
 
 } // namespace
 
 bool write(const std::filesystem::path& root) {
-    for (const Icon& icon : kIcons)
-        for (int size : kSizes) {
+    for (const Icon& icon : ICONS)
+        for (int size : SIZES) {
             const std::filesystem::path folder =
                 root / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
             std::error_code ec;

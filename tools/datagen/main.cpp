@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr const char* kFont = MENAJER_FONT; // found by the build
-constexpr const char* kUsage =
+constexpr const char* FONT = MENAJER_FONT; // found by the build
+constexpr const char* USAGE =
     "usage: menajer-datagen VERI_FOLDER [--preview PNG_FOLDER]\n"
     "       menajer-datagen --players N OUT.odt\n"
     "       menajer-datagen --teams N OUT.tdt\n"
@@ -60,9 +60,9 @@ int writePlayers(const char* countText, const char* path) {
 int writeTeams(const char* countText, const char* path) {
     char* end = nullptr;
     const long count = std::strtol(countText, &end, 10);
-    if (end == countText || *end || count < 0 || count > footballdata::kMaxTeams) {
+    if (end == countText || *end || count < 0 || count > footballdata::MAX_TEAMS) {
         std::fprintf(stderr, "menajer-datagen: N must be a number from 0 to %d\n",
-                     footballdata::kMaxTeams);
+                     footballdata::MAX_TEAMS);
         return 2;
     }
     return footballdata::writeTeamFile(path, int32_t(count)) ? 0 : 1;
@@ -71,10 +71,10 @@ int writeTeams(const char* countText, const char* path) {
 int writeCalendar(const char* yearText, const char* path) {
     char* end = nullptr;
     const long year = std::strtol(yearText, &end, 10);
-    if (end == yearText || *end || year < footballdata::kCalendarFirstYear ||
-        year > footballdata::kCalendarLastYear) {
+    if (end == yearText || *end || year < footballdata::CALENDAR_FIRST_YEAR ||
+        year > footballdata::CALENDAR_LAST_YEAR) {
         std::fprintf(stderr, "menajer-datagen: YEAR must be a number from %d to %d\n",
-                     footballdata::kCalendarFirstYear, footballdata::kCalendarLastYear);
+                     footballdata::CALENDAR_FIRST_YEAR, footballdata::CALENDAR_LAST_YEAR);
         return 2;
     }
     return footballdata::writeSeasonCalendar(path, int(year)) ? 0 : 1;
@@ -83,7 +83,7 @@ int writeCalendar(const char* yearText, const char* path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(kUsage, stdout), 0;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return std::fputs(USAGE, stdout), 0;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return std::puts("menajer-datagen " MENAJER_VERSION), 0;
     if (argc == 4 && std::strcmp(argv[1], "--players") == 0) return writePlayers(argv[2], argv[3]);
@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path veri(argv[1]);
     if (!makeFolder(veri / "ekrang") || !makeFolder(veri / "fnt") || !makeFolder(veri / "database"))
         return 1;
-    if (!fontpicture::write(kFont, (veri / "fnt" / "cr.bmp").c_str())) return 1;
+    if (!fontpicture::write(FONT, (veri / "fnt" / "cr.bmp").c_str())) return 1;
     if (!footballdata::writeDemoDatabase(veri / "database")) return 1;
     if (!materialpictures::write(veri)) return 1;
     PictureSet pictures(veri, preview ? argv[3] : "");

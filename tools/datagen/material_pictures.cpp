@@ -11,9 +11,9 @@ namespace materialpictures {
 namespace {
 
 // The pointer is drawn in this many screen pixels; its outline is laid out in them.
-constexpr double kDrawnWidth = 20.0, kDrawnHeight = 35.0;
-constexpr int kSamples = 4; // per side, per texel
-constexpr double kPi = 3.14159265358979323846;
+constexpr double DRAWN_WIDTH = 20.0, DRAWN_HEIGHT = 35.0;
+constexpr int SAMPLES = 4; // per side, per texel
+constexpr double PI = 3.14159265358979323846;
 
 struct Point {
     double x, y;
@@ -22,14 +22,14 @@ struct Point {
 // The arrow in drawn pixels, tip at the top-left corner. The picture's outermost texels stay
 // clear down to the second mipmap level: the texture repeats, so filtering at one edge reads
 // the opposite one.
-constexpr double kMargin = 2.0, kScaleX = 0.76, kScaleY = 0.9;
-const Point kOutline[] = {{0, 0},       {0, 28},  {6.5, 22}, {11, 32.5},
-                          {15.5, 30.5}, {11, 20}, {18.5, 20}};
+constexpr double MARGIN = 2.0, SCALE_X = 0.76, SCALE_Y = 0.9;
+const Point OUTLINE[] = {{0, 0},       {0, 28},  {6.5, 22}, {11, 32.5},
+                         {15.5, 30.5}, {11, 20}, {18.5, 20}};
 
 Point arrowPoint(int i) {
-    return {kMargin + kOutline[i].x * kScaleX, kMargin + kOutline[i].y * kScaleY};
+    return {MARGIN + OUTLINE[i].x * SCALE_X, MARGIN + OUTLINE[i].y * SCALE_Y};
 }
-constexpr int kCorners = int(sizeof kOutline / sizeof kOutline[0]);
+constexpr int CORNERS = int(sizeof OUTLINE / sizeof OUTLINE[0]);
 
 struct Rgba {
     double r, g, b, a;
@@ -50,7 +50,7 @@ struct Picture {
 
 bool inside(Point p) {
     bool in = false;
-    for (int i = 0, j = kCorners - 1; i < kCorners; j = i++) {
+    for (int i = 0, j = CORNERS - 1; i < CORNERS; j = i++) {
         const Point a = arrowPoint(i), b = arrowPoint(j);
         if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
             in = !in;
@@ -60,7 +60,7 @@ bool inside(Point p) {
 
 double edgeDistance(Point p) {
     double best = 1e9;
-    for (int i = 0, j = kCorners - 1; i < kCorners; j = i++) {
+    for (int i = 0, j = CORNERS - 1; i < CORNERS; j = i++) {
         const Point a = arrowPoint(j), b = arrowPoint(i);
         const double dx = b.x - a.x, dy = b.y - a.y;
         double t = ((p.x - a.x) * dx + (p.y - a.y) * dy) / (dx * dx + dy * dy);
@@ -70,20 +70,20 @@ double edgeDistance(Point p) {
     return best;
 }
 
-// Each texel averages kSamples² points of the drawn-pixel shape it stretches over.
+// Each texel averages SAMPLES² points of the drawn-pixel shape it stretches over.
 Picture pointerLayer(Rgba (*shade)(Point)) {
-    Picture picture(kPointerWidth, kPointerHeight);
-    for (int y = 0; y < kPointerHeight; ++y)
-        for (int x = 0; x < kPointerWidth; ++x) {
+    Picture picture(POINTER_WIDTH, POINTER_HEIGHT);
+    for (int y = 0; y < POINTER_HEIGHT; ++y)
+        for (int x = 0; x < POINTER_WIDTH; ++x) {
             Rgba sum{0, 0, 0, 0};
-            for (int sy = 0; sy < kSamples; ++sy)
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const Point p{(x + (sx + 0.5) / kSamples) * kDrawnWidth / kPointerWidth,
-                                  (y + (sy + 0.5) / kSamples) * kDrawnHeight / kPointerHeight};
+            for (int sy = 0; sy < SAMPLES; ++sy)
+                for (int sx = 0; sx < SAMPLES; ++sx) {
+                    const Point p{(x + (sx + 0.5) / SAMPLES) * DRAWN_WIDTH / POINTER_WIDTH,
+                                  (y + (sy + 0.5) / SAMPLES) * DRAWN_HEIGHT / POINTER_HEIGHT};
                     const Rgba c = shade(p);
                     sum = {sum.r + c.r * c.a, sum.g + c.g * c.a, sum.b + c.b * c.a, sum.a + c.a};
                 }
-            const double a = sum.a / (kSamples * kSamples);
+            const double a = sum.a / (SAMPLES * SAMPLES);
             picture.set(x, y,
                         sum.a > 0 ? Rgba{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, a}
                                   : Rgba{0, 0, 0, 0});
@@ -103,24 +103,24 @@ Rgba arrow(Point p) {
     const double d = edgeDistance(p);
     if (!inside(p)) return d < 0.6 ? Rgba{0, 0, 0, 1} : Rgba{0, 0, 0, 0};
     if (d < 1.4) return {0, 0, 0, 1};
-    const double shade = 1.0 - 0.12 * p.y / kDrawnHeight;
+    const double shade = 1.0 - 0.12 * p.y / DRAWN_HEIGHT;
     return {shade, shade, shade, 1};
 }
 
 // A red disc with a white rim and a glint that walks round the rim from frame to frame.
 Picture marker(int frame) {
-    Picture picture(kMarkerSide, kMarkerSide);
-    const double centre = kMarkerSide / 2.0, radius = kMarkerSide * 0.42, rim = 3.0;
-    const double glintAngle = 2.0 * kPi * frame / kMarkerFrames;
+    Picture picture(MARKER_SIDE, MARKER_SIDE);
+    const double centre = MARKER_SIDE / 2.0, radius = MARKER_SIDE * 0.42, rim = 3.0;
+    const double glintAngle = 2.0 * PI * frame / MARKER_FRAMES;
     const Point glint{centre + (radius - rim) * std::cos(glintAngle),
                       centre - (radius - rim) * std::sin(glintAngle)};
-    for (int y = 0; y < kMarkerSide; ++y)
-        for (int x = 0; x < kMarkerSide; ++x) {
+    for (int y = 0; y < MARKER_SIDE; ++y)
+        for (int x = 0; x < MARKER_SIDE; ++x) {
             double a = 0;
             Rgba sum{0, 0, 0, 0};
-            for (int sy = 0; sy < kSamples; ++sy)
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const Point p{x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples};
+            for (int sy = 0; sy < SAMPLES; ++sy)
+                for (int sx = 0; sx < SAMPLES; ++sx) {
+                    const Point p{x + (sx + 0.5) / SAMPLES, y + (sy + 0.5) / SAMPLES};
                     const double r = std::hypot(p.x - centre, p.y - centre);
                     if (r > radius) continue;
                     Rgba c = r > radius - rim ? Rgba{1, 1, 1, 1} : Rgba{0.78, 0.1, 0.1, 1};
@@ -132,7 +132,7 @@ Picture marker(int frame) {
                     a += 1;
                 }
             if (a > 0)
-                picture.set(x, y, {sum.r / a, sum.g / a, sum.b / a, a / (kSamples * kSamples)});
+                picture.set(x, y, {sum.r / a, sum.g / a, sum.b / a, a / (SAMPLES * SAMPLES)});
         }
     return picture;
 }
@@ -189,7 +189,7 @@ bool write(const std::filesystem::path& veri) {
     if (!writeTarga(veri / "gui" / "imlec0.tga", pointerLayer(shadow)) ||
         !writeTarga(veri / "gui" / "imlec1.tga", pointerLayer(arrow)))
         return false;
-    for (int frame = 0; frame < kMarkerFrames; ++frame)
+    for (int frame = 0; frame < MARKER_FRAMES; ++frame)
         if (!writeTarga(veri / "doku" / ("oyuncu" + std::to_string(frame) + ".tga"), marker(frame)))
             return false;
     return true;

@@ -6,9 +6,9 @@
 namespace materialpictures {
 
 // The pointer's picture covers this many texels; the game draws it at 20 × 35 pixels.
-constexpr int kPointerWidth = 32, kPointerHeight = 64;
-constexpr int kMarkerSide = 64;
-constexpr int kMarkerFrames = 6;
+constexpr int POINTER_WIDTH = 32, POINTER_HEIGHT = 64;
+constexpr int MARKER_SIDE = 64;
+constexpr int MARKER_FRAMES = 6;
 
 // Writes veri/gui/imlec0.tga, imlec1.tga and veri/doku/oyuncu0..5.tga; false (with a line on
 // standard error) on failure.

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kJpegQuality = 92;
+constexpr int JPEG_QUALITY = 92;
 
 bool complain(const std::filesystem::path& path) {
     std::fprintf(stderr, "menajer-datagen: cannot write %s\n", path.c_str());
@@ -42,7 +42,7 @@ bool PictureSet::save(const Canvas& canvas, const std::string& relative,
         ok = writeTarga32(path.c_str(), w, h, canvas.bytes(4).data());
     else if (ext == ".jpg")
         ok = writeJpeg(path.c_str(), w, h, bottomRowFirst(canvas.bytes(3), w * 3).data(),
-                       kJpegQuality);
+                       JPEG_QUALITY);
     else
         ok = writeBitmap24(path.c_str(), w, h, canvas.bytes(3).data());
     if (!ok) return complain(path);

@@ -7,8 +7,8 @@ class PictureSet;
 
 namespace pitchpicture {
 
-constexpr float kLength = 105; // metres, goal line to goal line
-constexpr float kWidth = 68;
+constexpr float LENGTH = 105; // metres, goal line to goal line
+constexpr float WIDTH = 68;
 
 // Cover (0..1) of the white markings at a point of the ground, in metres from the centre
 // spot (x across, z along the length); line width and edge blur are in metres.

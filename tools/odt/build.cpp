@@ -13,7 +13,7 @@
 #include "tools/odt/csv.h"
 #include "tools/odt/odt.h"
 
-const char* const kBuildHelp =
+const char* const BUILD_HELP =
     "usage: menajer-odt build CSV OUT\n"
     "\n"
     "Writes the player (.odt), team (.tdt) or calendar (.trh) file, chosen by OUT's extension,\n"
@@ -38,7 +38,7 @@ const char* const kBuildHelp =
 
 namespace {
 
-constexpr uint64_t kReadLimit = uint64_t(1) << 30;
+constexpr uint64_t READ_LIMIT = uint64_t(1) << 30;
 
 class Builder {
 public:
@@ -153,8 +153,8 @@ bool written(bool ok, const std::string& out) {
 
 bool buildPlayers(Builder& b, CsvReader& reader, const std::string& out) {
     std::vector<const char*> names;
-    for (int c = 0; c < kPlayerColumnCount; ++c)
-        names.push_back(kPlayerColumns[c].name);
+    for (int c = 0; c < PLAYER_COLUMN_COUNT; ++c)
+        names.push_back(PLAYER_COLUMNS[c].name);
     if (!b.header(reader, names)) return false;
     PlayerDatabase db;
     if (!db.init()) return b.fail(1, 1, "not enough memory for 100000 players");
@@ -163,10 +163,10 @@ bool buildPlayers(Builder& b, CsvReader& reader, const std::string& out) {
         if (!b.width(row, names.size(), "a player")) return false;
         PlayerRecord r{};
         char* raw = reinterpret_cast<char*>(&r);
-        for (int c = 0; c < kPlayerColumnCount; ++c) {
-            const PlayerColumn& col = kPlayerColumns[c];
+        for (int c = 0; c < PLAYER_COLUMN_COUNT; ++c) {
+            const PlayerColumn& col = PLAYER_COLUMNS[c];
             if (col.textSize) {
-                if (!b.parseText(row[c], col.name, kPlayerTextChars, raw + col.offset))
+                if (!b.parseText(row[c], col.name, PLAYER_TEXT_CHARS, raw + col.offset))
                     return false;
             } else {
                 int32_t v;
@@ -179,7 +179,7 @@ bool buildPlayers(Builder& b, CsvReader& reader, const std::string& out) {
                           "id: %d, but ids run 0, 1, 2, ... in row order and this row needs %d",
                           r.id, db.playerCount());
         if (!db.append(r))
-            return b.fail(row[0].line, row[0].column, "more than %d players", kPlayerCapacity);
+            return b.fail(row[0].line, row[0].column, "more than %d players", PLAYER_CAPACITY);
         *db.record(r.id) = r; // every column as given, not a new player's starting values
     }
     if (reader.failed()) return b.syntaxOr(reader, 0, "");
@@ -200,7 +200,7 @@ bool buildTeams(Builder& b, CsvReader& reader, const std::string& out) {
                           "index: %d, but indices run 0, 1, 2, ... in row order and this row "
                           "needs %zu",
                           index, teams.size());
-        if (!b.parseText(row[1], "name", kTeamNameSize - 1, t.name)) return false;
+        if (!b.parseText(row[1], "name", TEAM_NAME_SIZE - 1, t.name)) return false;
         if (!b.parseInt(row[2], "squad_size", t.squad_size)) return false;
         int32_t n = 0;
         const std::string& s = row[3].text;
@@ -212,9 +212,9 @@ bool buildTeams(Builder& b, CsvReader& reader, const std::string& out) {
             std::size_t e = i;
             while (e < s.size() && s[e] != ' ' && s[e] != '\t')
                 ++e;
-            if (n == kSquadCapacity)
+            if (n == SQUAD_CAPACITY)
                 return b.fail(row[3].line, row[3].column, "squad: more than %d ids",
-                              kSquadCapacity);
+                              SQUAD_CAPACITY);
             if (!b.parseNumber(row[3], "squad", std::string_view(s).substr(i, e - i), t.squad[n]))
                 return false;
             ++n;
@@ -224,7 +224,7 @@ bool buildTeams(Builder& b, CsvReader& reader, const std::string& out) {
             return b.fail(row[2].line, row[2].column, "squad_size: %d, but squad lists %d ids",
                           t.squad_size, n);
         teams.push_back(t);
-        if (teams.size() > size_t(INT32_MAX / kTeamRecordSize))
+        if (teams.size() > size_t(INT32_MAX / TEAM_RECORD_SIZE))
             return b.fail(row[0].line, row[0].column, "too many teams");
     }
     if (reader.failed()) return b.syntaxOr(reader, 0, "");
@@ -246,9 +246,9 @@ bool buildCalendar(Builder& b, CsvReader& reader, const std::string& out) {
         if (!b.parseInt(row[0], "month", month) || !b.parseInt(row[1], "year", year) ||
             !b.parseInt(row[2], "slot", slot) || !b.parseInt(row[3], "day", day))
             return false;
-        if (slot < 1 || slot > kCalendarDaySlots)
+        if (slot < 1 || slot > CALENDAR_DAY_SLOTS)
             return b.fail(row[2].line, row[2].column, "slot: %d; slots run 1 to %d", slot,
-                          kCalendarDaySlots);
+                          CALENDAR_DAY_SLOTS);
         if (slot == 1) {
             months.push_back(CalendarMonth{});
             months.back().month = month;
@@ -266,8 +266,8 @@ bool buildCalendar(Builder& b, CsvReader& reader, const std::string& out) {
         lastSlot = slot;
         CalendarDay& d = months.back().days[slot - 1];
         d.day = day;
-        if (!b.parseText(row[4], "weekday", kWeekdaySize - 1, d.weekday)) return false;
-        if (months.size() > size_t(INT32_MAX / kCalendarBytesPerMonth))
+        if (!b.parseText(row[4], "weekday", CALENDAR_WEEKDAY_SIZE - 1, d.weekday)) return false;
+        if (months.size() > size_t(INT32_MAX / CALENDAR_BYTES_PER_MONTH))
             return b.fail(row[0].line, row[0].column, "too many months");
     }
     if (reader.failed()) return b.syntaxOr(reader, 0, "");
@@ -282,7 +282,7 @@ bool buildCalendar(Builder& b, CsvReader& reader, const std::string& out) {
 
 int runBuild(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "menajer-odt build: expected CSV and OUT\n%s", kBuildHelp);
+        std::fprintf(stderr, "menajer-odt build: expected CSV and OUT\n%s", BUILD_HELP);
         return EXIT_USAGE;
     }
     const std::string csvPath = argv[0], out = argv[1];
@@ -294,7 +294,7 @@ int runBuild(int argc, char** argv) {
         return EXIT_USAGE;
     }
     std::string text;
-    if (!readFile(csvPath, text, kReadLimit)) {
+    if (!readFile(csvPath, text, READ_LIMIT)) {
         std::fprintf(stderr, "menajer-odt build: %s: cannot read: %s\n", csvPath.c_str(),
                      std::strerror(errno));
         return EXIT_BAD_FILE;

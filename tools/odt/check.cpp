@@ -13,7 +13,7 @@
 #include "text/cp1254.h"
 #include "tools/odt/odt.h"
 
-const char* const kCheckHelp =
+const char* const CHECK_HELP =
     "usage: menajer-odt check [--players PLAYERS.odt] FILE\n"
     "\n"
     "Reads a player (.odt), team (.tdt) or calendar (.trh) file as the game and the editor\n"
@@ -32,7 +32,7 @@ const char* const kCheckHelp =
     "Exit status 0 when the file is sound, 1 when it has a problem or cannot be read, 2 when\n"
     "the command line is wrong.\n";
 
-const char* const kCheckSetHelp =
+const char* const CHECK_SET_HELP =
     "usage: menajer-odt check-set DIR\n"
     "\n"
     "Checks the three files of a data folder together, as 'menajer-odt check' checks each: the\n"
@@ -45,7 +45,7 @@ const char* const kCheckSetHelp =
 
 namespace {
 
-constexpr uint64_t kReadLimit = uint64_t(1) << 30;
+constexpr uint64_t READ_LIMIT = uint64_t(1) << 30;
 
 class Problems {
 public:
@@ -98,15 +98,15 @@ void checkPlayers(Problems& p, const std::string& bytes, const PlayerDatabase& d
     const char* const texts[] = {"name", "surname", "country", "language", "birthplace"};
     const char* const blocks[] = {"technical", "physical", "mental", "position"};
     for (int32_t i = 0; i < db.playerCount(); ++i) {
-        const uint64_t base = kHeaderSize + uint64_t(kPlayerEntrySize) * i;
+        const uint64_t base = HEADER_SIZE + uint64_t(PLAYER_ENTRY_SIZE) * i;
         const PlayerRecord& r = *db.record(i);
         if (r.id != i) p.add(base, "player %d has id %d; an id must equal its index", i, r.id);
         for (int t = 0; t < 5; ++t)
-            checkText(p, bytes, base + kPlayerColumns[1 + t].offset, kPlayerTextSize,
-                      kPlayerTextChars, std::string(texts[t]) + " of player " + std::to_string(i));
+            checkText(p, bytes, base + PLAYER_COLUMNS[1 + t].offset, PLAYER_TEXT_SIZE,
+                      PLAYER_TEXT_CHARS, std::string(texts[t]) + " of player " + std::to_string(i));
         uint64_t copyAt = base + sizeof(PlayerRecord);
         for (int c = 0; c < 4; ++c) {
-            const PlayerBlockCopy& copy = kPlayerBlockCopies[c];
+            const PlayerBlockCopy& copy = PLAYER_BLOCK_COPIES[c];
             for (std::size_t w = 0; w < copy.size; w += 4) {
                 if (wordAt(bytes, copyAt + w) != wordAt(bytes, base + copy.recordOffset + w)) {
                     p.add(copyAt + w,
@@ -120,8 +120,8 @@ void checkPlayers(Problems& p, const std::string& bytes, const PlayerDatabase& d
             }
             copyAt += copy.size;
         }
-        for (int c = 0; c < kPlayerColumnCount; ++c) {
-            const PlayerColumn& col = kPlayerColumns[c];
+        for (int c = 0; c < PLAYER_COLUMN_COUNT; ++c) {
+            const PlayerColumn& col = PLAYER_COLUMNS[c];
             if (col.textSize || col.low > col.high) continue;
             int32_t v;
             std::memcpy(&v, reinterpret_cast<const char*>(&r) + col.offset, 4);
@@ -135,9 +135,9 @@ void checkPlayers(Problems& p, const std::string& bytes, const PlayerDatabase& d
 void checkTeams(Problems& p, const std::string& bytes, const TeamDatabase& db,
                 const PlayerDatabase* players) {
     for (int32_t i = 0; i < db.count; ++i) {
-        const uint64_t base = kHeaderSize + uint64_t(kTeamRecordSize) * i;
+        const uint64_t base = HEADER_SIZE + uint64_t(TEAM_RECORD_SIZE) * i;
         const TeamRecord& t = db.records[i];
-        checkText(p, bytes, base + 4, kTeamNameSize, kTeamNameSize - 1,
+        checkText(p, bytes, base + 4, TEAM_NAME_SIZE, TEAM_NAME_SIZE - 1,
                   "the name of team " + std::to_string(i));
         const std::string name = shown(t.name, sizeof t.name);
         const int32_t stored = wordAt(bytes, base + 164);
@@ -163,16 +163,17 @@ void checkCalendar(Problems& p, const std::string& bytes, const CalendarData& ca
     for (int32_t m = 0; m < cal.monthCount; ++m) {
         const CalendarMonth& month = cal.months[m];
         if (month.month < 1 || month.month > 12)
-            p.add(kCalendarHeaderSize + kCalendarMonthSize * m + 4,
+            p.add(CALENDAR_HEADER_SIZE + CALENDAR_MONTH_SIZE * m + 4,
                   "month %d of entry %d is outside 1 to 12", month.month, m);
-        const uint64_t table = kCalendarHeaderSize + uint64_t(kCalendarMonthSize) * cal.monthCount +
-                               uint64_t(kCalendarDaySlots) * kCalendarDaySize * m;
-        for (int s = 0; s < kCalendarDaySlots; ++s) {
-            const uint64_t at = table + uint64_t(kCalendarDaySize) * s;
+        const uint64_t table = CALENDAR_HEADER_SIZE +
+                               uint64_t(CALENDAR_MONTH_SIZE) * cal.monthCount +
+                               uint64_t(CALENDAR_DAY_SLOTS) * CALENDAR_DAY_SIZE * m;
+        for (int s = 0; s < CALENDAR_DAY_SLOTS; ++s) {
+            const uint64_t at = table + uint64_t(CALENDAR_DAY_SIZE) * s;
             if (month.days[s].day < 0 || month.days[s].day > 31)
                 p.add(at, "day %d in slot %d of entry %d is outside 1 to 31 (0 for none)",
                       month.days[s].day, s + 1, m);
-            checkText(p, bytes, at + 4, kWeekdaySize, kWeekdaySize - 1,
+            checkText(p, bytes, at + 4, CALENDAR_WEEKDAY_SIZE, CALENDAR_WEEKDAY_SIZE - 1,
                       "the weekday name in slot " + std::to_string(s + 1) + " of entry " +
                           std::to_string(m));
         }
@@ -184,7 +185,7 @@ void checkCalendar(Problems& p, const std::string& bytes, const CalendarData& ca
 bool readPlayers(const std::string& path, PlayerDatabase& players) {
     std::string bytes;
     LoadReport report;
-    if (!readFile(path, bytes, kReadLimit)) {
+    if (!readFile(path, bytes, READ_LIMIT)) {
         std::fprintf(stderr, "menajer-odt check: --players %s: cannot read: %s\n", path.c_str(),
                      std::strerror(errno));
         return false;
@@ -201,7 +202,7 @@ bool readPlayers(const std::string& path, PlayerDatabase& players) {
 // Checks one file, a team file against `players` when given, and prints what it found.
 int checkFile(const std::string& path, FileKind kind, const PlayerDatabase* players) {
     std::string bytes;
-    if (!readFile(path, bytes, kReadLimit)) {
+    if (!readFile(path, bytes, READ_LIMIT)) {
         std::fprintf(stderr, "menajer-odt check: %s: cannot read: %s\n", path.c_str(),
                      std::strerror(errno));
         return EXIT_BAD_FILE;
@@ -219,21 +220,21 @@ int checkFile(const std::string& path, FileKind kind, const PlayerDatabase* play
     case KIND_PLAYERS:
         read = db.readMemory(bytes.data(), bytes.size(), &report);
         records = db.playerCount();
-        needed = kHeaderSize + uint64_t(kPlayerEntrySize) * records;
+        needed = HEADER_SIZE + uint64_t(PLAYER_ENTRY_SIZE) * records;
         what = "player";
         if (read) checkPlayers(problems, bytes, db);
         break;
     case KIND_TEAMS:
         read = teams.readMemory(bytes.data(), bytes.size(), &report);
         records = teams.count;
-        needed = kHeaderSize + uint64_t(kTeamRecordSize) * records;
+        needed = HEADER_SIZE + uint64_t(TEAM_RECORD_SIZE) * records;
         what = "team";
         if (read) checkTeams(problems, bytes, teams, players);
         break;
     case KIND_CALENDAR:
         read = calendar.readMemory(bytes.data(), bytes.size(), &report);
         records = calendar.monthCount;
-        needed = kCalendarHeaderSize + uint64_t(kCalendarBytesPerMonth) * records;
+        needed = CALENDAR_HEADER_SIZE + uint64_t(CALENDAR_BYTES_PER_MONTH) * records;
         what = "month";
         if (read) checkCalendar(problems, bytes, calendar);
         break;
@@ -269,21 +270,21 @@ int runCheck(int argc, char** argv) {
             withPlayers = true;
         } else if (arg == "--players") {
             std::fprintf(stderr, "menajer-odt check: --players needs a player file\n%s",
-                         kCheckHelp);
+                         CHECK_HELP);
             return EXIT_USAGE;
         } else if (arg.size() > 1 && arg[0] == '-') {
             std::fprintf(stderr, "menajer-odt check: unknown option %s\n%s", arg.c_str(),
-                         kCheckHelp);
+                         CHECK_HELP);
             return EXIT_USAGE;
         } else if (path.empty()) {
             path = arg;
         } else {
-            std::fprintf(stderr, "menajer-odt check: expected one FILE\n%s", kCheckHelp);
+            std::fprintf(stderr, "menajer-odt check: expected one FILE\n%s", CHECK_HELP);
             return EXIT_USAGE;
         }
     }
     if (path.empty()) {
-        std::fprintf(stderr, "menajer-odt check: expected a FILE\n%s", kCheckHelp);
+        std::fprintf(stderr, "menajer-odt check: expected a FILE\n%s", CHECK_HELP);
         return EXIT_USAGE;
     }
     FileKind kind;
@@ -304,7 +305,7 @@ int runCheck(int argc, char** argv) {
 
 int runCheckSet(int argc, char** argv) {
     if (argc != 1 || argv[0][0] == '-') {
-        std::fprintf(stderr, "menajer-odt check-set: expected one DIR\n%s", kCheckSetHelp);
+        std::fprintf(stderr, "menajer-odt check-set: expected one DIR\n%s", CHECK_SET_HELP);
         return EXIT_USAGE;
     }
     std::string folder = argv[0];
@@ -317,7 +318,7 @@ int runCheckSet(int argc, char** argv) {
     std::string bytes;
     PlayerDatabase players;
     const bool withPlayers =
-        readFile(playersPath, bytes, kReadLimit) && players.readMemory(bytes.data(), bytes.size());
+        readFile(playersPath, bytes, READ_LIMIT) && players.readMemory(bytes.data(), bytes.size());
     status = std::max(
         status, checkFile(folder + "/takim.tdt", KIND_TEAMS, withPlayers ? &players : nullptr));
     status = std::max(status, checkFile(folder + "/tarih.trh", KIND_CALENDAR, nullptr));

@@ -48,15 +48,15 @@ std::string explainRefusal(const LoadReport& r, FileKind kind, uint64_t fileSize
         std::snprintf(text, sizeof text, "cannot be opened");
         break;
     case LOAD_BAD_VERSION:
-        if (fileSize < kHeaderSize) {
+        if (fileSize < HEADER_SIZE) {
             std::snprintf(text, sizeof text,
                           "the file is %llu bytes, shorter than the 12-byte header, so it reads "
                           "as version 0; a %s has version %lld",
                           size, kindName(kind), expected);
             break;
         }
-        if (kind == KIND_PLAYERS && value == kTeamFileVersion) other = " (a team file?)";
-        if (kind == KIND_TEAMS && value == kPlayerFileVersion) other = " (a player file?)";
+        if (kind == KIND_PLAYERS && value == TEAM_FILE_VERSION) other = " (a team file?)";
+        if (kind == KIND_TEAMS && value == PLAYER_FILE_VERSION) other = " (a player file?)";
         std::snprintf(text, sizeof text, "version is %lld%s; a %s has version %lld", value, other,
                       kindName(kind), expected);
         break;
@@ -106,7 +106,7 @@ bool readFile(const std::string& path, std::string& bytes, uint64_t limit) {
     return ok;
 }
 
-const PlayerColumn kPlayerColumns[] = {
+const PlayerColumn PLAYER_COLUMNS[] = {
     {"id", 0, 0, 1, 0},
     {"name", 4, 50, 1, 0},
     {"surname", 54, 50, 1, 0},
@@ -149,12 +149,12 @@ const PlayerColumn kPlayerColumns[] = {
     {"work_rate", 388, 0, 1, 20},
     {"anticipation", 392, 0, 1, 20},
     {"flair", 396, 0, 1, 20},
-    {"position_count", 400, 0, 0, kPositionSlots},
-    {"position1", 404, 0, 0, kPositionCodes - 1},
-    {"position2", 408, 0, 0, kPositionCodes - 1},
-    {"position3", 412, 0, 0, kPositionCodes - 1},
-    {"position4", 416, 0, 0, kPositionCodes - 1},
-    {"position5", 420, 0, 0, kPositionCodes - 1},
+    {"position_count", 400, 0, 0, POSITION_SLOTS},
+    {"position1", 404, 0, 0, POSITION_CODES - 1},
+    {"position2", 408, 0, 0, POSITION_CODES - 1},
+    {"position3", 412, 0, 0, POSITION_CODES - 1},
+    {"position4", 416, 0, 0, POSITION_CODES - 1},
+    {"position5", 420, 0, 0, POSITION_CODES - 1},
 };
-const int kPlayerColumnCount = int(sizeof kPlayerColumns / sizeof kPlayerColumns[0]);
-static_assert(sizeof kPlayerColumns / sizeof kPlayerColumns[0] == 48);
+const int PLAYER_COLUMN_COUNT = int(sizeof PLAYER_COLUMNS / sizeof PLAYER_COLUMNS[0]);
+static_assert(sizeof PLAYER_COLUMNS / sizeof PLAYER_COLUMNS[0] == 48);

@@ -11,7 +11,7 @@
 #include "tools/odt/csv.h"
 #include "tools/odt/odt.h"
 
-const char* const kDumpHelp =
+const char* const DUMP_HELP =
     "usage: menajer-odt dump FILE\n"
     "\n"
     "Prints a player (.odt), team (.tdt) or calendar (.trh) file as CSV in UTF-8 on standard\n"
@@ -34,7 +34,7 @@ const char* const kDumpHelp =
 
 namespace {
 
-constexpr uint64_t kReadLimit = uint64_t(1) << 30;
+constexpr uint64_t READ_LIMIT = uint64_t(1) << 30;
 
 void appendText(std::string& out, const char* field, std::size_t size) {
     appendCsvField(out, cp1254::toUtf8(fixed_text::view(field, size)));
@@ -52,15 +52,15 @@ void flushRow(std::string& row) {
 
 void dumpPlayers(const PlayerDatabase& db) {
     std::string row;
-    for (int c = 0; c < kPlayerColumnCount; ++c) {
+    for (int c = 0; c < PLAYER_COLUMN_COUNT; ++c) {
         if (c) row += ',';
-        row += kPlayerColumns[c].name;
+        row += PLAYER_COLUMNS[c].name;
     }
     flushRow(row);
     for (int32_t i = 0; i < db.playerCount(); ++i) {
         const char* raw = reinterpret_cast<const char*>(db.record(i));
-        for (int c = 0; c < kPlayerColumnCount; ++c) {
-            const PlayerColumn& col = kPlayerColumns[c];
+        for (int c = 0; c < PLAYER_COLUMN_COUNT; ++c) {
+            const PlayerColumn& col = PLAYER_COLUMNS[c];
             if (c) row += ',';
             if (col.textSize) {
                 appendText(row, raw + col.offset, col.textSize);
@@ -98,7 +98,7 @@ void dumpCalendar(const CalendarData& cal) {
     flushRow(row);
     for (int32_t m = 0; m < cal.monthCount; ++m) {
         const CalendarMonth& month = cal.months[m];
-        for (int s = 0; s < kCalendarDaySlots; ++s) {
+        for (int s = 0; s < CALENDAR_DAY_SLOTS; ++s) {
             appendInt(row, month.month);
             row += ',';
             appendInt(row, month.year);
@@ -107,7 +107,7 @@ void dumpCalendar(const CalendarData& cal) {
             row += ',';
             appendInt(row, month.days[s].day);
             row += ',';
-            appendText(row, month.days[s].weekday, kWeekdaySize);
+            appendText(row, month.days[s].weekday, CALENDAR_WEEKDAY_SIZE);
             flushRow(row);
         }
     }
@@ -117,7 +117,7 @@ void dumpCalendar(const CalendarData& cal) {
 
 int runDump(int argc, char** argv) {
     if (argc != 1) {
-        std::fprintf(stderr, "menajer-odt dump: expected one FILE\n%s", kDumpHelp);
+        std::fprintf(stderr, "menajer-odt dump: expected one FILE\n%s", DUMP_HELP);
         return EXIT_USAGE;
     }
     const std::string path = argv[0];
@@ -128,7 +128,7 @@ int runDump(int argc, char** argv) {
         return EXIT_USAGE;
     }
     std::string bytes;
-    if (!readFile(path, bytes, kReadLimit)) {
+    if (!readFile(path, bytes, READ_LIMIT)) {
         std::fprintf(stderr, "menajer-odt dump: %s: cannot read: %s\n", path.c_str(), std::strerror(errno));
         return EXIT_BAD_FILE;
     }

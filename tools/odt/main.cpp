@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const kToolHelp =
+const char* const TOOL_HELP =
     "usage: menajer-odt COMMAND [ARGUMENTS]\n"
     "\n"
     "Reads, writes and checks the football database files: players (.odt), teams (.tdt)\n"
@@ -30,15 +30,15 @@ struct Command {
     const char* const* help;
 };
 
-const Command kCommands[] = {
-    {"dump", runDump, &kDumpHelp},
-    {"build", runBuild, &kBuildHelp},
-    {"check", runCheck, &kCheckHelp},
-    {"check-set", runCheckSet, &kCheckSetHelp},
+const Command COMMANDS[] = {
+    {"dump", runDump, &DUMP_HELP},
+    {"build", runBuild, &BUILD_HELP},
+    {"check", runCheck, &CHECK_HELP},
+    {"check-set", runCheckSet, &CHECK_SET_HELP},
 };
 
 const Command* findCommand(const char* name) {
-    for (const Command& c : kCommands)
+    for (const Command& c : COMMANDS)
         if (std::strcmp(c.name, name) == 0) return &c;
     return nullptr;
 }
@@ -51,7 +51,7 @@ bool isHelp(const char* arg) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fputs(kToolHelp, stderr);
+        std::fputs(TOOL_HELP, stderr);
         return EXIT_USAGE;
     }
     const char* name = argv[1];
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
             std::fputs(*c->help, stdout);
             return EXIT_OK;
         }
-        std::fputs(kToolHelp, stdout);
+        std::fputs(TOOL_HELP, stdout);
         return EXIT_OK;
     }
     const Command* c = findCommand(name);

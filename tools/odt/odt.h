@@ -32,15 +32,15 @@ struct PlayerColumn {
     int32_t low;          // the range check applies when low <= high
     int32_t high;
 };
-extern const PlayerColumn kPlayerColumns[];
-extern const int kPlayerColumnCount;
+extern const PlayerColumn PLAYER_COLUMNS[];
+extern const int PLAYER_COLUMN_COUNT;
 
 int runDump(int argc, char** argv);
 int runBuild(int argc, char** argv);
 int runCheck(int argc, char** argv);
 int runCheckSet(int argc, char** argv);
 
-extern const char* const kDumpHelp;
-extern const char* const kBuildHelp;
-extern const char* const kCheckHelp;
-extern const char* const kCheckSetHelp;
+extern const char* const DUMP_HELP;
+extern const char* const BUILD_HELP;
+extern const char* const CHECK_HELP;
+extern const char* const CHECK_SET_HELP;

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr uint8_t kEscapeScan = 1;
+constexpr uint8_t ESCAPE_SCAN = 1;
 
 class GameScreen : public GameFrameTest {
 protected:
@@ -49,7 +49,7 @@ TEST_F(GameScreen, SixPictureChangesShowBackgroundsOneToFourThenZeroAndOne) {
 
 // The exit box locks the headers and blinks until Vazgeç.
 TEST_F(GameScreen, ExitBoxBlinksUntilVazgec) {
-    hold(kEscapeScan);
+    hold(ESCAPE_SCAN);
     frame();
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(game.header(i).state, 0) << i;
@@ -81,7 +81,7 @@ TEST_F(GameScreen, UserFilesOverlayTheDataSetFileByFile) {
     frame();
 
     EXPECT_EQ(host->messageBoxTexts(),
-              std::vector<std::string>{std::string(kWrongVersion) + "\nuser/database/takim.tdt"});
+              std::vector<std::string>{std::string(WRONG_VERSION) + "\nuser/database/takim.tdt"});
     EXPECT_EQ(game.teams.count, 0); // nothing from the data set's team file
     EXPECT_EQ(game.players.playerCount(), 450);
     const std::string log = readWholeFile("rav3d.htm");

@@ -20,15 +20,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kJpeg = "Jpeg dosyasi bulunamadi!";
-const char* const kBitmap = "Bitmap dosyasi bulunamadi..";
-const char* const kTarga = "TGA dosyasi bulunamadi..";
-const char* const kList = "Doku dosyasi bulunamadi!";
-const char* const kScript = "Golge dokusu bulunamadi!";
+const char* const JPEG_MISSING = "Jpeg dosyasi bulunamadi!";
+const char* const BITMAP_MISSING = "Bitmap dosyasi bulunamadi..";
+const char* const TARGA_MISSING = "TGA dosyasi bulunamadi..";
+const char* const TEXTURE_LIST_MISSING = "Doku dosyasi bulunamadi!";
+const char* const SHADER_SCRIPT_MISSING = "Golge dokusu bulunamadi!";
 
-const char* const kPlayers = "veri/database/oyuncu.odt";
-const char* const kTeams = "veri/database/takim.tdt";
-const char* const kCalendar = "veri/database/tarih.trh";
+const char* const PLAYERS_FILE = "veri/database/oyuncu.odt";
+const char* const TEAMS_FILE = "veri/database/takim.tdt";
+const char* const CALENDAR_FILE = "veri/database/tarih.trh";
 
 // --- Damage done to the copy of the data set ---
 
@@ -49,39 +49,41 @@ void poke32(const char* path, size_t offset, int32_t value) {
 // Every player's five name fields, every club's name and every weekday filled to the last byte
 // of their fields, no terminator anywhere.
 void unterminatedTexts() {
-    edit(kPlayers, [](std::string& b) {
+    edit(PLAYERS_FILE, [](std::string& b) {
         for (int32_t i = 0; i < get32(b.data(), 4); ++i)
-            b.replace(kHeaderSize + kPlayerEntrySize * size_t(i) + 4, 250, 250, char('A' + i % 26));
+            b.replace(HEADER_SIZE + PLAYER_ENTRY_SIZE * size_t(i) + 4, 250, 250,
+                      char('A' + i % 26));
     });
-    edit(kTeams, [](std::string& b) {
+    edit(TEAMS_FILE, [](std::string& b) {
         for (int32_t i = 0; i < get32(b.data(), 4); ++i)
-            b.replace(kHeaderSize + kTeamRecordSize * size_t(i) + 4, kTeamNameSize, kTeamNameSize,
-                      'T');
+            b.replace(HEADER_SIZE + TEAM_RECORD_SIZE * size_t(i) + 4, TEAM_NAME_SIZE,
+                      TEAM_NAME_SIZE, 'T');
     });
-    edit(kCalendar, [](std::string& b) {
+    edit(CALENDAR_FILE, [](std::string& b) {
         const size_t months = size_t(get32(b.data(), 0));
-        const size_t days = kCalendarHeaderSize + kCalendarMonthSize * months;
-        for (size_t slot = 0; slot < months * kCalendarDaySlots; ++slot)
-            b.replace(days + slot * kCalendarDaySize + 4, kWeekdaySize, kWeekdaySize, 'G');
+        const size_t days = CALENDAR_HEADER_SIZE + CALENDAR_MONTH_SIZE * months;
+        for (size_t slot = 0; slot < months * CALENDAR_DAY_SLOTS; ++slot)
+            b.replace(days + slot * CALENDAR_DAY_SIZE + 4, CALENDAR_WEEKDAY_SIZE,
+                      CALENDAR_WEEKDAY_SIZE, 'G');
     });
 }
 // Squads naming players the file lacks, and sizes outside the squad's room.
 void squadsOutOfRange() {
-    const int32_t players = get32(readWholeFile(kPlayers).data(), 4);
-    edit(kTeams, [players](std::string& b) {
-        const int32_t ids[] = {-1, players, INT_MAX, INT_MIN, 0, kPlayerCapacity, players - 1};
-        put32(b, kHeaderSize + 164, int32_t(std::size(ids)));
+    const int32_t players = get32(readWholeFile(PLAYERS_FILE).data(), 4);
+    edit(TEAMS_FILE, [players](std::string& b) {
+        const int32_t ids[] = {-1, players, INT_MAX, INT_MIN, 0, PLAYER_CAPACITY, players - 1};
+        put32(b, HEADER_SIZE + 164, int32_t(std::size(ids)));
         for (size_t i = 0; i < std::size(ids); ++i)
-            put32(b, kHeaderSize + 168 + 4 * i, ids[i]);
-        put32(b, kHeaderSize + kTeamRecordSize + 164, -1);
-        put32(b, kHeaderSize + 2 * kTeamRecordSize + 164, INT_MAX);
-        put32(b, kHeaderSize + 3 * kTeamRecordSize + 164, INT_MIN);
+            put32(b, HEADER_SIZE + 168 + 4 * i, ids[i]);
+        put32(b, HEADER_SIZE + TEAM_RECORD_SIZE + 164, -1);
+        put32(b, HEADER_SIZE + 2 * TEAM_RECORD_SIZE + 164, INT_MAX);
+        put32(b, HEADER_SIZE + 3 * TEAM_RECORD_SIZE + 164, INT_MIN);
     });
 }
 void forEachDatabaseFile(void (*damage)(const char* path, size_t countOffset)) {
-    damage(kPlayers, 4);
-    damage(kTeams, 4);
-    damage(kCalendar, 0);
+    damage(PLAYERS_FILE, 4);
+    damage(TEAMS_FILE, 4);
+    damage(CALENDAR_FILE, 0);
 }
 
 struct BrokenCase {
@@ -91,30 +93,30 @@ struct BrokenCase {
 };
 
 // clang-format off
-const BrokenCase kCases[] = {
+const BrokenCase CASES[] = {
     {"nothing", [] { fs::remove_all("veri"); fs::create_directory("veri"); },
-     {kBitmap, kBitmap,                                   // the font, twice
-      kJpeg, kJpeg, kJpeg, kJpeg, kJpeg, kBitmap, kTarga, // backgrounds, bar, panel
-      kBitmap, kBitmap, kBitmap, kBitmap, kList,          // buttons, mail markers, GUI list
-      db_text::kNotFound, db_text::kNotFound,             // players, teams
-      kBitmap, kList,                                     // pitch, world list
-      db_text::kCalendarMissing}},
+     {BITMAP_MISSING, BITMAP_MISSING,                                   // the font, twice
+      JPEG_MISSING, JPEG_MISSING, JPEG_MISSING, JPEG_MISSING, JPEG_MISSING, BITMAP_MISSING, TARGA_MISSING, // backgrounds, bar, panel
+      BITMAP_MISSING, BITMAP_MISSING, BITMAP_MISSING, BITMAP_MISSING, TEXTURE_LIST_MISSING,          // buttons, mail markers, GUI list
+      db_text::NOT_FOUND, db_text::NOT_FOUND,             // players, teams
+      BITMAP_MISSING, TEXTURE_LIST_MISSING,                                     // pitch, world list
+      db_text::CALENDAR_MISSING}},
 
     // The three database files damaged alike.
     {"database empty", [] { forEachDatabaseFile([](const char* p, size_t) { cut(p, 0); }); },
-     {db_text::kWrongVersion, db_text::kWrongVersion, db_text::kCalendarBroken}},
+     {db_text::WRONG_VERSION, db_text::WRONG_VERSION, db_text::CALENDAR_BROKEN}},
     {"database cut in a record", [] {
-         cut(kPlayers, kHeaderSize + kPlayerEntrySize * 3 + 57);
-         cut(kTeams, kHeaderSize + kTeamRecordSize + 170);
-         cut(kCalendar, kCalendarHeaderSize + kCalendarMonthSize * 12 + kCalendarDaySize * 40 + 9);
+         cut(PLAYERS_FILE, HEADER_SIZE + PLAYER_ENTRY_SIZE * 3 + 57);
+         cut(TEAMS_FILE, HEADER_SIZE + TEAM_RECORD_SIZE + 170);
+         cut(CALENDAR_FILE, CALENDAR_HEADER_SIZE + CALENDAR_MONTH_SIZE * 12 + CALENDAR_DAY_SIZE * 40 + 9);
      },
-     {db_text::kShortFile, db_text::kShortFile, db_text::kCalendarBroken}},
+     {db_text::SHORT_FILE, db_text::SHORT_FILE, db_text::CALENDAR_BROKEN}},
     {"database counts -1",
      [] { forEachDatabaseFile([](const char* p, size_t at) { poke32(p, at, -1); }); },
-     {db_text::kBadCount, db_text::kBadCount, db_text::kCalendarBroken}},
+     {db_text::BAD_COUNT, db_text::BAD_COUNT, db_text::CALENDAR_BROKEN}},
     {"database counts 0x7FFFFFFF", [] {
          forEachDatabaseFile([](const char* p, size_t at) { poke32(p, at, INT_MAX); }); },
-     {db_text::kBadCount, db_text::kShortFile, db_text::kCalendarBroken}},
+     {db_text::BAD_COUNT, db_text::SHORT_FILE, db_text::CALENDAR_BROKEN}},
     // Database texts unterminated, and pictures the loaders open but cannot decode: skipped
     // without a message.
     {"texts unterminated, pictures damaged", [] {
@@ -137,7 +139,7 @@ const BrokenCase kCases[] = {
     // Texture lists and material scripts damaged: a missing script or frame is named; and no
     // player file.
     {"GUI list, pointer and marker scripts, players missing", [] {
-         fs::remove(kPlayers);
+         fs::remove(PLAYERS_FILE);
          writeWholeFile("veri/gui/gui.tex", "NUMTEXTURE 2147483647\n0 veri\\gui\\imlec0.gol\n" +
                                        std::string(5000, 'x') + "\n1 veri\\gui\\imlec1.gol\n7000 " +
                                        std::string(400, 'y'));
@@ -147,7 +149,7 @@ const BrokenCase kCases[] = {
                                            "tga ac\ndoku = veri\\doku\\oyuncu0\n");
          writeWholeFile("veri/doku/doku.tex", "NUMTEXTURE 2\n0 veri\\doku\\oyuncu.gol\n"
                                          "1 veri\\doku\\yok.gol\n"); },
-     {"Tga dosyasi acilamadi : veri\\gui\\imlec1.tga", db_text::kNotFound, kScript}},
+     {"Tga dosyasi acilamadi : veri\\gui\\imlec1.tga", db_text::NOT_FOUND, SHADER_SCRIPT_MISSING}},
 };
 // clang-format on
 
@@ -201,7 +203,7 @@ struct Run : GamePasses {
         const int from =
             testing::UnitTest::GetInstance()->current_test_info()->result()->total_part_count();
         SCOPED_TRACE(broken.name);
-        const std::string folder = std::to_string(&broken - kCases);
+        const std::string folder = std::to_string(&broken - CASES);
         fs::create_directory(folder);
         fs::current_path(folder);
         fs::copy(MENAJER_RUN_DIR "/veri", "veri", fs::copy_options::recursive);
@@ -232,7 +234,7 @@ TEST(BrokenData, EveryCaseInItsOwnProcess) {
             << (WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status));
         running.erase(running.begin());
     };
-    for (const BrokenCase& broken : kCases) {
+    for (const BrokenCase& broken : CASES) {
         if (running.size() == 2) finish();
         std::fflush(stdout);
         const pid_t pid = fork();

@@ -8,8 +8,9 @@
 
 namespace {
 
-constexpr uint8_t kEscape = 1, kSpace = 57, kUp = 200, kDown = 208, kF1 = 59, kF2 = 60, kF3 = 61,
-                  kF4 = 62;
+constexpr uint8_t SCAN_CODE_ESCAPE = 1, SCAN_CODE_SPACE = 57, SCAN_CODE_UP = 200,
+                  SCAN_CODE_DOWN = 208, SCAN_CODE_F1 = 59, SCAN_CODE_F2 = 60, SCAN_CODE_F3 = 61,
+                  SCAN_CODE_F4 = 62;
 
 // Three clubs of five players: a full squad, one with ids the player file lacks, an empty one.
 // Every picture is black and every glyph a white block, so white pixels are text and a line's
@@ -144,12 +145,12 @@ TEST_F(ManagerRoad, CompletionPostsTheNewsOfTheChosenClub) {
         EXPECT_STREQ(mail(1).text[1], c.line1);
         EXPECT_EQ(mail(1).state, 0);
         EXPECT_EQ(mails.readTally, 1) << "the notice counts as read";
-        press(kDown);
+        press(SCAN_CODE_DOWN);
         EXPECT_EQ(mail(1).state, 1) << "shown means read";
         EXPECT_EQ(mail(0).state, 2);
     }
-    press(kUp);
-    press(kSpace);
+    press(SCAN_CODE_UP);
+    press(SCAN_CODE_SPACE);
     EXPECT_EQ(game.mailbox.list.selected, 1);
 }
 
@@ -158,7 +159,7 @@ TEST_F(ManagerRoad, IndicatorTestKeysAndTheResetThatLeavesBrokenBosRows) {
     registerFor(1);
     openTactics();
     for (int i = 0; i < 4; ++i)
-        hold(kEscape);
+        hold(SCAN_CODE_ESCAPE);
     frame();
     ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
     click(60, 10);
@@ -168,12 +169,12 @@ TEST_F(ManagerRoad, IndicatorTestKeysAndTheResetThatLeavesBrokenBosRows) {
     frame(900, 700, false, true);
     const MailList& mails = game.mailbox.list;
     for (int32_t wording : {8, 8, 5, 8}) { // F2 cycles through the three wordings
-        press(kF2);
+        press(SCAN_CODE_F2);
         EXPECT_EQ(mail(mails.count - 1).lineCount, wording);
     }
     EXPECT_STREQ(mail(4).text[0], "Zonguldak Güçü Takiminin Yeni Menajeri Belli Oldu........."_w);
 
-    press(kF4);
+    press(SCAN_CODE_F4);
     frame();
     EXPECT_EQ(mails.count, 0);
     click(500, 190); // the news' row before the reset
@@ -182,8 +183,8 @@ TEST_F(ManagerRoad, IndicatorTestKeysAndTheResetThatLeavesBrokenBosRows) {
     const auto broken = litSpan(45, 985, 435, 442);
     EXPECT_GT(broken.second - broken.first, 350) << "ileti Bozulmuş Olabilir ...";
 
-    press(kF3);
-    press(kF1);
+    press(SCAN_CODE_F3);
+    press(SCAN_CODE_F1);
     ASSERT_EQ(mails.count, 2);
     EXPECT_STREQ(mail(0).text[0], "Bugün : 11/9/2004/Cumartesi"_w);
     EXPECT_STREQ(mail(1).text[1], "Zendor : Oyun Yapim Grubu");
@@ -199,15 +200,15 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
             game.mailbox.addIntroductionMail();
         game.page = PAGE_NEWS;
         frame();
-        for (uint8_t key : {kDown, kUp})
+        for (uint8_t key : {SCAN_CODE_DOWN, SCAN_CODE_UP})
             for (int i = 1; i < count; ++i) {
                 step(key);
                 const int first = mails.firstVisible;
                 ASSERT_TRUE(first <= mails.selected && mails.selected < first + 12) << count;
-                if (key == kUp && mails.selected == count - 12) {
+                if (key == SCAN_CODE_UP && mails.selected == count - 12) {
                     EXPECT_EQ(first, count - 12) << "back up: the last rows stay";
                 }
-                if (key == kUp && mails.selected == count - 13) {
+                if (key == SCAN_CODE_UP && mails.selected == count - 13) {
                     EXPECT_EQ(mails.selected - first, 6) << "back up: the selection mid-list";
                 }
             }
@@ -222,7 +223,7 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
     click(BUTTON_MANAGER_OPTIONS); // a menu open: the arrows work, the mouse does not
     click(700, 190);
     EXPECT_EQ(game.mailbox.list.selected, 0);
-    press(kDown);
+    press(SCAN_CODE_DOWN);
     EXPECT_EQ(game.mailbox.list.selected, 1);
 }
 
@@ -236,7 +237,7 @@ TEST_F(ManagerRoad, TheTacticsPageListsTheSquadThePlayerFileKnows) {
         int32_t size;
         const char* lines;
     } cases[] = {
-        {0, 5, "111110"}, {1, 4, "100100"}, {0, 0, "000000"}, {0, kSquadCapacity + 1, "000000"}};
+        {0, 5, "111110"}, {1, 4, "100100"}, {0, 0, "000000"}, {0, SQUAD_CAPACITY + 1, "000000"}};
     for (const auto& c : cases) {
         game.chosenTeam = c.team;
         game.teams.records[c.team].squad_size = c.size;
