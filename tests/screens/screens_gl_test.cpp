@@ -47,13 +47,17 @@ protected:
             ADD_FAILURE() << name << ": " << failure;
     }
     static void openMenu(int header) { click(game.header(header)), frame(); }
-    static void registerFor(int team) {
+    // Registration with both names typed, up to the team choice.
+    static void typeBothNames() {
         openMenu(0);
         click(BUTTON_ADD_MANAGER);
         type("Ayşe");
         click(BUTTON_SURNAME);
         type("Yılmaz");
         click(BUTTON_OK);
+    }
+    static void registerFor(int team) {
+        typeBothNames();
         click(975, 210);
         click(700, 210 + 20 * team);
         click(BUTTON_OK);
@@ -113,12 +117,7 @@ TEST_F(Screens, Registration) {
 }
 
 TEST_F(Screens, TeamChoiceLists) {
-    openMenu(0);
-    click(BUTTON_ADD_MANAGER);
-    type("Ayşe");
-    click(BUTTON_SURNAME);
-    type("Yılmaz");
-    click(BUTTON_OK);
+    typeBothNames();
     const struct {
         int star;
         const char* name;
