@@ -156,6 +156,9 @@ TEST(EditorDialogs, LoadSearchAndEditAPlayer) {
                   wxExpectAny(wxID_OK)); // the commands' tests check its text
     EXPECT_EQ(value(&dialog, ctl::NAME), "Şükrü7");
     EXPECT_EQ(label(&dialog, ctl::SHOWN_ID), "Oyuncu id:7");
+    wxTEST_DIALOG(press(&dialog, ctl::SAVE),
+                  fileDialog("Oyuncu Database Kaydet", path, "", wxID_CANCEL));
+
     // An attribute dialog saves into the selected player.
     PlayerDatabase& db = dialog.commands().database();
     std::strcpy(db.record(7)->name, "Abdulkerim Muhammed Mustafa Şükrü Öztürkoğulları"_w); // 48
