@@ -195,7 +195,7 @@ TEST_F(Clubs, AnUnchangedFileSavesByteForByte) {
     EXPECT_TRUE(readWholeFile("copy.tdt") == renamed);
 }
 
-TEST_F(Clubs, SaveRefusesASquadWithAnUnknownPlayer) {
+TEST_F(Clubs, SaveRefusesUnknownPlayersAndTheInstalledTree) {
     players.init();
     for (int32_t i = 0; i < 12; ++i)
         ASSERT_TRUE(players.append(samplePlayer(i)));
@@ -204,6 +204,16 @@ TEST_F(Clubs, SaveRefusesASquadWithAnUnknownPlayer) {
               "Beşiktaş 4 kulubunun (id 4) kadrosunda 4. sira: 13 numarali oyuncu yok!\n"
               "Oyuncu dosyasinda 12 oyuncu var.\nKayit yapilmadi!");
     EXPECT_TRUE(view.proposed.empty()); // refused before the file dialog
+
+    // The installed tree and the user's own file reach the shared save path.
+    players.init();
+    std::filesystem::create_directories("installed/veri");
+    writeWholeFile("installed/veri/takim.tdt", readWholeFile("six.tdt"));
+    cmd.start({"installed/veri/takim.tdt", "home/takim.tdt", "installed"});
+    press(club_ctl::SAVE, {true}, {"installed/veri/takim"});
+    EXPECT_EQ(view.proposed.back(), "home/takim.tdt");
+    EXPECT_EQ(view.last(), "Kurulu oyunun dosyalarina kayit yapilamaz:\ninstalled/veri/takim.tdt\n"
+                           "Kayit yapilmadi! Baska bir klasore kaydedin.");
 }
 
 TEST_F(Clubs, RefusedLoadsAndUnsavedChangesAreAskedAbout) {
