@@ -116,6 +116,10 @@ TEST_F(Clubs, SquadEditsKeepItsLimits) {
     players.selected = 12; // the main dialog's player, in no squad
     const char* const moved = "Şükrü5 Öztürk (id 5) Beşiktaş 2 kulubunun kadrosunda!\nOradan "
                               "cikarilip bu kulube eklensin mi?";
+    const char* const twice = "7 numarali oyuncu zaten bu kadroda!\nKadroya eklenmedi.";
+    const char* const unknown =
+        "20 numarali oyuncu yok!\nOyuncu dosyasinda 20 oyuncu var.\nKadroya eklenmedi.";
+    const char* const noRow = "Lutfen kadro listesinden bir oyuncu secin!";
     const struct {
         const char* typed; // the id beside the list; empty: the main dialog's player
         int button;
@@ -125,18 +129,8 @@ TEST_F(Clubs, SquadEditsKeepItsLimits) {
         const char* message;
     } steps[] = {
         {"", club_ctl::SQUAD_ADD, -1, {}, "4 7 10 13 12", ""},
-        {"7",
-         club_ctl::SQUAD_ADD,
-         -1,
-         {},
-         "4 7 10 13 12",
-         "7 numarali oyuncu zaten bu kadroda!\nKadroya eklenmedi."},
-        {"20",
-         club_ctl::SQUAD_ADD,
-         -1,
-         {},
-         "4 7 10 13 12",
-         "20 numarali oyuncu yok!\nOyuncu dosyasinda 20 oyuncu var.\nKadroya eklenmedi."},
+        {"7", club_ctl::SQUAD_ADD, -1, {}, "4 7 10 13 12", twice},
+        {"20", club_ctl::SQUAD_ADD, -1, {}, "4 7 10 13 12", unknown},
         {"5", club_ctl::SQUAD_ADD, -1, {false}, "4 7 10 13 12", "Kadroya eklenmedi."},
         {"5", club_ctl::SQUAD_ADD, -1, {true}, "4 7 10 13 12 5", moved},
         {"", club_ctl::SQUAD_UP, 0, {}, "4 7 10 13 12 5", ""},
@@ -144,12 +138,7 @@ TEST_F(Clubs, SquadEditsKeepItsLimits) {
         {"", club_ctl::SQUAD_DOWN, 1, {}, "4 10 7 13 12 5", ""},
         {"", club_ctl::SQUAD_UP, 4, {}, "4 10 7 12 13 5", ""},
         {"", club_ctl::SQUAD_REMOVE, 0, {}, "10 7 12 13 5", ""},
-        {"",
-         club_ctl::SQUAD_REMOVE,
-         -1,
-         {},
-         "10 7 12 13 5",
-         "Lutfen kadro listesinden bir oyuncu secin!"},
+        {"", club_ctl::SQUAD_REMOVE, -1, {}, "10 7 12 13 5", noRow},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(std::to_string(&s - steps));
@@ -206,8 +195,7 @@ TEST_F(Clubs, AnUnchangedFileSavesByteForByte) {
     EXPECT_TRUE(readWholeFile("copy.tdt") == renamed);
 }
 
-TEST_F(Clubs, SaveRefusesBadSquadsAndTheInstalledTreeAndSurvivesAFailingDisk) {
-    const std::string old = readWholeFile("six.tdt");
+TEST_F(Clubs, SaveRefusesUnknownPlayersAndTheInstalledTree) {
     players.init();
     for (int32_t i = 0; i < 12; ++i)
         ASSERT_TRUE(players.append(samplePlayer(i)));
@@ -217,33 +205,15 @@ TEST_F(Clubs, SaveRefusesBadSquadsAndTheInstalledTreeAndSurvivesAFailingDisk) {
               "Oyuncu dosyasinda 12 oyuncu var.\nKayit yapilmadi!");
     EXPECT_TRUE(view.proposed.empty()); // refused before the file dialog
 
+    // The installed tree and the user's own file reach the shared save path.
     players.init();
-    cmd.start({"six.tdt", "home/veri/database/takim.tdt", "installed"});
     std::filesystem::create_directories("installed/veri");
-    press(club_ctl::SAVE, {true}, {"other/../installed/veri/takim"});
-    EXPECT_EQ(view.last(),
-              "Kurulu oyunun dosyalarina kayit yapilamaz:\nother/../installed/veri/takim.tdt\n"
-              "Kayit yapilmadi! Baska bir klasore kaydedin.");
-    EXPECT_FALSE(std::filesystem::exists("installed/veri/takim.tdt"));
-    // The user's file is offered; its folders come only once the questions are answered.
-    writeWholeFile("installed/veri/takim.tdt", old);
-    cmd.start({"installed/veri/takim.tdt", "home/veri/database/takim.tdt", "installed"});
-    press(club_ctl::SAVE, {true});
-    EXPECT_EQ(view.proposed.back(), "home/veri/database/takim.tdt");
-    EXPECT_FALSE(std::filesystem::exists("home"));
-    press(club_ctl::SAVE, {true, true}, {"home/veri/database/takim"});
-    EXPECT_TRUE(readWholeFile("home/veri/database/takim.tdt") == old);
-
-    for (Step step : {CREATE, WRITE, SYNC, RENAME}) {
-        SCOPED_TRACE(step);
-        FailingOps ops(step);
-        cmd.useFileOps(ops);
-        cmd.start({"six.tdt", "", ""});
-        press(club_ctl::SAVE, {true, true, true}, {"six.tdt"});
-        EXPECT_EQ(view.last(),
-                  "Kayit yapilamadi!\nNo space left on device\nEski dosya oldugu gibi duruyor.");
-        EXPECT_TRUE(readWholeFile("six.tdt") == old);
-    }
+    writeWholeFile("installed/veri/takim.tdt", readWholeFile("six.tdt"));
+    cmd.start({"installed/veri/takim.tdt", "home/takim.tdt", "installed"});
+    press(club_ctl::SAVE, {true}, {"installed/veri/takim"});
+    EXPECT_EQ(view.proposed.back(), "home/takim.tdt");
+    EXPECT_EQ(view.last(), "Kurulu oyunun dosyalarina kayit yapilamaz:\ninstalled/veri/takim.tdt\n"
+                           "Kayit yapilmadi! Baska bir klasore kaydedin.");
 }
 
 TEST_F(Clubs, RefusedLoadsAndUnsavedChangesAreAskedAbout) {

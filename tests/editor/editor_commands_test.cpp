@@ -1,4 +1,3 @@
-#include <cerrno>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -13,11 +12,9 @@
 #include <vector>
 
 #include "../database/database_helpers.h"
-#include "database/file_io.h"
 #include "editor/attribute_form.h"
 #include "editor/editor_commands.h"
 #include "editor/editor_ids.h"
-#include "editor/editor_view.h"
 #include "scripted_view.h"
 
 namespace {
@@ -306,27 +303,6 @@ TEST_F(Editor, RowsAlwaysNameThePlayersTheyShow) {
               "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");
 }
 
-// The installed data set is refused before any question, however the path reaches it; "Kaydet"
-// offers the user's own file instead, in folders it makes.
-TEST_F(Editor, TheInstalledFileIsNeverSavedOver) {
-    const std::string installed = playerFileBytes(3);
-    std::filesystem::create_directories("installed/veri");
-    writeWholeFile("installed/veri/oyuncu.odt", installed);
-    ASSERT_TRUE(cmd.loadFile("installed/veri/oyuncu.odt", false));
-    cmd.protectFolder("installed");
-    press(ctl::SAVE, {"other/../installed/veri/oyuncu"});
-    ASSERT_EQ(view.shown.size(), 1u);
-    EXPECT_EQ(view.last(), "Kurulu oyunun dosyalarina kayit yapilamaz:\n"
-                           "other/../installed/veri/oyuncu.odt\nKayit yapilmadi! Baska bir "
-                           "klasore kaydedin.");
-    cmd.proposeSaveFile("home/menajer/veri/oyuncu.odt");
-    press(ctl::SAVE, {TAKE_OFFERED});
-    EXPECT_EQ(view.proposed.back(), "home/menajer/veri/oyuncu.odt");
-    EXPECT_EQ(view.last(), "Kayit yapildi!");
-    EXPECT_TRUE(readWholeFile("home/menajer/veri/oyuncu.odt") == installed);
-    EXPECT_TRUE(readWholeFile("installed/veri/oyuncu.odt") == installed);
-}
-
 TEST_F(Editor, SaveThenLoadGivesTheSameDatabase) {
     fill(10);
     std::filesystem::create_directory("a.b");
@@ -397,10 +373,17 @@ TEST_F(Editor, RefusedLoadsKeepTheDatabase) {
     std::setlocale(LC_ALL, "C");
 }
 
-TEST_F(Editor, CancelledOrDeclinedFileCommandsTouchNothing) {
-    fill(2);
+// Cancelled or declined commands touch nothing. The installed data set is refused before any
+// question, however the path reaches it; "Kaydet" offers the user's own file instead, in folders
+// made only once the save is confirmed.
+TEST_F(Editor, FilesChangeOnlyWhereTheUserConfirmed) {
+    const std::string installed = playerFileBytes(3);
+    std::filesystem::create_directories("installed/veri");
+    writeWholeFile("installed/veri/oyuncu.odt", installed);
     writeWholeFile("kept.odt", "old");
-    cmd.proposeSaveFile("unmade/menajer/veri/oyuncu.odt");
+    ASSERT_TRUE(cmd.loadFile("installed/veri/oyuncu.odt", false));
+    cmd.protectFolder("installed");
+    cmd.proposeSaveFile("home/menajer/veri/oyuncu.odt");
     press(ctl::SAVE); // file dialog cancelled
     press(ctl::LOAD);
     EXPECT_TRUE(view.shown.empty());
@@ -410,8 +393,19 @@ TEST_F(Editor, CancelledOrDeclinedFileCommandsTouchNothing) {
     EXPECT_EQ(view.last(), "Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi "
                            "kaybedersen emekler bosa gider.");
     EXPECT_EQ(readWholeFile("kept.odt"), "old");
-    EXPECT_EQ(db.playerCount(), 2);
-    EXPECT_FALSE(std::filesystem::exists("unmade"));
+    EXPECT_EQ(db.playerCount(), 3);
+    EXPECT_FALSE(std::filesystem::exists("home"));
+
+    press(ctl::SAVE, {"other/../installed/veri/oyuncu"});
+    ASSERT_EQ(view.shown.size(), 1u);
+    EXPECT_EQ(view.last(), "Kurulu oyunun dosyalarina kayit yapilamaz:\n"
+                           "other/../installed/veri/oyuncu.odt\nKayit yapilmadi! Baska bir "
+                           "klasore kaydedin.");
+    press(ctl::SAVE, {TAKE_OFFERED});
+    EXPECT_EQ(view.proposed.back(), "home/menajer/veri/oyuncu.odt");
+    EXPECT_EQ(view.last(), "Kayit yapildi!");
+    EXPECT_TRUE(readWholeFile("home/menajer/veri/oyuncu.odt") == installed);
+    EXPECT_TRUE(readWholeFile("installed/veri/oyuncu.odt") == installed);
 }
 
 TEST_F(Editor, AFailedSaveLeavesTheOldFileAndReportsNoSuccess) {
