@@ -173,15 +173,7 @@ struct Run : GamePasses {
         EXPECT_EQ(game.page, PAGE_ABOUT);
         click(BUTTON_SEARCH);
         EXPECT_EQ(game.page, PAGE_SEARCH);
-        click(BUTTON_GAME_OPTIONS);
-        click(BUTTON_ADD_MANAGER);
-        type("Ayşe");
-        click(BUTTON_SURNAME);
-        type("Yılmaz");
-        click(BUTTON_OK);
-        click(965 + 10, 210); // the star opens the team list
-        click(700, 210);      // its first row
-        click(BUTTON_OK);
+        registerFor(0);
         click(500, 190); // the first mail
         click(BUTTON_MANAGER_OPTIONS);
         click(BUTTON_TACTICS);
