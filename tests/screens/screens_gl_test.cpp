@@ -156,13 +156,10 @@ protected:
     }
 };
 
-TEST_F(Screens, StartPage) {
+// Before registration: the start page, then the pointer on an item of three drop-downs (the fifth
+// header opens the search page); the manager's menu after it, with its items awake.
+TEST_F(Screens, StartAndMenus) {
     expectScreen("start", 512, 400);
-}
-
-// Before registration: the pointer on an item of three drop-downs (the fifth header opens the
-// search page); the manager's menu after it, with its items awake.
-TEST_F(Screens, Menus) {
     openMenu(0);
     hover(game.buttons[BUTTON_MAKERS], "menu-game");
     openMenu(2);
