@@ -182,6 +182,12 @@ struct Run : GamePasses {
             game.chosenTeam = team;
             frame();
         }
+        game.chosenTeam = 0; // squad sizes outside the squad's room, set past the loader
+        for (int32_t size : {INT_MAX, INT_MIN}) {
+            if (game.teams.count == 0) break;
+            game.teams.records[0].squad_size = size;
+            frame();
+        }
         game.page = PAGE_START;
         hold(1); // Escape: the exit box
         ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
