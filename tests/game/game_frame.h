@@ -50,6 +50,26 @@ struct GamePasses {
         click(game.buttons[button]);
         frame();
     }
+    // The registration page with both names typed.
+    static void fillIn(const char* first, const char* surname) {
+        click(BUTTON_GAME_OPTIONS);
+        click(BUTTON_ADD_MANAGER);
+        type(first);
+        click(BUTTON_SURNAME);
+        type(surname);
+    }
+    // Ayşe Yılmaz for the club in row `team`, up to the news page drawn twice (the indicator
+    // shows the tallies of the drawing before).
+    static void registerFor(int team) {
+        fillIn("Ayşe", "Yılmaz");
+        click(BUTTON_OK);
+        click(965 + 10, 210); // the star opens the team list
+        click(700, 210 + 20 * team);
+        click(BUTTON_OK);
+        ASSERT_EQ(game.page, PAGE_NEWS);
+        frame();
+        frame();
+    }
 };
 
 class GameFrameTest : public GlTest, public GamePasses {

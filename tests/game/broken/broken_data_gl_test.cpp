@@ -173,21 +173,19 @@ struct Run : GamePasses {
         EXPECT_EQ(game.page, PAGE_ABOUT);
         click(BUTTON_SEARCH);
         EXPECT_EQ(game.page, PAGE_SEARCH);
-        click(BUTTON_GAME_OPTIONS);
-        click(BUTTON_ADD_MANAGER);
-        type("Ayşe");
-        click(BUTTON_SURNAME);
-        type("Yılmaz");
-        click(BUTTON_OK);
-        click(965 + 10, 210); // the star opens the team list
-        click(700, 210);      // its first row
-        click(BUTTON_OK);
+        registerFor(0);
         click(500, 190); // the first mail
         click(BUTTON_MANAGER_OPTIONS);
         click(BUTTON_TACTICS);
         EXPECT_EQ(game.page, PAGE_TACTICS) << "registration, team choice and news passed";
         for (int32_t team : {1, 2, 3, -1, game.teams.count, INT_MAX, INT_MIN}) {
             game.chosenTeam = team;
+            frame();
+        }
+        game.chosenTeam = 0; // squad sizes outside the squad's room, set past the loader
+        for (int32_t size : {INT_MAX, INT_MIN}) {
+            if (game.teams.count == 0) break;
+            game.teams.records[0].squad_size = size;
             frame();
         }
         game.page = PAGE_START;
