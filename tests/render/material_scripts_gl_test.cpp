@@ -107,16 +107,6 @@ TEST_F(MaterialScripts, MissingPicturesAreReportedAndStillCount) {
                        "Tga dosyasi acilamadi : mat\\yok.tga", "Bitmap acilamadi : mat\\yok.bmp"}));
 }
 
-TEST_F(MaterialScripts, MissingScriptAndIndexOutsideTheTable) {
-    table->entries[3].delay = 9;
-    EXPECT_EQ(table->parseScript("mat\\yok.gol", 3), 0);
-    EXPECT_EQ(describe(table->entries[3]), "delay=9 ");
-    EXPECT_EQ(host->messageBoxTexts(), Strings({"Golge dokusu bulunamadi!"}));
-    writeText("mat/script.gol", "zaman = 4");
-    EXPECT_EQ(table->parseScript("mat\\script.gol", ShaderScriptTable::SIZE), 0);
-    EXPECT_EQ(table->parseScript("mat\\script.gol", -1), 0);
-}
-
 TEST_F(MaterialScripts, TextureListLines) {
     using Entries = std::vector<std::pair<int, std::string>>;
     const std::string name199(199, 'n'), name200(200, 'n');
