@@ -90,6 +90,8 @@ TEST_F(MaterialScripts, ScriptsIntoAFreshEntry) {
         table->entries[3] = ShaderScript{};
         EXPECT_EQ(parse(c.script), c.entry) << c.script.substr(0, 60);
     }
+    for (int outside : {-1, ShaderScriptTable::SIZE})
+        EXPECT_EQ(table->parseScript("mat\\script.gol", outside), 0) << outside;
     EXPECT_TRUE(host->messageBoxes.empty());
 }
 
