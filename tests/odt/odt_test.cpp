@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 #include <utility>
@@ -13,18 +12,9 @@
 
 namespace {
 
-struct OdtRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
+using OdtRun = ToolRun;
 OdtRun odt(const std::string& args) {
-    const std::string command =
-        std::string("'") + MENAJER_BIN_DIR + "/menajer-odt' " + args + " >odt.out 2>odt.err";
-    const int raw = std::system(command.c_str());
-    return OdtRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile("odt.out"),
-                  readWholeFile("odt.err")};
+    return runTool("menajer-odt", args);
 }
 
 } // namespace
