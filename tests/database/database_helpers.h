@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/wait.h>
 
 #include "database/calendar_data.h"
 #include "database/player_record.h"
@@ -44,6 +46,21 @@ inline std::string readWholeFile(const std::string& path) {
 inline void writeWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
+
+#ifdef MENAJER_BIN_DIR
+struct ToolRun {
+    int status;
+    std::string out, err;
+};
+// Runs a built tool in the working folder.
+inline ToolRun runTool(const std::string& tool, const std::string& args) {
+    const std::string command =
+        "'" MENAJER_BIN_DIR "/" + tool + "' " + args + " >out.txt 2>err.txt";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile("out.txt"),
+            readWholeFile("err.txt")};
+}
+#endif
 
 template <class T> void appendBytes(std::string& bytes, const T& item) {
     bytes.append(reinterpret_cast<const char*>(&item), sizeof item);

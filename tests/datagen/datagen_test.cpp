@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
-#include <sys/wait.h>
 
 #include "database/calendar_data.h"
 #include "database/player_database.h"
@@ -20,19 +19,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs a built tool with its output in TOOL.out.
 int run(const std::string& tool, const std::string& args) {
-    const std::string command =
-        "'" + std::string(MENAJER_BIN_DIR) + "/" + tool + "' " + args + " >" + tool + ".out 2>&1";
-    const int raw = std::system(command.c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return runTool(tool, args).status;
 }
 
 // One generated data set shared by the tests of this file.
 const fs::path& veri() {
     static const fs::path folder = [] {
         fs::remove_all("first");
-        EXPECT_EQ(run("menajer-datagen", "first"), 0) << readWholeFile("menajer-datagen.out");
+        EXPECT_EQ(run("menajer-datagen", "first"), 0) << readWholeFile("err.txt");
         return fs::path("first");
     }();
     return folder;
@@ -55,8 +50,8 @@ TEST(Datagen, SameBytesOnEveryRun) {
 }
 
 TEST(Datagen, OdtFindsNoProblem) {
-    EXPECT_EQ(run("menajer-odt", "check-set " + veri().string()), 0)
-        << readWholeFile("menajer-odt.out");
+    const ToolRun r = runTool("menajer-odt", "check-set " + veri().string());
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
 }
 
 TEST(Datagen, ClubsAndSquads) {
@@ -153,7 +148,7 @@ TEST(Datagen, CalendarsMatchTheRealOnes) {
         fs::remove("refused.trh");
         EXPECT_EQ(run("menajer-datagen", std::string("calendar '") + year + "' refused.trh"), 2)
             << year;
-        EXPECT_EQ(readWholeFile("menajer-datagen.out"),
+        EXPECT_EQ(readWholeFile("err.txt"),
                   "menajer-datagen: YEAR must be a number from 1900 to 2100\n");
         EXPECT_FALSE(fs::exists("refused.trh"));
     }

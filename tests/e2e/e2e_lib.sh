@@ -44,9 +44,13 @@ click() { xdotool mousedown 1; sleep "$beat"; xdotool mouseup 1; sleep "$beat"; 
 start_game() {
   cp -r "$run_dir"/. "$work"/ || fail "cannot copy $run_dir"
   cd "$work" || exit 1
-  "$bin_dir/menajer" "$@" >"$work/stdout.txt" 2>"$work/stderr.txt" &
-  pid=$!
+  launch "$bin_dir/menajer" "$@"
   enter_game
+}
+# Starts a program with its arguments in the background, its output in $work; sets pid.
+launch() {
+  "$@" >"$work/stdout.txt" 2>"$work/stderr.txt" &
+  pid=$!
 }
 
 # Confirms the start-up dialog of the game started as pid with Enter and waits for the
@@ -88,6 +92,14 @@ wait_end() {
     sleep 0.1
   done
   pid=""
+}
+# wait_end, then fails unless the game ended with status 0 after $1.
+ended_well() { wait_end; [ "$status" = 0 ] || fail "exit status ${status:-none} after $1"; }
+# Ends the game with SIGTERM: status 0, and its log $1 complete.
+terminate() {
+  kill -TERM "$pid"
+  ended_well SIGTERM
+  [ "$(head -n 1 "$1")$(tail -n 1 "$1")" = "<html></html>" ] || fail "no complete log in $1"
 }
 
 shots() { find veri/ekrang -name 'ekrang*.tga' | sort; }

@@ -43,16 +43,12 @@ export HOME=$work/home
 unset XDG_DATA_HOME
 mkdir -p "$HOME" "$work/elsewhere"
 cd "$work/elsewhere" || exit 1
-"$prefix/bin/menajer" >"$work/stdout.txt" 2>"$work/stderr.txt" &
-pid=$!
+launch "$prefix/bin/menajer"
 enter_game
 user=$HOME/.local/share/menajer
 cd "$user" || fail "no user folder"
 shoot >/dev/null || exit 1
-kill -TERM "$pid" # the exit box is the league run's and the screens run's
-wait_end
-[ "$status" = 0 ] || fail "exit status ${status:-none} after SIGTERM"
-[ "$(tail -n 1 "$user/rav3d.htm")" = "</html>" ] || fail "no complete log in $user"
+terminate "$user/rav3d.htm" # the exit box is the league run's and the screens run's
 written=$(cd "$HOME" && find . -type f | sort | tr '\n' ' ')
 [ "$written" = "./.local/share/menajer/rav3d.htm ./.local/share/menajer/veri/ekrang/ekrang0.tga " ] ||
   fail "the game wrote: $written"
@@ -151,8 +147,7 @@ grep -qx "1,Kars Spor Kulubu,22,$squad" "$work/teams_after.csv" &&
   fail "check-set after the editor: $(cat "$work/check.txt")"
 
 cd "$work/elsewhere" || exit 1
-"$prefix/bin/menajer" >"$work/stdout.txt" 2>"$work/stderr.txt" &
-pid=$!
+launch "$prefix/bin/menajer"
 enter_game
 cd "$XDG_DATA_HOME/menajer" || fail "no user folder"
 click # "Oyun Seçenekleri"
@@ -181,8 +176,7 @@ tactics=$(shoot) || exit 1
 xdotool keydown Escape; sleep "$beat"; xdotool keyup Escape; sleep "$beat" # held for a poll
 jump 0 232
 click # the exit box's "Tamam"
-wait_end
-[ "$status" = 0 ] || fail "exit status ${status:-none} after Tamam"
+ended_well Tamam
 if [ -n "${E2E_SHOTS:-}" ]; then
   cp "$list_top" "$E2E_SHOTS/league_list_top.tga"
   cp "$tactics" "$E2E_SHOTS/league_tactics.tga"

@@ -66,8 +66,7 @@ for place in "$header" "$kapat" "$tamam"; do
   xdotool click 1
   sleep "$beat"
 done
-wait_end
-[ "${status:-}" = 0 ] || fail "--window: status ${status:-none} after the exit box"
+ended_well "the exit box in --window"
 
 # Full screen on 1280 x 1024, the frame in rectangle 0 32 1280 960: its shot is the reference's,
 # the capture shows it scaled, and a click on the first header opens its menu alone.
@@ -82,11 +81,7 @@ click
 menu=$(shoot) || exit 1
 [ "$(check differs "$start" "$menu" 0 90 238 140)" -gt 20 ] &&
   [ "$(check differs "$start" "$menu" 300 450 600 200)" -lt 5 ] || fail "the menu did not open alone"
-kill -TERM "$pid"
-wait_end
-[ "${status:-}" = 0 ] || fail "full screen: status ${status:-none} after SIGTERM"
-[ "$(head -n 1 rav3d.htm)$(tail -n 1 rav3d.htm)" = "<html></html>" ] ||
-  fail "rav3d.htm is not complete after SIGTERM"
+terminate rav3d.htm
 echo "e2e: --window rescaled with the pointer mapped, three quick F12 three shots, ended by quick" \
   "clicks through the exit box; full screen on" \
   "1280x1024 shows the 1024x768 shot in its rectangle, menus open"
