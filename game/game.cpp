@@ -163,11 +163,6 @@ const TeamRecord* Game::chosenTeamRecord() const {
     return &teams.records[chosenTeam];
 }
 
-const char* Game::chosenTeamName() const {
-    const TeamRecord* team = chosenTeamRecord();
-    return team ? team->name : "";
-}
-
 int Game::shutdownHook() {
     return 1;
 }

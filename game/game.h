@@ -150,10 +150,8 @@ public:
     void drawButton(GuiButton& button);
     // The header of each of the five menus, in bar order.
     GuiButton& header(int i);
-    // The team the manager took over; null (and an empty name) when the chosen index names
-    // no team of the team file.
+    // The team the manager took over; null when the chosen index names no team of the file.
     const TeamRecord* chosenTeamRecord() const;
-    const char* chosenTeamName() const;
 
     // Pages, one per page id.
     void drawStartPage();
