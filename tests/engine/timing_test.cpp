@@ -8,11 +8,7 @@ namespace {
 
 class TimingTest : public testing::Test {
 protected:
-    void SetUp() override {
-        platform::setCurrent(clock);
-        engine.secondStart = engine.lastTime = engine.frameCount = 0;
-        engine.clampDelta = 0;
-    }
+    void SetUp() override { platform::setCurrent(clock); }
     // Never destroyed: the engines release their input devices through it.
     static inline platform::TestPlatform* clock = new platform::TestPlatform(false);
     Engine engine;
