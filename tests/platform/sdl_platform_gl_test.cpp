@@ -30,26 +30,6 @@ void destroyAll(SdlPlatform& p) {
 
 } // namespace
 
-// The window's size is the end-to-end run's check, its colours the screen references'.
-TEST(SdlPlatformGL, GameWindowHasDepthAndStencil) {
-    SdlPlatform p;
-    ASSERT_TRUE(createAll(p));
-    p.showWindow();
-    for (auto [name, least] :
-         {std::pair{GL_DEPTH_BITS, 16}, {GL_STENCIL_BITS, 1}, {GL_DOUBLEBUFFER, 1}}) {
-        GLint bits = 0;
-        glGetIntegerv(name, &bits);
-        EXPECT_GE(bits, least) << name;
-    }
-    // Swap control answers agree, and what is set is what the driver keeps.
-    const bool canSwap = p.canSetSwapInterval();
-    for (int interval : {1, 0}) {
-        EXPECT_EQ(p.setSwapInterval(interval), canSwap);
-        EXPECT_EQ(canSwap ? SDL_GL_GetSwapInterval() : interval, interval);
-    }
-    destroyAll(p);
-}
-
 TEST(SdlPlatformGL, ContextStepsFailInTheirOwnPlace) {
     SdlPlatform p;
     ASSERT_TRUE(p.registerWindowClass("Menajer"));
@@ -128,12 +108,25 @@ TEST(SdlPlatformGL, EventsBecomeMessagesInOrder) {
     destroyAll(sdl);
 }
 
-// A shrunk window's frame is drawn off screen, with an alpha channel only where the window has
-// one: a clear to alpha 0 reads back as the window would show it.
-TEST(SdlPlatformGL, OffScreenFrameKeepsTheWindowsAlpha) {
+// The game window has depth, stencil and two buffers (its size is the end-to-end run's check,
+// its colours the screen references'), and what swap control sets is what the driver keeps.
+// Shrunk, its frame is drawn off screen, with an alpha channel only where the window has one: a
+// clear to alpha 0 reads back as the window would show it.
+TEST(SdlPlatformGL, WindowBuffersSwapControlAndTheShrunkFramesAlpha) {
     SdlPlatform p;
     p.setWindowed(true);
     ASSERT_TRUE(createAll(p));
+    for (auto [name, least] :
+         {std::pair{GL_DEPTH_BITS, 16}, {GL_STENCIL_BITS, 1}, {GL_DOUBLEBUFFER, 1}}) {
+        GLint bits = 0;
+        glGetIntegerv(name, &bits);
+        EXPECT_GE(bits, least) << name;
+    }
+    const bool canSwap = p.canSetSwapInterval();
+    for (int interval : {1, 0}) {
+        EXPECT_EQ(p.setSwapInterval(interval), canSwap);
+        EXPECT_EQ(canSwap ? SDL_GL_GetSwapInterval() : interval, interval);
+    }
     SDL_SetWindowSize(p.sdlWindow(), 800, 600);
     drain(p);
     p.swapBuffers();
