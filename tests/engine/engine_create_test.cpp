@@ -6,7 +6,6 @@
 #include "platform_fixture.h"
 #include "tests/support/test_seam.h"
 
-using platform::MessageIcon;
 using platform::Step;
 
 namespace {
@@ -59,7 +58,7 @@ TEST_F(EngineCreateTest, TeardownGoesOnAfterEveryFailure) {
         EXPECT_EQ(host.stepCalls(step), 1) << stepName(step);
     ASSERT_EQ(host.messageBoxes.size(), 2u + std::size(teardown)); // the failure, then one each
     for (size_t i = 2; i < host.messageBoxes.size(); ++i)
-        EXPECT_EQ(host.messageBoxes[i].icon, MessageIcon::Information) << i;
+        EXPECT_EQ(host.messageBoxes[i].icon, platform::MessageIcon::Information) << i;
     EXPECT_EQ(host.cursorShowCount, 1); // shown at the end though never hidden
 }
 

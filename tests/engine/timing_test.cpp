@@ -4,8 +4,6 @@
 #include "engine/timing.h"
 #include "platform/test/test_platform.h"
 
-namespace {
-
 // One frame a count shows a wrong count or a misplaced reset as plainly as sixty would.
 TEST(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTheDelta) {
     // Never destroyed: the engines release their input devices through it.
@@ -26,5 +24,3 @@ TEST(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTheD
     engine.updateTiming();
     EXPECT_EQ(engine.frameCount, 1.0f);
 }
-
-} // namespace
