@@ -49,13 +49,12 @@ TEST_F(EngineGLTest, AZeroHeightSizeGivesOnePixel) {
         std::all_of(projection, projection + 16, [](GLfloat v) { return std::isfinite(v); }));
 }
 
+// Other values change nothing; leaving 2D mode gives back the matrices it found.
 TEST_F(EngineGLTest, TwoDModeWithOtherValuesChangesNothing) {
     const std::vector<GLfloat> outside = glState();
     engine.renderState.set2DMode(2);
     EXPECT_EQ(glState(), outside);
     engine.renderState.set2DMode(1);
-    const std::vector<GLfloat> inside = glState();
-    EXPECT_NE(inside, outside);
     engine.renderState.set2DMode(0);
     const std::vector<GLfloat> after = glState();
     EXPECT_EQ(std::vector(after.begin(), after.begin() + 16),
@@ -81,20 +80,17 @@ TEST_F(EngineGLTest, MissingMultitextureEndsCreation) {
     engine.destroy();
     host.messageBoxes.clear();
     host.hiddenProcs = {"glActiveTextureARB"};
-    host.failStep(platform::Step::UnregisterClass);
     const size_t logStart = logLines().size();
     EXPECT_EQ(createGameEngine(engine), 0);
     using platform::MessageIcon;
     EXPECT_EQ(boxesOf(host),
               (BoxList{{"Ekran kartiniz Multitexture u desteklemiyor!", MessageIcon::Warning},
-                       {"OpenGL giris ayarlari yapilamadi!", MessageIcon::Warning},
-                       {"Pencere Kayittan kaldirilamadi!", MessageIcon::Information}}));
-    EXPECT_FALSE(host.windowExists || host.contextExists);
+                       {"OpenGL giris ayarlari yapilamadi!", MessageIcon::Warning}}));
+    EXPECT_FALSE(host.windowExists || host.contextExists || host.classRegistered);
     const std::vector<std::string> log = logLines();
     EXPECT_EQ(std::count(log.begin() + logStart, log.end(),
                          "<p> Ekran Kartiniz Multitexture u desteklemiyor!! </p>"),
               1);
-    host.clearFailures();
 }
 
 } // namespace

@@ -4,22 +4,12 @@
 #include "engine/timing.h"
 #include "platform/test/test_platform.h"
 
-namespace {
-
-class TimingTest : public testing::Test {
-protected:
-    void SetUp() override {
-        platform::setCurrent(clock);
-        engine.secondStart = engine.lastTime = engine.frameCount = 0;
-        engine.clampDelta = 0;
-    }
-    // Never destroyed: the engines release their input devices through it.
-    static inline platform::TestPlatform* clock = new platform::TestPlatform(false);
-    Engine engine;
-};
-
 // One frame a count shows a wrong count or a misplaced reset as plainly as sixty would.
-TEST_F(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTheDelta) {
+TEST(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTheDelta) {
+    // Never destroyed: the engines release their input devices through it.
+    static platform::TestPlatform* clock = new platform::TestPlatform(false);
+    platform::setCurrent(clock);
+    Engine engine;
     clock->setTicks(3000);
     engine.updateTiming();
     for (uint8_t clamp : {0, 1}) {
@@ -34,5 +24,3 @@ TEST_F(TimingTest, BelowOneFramePerSecondEveryFrameClosesACountAndTheClampCapsTh
     engine.updateTiming();
     EXPECT_EQ(engine.frameCount, 1.0f);
 }
-
-} // namespace

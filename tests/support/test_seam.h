@@ -18,7 +18,7 @@
 // The test's own working folder, entered on first use.
 inline const char* testFolder() {
     static char folder[] = "/tmp/menajer_testXXXXXX"; // no destructor: still there at exit
-    static const bool entered = [] {
+    [[maybe_unused]] static const bool entered = [] {
         if (!mkdtemp(folder)) {
             std::perror("mkdtemp");
             std::abort();
@@ -31,23 +31,16 @@ inline const char* testFolder() {
         });
         return true;
     }();
-    (void)entered;
     return folder;
 }
 
-// Made once, in the test folder, and kept for the whole run (never destroyed: nothing may
-// reach the platform after the tests' own backends are gone).
-inline DebugLog& testLog() {
-    static DebugLog* log = (testFolder(), new DebugLog);
-    return *log;
-}
-
-// Binds the seam to `engine` (the shared one when null) and the test log; returns the engine.
-inline Engine& bindTestEngine(Engine* engine = nullptr) {
+// Binds the seam to the tests' engine and log, each made once (the log in the test folder) and
+// kept for the whole run: nothing may reach the platform after the tests' own backends are gone.
+inline Engine& bindTestEngine() {
     static Engine* shared = new Engine;
-    Engine& bound = engine ? *engine : *shared;
-    services::bind(&bound, &testLog());
-    return bound;
+    static DebugLog* log = (testFolder(), new DebugLog);
+    services::bind(shared, log);
+    return *shared;
 }
 
 // The lines of the log file in the working folder.
