@@ -112,7 +112,6 @@ std::string checkScreen(const std::string& name, const Picture& frame) {
            out + "-difference.png (red: differs)";
 }
 
-constexpr uint8_t SCAN_CODE_ESCAPE = 1, SCAN_CODE_DOWN = 208;
 constexpr uint32_t CLOCK_START = 600000; // ms; far past every timer's last firing
 
 // The real demo data set, pictures and font included, each screen from a fresh game state.

@@ -10,18 +10,11 @@
 
 namespace {
 
-constexpr uint8_t SCAN_CODE_ESCAPE = 1, SCAN_CODE_SPACE = 57, SCAN_CODE_UP = 200,
-                  SCAN_CODE_DOWN = 208, SCAN_CODE_F1 = 59, SCAN_CODE_F2 = 60, SCAN_CODE_F3 = 61,
-                  SCAN_CODE_F4 = 62;
+constexpr uint8_t SCAN_CODE_F1 = 59, SCAN_CODE_F2 = 60, SCAN_CODE_F3 = 61, SCAN_CODE_F4 = 62;
 
 // The demo data set's clubs.
 class ManagerRoad : public GameFrameTest {
 protected:
-    void SetUp() override {
-        GameFrameTest::SetUp();
-        frame();
-    }
-
     static void press(uint8_t key) { hold(key), frame(); }
 
     static const char* name() { return game.firstNameField.displayBuffer; }
