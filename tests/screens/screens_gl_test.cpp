@@ -156,7 +156,7 @@ protected:
 };
 
 // Before registration: the start page, then the pointer on an item of three drop-downs (the fifth
-// header opens the search page); the manager's menu after it, with its items awake.
+// header opens the search page).
 TEST_F(Screens, StartAndMenus) {
     expectScreen("start", 512, 400);
     openMenu(0);
@@ -170,10 +170,15 @@ TEST_F(Screens, StartAndMenus) {
     expectScreen("search", 940, 75);
 }
 
-TEST_F(Screens, ManagerMenuAfterRegistration) {
+// After registration: the manager's menu with its items awake, then the tactics page of the
+// club's 25 players with the pointer inside the pitch (ox and oy differ).
+TEST_F(Screens, ManagerMenuAndTactics) {
     registerFor(1);
     openMenu(1);
     hover(game.buttons[BUTTON_TACTICS], "menu-manager");
+    click(BUTTON_TACTICS);
+    ASSERT_EQ(game.teams.records[1].squad_size, 25);
+    expectScreen("tactics", 700, 333);
 }
 
 TEST_F(Screens, ExitBoxAndAboutPage) {
@@ -232,15 +237,6 @@ TEST_F(Screens, NewsScrolled) {
     frame(997, 600);
     click(500, 390);
     expectScreen("news-scrolled", 500, 390);
-}
-
-// The pointer inside the pitch: ox and oy differ.
-TEST_F(Screens, Tactics) {
-    registerFor(1);
-    click(BUTTON_MANAGER_OPTIONS);
-    click(BUTTON_TACTICS);
-    ASSERT_EQ(game.teams.records[1].squad_size, 25);
-    expectScreen("tactics", 700, 333);
 }
 
 TEST(StartupDialogScreen, AsItOpens) {
