@@ -147,7 +147,6 @@ protected:
         if (const std::string failure = checkScreen(name, finish(x, y)); !failure.empty())
             ADD_FAILURE() << name << ": " << failure;
     }
-    static void openMenu(int header) { click(game.header(header)), frame(); }
     static void hover(const GuiButton& b, const char* name) {
         const HitRect& r = b.hitArea;
         frame(int(r.x + r.width / 2), int(r.y + r.height / 2));
@@ -159,14 +158,14 @@ protected:
 // header opens the search page).
 TEST_F(Screens, StartAndMenus) {
     expectScreen("start", 512, 400);
-    openMenu(0);
+    click(BUTTON_GAME_OPTIONS);
     hover(game.buttons[BUTTON_MAKERS], "menu-game");
-    openMenu(2);
+    click(BUTTON_LEAGUE);
     hover(game.buttons[BUTTON_FIXTURES], "menu-league");
-    openMenu(3);
+    click(BUTTON_TRANSFERS);
     hover(game.buttons[BUTTON_INCOMING], "menu-transfers");
     frame(900, 700, false, true); // the right button closes it
-    openMenu(4);
+    click(BUTTON_SEARCH);
     expectScreen("search", 940, 75);
 }
 
@@ -174,7 +173,7 @@ TEST_F(Screens, StartAndMenus) {
 // club's 25 players with the pointer inside the pitch (ox and oy differ).
 TEST_F(Screens, ManagerMenuAndTactics) {
     registerFor(1);
-    openMenu(1);
+    click(BUTTON_MANAGER_OPTIONS);
     hover(game.buttons[BUTTON_TACTICS], "menu-manager");
     click(BUTTON_TACTICS);
     ASSERT_EQ(game.teams.records[1].squad_size, 25);
@@ -186,7 +185,7 @@ TEST_F(Screens, ExitBoxAndAboutPage) {
     frame(400, 420);
     expectScreen("exit-box", 330, 412);
     click(game.buttons[BUTTON_CANCEL]);
-    openMenu(0);
+    click(BUTTON_GAME_OPTIONS);
     click(BUTTON_MAKERS);
     expectScreen("about", 300, 300);
 }
