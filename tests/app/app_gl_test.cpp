@@ -23,6 +23,7 @@ class AppGLTest : public ::testing::Test {
 protected:
     void SetUp() override { platform::setCurrent(&host); }
     void TearDown() override {
+        engine.ready = 0;
         engine.destroy();
         engine.inputSystem.release(); // the host goes with the test
         bitmapFont = BitmapFont{};    // its lists die with this host's context
@@ -43,7 +44,6 @@ TEST_F(AppGLTest, FramesOnlyWhenReady) {
     GLint depth = 0;
     glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
     EXPECT_EQ(depth, 1);
-    engine.ready = 0;
 }
 
 // On a driver that leaves the back buffer undefined after the swap, F12 still writes the frame
@@ -74,7 +74,6 @@ TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
         std::swap(rgb[i], rgb[i + 2]);
     EXPECT_TRUE(rgb == host.presentedFrame);
     EXPECT_EQ(screenshotCounter, 4);
-    engine.ready = 0;
 }
 
 TEST_F(AppGLTest, CloseRequestEndsTheLoopThroughShutDown) {
@@ -89,7 +88,6 @@ TEST_F(AppGLTest, CloseRequestEndsTheLoopThroughShutDown) {
     EXPECT_FALSE(host.displayModeChanged);
     EXPECT_EQ(engine.ready, 1);
     EXPECT_EQ(host.pendingMessages(), 0u);
-    engine.ready = 0;
 }
 
 // Without multitexturing start-up ends after the engine's two boxes with a third, uncaptioned.

@@ -44,14 +44,12 @@ TEST_F(GlobalKeys, EscapeAndRightButton) {
     } passes[] = {
         {MENU_IDLE, true, false, MENU_EXIT_BOX, 1, BAR_PASSIVE},
         {CARRY_ON, true, true, MENU_EXIT_BOX, 0, BAR_ACTIVE}, // the box ignores both
-        {CARRY_ON, false, true, MENU_EXIT_BOX, 0, BAR_ACTIVE},
         {CARRY_ON, false, false, MENU_EXIT_BOX, 0, BAR_ACTIVE},
         {MENU_IDLE, true, false, MENU_EXIT_BOX, 1, BAR_PASSIVE},
         {MENU_IDLE, false, false, MENU_EXIT_BOX, 1, BAR_PASSIVE}, // the poll after the release
         {MENU_IDLE, false, false, MENU_IDLE, 0, BAR_ACTIVE},
         {MENU_MANAGER_OPTIONS, true, false, MENU_MANAGER_OPTIONS, 0, BAR_ACTIVE},
         {MENU_GAME_OPTIONS, false, true, MENU_IDLE, 0, BAR_ACTIVE},
-        {MENU_LEAGUE, false, true, MENU_IDLE, 0, BAR_ACTIVE},
         {MENU_SEARCH, false, false, MENU_IDLE, 0, BAR_ACTIVE}, // the poll after the release
         {MENU_TRANSFERS, false, false, MENU_TRANSFERS, 0, BAR_ACTIVE},
         {MENU_LOCKED, false, true, MENU_LOCKED, 0, BAR_ACTIVE},

@@ -10,6 +10,9 @@
 #include "engine/services.h"
 #include "tests/render/gl_fixture.h"
 
+constexpr uint8_t SCAN_CODE_ESCAPE = 1, SCAN_CODE_SPACE = 57, SCAN_CODE_UP = 200,
+                  SCAN_CODE_DOWN = 208;
+
 // Main-loop passes on the program's globals, through the current (scripted) platform.
 struct GamePasses {
     static platform::TestPlatform& tp() {
@@ -83,11 +86,13 @@ protected:
         platform::setCurrent(host);
         windowOpen = startUp(nullptr) == 1;
     }
+    // The data loaded anew and the start page drawn once.
     void SetUp() override {
         GlTest::SetUp();
         services::bind(&::engine, &debugLog);
         host->quitPosted = false;
         game.loadData(::engine.inputSystem);
+        frame();
     }
     // A pixel of the last frame, in top-down screen coordinates.
     static Rgb shown(int x, int y) { return pixel(x, H - 1 - y); }

@@ -112,7 +112,6 @@ std::string checkScreen(const std::string& name, const Picture& frame) {
            out + "-difference.png (red: differs)";
 }
 
-constexpr uint8_t SCAN_CODE_ESCAPE = 1, SCAN_CODE_DOWN = 208;
 constexpr uint32_t CLOCK_START = 600000; // ms; far past every timer's last firing
 
 // The real demo data set, pictures and font included, each screen from a fresh game state.
@@ -148,7 +147,6 @@ protected:
         if (const std::string failure = checkScreen(name, finish(x, y)); !failure.empty())
             ADD_FAILURE() << name << ": " << failure;
     }
-    static void openMenu(int header) { click(game.header(header)), frame(); }
     static void hover(const GuiButton& b, const char* name) {
         const HitRect& r = b.hitArea;
         frame(int(r.x + r.width / 2), int(r.y + r.height / 2));
@@ -157,24 +155,29 @@ protected:
 };
 
 // Before registration: the start page, then the pointer on an item of three drop-downs (the fifth
-// header opens the search page); the manager's menu after it, with its items awake.
+// header opens the search page).
 TEST_F(Screens, StartAndMenus) {
     expectScreen("start", 512, 400);
-    openMenu(0);
+    click(BUTTON_GAME_OPTIONS);
     hover(game.buttons[BUTTON_MAKERS], "menu-game");
-    openMenu(2);
+    click(BUTTON_LEAGUE);
     hover(game.buttons[BUTTON_FIXTURES], "menu-league");
-    openMenu(3);
+    click(BUTTON_TRANSFERS);
     hover(game.buttons[BUTTON_INCOMING], "menu-transfers");
     frame(900, 700, false, true); // the right button closes it
-    openMenu(4);
+    click(BUTTON_SEARCH);
     expectScreen("search", 940, 75);
 }
 
-TEST_F(Screens, ManagerMenuAfterRegistration) {
+// After registration: the manager's menu with its items awake, then the tactics page of the
+// club's 25 players with the pointer inside the pitch (ox and oy differ).
+TEST_F(Screens, ManagerMenuAndTactics) {
     registerFor(1);
-    openMenu(1);
+    click(BUTTON_MANAGER_OPTIONS);
     hover(game.buttons[BUTTON_TACTICS], "menu-manager");
+    click(BUTTON_TACTICS);
+    ASSERT_EQ(game.teams.records[1].squad_size, 25);
+    expectScreen("tactics", 700, 333);
 }
 
 TEST_F(Screens, ExitBoxAndAboutPage) {
@@ -182,7 +185,7 @@ TEST_F(Screens, ExitBoxAndAboutPage) {
     frame(400, 420);
     expectScreen("exit-box", 330, 412);
     click(game.buttons[BUTTON_CANCEL]);
-    openMenu(0);
+    click(BUTTON_GAME_OPTIONS);
     click(BUTTON_MAKERS);
     expectScreen("about", 300, 300);
 }
@@ -233,15 +236,6 @@ TEST_F(Screens, NewsScrolled) {
     frame(997, 600);
     click(500, 390);
     expectScreen("news-scrolled", 500, 390);
-}
-
-// The pointer inside the pitch: ox and oy differ.
-TEST_F(Screens, Tactics) {
-    registerFor(1);
-    click(BUTTON_MANAGER_OPTIONS);
-    click(BUTTON_TACTICS);
-    ASSERT_EQ(game.teams.records[1].squad_size, 25);
-    expectScreen("tactics", 700, 333);
 }
 
 TEST(StartupDialogScreen, AsItOpens) {

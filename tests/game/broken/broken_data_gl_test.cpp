@@ -102,18 +102,10 @@ const BrokenCase CASES[] = {
       BITMAP_MISSING, TEXTURE_LIST_MISSING,                                     // pitch, world list
       db_text::CALENDAR_MISSING}},
 
-    // The three database files damaged alike.
+    // The three database files damaged alike: every refusal leaves the loader's list empty (each
+    // refusal's own checks are the database tests').
     {"database empty", [] { forEachDatabaseFile([](const char* p, size_t) { cut(p, 0); }); },
      {db_text::WRONG_VERSION, db_text::WRONG_VERSION, db_text::CALENDAR_BROKEN}},
-    {"database cut in a record", [] {
-         cut(PLAYERS_FILE, HEADER_SIZE + PLAYER_ENTRY_SIZE * 3 + 57);
-         cut(TEAMS_FILE, HEADER_SIZE + TEAM_RECORD_SIZE + 170);
-         cut(CALENDAR_FILE, CALENDAR_HEADER_SIZE + CALENDAR_MONTH_SIZE * 12 + CALENDAR_DAY_SIZE * 40 + 9);
-     },
-     {db_text::SHORT_FILE, db_text::SHORT_FILE, db_text::CALENDAR_BROKEN}},
-    {"database counts -1",
-     [] { forEachDatabaseFile([](const char* p, size_t at) { poke32(p, at, -1); }); },
-     {db_text::BAD_COUNT, db_text::BAD_COUNT, db_text::CALENDAR_BROKEN}},
     {"database counts 0x7FFFFFFF", [] {
          forEachDatabaseFile([](const char* p, size_t at) { poke32(p, at, INT_MAX); }); },
      {db_text::BAD_COUNT, db_text::SHORT_FILE, db_text::CALENDAR_BROKEN}},
@@ -165,7 +157,7 @@ bool failedSince(int from) {
 // One run of the game, in the child process.
 struct Run : GamePasses {
     // Registration, the first club of the list, the news it brings, the tactics page for that
-    // club and for indices naming none; each page at least once; quitting through the exit box.
+    // club; each page at least once; quitting through the exit box.
     static void play() {
         frame();
         click(BUTTON_GAME_OPTIONS);
@@ -178,18 +170,14 @@ struct Run : GamePasses {
         click(BUTTON_MANAGER_OPTIONS);
         click(BUTTON_TACTICS);
         EXPECT_EQ(game.page, PAGE_TACTICS) << "registration, team choice and news passed";
-        for (int32_t team : {1, 2, 3, -1, game.teams.count, INT_MAX, INT_MIN}) {
-            game.chosenTeam = team;
-            frame();
-        }
-        game.chosenTeam = 0; // squad sizes outside the squad's room, set past the loader
+        // Squad sizes outside the squad's room, set past the loader.
         for (int32_t size : {INT_MAX, INT_MIN}) {
             if (game.teams.count == 0) break;
             game.teams.records[0].squad_size = size;
             frame();
         }
         game.page = PAGE_START;
-        hold(1); // Escape: the exit box
+        hold(SCAN_CODE_ESCAPE);
         ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
         click(BUTTON_OK);
         EXPECT_TRUE(tp().quitPosted) << "the exit box's Tamam posts the quit message";
