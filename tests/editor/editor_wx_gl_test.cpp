@@ -127,11 +127,7 @@ TEST(EditorDialogs, MainDialogHasItsControls) {
     wxTEST_DIALOG(EXPECT_FALSE(dialog.Close()), messageBox("Cikmak istiyor musunuz?", wxID_NO));
     wxCommandEvent aboutCommand(wxEVT_MENU, ctl::ABOUT);
     wxTEST_DIALOG(dialog.ProcessWindowEvent(aboutCommand),
-                  ExpectDialog<AboutDialog>([](AboutDialog* about) {
-                      EXPECT_EQ(about->GetTitle(), "Oyuncu Duzenleme Hakkinda");
-                      EXPECT_EQ(label(about, wxID_OK), "TAMAM");
-                      return wxID_OK;
-                  }));
+                  ExpectDialog<AboutDialog>([](AboutDialog*) { return wxID_OK; }));
 }
 
 TEST(EditorDialogs, LoadSearchAndEditAPlayer) {
@@ -166,7 +162,6 @@ TEST(EditorDialogs, LoadSearchAndEditAPlayer) {
     press(&dialog, ctl::SELECT);
     wxTEST_DIALOG(
         press(&dialog, ctl::TECHNICAL), ExpectDialog<AttributeDialog>([](AttributeDialog* d) {
-            EXPECT_EQ(d->GetTitle(), "Teknik Ozellik");
             EXPECT_EQ(label(d, ctl::HEADER), "Oyuncu adi :: Abdulkerim Muhammed Mustafa Şükrü "
                                              "Öztürkoğulları  Soyad :: Öztürk id:: 7");
             wxWindow* header = d->FindWindow(ctl::HEADER); // not cut off by its frame
@@ -226,10 +221,7 @@ TEST(EditorDialogs, ClubDialogLoadsRenamesAndSavesATeamFile) {
                                      "olun ve bol bol yedek alin.",
                                  wxID_YES);
     const auto saved = messageBox("Kayit yapildi!", wxID_OK);
-    const auto manager = ExpectDialog<ManagerDialog>([](ManagerDialog* d) {
-        EXPECT_EQ(d->GetTitle(), "Menajer Biglisi");
-        return ctl::CLOSE;
-    });
+    const auto manager = ExpectDialog<ManagerDialog>([](ManagerDialog*) { return ctl::CLOSE; });
     const auto unready =
         messageBox("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece sematik olarak "
                    "gelecekte neler yapilacagi yazilidir.",
