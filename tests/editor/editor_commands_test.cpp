@@ -66,6 +66,7 @@ struct Editor : ::testing::Test {
         view.files = std::move(files);
         view.answers = std::move(answers);
         press(id);
+        EXPECT_TRUE(view.answers.empty()) << "a question was not asked";
     }
     void type(int id, const std::string& utf8) { view.texts[id] = utf8; }
     void type(const std::map<int, std::string>& fields) {
@@ -291,33 +292,57 @@ TEST_F(Editor, RowsAlwaysNameThePlayersTheyShow) {
               "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");
 }
 
-TEST_F(Editor, SaveAddsTheExtensionBeforeAskingToReplace) {
-    fill(10);
+// The installed data set is refused before any question, however the path reaches it, and
+// "Kaydet" offers the user's own file instead, in folders left only when the save is made. The
+// extension is added before the question about an existing file; No to it goes back to the file
+// dialog, which afterwards offers the last file saved.
+TEST_F(Editor, SaveWritesOnlyWhereTheUserConfirmed) {
+    const std::string installed = playerFileBytes(3);
+    std::filesystem::create_directories("installed/veri");
     std::filesystem::create_directory("a.b");
+    writeWholeFile("installed/veri/oyuncu.odt", installed);
+    writeWholeFile("kept.odt", "old");
     writeWholeFile("a.b/kept.odt", "old");
-    // No to the question about an existing file goes back to the file dialog, which offers the
-    // last file saved.
+    ASSERT_TRUE(cmd.loadFile("installed/veri/oyuncu.odt", false));
+    cmd.protectFolder("installed");
+    const std::string home = "home/menajer/veri/oyuncu.odt";
+    cmd.proposeSaveFile(home);
+    const char* const REFUSED = "Kurulu oyunun dosyalarina kayit yapilamaz:\n"
+                                "other/../installed/veri/oyuncu.odt\nKayit yapilmadi! Baska bir "
+                                "klasore kaydedin.";
+    const char* const DONE = "Kayit yapildi!";
     const struct {
-        std::deque<std::string> typed;
+        std::deque<std::string> typed; // none: the file dialog is cancelled
         std::deque<bool> answers;
-        const char* saved;
-    } cases[] = {{{"saved"}, {true}, "saved.odt"},
-                 {{"a.b/new"}, {true}, "a.b/new.odt"},
-                 {{"nokta."}, {true}, "nokta.odt"},
-                 {{"yedek.dat"}, {true}, "yedek.dat"},
-                 {{"a.b/kept", "a.b/kept"}, {false, true, true}, "a.b/kept.odt"}};
+        const char* message;
+        std::string offered; // by the last file dialog
+        const char* saved;   // holding the database afterwards; none: nothing written
+    } cases[] = {
+        {{}, {}, "", home, nullptr},
+        {{"kept", "kept"}, {false, true, false}, "Kayit yapilmadi!", "kept.odt", nullptr},
+        {{"other/../installed/veri/oyuncu"}, {}, REFUSED, home, nullptr},
+        {{"home/menajer/veri/oyuncu"}, {true}, DONE, home, home.c_str()},
+        {{"a.b/new"}, {true}, DONE, home, "a.b/new.odt"},
+        {{"nokta."}, {true}, DONE, "a.b/new.odt", "nokta.odt"},
+        {{"yedek.dat"}, {true}, DONE, "nokta.odt", "yedek.dat"},
+        {{"a.b/kept", "a.b/kept"}, {false, true, true}, DONE, "a.b/kept.odt", "a.b/kept.odt"},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.saved);
-        view.proposed.clear();
+        SCOPED_TRACE(c.message + std::string(" ") + (c.saved ? c.saved : ""));
         press(ctl::SAVE, c.typed, c.answers);
-        EXPECT_EQ(view.last(), "Kayit yapildi!");
-        EXPECT_TRUE(readWholeFile(c.saved) == playerFileBytes(10));
-        EXPECT_EQ(view.fileShown, std::filesystem::path(c.saved).filename().string());
+        EXPECT_EQ(view.last(), c.message);
+        EXPECT_EQ(view.proposed.back(), c.offered);
+        EXPECT_EQ(std::filesystem::exists("home"), c.saved != nullptr);
+        EXPECT_TRUE(!c.saved || readWholeFile(c.saved) == installed);
+        // Unsaved, it names the loaded file, whose name the user's own file shares.
+        const std::filesystem::path named = c.saved ? c.saved : home;
+        EXPECT_EQ(view.fileShown, named.filename().string());
     }
     EXPECT_EQ(view.shown[0].text,
               "a.b/kept.odt dosyasi zaten var!\nUzerine yazmak istiyor musunuz?");
     EXPECT_EQ(view.shown[0].style, MessageStyle::ASK_WARNING);
-    EXPECT_EQ(view.proposed, (std::vector<std::string>{"yedek.dat", "a.b/kept.odt"}));
+    EXPECT_EQ(readWholeFile("kept.odt"), "old");
+    EXPECT_TRUE(readWholeFile("installed/veri/oyuncu.odt") == installed);
 }
 
 TEST_F(Editor, OnlyAWholePlayerFileReplacesTheDatabase) {
@@ -333,6 +358,12 @@ TEST_F(Editor, OnlyAWholePlayerFileReplacesTheDatabase) {
         {"ten.odt", "Yukleme Tamamlandi!", 10},
     };
     fill(11);
+    press(ctl::LOAD, {}, {}); // the file dialog is cancelled
+    EXPECT_TRUE(view.shown.empty());
+    press(ctl::LOAD, {"ten.odt"}, {false});
+    EXPECT_EQ(view.last(), "Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi "
+                           "kaybedersen emekler bosa gider.");
+    EXPECT_EQ(db.playerCount(), 11);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         select(2);
@@ -354,41 +385,6 @@ TEST_F(Editor, OnlyAWholePlayerFileReplacesTheDatabase) {
                   "Dosya acilamadi!\nBöyle bir dosya ya da dizin yok\nYukleme Yapilmadi!..");
     }
     std::setlocale(LC_ALL, "C");
-}
-
-// Cancelled or declined commands touch nothing. The installed data set is refused before any
-// question, however the path reaches it; "Kaydet" offers the user's own file instead, in folders
-// made only once the save is confirmed.
-TEST_F(Editor, FilesChangeOnlyWhereTheUserConfirmed) {
-    const std::string installed = playerFileBytes(3);
-    std::filesystem::create_directories("installed/veri");
-    writeWholeFile("installed/veri/oyuncu.odt", installed);
-    writeWholeFile("kept.odt", "old");
-    ASSERT_TRUE(cmd.loadFile("installed/veri/oyuncu.odt", false));
-    cmd.protectFolder("installed");
-    cmd.proposeSaveFile("home/menajer/veri/oyuncu.odt");
-    press(ctl::SAVE); // file dialog cancelled
-    press(ctl::LOAD);
-    EXPECT_TRUE(view.shown.empty());
-    press(ctl::SAVE, {"kept", "kept.odt"}, {false, true, false}); // replace? no; yes; save? no
-    EXPECT_EQ(view.last(), "Kayit yapilmadi!");
-    press(ctl::LOAD, {"kept.odt"}, {false});
-    EXPECT_EQ(view.last(), "Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi "
-                           "kaybedersen emekler bosa gider.");
-    EXPECT_EQ(readWholeFile("kept.odt"), "old");
-    EXPECT_EQ(db.playerCount(), 3);
-    EXPECT_FALSE(std::filesystem::exists("home"));
-
-    press(ctl::SAVE, {"other/../installed/veri/oyuncu"});
-    ASSERT_EQ(view.shown.size(), 1u);
-    EXPECT_EQ(view.last(), "Kurulu oyunun dosyalarina kayit yapilamaz:\n"
-                           "other/../installed/veri/oyuncu.odt\nKayit yapilmadi! Baska bir "
-                           "klasore kaydedin.");
-    press(ctl::SAVE, {"home/menajer/veri/oyuncu"});
-    EXPECT_EQ(view.proposed.back(), "home/menajer/veri/oyuncu.odt");
-    EXPECT_EQ(view.last(), "Kayit yapildi!");
-    EXPECT_TRUE(readWholeFile("home/menajer/veri/oyuncu.odt") == installed);
-    EXPECT_TRUE(readWholeFile("installed/veri/oyuncu.odt") == installed);
 }
 
 TEST_F(Editor, AFailedSaveLeavesTheOldFileAndReportsNoSuccess) {
