@@ -336,6 +336,8 @@ TEST_F(Editor, SaveWritesOnlyWhereTheUserConfirmed) {
     EXPECT_EQ(view.shown[0].text,
               "a.b/kept.odt dosyasi zaten var!\nUzerine yazmak istiyor musunuz?");
     EXPECT_EQ(view.shown[0].style, MessageStyle::ASK_WARNING);
+    EXPECT_EQ(view.shown[2].text, "Su anda a.b/kept.odt dosyayi kaydetmek istiyor musunuz?\n "
+                                  "Dikkatli olun ve bol bol yedek alin.");
     EXPECT_EQ(readWholeFile("kept.odt"), "old");
     EXPECT_TRUE(readWholeFile("installed/veri/oyuncu.odt") == installed);
 }
