@@ -27,8 +27,6 @@ struct ScriptedView : ScriptedFiles<MainView> {
     int32_t rows = 0;
     int32_t selectedRow = -1;
     int leagueRuns = 0;
-    // Plays the user inside an attribute dialog; none: the dialog is closed at once.
-    std::function<void(AttributeForm&, ScriptedDialog&)> inDialog;
     std::vector<AttributeKind> dialogsRun;
 
     void addChoice(int id, const std::string& utf8) override { choices[id].push_back(utf8); }
@@ -36,12 +34,7 @@ struct ScriptedView : ScriptedFiles<MainView> {
     void showFile(const std::string& name) override { fileShown = name; }
     void showRows(int32_t n) override { rows = n; }
     int32_t firstSelectedRow() override { return selectedRow; }
-    void runAttributeDialog(AttributeForm& form) override {
-        dialogsRun.push_back(form.kind());
-        ScriptedDialog dialog;
-        form.open(dialog);
-        if (inDialog) inDialog(form, dialog);
-    }
+    void runAttributeDialog(AttributeForm& form) override { dialogsRun.push_back(form.kind()); }
     void runLeagueDialogs() override { ++leagueRuns; }
 };
 
@@ -482,15 +475,17 @@ TEST_F(Editor, AttributeSaveWritesOnlyTheDialogsOwnBlockAndClosingLosesAChange) 
     EXPECT_TRUE(dialog.shown.empty()); // no message; the dialog stays open
 
     // Closed without "Kaydet": the change is lost, after a question.
-    view.inDialog = [](AttributeForm& form, ScriptedDialog& dialog) {
-        dialog.texts[1055] = "20";
-        dialog.answers = {false, true};
-        EXPECT_FALSE(form.close(dialog));
-        EXPECT_TRUE(form.close(dialog));
-        EXPECT_EQ(dialog.last(), "Kayit yaptiginizdan emin misiniz?\nPencere kapatilacak!!!!!.");
-        EXPECT_EQ(dialog.shown.back().style, MessageStyle::ASK_WARNING);
-    };
-    cmd.openAttributes(AttributeKind::MENTAL);
+    ScriptedDialog closing;
+    AttributeForm mental(db, AttributeKind::MENTAL);
+    mental.open(closing);
+    closing.texts[1055] = "20";
+    closing.answers = {false, true};
+    EXPECT_FALSE(mental.close(closing));
+    EXPECT_TRUE(mental.close(closing));
+    EXPECT_EQ(closing.last(), "Kayit yaptiginizdan emin misiniz?\nPencere kapatilacak!!!!!.");
+    EXPECT_EQ(closing.shown.back().style, MessageStyle::ASK_WARNING);
     EXPECT_EQ(db.record(2)->mental.determination, before.mental.determination);
+    press(ctl::MENTAL); // the dialog closed at once keeps the player selected
+    EXPECT_EQ(view.dialogsRun, std::vector<AttributeKind>{AttributeKind::MENTAL});
     EXPECT_EQ(db.selected, 2);
 }
