@@ -37,6 +37,20 @@ template <class View> struct Scripted : View {
     std::string last() const { return shown.empty() ? std::string() : shown.back().text; }
 };
 
+// A view with a file dialog that takes the scripted names in order; an empty name or none
+// cancels it.
+template <class View> struct ScriptedFiles : Scripted<View> {
+    std::deque<std::string> files;
+    std::vector<std::string> proposed; // what each file dialog offered
+
+    bool chooseFile(FileDialogKind, std::string& path) override {
+        proposed.push_back(path);
+        path = files.empty() ? std::string() : files.front();
+        if (!files.empty()) files.pop_front();
+        return !path.empty();
+    }
+};
+
 enum Step { CREATE, OPEN_STREAM, WRITE, FLUSH, SYNC, CLOSE, RENAME };
 
 // The system's calls, but the chosen step fails as a full disk would; a write fails midway,
