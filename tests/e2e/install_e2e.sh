@@ -62,10 +62,10 @@ export XDG_DATA_HOME=$work/xdg
 veri=$XDG_DATA_HOME/menajer/veri
 mkdir -p "$veri/database"
 # Four clubs of 22 generated players, built from CSV: the clubs' written here, the players' dumped.
-clubs=("Kuzey Yıldızı" "Deniz Fenerleri" "Dağ Kartalları" "Ova Gücü")
+names=("Kuzey Yıldızı" "Deniz Fenerleri" "Dağ Kartalları" "Ova Gücü")
 echo "index,name,squad_size,squad" >"$work/teams.csv"
 for c in 0 1 2 3; do
-  echo "$c,${clubs[c]},22,$(seq -s ' ' $((c * 22)) $((c * 22 + 21)))" >>"$work/teams.csv"
+  echo "$c,${names[c]},22,$(seq -s ' ' $((c * 22)) $((c * 22 + 21)))" >>"$work/teams.csv"
 done
 "$prefix/bin/menajer-datagen" --players 88 "$work/generated.odt" &&
   "$prefix/bin/menajer-odt" dump "$work/generated.odt" >"$work/players.csv" &&
