@@ -62,8 +62,8 @@ inline ToolRun runTool(const std::string& tool, const std::string& args) {
 }
 #endif
 
-template <class T> void appendBytes(std::string& bytes, const T& item) {
-    bytes.append(reinterpret_cast<const char*>(&item), sizeof item);
+template <class... T> void appendBytes(std::string& bytes, const T&... items) {
+    (bytes.append(reinterpret_cast<const char*>(&items), sizeof items), ...);
 }
 // Neighbouring attribute columns hold neighbouring values, all within their ranges; player 1's
 // surname needs quoting in CSV.
@@ -92,11 +92,7 @@ inline std::string playerFileBytes(int32_t n) {
     appendBytes(b, DatabaseFileHeader{PLAYER_FILE_VERSION, n, 0});
     for (int32_t i = 0; i < n; ++i) {
         const PlayerRecord r = samplePlayer(i);
-        appendBytes(b, r);
-        appendBytes(b, r.technical);
-        appendBytes(b, r.physical);
-        appendBytes(b, r.mental);
-        appendBytes(b, r.position);
+        appendBytes(b, r, r.technical, r.physical, r.mental, r.position);
     }
     return b;
 }
@@ -119,8 +115,7 @@ inline std::string teamFileBytes(int32_t n) {
 // Months June, July, ... of 2004; June's slot 31 is left empty.
 inline std::string calendarBytes(int32_t n) {
     std::string b;
-    const int32_t header[2] = {n, 0};
-    appendBytes(b, header);
+    appendBytes(b, n, int32_t(0));
     for (int32_t m = 0; m < n; ++m)
         appendBytes(b, CalendarMonthEntry{0, 6 + m, 2004, 0});
     for (int32_t m = 0; m < n; ++m) {

@@ -1,5 +1,8 @@
-# Shared steps of the end-to-end runs. Sourced with bin_dir, run_dir and work set; defines pid,
-# game, status.
+# Shared steps of the end-to-end runs, sourced first: sets here and work (removed at the end);
+# defines pid, game, status. start_game needs bin_dir and run_dir.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d "/tmp/menajer_$(basename "$0" .sh).XXXXXX")
 
 pid=""
 cleanup() {

@@ -4,13 +4,10 @@
 # and nothing goes into HOME. Then started from a folder without veri/: a message box comes
 # before the start-up dialog, and the log in the user's folder names the folders looked in.
 # Usage: folder_e2e.sh BIN_DIR RUN_DIR
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=e2e_lib.sh
+. "$(dirname "$0")/e2e_lib.sh"
 bin_dir=$(cd "$1" && pwd) || exit 1
 run_dir=$(cd "$2" && pwd) || exit 1
-work=$(mktemp -d /tmp/menajer_folder.XXXXXX)
-# shellcheck source=e2e_lib.sh
-. "$here/e2e_lib.sh"
 : "${DISPLAY:?a display is needed}"
 # A message box is drawn by a child process of the game: it goes with the game.
 trap '[ -n "$pid" ] && kill -KILL $(ps -o pid= --ppid "$pid") 2>/dev/null; cleanup' EXIT

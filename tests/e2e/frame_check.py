@@ -3,7 +3,6 @@
 capture unless given) the 1024 x 768 shot fills rectangle X Y W H, scaled, and the rest is black.
 frame_check.py same SHOT SHOT: the shots are byte for byte the same but for the FPS counter.
 frame_check.py differs SHOT SHOT X Y W H: the mean absolute difference of the area's bytes.
-frame_check.py span SHOT X Y W H: the first and last column of the area showing white text.
 frame_check.py lines SHOT X W BASELINE STEP N: 1 or 0 for each of N lines: whether it shows text."""
 import sys
 
@@ -55,23 +54,18 @@ def differs(a, b, x, y, w, h):
     print(sum(abs(p - q) for s, e in rows for p, q in zip(a[s:e], b[s:e])) // (w * h * 3))
 
 
-def white_columns(pixels, x, y, w, h):  # top-down y; near white is the text's colour
-    rows = [pixels[(r * FW + x) * 3:(r * FW + x + w) * 3] for r in range(FH - y - h, FH - y)]
-    return {x + i for row in rows for i in range(w) if min(row[i * 3:i * 3 + 3]) >= 180}
-
-
-def span(shot, x, y, w, h):
-    columns = white_columns(open(shot, "rb").read()[18:], x, y, w, h)
-    print(min(columns), max(columns)) if columns else print(-1, -1)
-
-
 def lines(shot, x, w, baseline, step, n):
     pixels = open(shot, "rb").read()[18:]
-    print("".join("1" if len(white_columns(pixels, x, baseline + k * step - 8, w, 7)) >= 4 else "0"
-                  for k in range(n)))
+    shown = ""
+    for k in range(n):  # the 7 rows above a baseline show text where 4 columns are near white
+        top = FH - (baseline + k * step - 1)  # the file's rows count from the bottom
+        rows = [pixels[(r * FW + x) * 3:(r * FW + x + w) * 3] for r in range(top, top + 7)]
+        white = {i for row in rows for i in range(w) if min(row[i * 3:i * 3 + 3]) >= 180}
+        shown += "1" if len(white) >= 4 else "0"
+    print(shown)
 
 
-commands = {"shown": shown, "same": same, "differs": differs, "span": span, "lines": lines}
+commands = {"shown": shown, "same": same, "differs": differs, "lines": lines}
 if len(sys.argv) < 4 or sys.argv[1] not in commands:
     sys.exit(__doc__)
 args = [a if a.endswith(("ppm", "tga")) else int(a) for a in sys.argv[2:]]

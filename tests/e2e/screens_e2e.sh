@@ -6,16 +6,14 @@
 # with the log closed).
 # The shrunk full screen is the platform GL test's. E2E_SHOTS=folder keeps the captures as PNGs.
 # Usage: screens_e2e.sh BIN_DIR RUN_DIR
-set -uo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=e2e_lib.sh
+. "$(dirname "$0")/e2e_lib.sh"
 bin_dir=$(cd "$1" && pwd) || exit 1
 run_dir=$(cd "$2" && pwd) || exit 1
-work=$(mktemp -d /tmp/menajer_screens.XXXXXX)
-keep=$(mktemp -d /tmp/menajer_screens_keep.XXXXXX)
-# shellcheck source=e2e_lib.sh
-. "$here/e2e_lib.sh"
+keep=$work/keep
+mkdir "$keep"
 . "$here/../../scripts/xvfb.sh"
-trap 'cleanup; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$keep"' EXIT
+trap 'cleanup; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
 check() { python3 "$here/frame_check.py" "$@" || exit 1; }
 capture() {
   import -window root -depth 8 "ppm:$keep/$1.ppm" || fail "no capture of the screen"

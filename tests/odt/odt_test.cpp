@@ -12,8 +12,7 @@
 
 namespace {
 
-using OdtRun = ToolRun;
-OdtRun odt(const std::string& args) {
+ToolRun odt(const std::string& args) {
     return runTool("menajer-odt", args);
 }
 
@@ -38,7 +37,7 @@ TEST(Odt, HelpAndUsage) {
         {"check --players missing.odt b.tdt", 1, "--players missing.odt: cannot read"},
     };
     for (const auto& [args, status, expected] : runs) {
-        const OdtRun r = odt(args);
+        const ToolRun r = odt(args);
         EXPECT_EQ(r.status, status) << args;
         EXPECT_EQ(status ? r.out : "", "") << args;
         const std::string& text = status == 0 ? r.out : r.err;
@@ -57,7 +56,7 @@ TEST(Odt, DumpAndBuildReproduceEachKindByteForByte) {
                                                          {".trh", "calendar file, 2 months"}};
     for (const auto& [ext, sound] : kinds) {
         SCOPED_TRACE(ext);
-        OdtRun r = odt("dump round" + ext);
+        ToolRun r = odt("dump round" + ext);
         ASSERT_EQ(r.status, 0) << r.err;
         writeWholeFile("round.csv", r.out);
         r = odt("build round.csv again" + ext);
@@ -112,7 +111,7 @@ TEST(Odt, BuildRefusesMalformedCsvNamingLineAndColumn) {
         SCOPED_TRACE(err);
         std::remove(out);
         writeWholeFile("x.csv", csv);
-        const OdtRun r = odt(std::string("build x.csv ") + out);
+        const ToolRun r = odt(std::string("build x.csv ") + out);
         EXPECT_EQ(r.status, 1);
         EXPECT_NE(r.err.find(err), std::string::npos) << r.err;
         EXPECT_NE(access(out, F_OK), 0);
@@ -163,7 +162,7 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
         SCOPED_TRACE(line);
         const std::string file = std::string(args).substr(0, 7);
         writeWholeFile(file, bytes);
-        const OdtRun r = odt(std::string("check ") + args);
+        const ToolRun r = odt(std::string("check ") + args);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.out.rfind(file + ": " + line, 0), 0u) << r.out;
         EXPECT_EQ(r.out.substr(r.out.find('\n') + 1), file + ": 1 problem\n");
@@ -173,7 +172,7 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
     std::filesystem::create_directories("set/database");
     writeWholeFile("set/database/oyuncu.odt", players);
     writeWholeFile("set/database/takim.tdt", teams);
-    const OdtRun set = odt("check-set set");
+    const ToolRun set = odt("check-set set");
     EXPECT_EQ(set.status, 1);
     EXPECT_NE(set.out.find("set/database/takim.tdt: offset 1320: squad entry 2"),
               std::string::npos);
