@@ -45,13 +45,6 @@ struct Editor : ::testing::Test {
 
     void SetUp() override { ASSERT_TRUE(cmd.start() && cmd.ready()); }
 
-    // Sample players 0 to n - 1 with every field as the sample has it.
-    void fill(int32_t n) {
-        for (int32_t i = 0; i < n; ++i) {
-            ASSERT_TRUE(db.append(samplePlayer(i)));
-            *db.record(i) = samplePlayer(i);
-        }
-    }
     void press(int id) { ASSERT_TRUE(cmd.command(id)); }
     // A command with what the file dialog gets typed and the answers to its questions.
     void press(int id, std::deque<std::string> files, std::deque<bool> answers = {true}) {
@@ -108,7 +101,7 @@ TEST_F(Editor, SelectionStaysInsideTheDatabase) {
     select(0); // any id while the database is empty
     EXPECT_EQ(db.selected, -1);
     EXPECT_EQ(view.last(), "0 numarali oyuncu yok!\nOyuncu secilmedi.");
-    fill(10);
+    ASSERT_TRUE(fillEditor(db, 10));
     // Refused ids keep the player shown before and say so once.
     const struct {
         const char* typed;
@@ -136,7 +129,7 @@ TEST_F(Editor, SelectionStaysInsideTheDatabase) {
 }
 
 TEST_F(Editor, ModifyAndClearEndTheSelection) {
-    fill(3);
+    ASSERT_TRUE(fillEditor(db, 3));
     press(ctl::MODIFY);
     EXPECT_EQ(view.last(), "Lutfen ilk once oyuncu secin!");
     EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_DONE);
@@ -243,7 +236,7 @@ TEST_F(Editor, SearchMatchesBytePrefixesCaseSensitively) {
 }
 
 TEST_F(Editor, RowsAlwaysNameThePlayersTheyShow) {
-    fill(10);
+    ASSERT_TRUE(fillEditor(db, 10));
     writeWholeFile("three.odt", playerFileBytes(3));
     type(ctl::QUERY_SURNAME, "Öz"); // player 1 is "Er"
     press(ctl::SEARCH);
@@ -347,7 +340,7 @@ TEST_F(Editor, OnlyAWholePlayerFileReplacesTheDatabase) {
         {"missing.odt", "Dosya acilamadi!\nNo such file or directory\nYukleme Yapilmadi!..", 11},
         {"ten.odt", "Yukleme Tamamlandi!", 10},
     };
-    fill(11);
+    ASSERT_TRUE(fillEditor(db, 11));
     press(ctl::LOAD, {}, {}); // the file dialog is cancelled
     EXPECT_TRUE(view.shown.empty());
     press(ctl::LOAD, {"ten.odt"}, {false});
@@ -378,7 +371,7 @@ TEST_F(Editor, OnlyAWholePlayerFileReplacesTheDatabase) {
 }
 
 TEST_F(Editor, AFailedSaveLeavesTheOldFileAndReportsNoSuccess) {
-    fill(3);
+    ASSERT_TRUE(fillEditor(db, 3));
     const std::string old = playerFileBytes(1);
     for (Step step : {CREATE, OPEN_STREAM, WRITE, FLUSH, SYNC, CLOSE, RENAME}) {
         SCOPED_TRACE(step);
@@ -428,7 +421,7 @@ TEST_F(Editor, AFreshEditorFillsItsCombosAndOpensNothingWithoutAPlayer) {
 }
 
 TEST_F(Editor, AttributeSaveWritesOnlyTheDialogsOwnBlockAndClosingLosesAChange) {
-    fill(4);
+    ASSERT_TRUE(fillEditor(db, 4));
     select(2);
     PlayerRecord before = *db.record(2);
     // A value the file cannot hold refuses the whole save by its field and range.
