@@ -13,7 +13,6 @@ TEST(Folders, UserFolderFromTheEnvironment) {
     } cases[] = {
         {"/x/data", "/home/a", "/x/data/menajer"},
         {nullptr, "/home/a", "/home/a/.local/share/menajer"},
-        {"", "/home/a", "/home/a/.local/share/menajer"},
         {"rel/data", "/home/a", "/home/a/.local/share/menajer"},
         {nullptr, "relative", ""},
         {nullptr, nullptr, ""},

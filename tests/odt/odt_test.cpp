@@ -154,8 +154,6 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
          "3 players"},
         {"bad.trh", patched(calendarBytes(2), 8 + 16 + 4, 13),
          "offset 28: month 13 of entry 1 is outside 1 to 12"},
-        {"bad.trh", patched(calendarBytes(2), 0, 3),
-         "offset 3512: the file is 3512 bytes, shorter than the 5264 bytes its count needs (1752 "},
     };
     for (const auto& [args, bytes, line] : cases) {
         SCOPED_TRACE(line);
