@@ -6,7 +6,6 @@
 #include <string>
 #include <tuple>
 #include <unistd.h>
-#include <utility>
 
 #include "tests/database/database_helpers.h"
 
@@ -50,10 +49,8 @@ TEST(Odt, DumpAndBuildReproduceEachKindByteForByte) {
     writeWholeFile("round.odt", players3);
     writeWholeFile("round.tdt", teamFileBytes(3));
     writeWholeFile("round.trh", calendarBytes(2));
-    const std::pair<std::string, const char*> kinds[] = {{".odt", "player file, 3 players"},
-                                                         {".tdt", "team file, 3 teams"},
-                                                         {".trh", "calendar file, 2 months"}};
-    for (const auto& [ext, sound] : kinds) {
+    // A sound file's check is the generated data set's.
+    for (const std::string ext : {".odt", ".tdt", ".trh"}) {
         SCOPED_TRACE(ext);
         ToolRun r = odt("dump round" + ext);
         ASSERT_EQ(r.status, 0) << r.err;
@@ -62,9 +59,6 @@ TEST(Odt, DumpAndBuildReproduceEachKindByteForByte) {
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(readWholeFile("again" + ext) == readWholeFile("round" + ext));
-        r = odt("check again" + ext);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "again" + ext + ": sound " + sound + "\n");
     }
 
     // Spreadsheet habits are accepted: a byte-order mark, CRLF line ends, blanks around numbers.
