@@ -147,7 +147,6 @@ TEST(Datagen, BenchmarkPlayerFiles) {
     EXPECT_EQ(run("menajer-datagen", ""), 2);
     for (int32_t n : {0, 1000, 100000}) {
         ASSERT_EQ(run("menajer-datagen", "--players " + std::to_string(n) + " big.odt"), 0);
-        EXPECT_EQ(fs::file_size("big.odt"), 12u + 580u * unsigned(n));
         PlayerDatabase players;
         ASSERT_TRUE(players.read("big.odt"));
         ASSERT_EQ(players.playerCount(), n);
