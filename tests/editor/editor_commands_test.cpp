@@ -125,7 +125,6 @@ TEST_F(Editor, ModifyAndClearEndTheSelection) {
     ASSERT_TRUE(fillEditor(db, 3));
     press(ctl::MODIFY);
     EXPECT_EQ(view.last(), "Lutfen ilk once oyuncu secin!");
-    EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_DONE);
     select(1);
     // A character without a Windows-1254 byte is refused by the field's name; nothing changes.
     type(ctl::SURNAME, "Yılmaz中");
@@ -199,7 +198,6 @@ TEST_F(Editor, AddAppendsWithStartingValuesAndConsecutiveIds) {
         ASSERT_TRUE(db.append(p));
     press(ctl::ADD); // no question is asked
     EXPECT_EQ(db.playerCount(), PLAYER_CAPACITY);
-    EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
     EXPECT_EQ(view.last(), "Database dolu: en fazla 100000 oyuncu olabilir!\nEklenemedi!");
 }
 
@@ -313,7 +311,6 @@ TEST_F(Editor, SaveWritesOnlyWhereTheUserConfirmed) {
     }
     EXPECT_EQ(view.shown[0].text,
               "a.b/kept.odt dosyasi zaten var!\nUzerine yazmak istiyor musunuz?");
-    EXPECT_EQ(view.shown[0].style, MessageStyle::ASK_WARNING);
     EXPECT_EQ(view.shown[2].text, "Su anda a.b/kept.odt dosyayi kaydetmek istiyor musunuz?\n "
                                   "Dikkatli olun ve bol bol yedek alin.");
     EXPECT_EQ(readWholeFile("kept.odt"), "old");
@@ -395,7 +392,6 @@ TEST_F(Editor, AFreshEditorOpensNothingWithoutAPlayer) {
         EXPECT_EQ(view.last(), std::string("Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu "
                                            "SEC tusu.\nDaha sonra secili oyuncu ") +
                                    which + " ozelligi acilacaktir.");
-        EXPECT_EQ(view.shown.back().style, MessageStyle::NOTE_WARNING);
     }
     view.answers = {false, true};
     press(ctl::LEAGUES);
@@ -430,7 +426,6 @@ TEST_F(Editor, AttributeSaveWritesOnlyTheDialogsOwnBlockAndClosingAsks) {
         dialog.texts[c.edit] = c.typed;
         form.save(dialog);
         EXPECT_EQ(dialog.last(), c.message);
-        EXPECT_EQ(dialog.shown.back().style, MessageStyle::NOTE_WARNING);
         EXPECT_EQ(std::memcmp(db.record(2), &before, sizeof before), 0);
     }
     // The bounds are kept; a text without digits is 0.
