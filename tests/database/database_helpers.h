@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 
 #include "database/calendar_data.h"
+#include "database/player_database.h"
 #include "database/player_record.h"
 #include "database/team_database.h"
 #include "text/cp1254.h"
@@ -85,6 +86,16 @@ inline PlayerRecord samplePlayer(int32_t id) {
     for (int i = 0; i < POSITION_SLOTS; ++i)
         r.position.positions[i] = (id + i) % POSITION_CODES;
     return r;
+}
+
+// The editor's form holding sample players 0 to n - 1, every field as the sample has it.
+inline bool fillEditor(PlayerDatabase& db, int32_t n) {
+    if (!db.init()) return false;
+    for (int32_t i = 0; i < n; ++i) {
+        if (!db.append(samplePlayer(i))) return false;
+        *db.record(i) = samplePlayer(i);
+    }
+    return true;
 }
 
 inline std::string playerFileBytes(int32_t n) {

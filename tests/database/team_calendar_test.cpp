@@ -8,7 +8,8 @@
 #include "database/team_database.h"
 #include "database_helpers.h"
 
-TEST(TeamDatabase, ReadsRecordsInFileOrderWithSquadSizesInRange) {
+// The fields' places are the odt tool's dump and build round trip.
+TEST(TeamDatabase, SquadSizesInRangeAndNamesInsideTheirField) {
     std::string bytes = teamFileBytes(4);
     put32(bytes, 12 + 164, -4);
     put32(bytes, 12 + 568 + 164, 101);
@@ -19,26 +20,20 @@ TEST(TeamDatabase, ReadsRecordsInFileOrderWithSquadSizesInRange) {
     const TeamRecord* t = teams.records.get();
     EXPECT_EQ(std::tuple(t[0].squad_size, t[1].squad_size, t[2].squad_size, t[3].squad_size),
               std::tuple(0, 100, 2, 3)); // clamped into 0 to 100
-    EXPECT_EQ(std::tuple(std::string(t[2].name), t[2].squad[1], std::strlen(t[3].name)),
-              std::tuple(std::string("Beşiktaş 2"_w), 5, size_t(159)));
+    EXPECT_EQ(std::strlen(t[3].name), 159u);
 
     const std::string empty = teamFileBytes(0);
     ASSERT_TRUE(teams.readMemory(empty.data(), empty.size()));
     EXPECT_EQ(teams.count, 0);
 }
 
-TEST(CalendarData, ReadsMonthsAndDayTables) {
+TEST(CalendarData, WeekdaysInsideTheirFieldAndAnEmptyCalendar) {
     std::string bytes = calendarBytes(2);
     std::memset(&bytes[8 + 32 + 56 * 2 + 4], 'g', 52); // a weekday without its terminator
     CalendarData cal;
     ASSERT_TRUE(cal.readMemory(bytes.data(), bytes.size()));
     ASSERT_EQ(cal.monthCount, 2);
-    const CalendarMonth* m = cal.months.get();
-    EXPECT_EQ(std::tuple(m[1].month, m[1].year, m[1].days[30].day, m[0].days[3].day),
-              std::tuple(7, 2004, 31, 4));
-    EXPECT_EQ(std::tuple(std::string(m[1].days[1].weekday), std::string(m[0].days[0].weekday),
-                         std::string(m[0].days[2].weekday)),
-              std::tuple(std::string("Salı"_w), std::string("Çarşamba"_w), std::string(51, 'g')));
+    EXPECT_EQ(std::string(cal.months[0].days[2].weekday), std::string(51, 'g'));
 
     LoadReport report;
     const std::string empty = calendarBytes(0);

