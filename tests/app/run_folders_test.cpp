@@ -42,7 +42,6 @@ TEST(RunFolders, DataSetAndWritingFolder) {
         {"bare/bin", "game", "../absent", "xdg", "absent", "xdg/menajer", true, "(yok)", "found", {"absent"}},
         {"bare/bin", "game", nullptr, "xdg", "game/veri", "game", false, "(calisma klasoru)", nullptr, {}},
         {"bare/bin", "locked", nullptr, "xdg", "locked/veri", "xdg/menajer", false, "yazilamiyor", nullptr, {}},
-        {"bare/bin", "locked", nullptr, "blocked", "locked/veri", "-", false, "", "opened", {"blocked/menajer"}},
         {"build/bin", "empty", nullptr, "xdg", "build/run/veri", "build/run", false, "(derleme agaci)", nullptr, {}},
         {"build/bin", "game", nullptr, "xdg", "game/veri", "game", false, "(calisma klasoru)", nullptr, {}},
         {"bare/bin", "empty", nullptr, "xdg", "empty/veri", "xdg/menajer", true, "(yok)", "found",

@@ -43,25 +43,23 @@ protected:
     uint32_t black = 0;
 };
 
-// The star style draws the same closed box and rows, and never scrolls an empty list.
-TEST_F(ListViewTest, EmptyListShowsBosClosedAndInEveryOpenRow) {
+// Empty, the list shows "Bos" closed and in every open row, and never scrolls; the star style
+// draws the same closed box and rows.
+TEST_F(ListViewTest, ClosedBoxShowsBosOrTheSelectionAndARowClickSelectsAndCloses) {
     ListView list;
     list.create(engine.inputSystem, 100, 200, 300, 20, 5);
-    auto draw = [&] { list.drawDropDownArrows(black, black, false, "", 15, 18); };
-    frame(500, 500, false, draw);
+    auto arrows = [&] { list.drawDropDownArrows(black, black, false, "", 15, 18); };
+    frame(500, 500, false, arrows);
     EXPECT_TRUE(rowLit(115, 200));
-    click(200, 210, draw);
+    click(200, 210, arrows);
     ASSERT_EQ(list.open, 1);
-    frame(500, 500, false, draw); // a move away draws the open list
+    frame(500, 500, false, arrows); // a move away draws the open list
     for (int r = 0; r < ListView::ARROWS_ROWS; ++r)
         EXPECT_TRUE(rowLit(115, 200 + 20.0f * r)) << "row " << r;
     EXPECT_FALSE(rowLit(115, 200 + 20.0f * ListView::ARROWS_ROWS));
     EXPECT_EQ(std::pair(list.firstVisible, list.thumbOffset), std::pair(0, 0.0f)); // no 0 / 0
-}
 
-TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
-    ListView list;
-    list.create(engine.inputSystem, 100, 200, 300, 20, 5);
+    list.open = 0;
     for (const char* title : {"Ba", "aa", "cc", "dd"})
         list.addTitle(title);
     auto draw = [&] { list.drawDropDownStar(black, 2, false, "", 15, 18); };
