@@ -118,9 +118,6 @@ TEST(RunFolders, CommandLine) {
     EXPECT_EQ(std::system("DISPLAY= XDG_DATA_HOME=$PWD/help timeout 20 " MENAJER_BIN_DIR
                           "/menajer --help >help.txt 2>help.err"),
               0);
-    std::string first;
-    std::getline(std::ifstream("help.txt"), first);
-    EXPECT_EQ(first, "usage: menajer [OPTION]...");
     EXPECT_EQ(fs::file_size("help.err"), 0u);
     EXPECT_FALSE(fs::exists("help"));
 }

@@ -153,7 +153,7 @@ TEST_F(ManagerRoad, SixPictureChangesShowBackgroundsOneToFourThenZeroAndOne) {
 // The exit box blinks until Vazgeç.
 TEST_F(ManagerRoad, ExitBoxBlinksUntilVazgec) {
     game.textures[TEX_BAR] = makeTexture(1, [](int, int) { return Rgb{255, 255, 255}; });
-    const auto bottomBar = [] { return shown(60, 745); };
+    const auto bottomBar = [] { return pixel(60, H - 1 - 745); }; // GL rows count upwards
     hold(SCAN_CODE_ESCAPE);
     frame();
     std::set<std::pair<int, int>> colours;
