@@ -122,7 +122,6 @@ TEST_F(MaterialScripts, TextureListLines) {
          {{0, "a.gol"}, {5, "b.gol"}}},
         {"only the first character marks a comment", "NUMTEXTURE 1\n //x\n0 a\n", {{-1, ""}}},
         {"carriage returns end lines", "NUMTEXTURE 1\r\n\r\n3 a.gol\r\n", {{3, "a.gol"}}},
-        {"a negative count", "NUMTEXTURE -1\n0 a\n", {}},
         {"another header", "NUMTEX 1\n0 a\n", {}},
         {"a line without its name", "NUMTEXTURE 2\n4\n7 b\n", {{-1, ""}, {7, "b"}}},
         {"the longest name",
