@@ -35,7 +35,6 @@ TEST_F(ManagerRoad, TypingTheNames) {
     EXPECT_EQ(game.buttons[BUTTON_OK].state, 0) << "a one-letter surname";
     type("ılmazz");
     host->postMessage(platform::MessageType::KeyDown, 8);
-    EXPECT_EQ(game.buttons[BUTTON_OK].state, 1);
     click(BUTTON_FIRST_NAME);
     EXPECT_STREQ(game.typingBuffer.typingBuffer, "") << "Ad starts the name anew";
     type("Ayşe");
@@ -150,7 +149,6 @@ TEST_F(ManagerRoad, SixPictureChangesShowBackgroundsOneToFourThenZeroAndOne) {
     EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 0, 1}));
 }
 
-// The exit box blinks until Vazgeç.
 TEST_F(ManagerRoad, ExitBoxBlinksUntilVazgec) {
     game.textures[TEX_BAR] = makeTexture(1, [](int, int) { return Rgb{255, 255, 255}; });
     const auto bottomBar = [] { return pixel(60, H - 1 - 745); }; // GL rows count upwards
