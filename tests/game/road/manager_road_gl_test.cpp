@@ -173,7 +173,6 @@ TEST_F(ManagerRoad, UserFilesOverlayTheDataSetFileByFile) {
     namespace fs = std::filesystem;
     fs::create_directories("user/database");
     writeWholeFile("user/database/takim.tdt", playerFileBytes(2)); // a player file: refused
-    host->messageBoxes.clear();
     debugLog.moveTo("rav3d.htm");
     userDataFolder() = "user";
     game.loadData(::engine.inputSystem);
@@ -188,7 +187,6 @@ TEST_F(ManagerRoad, UserFilesOverlayTheDataSetFileByFile) {
     for (const char* line :
          {"Veri dosyasi : veri/database/oyuncu.odt", "Veri dosyasi : user/database/takim.tdt"})
         EXPECT_NE(log.find(line), std::string::npos) << line;
-    host->messageBoxes.clear();
     debugLog.moveTo("");
 }
 
