@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <memory>
