@@ -42,7 +42,6 @@ TEST(RunFolders, DataSetAndWritingFolder) {
         {"bare/bin", "game", "../absent", "xdg", "absent", "xdg/menajer", true, "(yok)", "found", {"absent"}},
         {"bare/bin", "game", nullptr, "xdg", "game/veri", "game", false, "(calisma klasoru)", nullptr, {}},
         {"bare/bin", "locked", nullptr, "xdg", "locked/veri", "xdg/menajer", false, "yazilamiyor", nullptr, {}},
-        {"bare/bin", "locked", nullptr, "blocked", "locked/veri", "-", false, "", "opened", {"blocked/menajer"}},
         {"build/bin", "empty", nullptr, "xdg", "build/run/veri", "build/run", false, "(derleme agaci)", nullptr, {}},
         {"build/bin", "game", nullptr, "xdg", "game/veri", "game", false, "(calisma klasoru)", nullptr, {}},
         {"bare/bin", "empty", nullptr, "xdg", "empty/veri", "xdg/menajer", true, "(yok)", "found",
@@ -119,9 +118,6 @@ TEST(RunFolders, CommandLine) {
     EXPECT_EQ(std::system("DISPLAY= XDG_DATA_HOME=$PWD/help timeout 20 " MENAJER_BIN_DIR
                           "/menajer --help >help.txt 2>help.err"),
               0);
-    std::string first;
-    std::getline(std::ifstream("help.txt"), first);
-    EXPECT_EQ(first, "usage: menajer [OPTION]...");
     EXPECT_EQ(fs::file_size("help.err"), 0u);
     EXPECT_FALSE(fs::exists("help"));
 }

@@ -94,6 +94,4 @@ protected:
         game.loadData(::engine.inputSystem);
         frame();
     }
-    // A pixel of the last frame, in top-down screen coordinates.
-    static Rgb shown(int x, int y) { return pixel(x, H - 1 - y); }
 };

@@ -43,25 +43,23 @@ protected:
     uint32_t black = 0;
 };
 
-// The star style draws the same closed box and rows, and never scrolls an empty list.
-TEST_F(ListViewTest, EmptyListShowsBosClosedAndInEveryOpenRow) {
+// Empty, the list shows "Bos" closed and in every open row, and never scrolls; the star style
+// draws the same closed box and rows.
+TEST_F(ListViewTest, ClosedBoxShowsBosOrTheSelectionAndARowClickSelectsAndCloses) {
     ListView list;
     list.create(engine.inputSystem, 100, 200, 300, 20, 5);
-    auto draw = [&] { list.drawDropDownArrows(black, black, false, "", 15, 18); };
-    frame(500, 500, false, draw);
+    auto arrows = [&] { list.drawDropDownArrows(black, black, false, "", 15, 18); };
+    frame(500, 500, false, arrows);
     EXPECT_TRUE(rowLit(115, 200));
-    click(200, 210, draw);
+    click(200, 210, arrows);
     ASSERT_EQ(list.open, 1);
-    frame(500, 500, false, draw); // a move away draws the open list
+    frame(500, 500, false, arrows); // a move away draws the open list
     for (int r = 0; r < ListView::ARROWS_ROWS; ++r)
         EXPECT_TRUE(rowLit(115, 200 + 20.0f * r)) << "row " << r;
     EXPECT_FALSE(rowLit(115, 200 + 20.0f * ListView::ARROWS_ROWS));
     EXPECT_EQ(std::pair(list.firstVisible, list.thumbOffset), std::pair(0, 0.0f)); // no 0 / 0
-}
 
-TEST_F(ListViewTest, ClosedBoxShowsTheSelectionAndARowClickSelectsAndCloses) {
-    ListView list;
-    list.create(engine.inputSystem, 100, 200, 300, 20, 5);
+    list.open = 0;
     for (const char* title : {"Ba", "aa", "cc", "dd"})
         list.addTitle(title);
     auto draw = [&] { list.drawDropDownStar(black, 2, false, "", 15, 18); };
@@ -83,11 +81,6 @@ TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
     list.create(engine.inputSystem, 100, 200, 120, 20, 5);
     for (int i = 0; i < 12; ++i)
         list.addTitle(std::to_string(i).c_str());
-    ListView full; // adding stops at the capacity
-    full.create(engine.inputSystem, 0, 0, 100, 20, 5);
-    for (int i = 0; i <= ListView::CAPACITY; ++i)
-        full.addTitle("x");
-    EXPECT_EQ(full.count, ListView::CAPACITY);
     auto draw = [&] { list.drawDropDownArrows(black, black, true, "Ay", 5, 20); };
     for (auto [x, clicks, selected] :
          {std::tuple{250, 13, 11}, {230, 2, 9}, {230, 12, 0}}) { // >, <, <
@@ -96,6 +89,9 @@ TEST_F(ListViewTest, ArrowsStepWithoutWrapping) {
         EXPECT_EQ(std::pair(list.selected, list.pager.value), std::pair(selected, selected)) << x;
     }
     EXPECT_EQ(list.open, 0);
+    for (int i = 0; i <= ListView::CAPACITY; ++i) // adding stops at the capacity
+        list.addTitle("x");
+    EXPECT_EQ(list.count, ListView::CAPACITY);
 }
 
 // The thumb marks the selection over the whole track, the same way at rest and in a drag; the

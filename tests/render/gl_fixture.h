@@ -25,10 +25,9 @@ inline std::ostream& operator<<(std::ostream& os, const Rgb& c) {
     return os << "(" << c.r << ", " << c.g << ", " << c.b << ")";
 }
 
-// Columns and GL rows (inclusive) of the pixels that differ from the background; left is -1
-// when none do.
+// Columns (inclusive) of the pixels that differ from the background; left is -1 when none do.
 struct Box {
-    int left = -1, right = -1, bottom = -1, top = -1;
+    int left = -1, right = -1;
     int width() const { return left < 0 ? 0 : right - left + 1; }
 };
 
@@ -73,12 +72,11 @@ inline Box litBox(Rgb background = {0, 0, 0}, int left = 0, int bottom = 0, int 
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, W, H, GL_RGB, GL_UNSIGNED_BYTE, p.data());
     Box box;
-    for (int row = bottom; row <= top; ++row) // upwards: the first lit row is the bottom
+    for (int row = bottom; row <= top; ++row)
         for (int x = left; x <= right; ++x)
             if (const uint8_t* q = &p[(size_t(row) * W + size_t(x)) * 3];
                 Rgb{q[0], q[1], q[2]} != background)
-                box = {std::min(box.left < 0 ? x : box.left, x), std::max(box.right, x),
-                       box.left < 0 ? row : box.bottom, row};
+                box = {box.left < 0 ? x : std::min(box.left, x), std::max(box.right, x)};
     return box;
 }
 
