@@ -33,15 +33,6 @@ TEST_F(EngineGLTest, AZeroHeightSizeGivesOnePixel) {
     EXPECT_EQ(std::vector(viewport + 2, viewport + 4), (std::vector<GLint>{640, 1}));
 }
 
-// Every frame enters and leaves 2D mode: the projection stack must come back to its depth.
-TEST_F(EngineGLTest, LeavingTwoDModePopsWhatEnteringPushed) {
-    engine.renderState.set2DMode(1);
-    engine.renderState.set2DMode(0);
-    GLint depth = 0;
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
-    EXPECT_EQ(depth, 1);
-}
-
 TEST_F(EngineGLTest, SwapIntervalOnlyWhereThePlatformCanSetIt) {
     for (auto [canSwap, waitForRefresh, interval] :
          {std::tuple{false, true, -1}, {true, true, 1}, {true, false, 0}}) {

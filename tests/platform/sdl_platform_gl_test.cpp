@@ -21,11 +21,8 @@ bool createAll(SdlPlatform& p) {
 
 void destroyAll(SdlPlatform& p) {
     p.restoreDisplayMode();
-    EXPECT_TRUE(p.makeCurrent(false));
-    EXPECT_TRUE(p.deleteContext());
-    EXPECT_TRUE(p.releaseDeviceContext());
-    EXPECT_TRUE(p.destroyWindow());
-    EXPECT_TRUE(p.unregisterWindowClass("Menajer"));
+    EXPECT_TRUE(p.makeCurrent(false) && p.deleteContext() && p.releaseDeviceContext() &&
+                p.destroyWindow() && p.unregisterWindowClass("Menajer"));
 }
 
 } // namespace
