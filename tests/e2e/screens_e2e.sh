@@ -43,14 +43,8 @@ sleep "$beat"
 point $header 200 0 1200 900
 shot=$(shoot) && check same "$reference" "$shot" || exit 1 # the cursor line too
 capture window && check shown "$keep/window.ppm" "$shot" 200 0 1200 900 0 0 1600 900
-# Presses shorter than a frame: three quick F12 write three shots (the 1920 x 1080 screen keeps
-# frames slow), and quick clicks below go through the menu and the exit box.
-before=$(shots)
-for _ in 1 2 3; do xdotool key F12; done
-new_shots() { comm -13 <(echo "$before") <(shots) | grep -c .; }
-for _ in $(seq 50); do [ "$(new_shots)" -ge 3 ] && break; sleep 0.1; done
-sleep "$beat"
-[ "$(new_shots)" -eq 3 ] || fail "three quick F12 wrote $(new_shots) screenshots"
+# Clicks shorter than a frame (the 1920 x 1080 screen keeps frames slow) go through the menu
+# and the exit box below.
 xdotool mousemove 1700 1000 # out of the window: the desktop pointer is not held
 sleep "$beat"
 [ "$(xdotool getmouselocation | cut -d' ' -f1-2)" = "x:1700 y:1000" ] || fail "the pointer is held"
@@ -73,6 +67,7 @@ capture full && check shown "$keep/full.ppm" "$start" 0 32 1280 960
 click
 # The shot shows the cursor on the first header, so any change the click makes is its menu.
 menu=$(shoot) || exit 1
-! python3 "$here/frame_check.py" same "$start" "$menu" 2>/dev/null || fail "the click changed nothing"
+! python3 "$here/frame_check.py" same "$start" "$menu" 2>/dev/null ||
+  fail "the click changed nothing"
 terminate rav3d.htm
-echo "screens e2e: --window rescaled, pointer mapped, quick presses; full screen with bars"
+echo "screens e2e: --window rescaled, pointer mapped, quick clicks; full screen with bars"
