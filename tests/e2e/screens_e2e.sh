@@ -43,11 +43,11 @@ sleep "$beat"
 point $header 200 0 1200 900
 shot=$(shoot) && check same "$reference" "$shot" || exit 1 # the cursor line too
 capture window && check shown "$keep/window.ppm" "$shot" 200 0 1200 900 0 0 1600 900
-# Clicks shorter than a frame (the 1920 x 1080 screen keeps frames slow) go through the menu
-# and the exit box below.
 xdotool mousemove 1700 1000 # out of the window: the desktop pointer is not held
 sleep "$beat"
 [ "$(xdotool getmouselocation | cut -d' ' -f1-2)" = "x:1700 y:1000" ] || fail "the pointer is held"
+# Clicks shorter than a frame (the 1920 x 1080 screen keeps frames slow) through the menu and
+# the exit box.
 for place in "$header" "$kapat" "$tamam"; do
   point $place 200 0 1200 900
   xdotool click 1
@@ -56,7 +56,7 @@ done
 ended_well "the exit box in --window"
 
 # Full screen on 1280 x 1024, the frame in rectangle 0 32 1280 960: its shot is the reference's,
-# the capture shows it scaled, and a click on the first header opens its menu alone.
+# the capture shows it scaled, and a click on the first header opens its menu.
 new_screen 1280x1024
 game_size="1280 1024"
 read -r header_x header_y <<<"$(to_screen $header 0 32 1280 960)"
