@@ -2,7 +2,6 @@
 """frame_check.py shown CAPTURE.ppm SHOT.tga X Y W H [AX AY AW AH]: within the area (the whole
 capture unless given) the 1024 x 768 shot fills rectangle X Y W H, scaled, and the rest is black.
 frame_check.py same SHOT SHOT: the shots are byte for byte the same but for the FPS counter.
-frame_check.py differs SHOT SHOT X Y W H: the mean absolute difference of the area's bytes.
 frame_check.py lines SHOT X W BASELINE STEP N: 1 or 0 for each of N lines: whether it shows text."""
 import sys
 
@@ -48,12 +47,6 @@ def same(a, b):
         sys.exit("frame_check: the shots differ")
 
 
-def differs(a, b, x, y, w, h):
-    a, b = open(a, "rb").read()[18:], open(b, "rb").read()[18:]
-    rows = [((r * FW + x) * 3, (r * FW + x + w) * 3) for r in range(FH - y - h, FH - y)]
-    print(sum(abs(p - q) for s, e in rows for p, q in zip(a[s:e], b[s:e])) // (w * h * 3))
-
-
 def lines(shot, x, w, baseline, step, n):
     pixels = open(shot, "rb").read()[18:]
     shown = ""
@@ -65,7 +58,7 @@ def lines(shot, x, w, baseline, step, n):
     print(shown)
 
 
-commands = {"shown": shown, "same": same, "differs": differs, "lines": lines}
+commands = {"shown": shown, "same": same, "lines": lines}
 if len(sys.argv) < 4 or sys.argv[1] not in commands:
     sys.exit(__doc__)
 args = [a if a.endswith(("ppm", "tga")) else int(a) for a in sys.argv[2:]]

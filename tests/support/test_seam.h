@@ -15,7 +15,6 @@
 #include "engine/engine.h"
 #include "engine/services.h"
 
-// The test's own working folder, entered on first use.
 inline const char* testFolder() {
     static char folder[] = "/tmp/menajer_testXXXXXX"; // no destructor: still there at exit
     [[maybe_unused]] static const bool entered = [] {
@@ -43,7 +42,6 @@ inline Engine& bindTestEngine() {
     return *shared;
 }
 
-// The lines of the log file in the working folder.
 inline std::vector<std::string> logLines() {
     std::ifstream in("rav3d.htm", std::ios::binary);
     std::vector<std::string> lines;
