@@ -35,7 +35,7 @@ protected:
 
 TEST_F(MaterialDrawing, BlendingPassesAndFrames) {
     const Rgb dim{40, 40, 40}, green{0, 100, 0}, red{100, 0, 0}, black{0, 0, 0};
-    const GLenum one = GL_ONE;
+    const GLenum one = GL_ONE, alpha = GL_SRC_ALPHA, rest = GL_ONE_MINUS_SRC_ALPHA;
     const struct {
         const char* name;
         uint8_t blend, alphaBlend;
@@ -49,6 +49,8 @@ TEST_F(MaterialDrawing, BlendingPassesAndFrames) {
         // clang-format off
         {"an empty entry draws once untextured", 0, 0, 0, 0, 0, 0, {}, false, red, {WHITE}},
         {"one, one adds in full", 1, 0, one, one, 0, 0, {green}, false, red, {{100, 100, 0}}},
+        {"source alpha covers at 40 %", 1, 0, alpha, rest, 0, 0, {}, false, black,
+         {{102, 102, 102}}},
         {"alpha settings win", 1, 1, one, one, 0, 0, {green}, false, red, {green}},
         {"alpha blending is switched off again", 0, 1, 0, 0, 0, 0, {green}, false, red, {green}},
         {"extra draws see no blending", 1, 0, one, one, 2, 0, {green}, false, red, {green}},
