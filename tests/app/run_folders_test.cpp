@@ -105,6 +105,7 @@ TEST(RunFolders, CommandLine) {
         {{"--dat", "d"}, 2, ""},
         {{"--version"}, 0, ""},
     };
+    testing::internal::CaptureStderr();
     for (const Case& c : cases) {
         std::vector<char*> argv{const_cast<char*>("menajer")};
         for (const char* a : c.args)
@@ -114,6 +115,10 @@ TEST(RunFolders, CommandLine) {
             << (c.args.empty() ? "" : c.args[0]);
         EXPECT_EQ(options.dataFolder, c.data);
     }
+    EXPECT_EQ(
+        testing::internal::GetCapturedStderr(),
+        "menajer: --data needs DIR\nmenajer: --data needs DIR\nmenajer: --help takes no value\n"
+        "menajer: unknown option '--dat'; see 'menajer --help'\n");
     // The program itself: --help answers and ends before any window or folder.
     EXPECT_EQ(std::system("DISPLAY= XDG_DATA_HOME=$PWD/help timeout 20 " MENAJER_BIN_DIR
                           "/menajer --help >help.txt 2>help.err"),

@@ -125,8 +125,9 @@ TEST_F(Clubs, SquadEditsKeepItsLimits) {
         {"", club_ctl::SQUAD_DOWN, 5, {}, "4 7 10 13 12 5", ""},
         {"", club_ctl::SQUAD_DOWN, 1, {}, "4 10 7 13 12 5", ""},
         {"", club_ctl::SQUAD_UP, 4, {}, "4 10 7 12 13 5", ""},
-        {"", club_ctl::SQUAD_REMOVE, 0, {}, "10 7 12 13 5", ""},
-        {"", club_ctl::SQUAD_REMOVE, -1, {}, "10 7 12 13 5", noRow},
+        {"", club_ctl::SQUAD_UP, 1, {}, "10 4 7 12 13 5", ""},
+        {"", club_ctl::SQUAD_REMOVE, 0, {}, "4 7 12 13 5", ""},
+        {"", club_ctl::SQUAD_REMOVE, -1, {}, "4 7 12 13 5", noRow},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(std::to_string(&s - steps));
