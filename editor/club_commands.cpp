@@ -11,15 +11,12 @@
 #include "editor/save_flow.h"
 #include "text/cp1254.h"
 
+using field_text::shownPath;
 using field_text::utf8;
 
 namespace {
 
 constexpr std::size_t NAME_CHARS = TEAM_NAME_SIZE - 1;
-
-std::string shown(const std::string& path) {
-    return cp1254::fromUtf8Lossy(path);
-}
 
 std::string clubName(const TeamRecord& t) {
     return std::string(fixed_text::view(t.name, sizeof t.name));
@@ -288,7 +285,8 @@ void ClubCommands::load() {
     std::string path = currentFile;
     if (!view.chooseFile(FileDialogKind::OPEN, path)) return;
     if (!view.message(MessageStyle::ASK_QUESTION,
-                      utf8("Su anda %s dosyayi yuklemek istiyor musunuz?%s", shown(path).c_str(),
+                      utf8("Su anda %s dosyayi yuklemek istiyor musunuz?%s",
+                           shownPath(path).c_str(),
                            dirty ? "\nKaydedilmemis degisiklikler kaybolacak!" : ""))) {
         note(MessageStyle::NOTE_WARNING,
              utf8("Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi "
@@ -304,7 +302,7 @@ bool ClubCommands::loadFile(const std::string& path, bool announce) {
     if (!fresh->read(path.c_str(), &report)) {
         // The game's own refusal, with the file named.
         note(MessageStyle::NOTE_WARNING,
-             utf8("%s\n%s\nYukleme Yapilmadi!..", shown(path).c_str(),
+             utf8("%s\n%s\nYukleme Yapilmadi!..", shownPath(path).c_str(),
                   report.message ? report.message : db_text::NOT_FOUND));
         return false;
     }

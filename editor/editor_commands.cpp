@@ -15,6 +15,7 @@
 #include "editor/save_flow.h"
 #include "text/cp1254.h"
 
+using field_text::shownPath;
 using field_text::utf8;
 
 namespace {
@@ -29,11 +30,6 @@ constexpr int IDENTITY_CONTROLS[] = {ctl::NAME,    ctl::SURNAME, ctl::BIRTHPLACE
 
 std::string text(const char* field, std::size_t size) {
     return std::string(fixed_text::view(field, size));
-}
-
-// A path as a message can show it: characters the code page lacks are left out.
-std::string shownPath(const std::string& path) {
-    return cp1254::fromUtf8Lossy(path);
 }
 
 // A search query, compared with a field's first eight bytes in one masked step: most records

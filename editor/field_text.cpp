@@ -69,6 +69,10 @@ std::string fromLocale(const char* text) {
     return out;
 }
 
+std::string shownPath(const std::string& path) {
+    return cp1254::fromUtf8Lossy(path);
+}
+
 std::string utf8(const char* format, ...) {
     va_list args, again;
     va_start(args, format);

@@ -19,6 +19,9 @@ bool toRecordText(std::string_view utf8, std::string& out, std::string& bad);
 // cannot decode become '?'.
 std::string fromLocale(const char* text);
 
+// A file's path (UTF-8) as a message's %s shows it: characters the code page lacks are left out.
+std::string shownPath(const std::string& path);
+
 // printf into a Windows-1254 string and hand it on as UTF-8.
 std::string utf8(const char* cp1254Format, ...) __attribute__((format(printf, 1, 2)));
 

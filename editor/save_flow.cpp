@@ -8,16 +8,11 @@
 
 #include "editor/field_text.h"
 #include "folders/folders.h"
-#include "text/cp1254.h"
 
+using field_text::shownPath;
 using field_text::utf8;
 
 namespace {
-
-// A path as a message can show it: characters the code page lacks are left out.
-std::string shown(const std::string& path) {
-    return cp1254::fromUtf8Lossy(path);
-}
 
 // The missing folders of a proposed file, made so that the file dialog can open where the
 // file will go, and removed again when the save leaves them empty (cancelled, declined, failed
@@ -81,20 +76,20 @@ bool saveDatabase(DialogView& view, const SaveOptions& o, const ChooseSaveFile& 
             view.message(MessageStyle::NOTE_WARNING,
                          utf8("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
                               "Baska bir klasore kaydedin.",
-                              shown(path).c_str()));
+                              shownPath(path).c_str()));
             return false;
         }
         std::error_code error;
         if (!std::filesystem::exists(path, error) ||
             view.message(MessageStyle::ASK_WARNING,
                          utf8("%s dosyasi zaten var!\nUzerine yazmak istiyor musunuz?",
-                              shown(path).c_str())))
+                              shownPath(path).c_str())))
             break;
     }
     if (!view.message(MessageStyle::ASK_QUESTION,
                       utf8("Su anda %s dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
                            "bol yedek alin.",
-                           shown(path).c_str()))) {
+                           shownPath(path).c_str()))) {
         view.message(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!");
         return false;
     }
