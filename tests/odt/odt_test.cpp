@@ -165,3 +165,53 @@ TEST(Odt, CheckReportsEveryProblemWithItsOffset) {
               std::string::npos);
     EXPECT_NE(set.err.find("set/database/tarih.trh: cannot read"), std::string::npos) << set.err;
 }
+
+// An installed tool checks the user's own folder as the game reads it: the files it lacks come
+// from the installed data set, and every file is named with where it came from.
+TEST(Odt, CheckSetTakesWhatTheUsersFolderLacksFromTheInstalledSet) {
+    namespace fs = std::filesystem;
+    const fs::path here = fs::current_path();
+    fs::create_directories("prefix/bin");
+    fs::create_directories("prefix/share/menajer/veri/database");
+    fs::copy_file(MENAJER_BIN_DIR "/menajer-odt", "prefix/bin/menajer-odt");
+    writeWholeFile("prefix/share/menajer/veri/database/oyuncu.odt", playerFileBytes(12));
+    writeWholeFile("prefix/share/menajer/veri/database/takim.tdt", teamFileBytes(2));
+    writeWholeFile("prefix/share/menajer/veri/database/tarih.trh", calendarBytes(7));
+    const fs::path own = here / "xdg/menajer/veri/database";
+    fs::create_directories(own);
+    writeWholeFile(own / "takim.tdt", teamFileBytes(5)); // club 4 names player 13
+    const auto checkSet = [&](const std::string& dir) {
+        const std::string command = "XDG_DATA_HOME='" + (here / "xdg").string() +
+                                    "' prefix/bin/menajer-odt check-set '" + dir +
+                                    "' >out.txt 2>err.txt";
+        const int raw = std::system(command.c_str());
+        return ToolRun{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile("out.txt"),
+                       readWholeFile("err.txt")};
+    };
+    const std::string installed = (here / "prefix/share/menajer/veri/database").string();
+    ToolRun r = checkSet((here / "xdg/menajer/veri").string());
+    EXPECT_EQ(r.status, 1) << r.out << r.err; // the installed 12 players lack id 13
+    EXPECT_EQ(r.out.substr(0, r.out.find(own.string() + "/takim.tdt: offset")),
+              installed + "/oyuncu.odt: installed, as " + own.string() + " lacks it\n" +
+                  own.string() + "/takim.tdt: the user's own\n" + installed +
+                  "/tarih.trh: installed, as " + own.string() + " lacks it\n" + installed +
+                  "/oyuncu.odt: sound player file, 12 players\n");
+    EXPECT_NE(r.out.find("squad entry 4 of team 4 (Beşiktaş 4) is id 13"), std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.err, "");
+
+    // The user's own players too: a sound set.
+    writeWholeFile(own / "oyuncu.odt", playerFileBytes(20));
+    r = checkSet(own.string());
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find(installed + "/tarih.trh: sound calendar file"), std::string::npos);
+    EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1),
+              own.string() + ": a sound data set\n");
+
+    // Another folder is a data set of its own: what it lacks is a problem.
+    fs::create_directories("other/database");
+    fs::copy_file(own / "takim.tdt", "other/database/takim.tdt");
+    r = checkSet("other");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("other/database/oyuncu.odt: cannot read"), std::string::npos) << r.err;
+}

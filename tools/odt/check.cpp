@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 
@@ -10,6 +11,7 @@
 #include "database/fixed_text.h"
 #include "database/player_database.h"
 #include "database/team_database.h"
+#include "folders/folders.h"
 #include "text/cp1254.h"
 #include "tools/odt/odt.h"
 
@@ -38,7 +40,10 @@ const char* const CHECK_SET_HELP =
     "Checks the three files of a data folder together, as 'menajer-odt check' checks each: the\n"
     "players (oyuncu.odt), the teams (takim.tdt) against those players, so a squad naming a\n"
     "player the file lacks is a problem, and the calendar (tarih.trh). DIR is a veri folder\n"
-    "(the files in its database/) or the database folder itself. A missing file is a problem.\n"
+    "(the files in its database/) or the database folder itself. A missing file is a problem,\n"
+    "except in the user's own folder ($XDG_DATA_HOME/menajer/veri) of an installed game: the\n"
+    "game takes the files it lacks from the installed data set, and so does check-set. Each\n"
+    "file checked is named with the folder it came from.\n"
     "\n"
     "Exit status 0 when all three are sound, 1 when one has a problem or cannot be read, 2\n"
     "when the command line is wrong.\n";
@@ -255,6 +260,36 @@ int checkFile(const std::string& path, FileKind kind, const PlayerDatabase* play
     return EXIT_OK;
 }
 
+// Where check-set takes each file from: the folder given, and under it the installed data set
+// when that folder is the user's own of an installed game, as the game reads them.
+struct DataFolders {
+    std::string own;       // the database folder given
+    std::string installed; // empty: none under it
+
+    std::string file(const char* name) const {
+        const std::string mine = own + "/" + name;
+        std::error_code ec;
+        if (installed.empty() || std::filesystem::exists(mine, ec)) {
+            if (!installed.empty()) std::printf("%s: the user's own\n", mine.c_str());
+            return mine;
+        }
+        const std::string theirs = installed + "/" + name;
+        std::printf("%s: installed, as %s lacks it\n", theirs.c_str(), own.c_str());
+        return theirs;
+    }
+};
+
+DataFolders dataFolders(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path user = folders::userFolder();
+    const fs::path installed = folders::installedTree() / "veri" / "database";
+    const bool usersOwn =
+        !user.empty() && fs::equivalent(folder, folders::userData(user) / "database", ec);
+    if (!usersOwn || !fs::is_directory(installed, ec)) return {folder, {}};
+    return {folder, installed.lexically_normal().string()};
+}
+
 } // namespace
 
 int runCheck(int argc, char** argv) {
@@ -312,16 +347,18 @@ int runCheckSet(int argc, char** argv) {
     struct stat info;
     if (stat((folder + "/database").c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         folder += "/database";
-    const std::string playersPath = folder + "/oyuncu.odt";
+    const DataFolders from = dataFolders(folder);
+    const std::string playersPath = from.file("oyuncu.odt");
+    const std::string teamsPath = from.file("takim.tdt");
+    const std::string calendarPath = from.file("tarih.trh");
     int status = checkFile(playersPath, KIND_PLAYERS, nullptr);
     // The squads are checked against any player file the programs would read, sound or not.
     std::string bytes;
     PlayerDatabase players;
     const bool withPlayers =
         readFile(playersPath, bytes, READ_LIMIT) && players.readMemory(bytes.data(), bytes.size());
-    status = std::max(
-        status, checkFile(folder + "/takim.tdt", KIND_TEAMS, withPlayers ? &players : nullptr));
-    status = std::max(status, checkFile(folder + "/tarih.trh", KIND_CALENDAR, nullptr));
+    status = std::max(status, checkFile(teamsPath, KIND_TEAMS, withPlayers ? &players : nullptr));
+    status = std::max(status, checkFile(calendarPath, KIND_CALENDAR, nullptr));
     std::printf("%s: %s\n", argv[0],
                 status == EXIT_OK ? "a sound data set" : "the data set has problems");
     return status;
