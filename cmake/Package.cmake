@@ -19,7 +19,7 @@ first-division clubs, read the news of your appointment as mails and study
 the squad on the tactics page.
 
 Kadroed edits the game's player database: it searches, edits, adds and saves
-players. The package also holds menajer-odt, which dumps, builds and checks
+players, and in its club dialog the clubs and squads of the team file. The package also holds menajer-odt, which dumps, builds and checks
 the game's database files as CSV, and menajer-datagen, which draws the demo
 data set.")
 include(CPack)

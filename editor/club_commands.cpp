@@ -40,18 +40,61 @@ void dropFromSquad(TeamRecord& t, int32_t id) {
         if (t.squad[row] == id) removeAt(t, row);
 }
 
+// Every byte of a team list into another; false when memory runs out.
+bool copyTeams(const TeamDatabase& from, TeamDatabase& to) {
+    if (!to.resize(from.count)) return false;
+    to.version = from.version;
+    to.reserved = from.reserved;
+    if (from.count > 0)
+        std::memcpy(to.records.get(), from.records.get(), sizeof(TeamRecord) * from.count);
+    return true;
+}
+
+bool samePath(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return a == b || (!a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ec));
+}
+
 } // namespace
 
-ClubCommands::ClubCommands(ClubView& view, const PlayerDatabase& players)
-    : view(view), players(players), fileOps(&systemFileOps()),
+ClubCommands::ClubCommands(ClubView& view, const PlayerDatabase& players, TeamFileKeeper& kept)
+    : view(view), players(players), fileOps(&systemFileOps()), kept(kept), files(kept.files),
       db(std::make_unique<TeamDatabase>()) {}
 
-void ClubCommands::start(const ClubFiles& f) {
-    files = f;
+void ClubCommands::start() {
     view.setText(club_ctl::SHOWN_ID, "Kulup id : -");
     showTotal();
     showSquad(-1);
-    if (!files.start.empty()) loadFile(files.start, false);
+    if (!kept.file.empty() && kept.whole && copyTeams(kept.teams, *db))
+        show(kept.file);
+    else if (!kept.file.empty()) // no room for a copy: the file itself, as last loaded or saved
+        loadFile(kept.file, false);
+    else if (!files.start.empty())
+        loadFile(files.start, false);
+}
+
+void ClubCommands::showFile(const std::string& path) {
+    currentFile = path;
+    view.showFile(samePath(path, files.proposal) ? std::filesystem::path(path).filename().string()
+                                                 : path);
+}
+
+void ClubCommands::show(const std::string& path) {
+    dirty = false;
+    current = -1;
+    showFile(path);
+    showTotal();
+    view.setText(club_ctl::SHOWN_ID, "Kulup id : -");
+    view.setText(club_ctl::NAME, "");
+    if (db->count > 0)
+        selectIndex(0);
+    else
+        showSquad(-1);
+}
+
+void ClubCommands::keep() {
+    kept.file = currentFile;
+    kept.whole = copyTeams(*db, kept.teams);
 }
 
 bool ClubCommands::command(int id) {
@@ -307,17 +350,8 @@ bool ClubCommands::loadFile(const std::string& path, bool announce) {
         return false;
     }
     db = std::move(fresh);
-    dirty = false;
-    current = -1;
-    currentFile = path;
-    view.showFile(std::filesystem::path(path).filename().string());
-    showTotal();
-    view.setText(club_ctl::SHOWN_ID, "Kulup id : -");
-    view.setText(club_ctl::NAME, "");
-    if (db->count > 0)
-        selectIndex(0);
-    else
-        showSquad(-1);
+    show(path);
+    keep();
     if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!");
     return true;
 }
@@ -349,15 +383,16 @@ bool ClubCommands::squadsCheckOut() {
 
 void ClubCommands::save() {
     if (!squadsCheckOut()) return;
-    const SaveOptions options{currentFile, files.proposal, files.protectedFolder, ".tdt"};
+    const SaveOptions options{currentFile, files.proposal, files.protectedFolder,
+                              DataFileKind::TEAMS};
     std::string saved;
     const bool written = saveDatabase(
         view, options, [this](std::string& p) { return view.chooseFile(FileDialogKind::SAVE, p); },
         [this](const char* p) { return db->write(p, *fileOps); }, saved);
     if (!written) return;
     dirty = false;
-    currentFile = saved;
-    view.showFile(std::filesystem::path(saved).filename().string());
+    showFile(saved);
+    keep();
 }
 
 bool ClubCommands::leave() {

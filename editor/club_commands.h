@@ -41,6 +41,8 @@ class ClubView : public DialogView {
 public:
     // As MainView::chooseFile, for team files.
     virtual bool chooseFile(FileDialogKind kind, std::string& path) = 0;
+    // The file last loaded or saved, for the title (UTF-8): its name when it is the user's own
+    // file, else its whole path, so that the installed demo file shows as such.
     virtual void showFile(const std::string& /*utf8Name*/) {}
     // The squad list now has this many rows (texts from ClubCommands::squadText), `selected`
     // highlighted (-1: none).
@@ -48,21 +50,33 @@ public:
     virtual int32_t selectedSquadRow() = 0; // -1 when none
 };
 
-// Where the installed editor finds and keeps team files; all empty from a build tree.
+// Where the editor finds and keeps team files: from the data set the game would read, the
+// user's own file over the installed one (installed), or that data set's own file (a build tree
+// or a veri folder in the working folder); start is empty when there is no such file.
 struct ClubFiles {
-    std::string start;           // opened with the dialog
+    std::string start;           // opened with the dialog the first time
     std::string proposal;        // what "Kaydet" offers (the user's own file)
     std::string protectedFolder; // the installed tree: never saved into
 };
 
+// The team file as last loaded or saved, kept while the editor runs: every opening of the club
+// dialog starts from it, and only a load or a save changes it. Changes the user leaves unsaved
+// stay in the closed dialog.
+struct TeamFileKeeper {
+    ClubFiles files;
+    TeamDatabase teams;
+    std::string file;  // empty until a file has been loaded
+    bool whole = true; // false when there was no room for the copy: file is read again
+};
+
 class ClubCommands {
 public:
-    ClubCommands(ClubView& view, const PlayerDatabase& players);
+    ClubCommands(ClubView& view, const PlayerDatabase& players, TeamFileKeeper& kept);
     ClubCommands(const ClubCommands&) = delete;
     ClubCommands& operator=(const ClubCommands&) = delete;
 
-    // Shows the empty list, then loads files.start when there is one.
-    void start(const ClubFiles& files);
+    // Shows the kept team file, or loads files.start when none has been loaded yet.
+    void start();
     bool command(int id); // false for an id without a command
 
     void load();
@@ -90,6 +104,9 @@ private:
     void showTotal();
     void showSquad(int32_t highlight);
     bool readName(std::string& bytes);
+    void showFile(const std::string& path); // the file in the title, and offered by "Kaydet"
+    void show(const std::string& path);     // a whole database just taken: its first club
+    void keep();                            // the dialog's database becomes the kept one
     TeamRecord* club() {
         return current >= 0 && current < db->count ? &db->records[current] : nullptr;
     }
@@ -101,7 +118,8 @@ private:
     ClubView& view;
     const PlayerDatabase& players;
     FileOps* fileOps;
-    ClubFiles files;
+    TeamFileKeeper& kept;
+    const ClubFiles& files;
     std::unique_ptr<TeamDatabase> db;
     int32_t current = -1;
     bool dirty = false;

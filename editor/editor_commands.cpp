@@ -277,7 +277,7 @@ void EditorCommands::useFile(const std::string& path) {
 }
 
 void EditorCommands::save() {
-    const SaveOptions options{currentFile, saveProposal, protectedFolder, ".odt"};
+    const SaveOptions options{currentFile, saveProposal, protectedFolder, DataFileKind::PLAYERS};
     std::string saved;
     if (saveDatabase(
             view, options,

@@ -1,11 +1,17 @@
 #include "editor/save_flow.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <strings.h>
 #include <vector>
 
+#include "database/calendar_data.h"
+#include "database/player_record.h"
+#include "database/team_database.h"
 #include "editor/field_text.h"
 #include "folders/folders.h"
 
@@ -40,7 +46,72 @@ private:
     std::vector<std::filesystem::path> made; // the deepest first
 };
 
+const char* extensionOf(DataFileKind kind) {
+    return kind == DataFileKind::PLAYERS ? ".odt" : kind == DataFileKind::TEAMS ? ".tdt" : ".trh";
+}
+
+// What a file of the kind is, as the refusals name it (Windows-1254).
+const char* kindText(DataFileKind kind) {
+    switch (kind) {
+    case DataFileKind::PLAYERS:
+        return "bir oyuncu dosyasi";
+    case DataFileKind::TEAMS:
+        return "bir takim dosyasi";
+    case DataFileKind::CALENDAR:
+        return "bir takvim dosyasi";
+    case DataFileKind::OTHER:
+        break;
+    }
+    return "oyunun bir dosyasi degil";
+}
+
+const char* savedText(DataFileKind kind) {
+    return kind == DataFileKind::PLAYERS ? "Oyuncu dosyasi" : "Takim dosyasi";
+}
+
+// The refusal of a path that holds, or by its name would hold, another kind of file; empty
+// when the save may go on.
+std::string otherKindRefusal(const std::string& path, DataFileKind saved) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        const DataFileKind held = fileKindOf(path);
+        if (held != saved)
+            return utf8("%s dosyasi %s!\n%s onun yerine kaydedilemez.\nKayit yapilmadi!",
+                        shownPath(path).c_str(), kindText(held), savedText(saved));
+    }
+    const DataFileKind named = kindOfName(path);
+    if (named != DataFileKind::OTHER && named != saved)
+        return utf8("%s %snin adi (%s)!\n%s bu adla kaydedilemez.\nKayit yapilmadi!",
+                    shownPath(path).c_str(), kindText(named), extensionOf(named), savedText(saved));
+    return {};
+}
+
 } // namespace
+
+DataFileKind fileKindOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    char head[HEADER_SIZE] = {};
+    if (!in.read(head, sizeof head)) return DataFileKind::OTHER;
+    std::error_code error;
+    const uintmax_t size = std::filesystem::file_size(path, error);
+    int32_t first;
+    std::memcpy(&first, head, sizeof first);
+    if (!error && first > 0 &&
+        size == CALENDAR_HEADER_SIZE + uintmax_t(first) * CALENDAR_BYTES_PER_MONTH)
+        return DataFileKind::CALENDAR;
+    if (first == PLAYER_FILE_VERSION) return DataFileKind::PLAYERS;
+    if (first == TEAM_FILE_VERSION) return DataFileKind::TEAMS;
+    return DataFileKind::OTHER;
+}
+
+DataFileKind kindOfName(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || path.find('/', dot) != std::string::npos)
+        return DataFileKind::OTHER;
+    for (DataFileKind kind : {DataFileKind::PLAYERS, DataFileKind::TEAMS, DataFileKind::CALENDAR})
+        if (strcasecmp(path.c_str() + dot, extensionOf(kind)) == 0) return kind;
+    return DataFileKind::OTHER;
+}
 
 std::string withExtension(std::string path, const char* extension) {
     const std::size_t slash = path.rfind('/');
@@ -71,12 +142,18 @@ bool saveDatabase(DialogView& view, const SaveOptions& o, const ChooseSaveFile& 
     }
     for (;;) {
         if (!choose(path)) return false;
-        path = withExtension(path, o.extension);
+        path = withExtension(path, extensionOf(o.kind));
         if (isProtected(path)) {
             view.message(MessageStyle::NOTE_WARNING,
                          utf8("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
                               "Baska bir klasore kaydedin.",
                               shownPath(path).c_str()));
+            return false;
+        }
+        // Replacing a file of another kind would lose it, and the game would refuse what came
+        // in its place.
+        if (const std::string refusal = otherKindRefusal(path, o.kind); !refusal.empty()) {
+            view.message(MessageStyle::NOTE_WARNING, refusal);
             return false;
         }
         std::error_code error;

@@ -51,9 +51,10 @@ int main(int argc, char** argv) {
     PlayerDatabase players;
     if (!players.init() || !players.read(argv[2])) return 1;
     SquadView view;
-    ClubCommands clubs(view, players);
+    TeamFileKeeper kept{{argv[1], "", ""}, {}, {}};
+    ClubCommands clubs(view, players, kept);
     view.commands = &clubs;
-    clubs.start({argv[1], "", ""});
+    clubs.start();
     if (clubs.teams().count < 2) return 1;
     // Club 0's squad filled to 100 with players of other clubs.
     int32_t next = players.playerCount() / 2;

@@ -40,8 +40,8 @@ constexpr const char* FILE_FILTER = "Takim Database(*.tdt)|*.tdt";
 
 } // namespace
 
-ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const ClubFiles& files)
-    : wxDialog(parent, wxID_ANY, TITLE), clubs(*this, players) {
+ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, TeamFileKeeper& kept)
+    : wxDialog(parent, wxID_ANY, TITLE), clubs(*this, players, kept) {
     const PlaceholderLayout l =
         startLayout(this, "Kulup bilgisi", "Kulup id :", {club_ctl::TYPED_ID, "Kulup id:"},
                     {club_ctl::LOAD, "Yükle"_w}, {club_ctl::SAVE, "Kaydet"}, club_ctl::SHOWN_ID,
@@ -67,9 +67,7 @@ ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const Cl
     for (const Button b :
          {Button{club_ctl::SQUAD_ADD, "Oyuncu Ekle"}, Button{club_ctl::SQUAD_REMOVE, "Cikar"},
           Button{club_ctl::SQUAD_UP, "Yukari"}, Button{club_ctl::SQUAD_DOWN, "Asagi"}})
-        row->Add(
-            new wxButton(pb, b.id, ui(b.caption), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT),
-            0, wxALL, 2);
+        row->Add(narrowButton(pb, b.id, b.caption), 0, wxALL, 2);
     squadBox->Add(row);
     squadBox->Add(
         new wxStaticText(pb, wxID_ANY, ui("Bos id: ana pencerede secili oyuncu eklenir.")), 0,
@@ -96,7 +94,7 @@ ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, const Cl
         else
             e.Skip();
     });
-    clubs.start(files);
+    clubs.start();
 }
 
 wxListCtrl* ClubDialog::squadList() {

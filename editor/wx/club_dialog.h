@@ -11,7 +11,7 @@ class wxListCtrl;
 
 class ClubDialog : public wxDialog, public ClubView {
 public:
-    ClubDialog(wxWindow* parent, const PlayerDatabase& players, const ClubFiles& files);
+    ClubDialog(wxWindow* parent, const PlayerDatabase& players, TeamFileKeeper& kept);
 
     ClubCommands& commands() { return clubs; }
     wxListCtrl* squadList();

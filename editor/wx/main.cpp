@@ -11,9 +11,11 @@ int main(int argc, char** argv) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0) {
             std::puts("usage: kadroed [OPTION] [PLAYER_FILE.odt]\n"
-                      "Edits the game's player database. Without a file name it opens the player\n"
-                      "file of the data set the game finds: the user's own or the installed one,\n"
-                      "else veri/ in the working folder, else the build tree's run/veri.\n"
+                      "Edits the game's player database and, in its club dialog (LIGLER, then\n"
+                      "KULUPLER), the clubs and squads of the team file. Without a file name it\n"
+                      "opens the player file of the data set the game finds: the user's own or\n"
+                      "the installed one, else veri/ in the working folder, else the build\n"
+                      "tree's run/veri; the club dialog opens that data set's team file.\n"
                       "\n"
                       "Options:\n"
                       "  --help     print this help and exit\n"

@@ -256,6 +256,6 @@ void PlayerEditorDialog::runAttributeDialog(AttributeForm& form) {
 
 void PlayerEditorDialog::runLeagueDialogs() {
     LeagueDialog(this, [this](wxWindow* parent) {
-        ClubDialog(parent, editor.database(), clubFiles).ShowModal();
+        ClubDialog(parent, editor.database(), teamFile).ShowModal();
     }).ShowModal();
 }

@@ -17,7 +17,7 @@ public:
 
     EditorCommands& commands() { return editor; }
     // The team files the club dialog opens and offers.
-    void useClubFiles(ClubFiles files) { clubFiles = std::move(files); }
+    void useClubFiles(ClubFiles files) { teamFile.files = std::move(files); }
     wxListCtrl* resultList();
     // "Kapat", Escape and the close box alike: ends the dialog only when the user agrees.
     void askToExit();
@@ -40,6 +40,6 @@ private:
     void bindCommands();
 
     EditorCommands editor;
-    ClubFiles clubFiles;
+    TeamFileKeeper teamFile; // what every opening of the club dialog starts from
     ResultList* results = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "editor/club_commands.h"
 #include "editor/editor_ids.h"
 #include "editor/wx/wx_ui.h"
 #include "text/cp1254.h"
@@ -22,9 +23,13 @@ const wxIcon& programIcon() {
 
 namespace {
 
-// The record browsing buttons the three dialogs share; none has an action yet.
-constexpr Button BROWSE[] = {
-    {1014, "Ekle"}, {1015, "Degistir"}, {1016, "Sec"}, {1019, "<<<<<<<<<"}, {1020, ">>>>>>>>"}};
+// The record browsing buttons the three dialogs share, by the club dialog's ids: only there do
+// they have commands.
+constexpr Button BROWSE[] = {{club_ctl::ADD, "Ekle"},
+                             {club_ctl::MODIFY, "Degistir"},
+                             {club_ctl::SELECT, "Sec"},
+                             {club_ctl::PREVIOUS, "<<<<<<<<<"},
+                             {club_ctl::NEXT, ">>>>>>>>"}};
 
 void addButtons(wxSizer* sizer, wxWindow* parent, std::initializer_list<Button> buttons) {
     for (const Button& b : buttons)
@@ -51,11 +56,10 @@ PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* 
     left->Add(ids);
     auto* choose = groupBox(d, "Secim bilgileri:", wxHORIZONTAL);
     addLabeled(choose, choose->GetStaticBox(), idEdit.caption,
-               edit(choose->GetStaticBox(), idEdit.id));
+               new wxTextCtrl(choose->GetStaticBox(), idEdit.id, "", wxDefaultPosition,
+                              wxSize(70, -1))); // a number: narrow, so the row fits
     for (const Button& b : BROWSE)
-        choose->Add(new wxButton(choose->GetStaticBox(), b.id, ui(b.caption), wxDefaultPosition,
-                                 wxSize(-1, -1), wxBU_EXACTFIT),
-                    0, wxALL, 1);
+        choose->Add(narrowButton(choose->GetStaticBox(), b.id, b.caption), 0, wxALL, 2);
     left->Add(choose, 0, wxEXPAND | wxALL, 4);
     auto* record = groupBox(d, "Kayit", wxHORIZONTAL);
     addButtons(record, record->GetStaticBox(), {load, save});

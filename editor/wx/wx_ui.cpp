@@ -1,6 +1,8 @@
 #include "editor/wx/wx_ui.h"
 
+#include <algorithm>
 #include <wx/app.h>
+#include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/msgdlg.h>
@@ -42,6 +44,15 @@ bool showMessage(wxWindow* parent, MessageStyle style, const std::string& utf8) 
         box.SetOKLabel(ui("Tamam"));
     const int answer = box.ShowModal();
     return answer == wxID_YES || answer == wxID_OK;
+}
+
+wxButton* narrowButton(wxWindow* parent, int id, const char* caption) {
+    constexpr int PADDING = 6; // each side of the caption
+    auto* b =
+        new wxButton(parent, id, ui(caption), wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    const wxSize best = b->GetBestSize();
+    b->SetMinSize(wxSize(std::max(best.x, b->GetTextExtent(b->GetLabel()).x + 2 * PADDING), -1));
+    return b;
 }
 
 wxStaticBoxSizer* groupBox(wxWindow* parent, const char* caption, int orient) {

@@ -16,6 +16,11 @@ wxString fromUtf8(const std::string& utf8);
 
 bool showMessage(wxWindow* parent, MessageStyle style, const std::string& utf8);
 
+class wxButton;
+
+// A button as narrow as its caption allows, with room between the caption and its border.
+wxButton* narrowButton(wxWindow* parent, int id, const char* cp1254Caption);
+
 // Dialog-building helpers: a captioned group box, a label before a control, a plain label.
 wxStaticBoxSizer* groupBox(wxWindow* parent, const char* cp1254Caption, int orient);
 void addLabeled(wxSizer* sizer, wxWindow* parent, const char* cp1254Label, wxWindow* control);

@@ -2,7 +2,9 @@
 """frame_check.py shown CAPTURE.ppm SHOT.tga X Y W H [AX AY AW AH]: within the area (the whole
 capture unless given) the 1024 x 768 shot fills rectangle X Y W H, scaled, and the rest is black.
 frame_check.py same SHOT SHOT: the shots are byte for byte the same but for the FPS counter.
-frame_check.py lines SHOT X W BASELINE STEP N: 1 or 0 for each of N lines: whether it shows text."""
+frame_check.py lines SHOT X W BASELINE STEP N: 1 or 0 for each of N lines: whether it shows text.
+frame_check.py ink SHOT X W TOP H: how far from X the last near-white column of rows TOP to
+TOP + H - 1 lies (0 when none): the width of a line of text."""
 import sys
 
 FW, FH = 1024, 768
@@ -58,7 +60,16 @@ def lines(shot, x, w, baseline, step, n):
     print(shown)
 
 
-commands = {"shown": shown, "same": same, "lines": lines}
+def ink(shot, x, w, top, h):
+    pixels = open(shot, "rb").read()[18:]
+    last = 0
+    for r in range(FH - top - h, FH - top):  # the file's rows count from the bottom
+        row = pixels[(r * FW + x) * 3:(r * FW + x + w) * 3]
+        last = max([last] + [i + 1 for i in range(w) if min(row[i * 3:i * 3 + 3]) >= 180])
+    print(last)
+
+
+commands = {"shown": shown, "same": same, "lines": lines, "ink": ink}
 if len(sys.argv) < 4 or sys.argv[1] not in commands:
     sys.exit(__doc__)
 args = [a if a.endswith(("ppm", "tga")) else int(a) for a in sys.argv[2:]]

@@ -50,36 +50,19 @@ written=$(cd "$HOME" && find . -type f | sort | tr '\n' ' ')
 [ "$written" = "./.local/share/menajer/rav3d.htm ./.local/share/menajer/veri/ekrang/ekrang0.tga " ] ||
   fail "the game wrote: $written"
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "the game wrote into its working folder"
-[ "$(listing)" = "$before" ] || fail "the installed tree changed"
 
-# A league of one's own, built from CSV into the user's folder by the installed tools, its second
-# club renamed and given a new squad in the installed editor; the game reads it, and a walk by
-# keyboard and pointer through registration and team choice shows that club's squad.
-layout=$(setxkbmap -query | awk '/^layout:/{print $2}')
-trap 'setxkbmap "$layout"; cleanup' EXIT
-
-export XDG_DATA_HOME=$work/xdg
-veri=$XDG_DATA_HOME/menajer/veri
-mkdir -p "$veri/database"
-# Four clubs of 22 generated players, built from CSV: the clubs' written here, the players' dumped.
-names=("Kuzey Yıldızı" "Deniz Fenerleri" "Dağ Kartalları" "Ova Gücü")
-echo "index,name,squad_size,squad" >"$work/teams.csv"
-for c in 0 1 2 3; do
-  echo "$c,${names[c]},22,$(seq -s ' ' $((c * 22)) $((c * 22 + 21)))" >>"$work/teams.csv"
-done
-"$prefix/bin/menajer-datagen" --players 88 "$work/generated.odt" &&
-  "$prefix/bin/menajer-odt" dump "$work/generated.odt" >"$work/players.csv" &&
-  "$prefix/bin/menajer-odt" build "$work/players.csv" "$veri/database/oyuncu.odt" >/dev/null &&
-  "$prefix/bin/menajer-odt" build "$work/teams.csv" "$veri/database/takim.tdt" >/dev/null &&
-  "$prefix/bin/menajer-datagen" calendar 2025 "$veri/database/tarih.trh" ||
-  fail "the league's files were not built"
-
-# The installed editor gives the second club a new name and a new squad: its first player out,
-# the first club's first player in, after the question naming his club. Clicks land at places
-# inside each dialog (no window manager: the pointer's window gets the keys).
-"$prefix/bin/kadroed" >"$work/kadroed.txt" 2>&1 &
-pid=$! # cleanup's to end
-editor=$pid
+# The installed editor, driven by clicks at places inside each dialog (no window manager: the
+# pointer's window gets the keys). Starts it; sets pid (cleanup's to end) and editor.
+start_editor() {
+  "$prefix/bin/kadroed" >"$work/kadroed.txt" 2>&1 &
+  pid=$!
+  editor=$pid
+}
+end_editor() {
+  kill "$editor"
+  wait "$editor" 2>/dev/null
+  pid=""
+}
 # The id of the editor's visible window whose title starts with $1, once it shows.
 shown() {
   local id
@@ -107,34 +90,102 @@ answer() {
   xdotool key Return
   for _ in $(seq 50); do xdotool getwindowname "$id" >/dev/null 2>&1 || break; sleep 0.1; done
 }
-main=$(shown "Oyuncu bilgileri") || exit 1
-at "$main" 337 446 # "LIGLER"
-answer kadroed
-league=$(shown "Lig Bilgileri") || exit 1
-at "$league" 569 71 # "KULUPLER"
+# "Kaydet" in the club dialog $1, the offered file taken: replace it when $2 is "replace", save
+# it, "Kayit yapildi!".
+save_clubs() {
+  at "$1" 138 206
+  answer "Takim Database Kaydet"
+  [ "${2:-}" = replace ] && answer kadroed
+  answer kadroed
+  answer kadroed
+}
+# Opens the club dialog from the main dialog through the league dialog; sets league.
+open_clubs() {
+  local main
+  main=$(shown "Oyuncu bilgileri") || exit 1
+  at "$main" 337 446 # "LIGLER"
+  answer kadroed
+  league=$(shown "Lig Bilgileri") || exit 1
+  at "$league" 558 71 # "KULUPLER"
+}
+# "Kapat" of the club dialog $1, nothing unsaved: no question; "KULUPLER" again.
+reopen_clubs() {
+  at "$1" 884 532
+  for _ in $(seq 50); do xdotool getwindowname "$1" >/dev/null 2>&1 || break; sleep 0.1; done
+  at "$league" 558 71
+}
+# Types $2 into "Kulup adi :" of the club dialog $1 and presses "Degistir".
+rename_club() {
+  at "$1" 300 37
+  xdotool key ctrl+a type "$2"
+  at "$1" 219 146
+}
+# The editor's road for a user without files of his own: the club dialog opens the installed demo
+# file (named by its whole path); the first club renamed and saved into the user's folder, the
+# dialog closed and opened again on that file, the second club renamed and saved.
+start_editor
+open_clubs
+shown "Kulup bilgileri : $prefix/share/menajer/veri/database/takim.tdt" >/dev/null || exit 1
 clubs=$(shown "Kulup bilgileri") || exit 1
-at "$clubs" 474 145 # ">>>>>>>>": the second club
-at "$clubs" 300 37  # "Kulup adi :"
-xdotool key ctrl+a type "Kars Spor Kulubu"
-at "$clubs" 271 145 # "Degistir"
-at "$clubs" 666 89  # the squad's first row
-at "$clubs" 789 371 # "Cikar"
-at "$clubs" 646 371 # "Oyuncu id:"
+rename_club "$clubs" "Zonguldak Komurspor"
+save_clubs "$clubs" # the user's own file is new
+reopen_clubs "$clubs"
+clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1
+at "$clubs" 458 146 # ">>>>>>>>": the second club
+rename_club "$clubs" "Bogazici Spor"
+save_clubs "$clubs" replace
+end_editor
+"$prefix/bin/menajer-odt" dump "$user/veri/database/takim.tdt" | cut -d, -f1-2 | head -n 3 >"$work/demo_teams.csv"
+[ "$(cat "$work/demo_teams.csv")" = "$(printf 'index,name\n0,Zonguldak Komurspor\n1,Bogazici Spor')" ] ||
+  fail "the editor's two rounds saved: $(cat "$work/demo_teams.csv")"
+[ "$(listing)" = "$before" ] || fail "the installed tree changed"
+
+# A league of one's own, built from CSV into the user's folder by the installed tools, changed in
+# two rounds in one session of the installed editor: the first club renamed and saved, the dialog
+# closed and opened again, the second club renamed, given a new squad and saved. The game reads
+# it, and a walk by keyboard and pointer through registration and team choice shows both names
+# and that club's squad.
+layout=$(setxkbmap -query | awk '/^layout:/{print $2}')
+trap 'setxkbmap "$layout"; cleanup' EXIT
+
+export XDG_DATA_HOME=$work/xdg
+veri=$XDG_DATA_HOME/menajer/veri
+mkdir -p "$veri/database"
+# Four clubs of 22 generated players, built from CSV: the clubs' written here, the players' dumped.
+names=("Kuzey Yıldızı" "Deniz Fenerleri" "Dağ Kartalları" "Ova Gücü")
+echo "index,name,squad_size,squad" >"$work/teams.csv"
+for c in 0 1 2 3; do
+  echo "$c,${names[c]},22,$(seq -s ' ' $((c * 22)) $((c * 22 + 21)))" >>"$work/teams.csv"
+done
+"$prefix/bin/menajer-datagen" --players 88 "$work/generated.odt" &&
+  "$prefix/bin/menajer-odt" dump "$work/generated.odt" >"$work/players.csv" &&
+  "$prefix/bin/menajer-odt" build "$work/players.csv" "$veri/database/oyuncu.odt" >/dev/null &&
+  "$prefix/bin/menajer-odt" build "$work/teams.csv" "$veri/database/takim.tdt" >/dev/null &&
+  "$prefix/bin/menajer-datagen" calendar 2025 "$veri/database/tarih.trh" ||
+  fail "the league's files were not built"
+
+# The installed editor's two rounds on the user's own file.
+start_editor
+open_clubs
+clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1 # the user's own file, by its name
+rename_club "$clubs" Kutup # the first club
+save_clubs "$clubs" replace
+reopen_clubs "$clubs"
+clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1
+at "$clubs" 458 146 # ">>>>>>>>": the second club
+rename_club "$clubs" Kars
+at "$clubs" 660 89  # the squad's first row
+at "$clubs" 794 371 # "Cikar"
+at "$clubs" 635 371 # "Oyuncu id:"
 xdotool type "0"
-at "$clubs" 726 371 # "Oyuncu Ekle"
-answer kadroed      # "... Kuzey Yıldızı kulubunun kadrosunda!": Yes
-at "$clubs" 138 206 # "Kaydet"
-answer "Takim Database Kaydet"
-answer kadroed # the file exists: replace it
-answer kadroed # save it
-answer kadroed # "Kayit yapildi!"
-kill "$editor"
-wait "$editor" 2>/dev/null
-pid=""
+at "$clubs" 720 371 # "Oyuncu Ekle"
+answer kadroed      # "... Kutup kulubunun kadrosunda!": Yes
+save_clubs "$clubs" replace
+end_editor
 "$prefix/bin/menajer-odt" dump "$veri/database/takim.tdt" >"$work/teams_after.csv"
 squad="$(seq -s ' ' 23 43) 0"
-grep -qx "1,Kars Spor Kulubu,22,$squad" "$work/teams_after.csv" &&
-  grep -qx "0,Kuzey Yıldızı,21,$(seq -s ' ' 1 21)" "$work/teams_after.csv" ||
+grep -qx "1,Kars,22,$squad" "$work/teams_after.csv" &&
+  grep -qx "0,Kutup,21,$(seq -s ' ' 1 21)" "$work/teams_after.csv" ||
   fail "the editor saved: $(cat "$work/teams_after.csv")"
 "$prefix/bin/menajer-odt" check-set "$veri" >"$work/check.txt" ||
   fail "check-set after the editor: $(cat "$work/check.txt")"
@@ -154,6 +205,8 @@ jump -10 262
 click # "Tamam"
 jump 604 -336
 click # the team list's star: its first two rows
+sleep 0.3
+teams=$(shoot) || exit 1
 jump -200 20
 click # the second row: the second club
 jump 156 496
@@ -173,8 +226,14 @@ ended_well Tamam
 for line in "88 oyuncu yuklendi" "4 takim yuklendi" "Oyun tarihi : 1/6/2025/Pazar"; do
   grep -qF "<p> $line </p>" "$XDG_DATA_HOME/menajer/rav3d.htm" || fail "the log lacks \"$line\""
 done
+# Both rounds' names in the team list: "Kutup" and "Kars", far shorter than the names before.
+for row in "0 203" "1 223"; do
+  set -- $row
+  width=$(python3 "$here/frame_check.py" ink "$teams" 678 280 "$2" 16)
+  [ "$width" -gt 20 ] && [ "$width" -lt 100 ] || fail "the team list's row $1 is $width pixels wide"
+done
 # The second club's squad as the editor left it: 22 names, nothing below (the first club has 21).
 squad=$(python3 "$here/frame_check.py" lines "$tactics" 80 300 160 20 27)
 [ "$squad" = 111111111111111111111100000 ] || fail "the squad column shows lines $squad"
 echo "install e2e: installed tree, options and the user's folder as expected; own league:" \
-  "the second club renamed and given a new squad, read and played, 1/6/2025/Pazar"
+  "two rounds of club changes in one editor session, read and played, 1/6/2025/Pazar"

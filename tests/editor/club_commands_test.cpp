@@ -9,23 +9,17 @@
 
 namespace {
 
-struct ScriptedClubView : ScriptedFiles<ClubView> {
-    int32_t rows = 0, selectedRow = -1;
-
-    void showSquad(int32_t n, int32_t selected) override { rows = n, selectedRow = selected; }
-    int32_t selectedSquadRow() override { return selectedRow; }
-};
-
 // Team i of teamFileBytes has the squad i, i + 3, ...: team 4 lists 4 7 10 13.
 struct Clubs : ::testing::Test {
     PlayerDatabase players;
+    TeamFileKeeper kept{{"six.tdt", "", ""}, {}, {}};
     ScriptedClubView view;
-    ClubCommands cmd{view, players};
+    ClubCommands cmd{view, players, kept};
 
     void SetUp() override {
         ASSERT_TRUE(fillEditor(players, 20));
         writeWholeFile("six.tdt", teamFileBytes(6));
-        cmd.start({"six.tdt", "", ""});
+        cmd.start();
     }
     void press(int id, std::deque<bool> answers = {}, std::deque<std::string> files = {}) {
         view.shown.clear();
@@ -189,8 +183,9 @@ TEST_F(Clubs, SaveRefusesUnknownPlayersAndOffersTheUsersOwnFile) {
 
     // An installed file is not offered: the user's own is.
     players.init();
-    cmd.start({"six.tdt", "home/takim.tdt", "."}); // this folder as the installed tree
-    press(club_ctl::SAVE, {true});                 // the file dialog is cancelled
+    kept.files = {"six.tdt", "home/takim.tdt", "."}; // this folder as the installed tree
+    cmd.start();
+    press(club_ctl::SAVE, {true}); // the file dialog is cancelled
     EXPECT_EQ(view.proposed.back(), "home/takim.tdt");
 }
 

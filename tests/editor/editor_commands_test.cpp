@@ -20,21 +20,7 @@ namespace {
 
 using ScriptedDialog = Scripted<DialogView>;
 
-struct ScriptedView : ScriptedFiles<MainView> {
-    std::string fileShown;
-    int32_t rows = 0;
-    int32_t selectedRow = -1;
-    int leagueRuns = 0;
-    std::vector<AttributeKind> dialogsRun;
-
-    void addChoice(int, const std::string&) override {}
-    void addColumn(const std::string&, int) override {}
-    void showFile(const std::string& name) override { fileShown = name; }
-    void showRows(int32_t n) override { rows = n; }
-    int32_t firstSelectedRow() override { return selectedRow; }
-    void runAttributeDialog(AttributeForm& form) override { dialogsRun.push_back(form.kind()); }
-    void runLeagueDialogs() override { ++leagueRuns; }
-};
+using ScriptedView = ScriptedMainView;
 
 struct Editor : ::testing::Test {
     ScriptedView view;
@@ -272,8 +258,9 @@ TEST_F(Editor, SaveWritesOnlyWhereTheUserConfirmed) {
     std::filesystem::create_directories("installed/veri");
     std::filesystem::create_directory("a.b");
     writeWholeFile("installed/veri/oyuncu.odt", installed);
-    writeWholeFile("kept.odt", "old");
-    writeWholeFile("a.b/kept.odt", "old");
+    const std::string old = playerFileBytes(1); // files of the same kind: replaced after a Yes
+    writeWholeFile("kept.odt", old);
+    writeWholeFile("a.b/kept.odt", old);
     ASSERT_TRUE(cmd.loadFile("installed/veri/oyuncu.odt", false));
     cmd.protectFolder("installed");
     const std::string home = "home/menajer/veri/oyuncu.odt";
@@ -313,7 +300,7 @@ TEST_F(Editor, SaveWritesOnlyWhereTheUserConfirmed) {
               "a.b/kept.odt dosyasi zaten var!\nUzerine yazmak istiyor musunuz?");
     EXPECT_EQ(view.shown[2].text, "Su anda a.b/kept.odt dosyayi kaydetmek istiyor musunuz?\n "
                                   "Dikkatli olun ve bol bol yedek alin.");
-    EXPECT_EQ(readWholeFile("kept.odt"), "old");
+    EXPECT_TRUE(readWholeFile("kept.odt") == old);
     EXPECT_TRUE(readWholeFile("installed/veri/oyuncu.odt") == installed);
 }
 
@@ -451,4 +438,23 @@ TEST_F(Editor, AttributeSaveWritesOnlyTheDialogsOwnBlockAndClosingAsks) {
     press(ctl::MENTAL); // the dialog closed at once keeps the player selected
     EXPECT_EQ(view.dialogsRun, std::vector<AttributeKind>{AttributeKind::MENTAL});
     EXPECT_EQ(db.selected, 2);
+}
+
+// Every day of a month, month and year of birth is offered, in order.
+TEST_F(Editor, TheDateListsOfferEveryValue) {
+    const auto joined = [&](int id) {
+        std::string all;
+        for (const std::string& v : view.choices[id])
+            all += (all.empty() ? "" : " ") + v;
+        return all;
+    };
+    std::string days;
+    for (int d = 1; d <= 31; ++d)
+        days += (d > 1 ? " " : "") + std::to_string(d);
+    EXPECT_EQ(joined(ctl::DAY), days);
+    EXPECT_EQ(joined(ctl::MONTH), "1 2 3 4 5 6 7 8 9 10 11 12");
+    ASSERT_EQ(view.choices[ctl::YEAR].size(), 79u);
+    EXPECT_EQ(view.choices[ctl::YEAR][0] + view.choices[ctl::YEAR][39] +
+                  view.choices[ctl::YEAR][78],
+              "192119601999");
 }

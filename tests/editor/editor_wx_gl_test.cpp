@@ -10,6 +10,7 @@
 #include <wx/init.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -94,6 +95,27 @@ ExpectDialog<wxFileDialog> fileDialog(const char* title, const std::string& offe
         d->SetPath(wxString::FromUTF8(typed));
         return answer;
     });
+}
+
+// Every window of a dialog that runs past its parent's edge, and every button whose caption
+// touches its border, by label; empty when none.
+std::string crowded(wxWindow* parent) {
+    std::string found;
+    wxRect room(parent->GetScreenPosition(), parent->GetSize());
+    // A box's frame is drawn a pixel inside its edge: a control ends at least a pixel before it.
+    if (dynamic_cast<wxStaticBox*>(parent)) room.SetRight(room.GetRight() - 2);
+    for (wxWindow* w : parent->GetChildren()) {
+        if (!w->IsShown() || w->IsTopLevel()) continue;
+        const wxRect r(w->GetScreenPosition(), w->GetSize());
+        const std::string name = "\"" + w->GetLabel().utf8_string() + "\" ";
+        if (!room.Contains(r)) found += name + "outside; ";
+        constexpr int MARGIN = 4; // each side, between a caption and its border
+        if (auto* b = dynamic_cast<wxButton*>(w);
+            b && b->GetSize().x < b->GetTextExtent(b->GetLabel()).x + 2 * MARGIN)
+            found += name + "tight; ";
+        found += crowded(w);
+    }
+    return found;
 }
 
 std::string value(wxWindow* dialog, int id) {
@@ -195,6 +217,7 @@ TEST(EditorDialogs, ClubDialogLoadsATeamFileAndListsASquad) {
         EXPECT_EQ(shortName->GetToolTipText(),
                   "Takim dosyasinda kisa ad yeri yok: bu alan kaydedilmez.");
         press(d, club_ctl::LOAD);
+        EXPECT_EQ(crowded(d), "");
         EXPECT_EQ(label(d, club_ctl::TOTAL), "Toplam id : 6");
         dynamic_cast<wxTextCtrl*>(d->FindWindow(club_ctl::TYPED_ID))->ChangeValue("3");
         press(d, club_ctl::SELECT);
@@ -212,4 +235,30 @@ TEST(EditorDialogs, ClubDialogLoadsATeamFileAndListsASquad) {
         fileDialog("Takim Database Yukle", "", teams, wxID_OK, "Takim Database(*.tdt)|*.tdt"),
         wxExpectAny(wxID_YES), messageBox("Yukleme Tamamlandi!", wxID_OK),
         ExpectDialog<ManagerDialog>([](ManagerDialog*) { return ctl::CLOSE; }));
+}
+
+// Nothing of the three record dialogs runs past its edge or its box, a long club name and a
+// full squad list included, and each browse button is bound in the club dialog.
+TEST(EditorDialogs, RecordDialogsKeepTheirControlsInside) {
+    const std::string cwd = wxGetCwd().utf8_string();
+    std::string teams = teamFileBytes(3);
+    std::memset(&teams[12 + 568 + 4], 'W', 159); // club 1: the longest name
+    writeWholeFile(cwd + "/long.tdt", teams);
+    PlayerDatabase players;
+    TeamFileKeeper kept{{cwd + "/long.tdt", "", ""}, {}, {}};
+    ClubDialog clubs(nullptr, players, kept);
+    clubs.Show();
+    EXPECT_EQ(crowded(&clubs), "");
+    ManagerDialog managers(nullptr);
+    managers.Show();
+    EXPECT_EQ(crowded(&managers), "");
+    LeagueDialog leagues(nullptr, [](wxWindow*) {});
+    leagues.Show();
+    EXPECT_EQ(crowded(&leagues), "");
+    // The browse buttons step the club dialog: ">>>>>>>>" twice, "<<<<<<<<<" once.
+    for (int id : {club_ctl::NEXT, club_ctl::NEXT, club_ctl::PREVIOUS})
+        press(&clubs, id);
+    EXPECT_EQ(label(&clubs, club_ctl::SHOWN_ID), "Kulup id : 1");
+    EXPECT_EQ(value(&clubs, club_ctl::NAME), std::string(159, 'W'));
+    EXPECT_EQ(clubs.GetTitle(), "Kulup bilgileri : " + cwd + "/long.tdt");
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "database/file_io.h"
+#include "editor/attribute_form.h"
+#include "editor/club_commands.h"
 #include "editor/editor_view.h"
 
 struct Shown {
@@ -49,6 +51,34 @@ template <class View> struct ScriptedFiles : Scripted<View> {
         if (!files.empty()) files.pop_front();
         return !path.empty();
     }
+};
+
+// The main dialog: choices and columns recorded, the dialogs it opens counted.
+struct ScriptedMainView : ScriptedFiles<MainView> {
+    std::string fileShown;
+    int32_t rows = 0;
+    int32_t selectedRow = -1;
+    int leagueRuns = 0;
+    std::vector<AttributeKind> dialogsRun;
+    std::map<int, std::vector<std::string>> choices; // each combo's list, in order
+
+    void addChoice(int id, const std::string& utf8) override { choices[id].push_back(utf8); }
+    void addColumn(const std::string&, int) override {}
+    void showFile(const std::string& name) override { fileShown = name; }
+    void showRows(int32_t n) override { rows = n; }
+    int32_t firstSelectedRow() override { return selectedRow; }
+    void runAttributeDialog(AttributeForm& form) override { dialogsRun.push_back(form.kind()); }
+    void runLeagueDialogs() override { ++leagueRuns; }
+};
+
+// The club dialog: the squad list's rows and highlight, the title's file.
+struct ScriptedClubView : ScriptedFiles<ClubView> {
+    int32_t rows = 0, selectedRow = -1;
+    std::string fileShown;
+
+    void showFile(const std::string& name) override { fileShown = name; }
+    void showSquad(int32_t n, int32_t selected) override { rows = n, selectedRow = selected; }
+    int32_t selectedSquadRow() override { return selectedRow; }
 };
 
 enum Step { CREATE, OPEN_STREAM, WRITE, FLUSH, SYNC, CLOSE, RENAME };
