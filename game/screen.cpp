@@ -1,6 +1,6 @@
 #include <GL/gl.h>
 
-#include <iterator>
+#include <cstddef>
 
 #include "game/game.h"
 #include "input/input_system.h"
@@ -23,6 +23,7 @@ constexpr float POINTER_HEIGHT = 35;
 constexpr int BACKGROUNDS[Game::BACKGROUND_COUNT] = {
     TEX_BACKGROUND_0, TEX_BACKGROUND_1, TEX_BACKGROUND_2, TEX_BACKGROUND_3, TEX_BACKGROUND_4};
 
+// GAME_PAGES as a table, which drawPage and the drop-down menus' clicks read.
 struct PageRow {
     Page page;
     void (Game::*draw)();
@@ -37,8 +38,8 @@ constexpr PageRow PAGES[] = {
 #undef PAGE_ROW
 };
 
-constexpr bool ascending(const PageRow (&rows)[std::size(PAGES)]) {
-    for (size_t i = 1; i < std::size(rows); ++i)
+template <size_t N> constexpr bool ascending(const PageRow (&rows)[N]) {
+    for (size_t i = 1; i < N; ++i)
         if (rows[i].page <= rows[i - 1].page) return false;
     return true;
 }
@@ -69,6 +70,13 @@ constexpr DropDown DROP_DOWNS[] = {
     {MENU_LEAGUE, BUTTON_LEAGUE, BUTTON_LEAGUE_TABLE, 7},
     {MENU_TRANSFERS, BUTTON_TRANSFERS, BUTTON_TRANSFER_LIST, 4},
 };
+
+template <size_t N> constexpr bool itemsFollowHeaders(const DropDown (&menus)[N]) {
+    for (const DropDown& d : menus)
+        if (d.firstItem != d.header + 1) return false;
+    return true;
+}
+static_assert(itemsFollowHeaders(DROP_DOWNS), "a menu's items follow its header in ButtonId");
 
 const DropDown* dropDown(int32_t menu) {
     for (const DropDown& d : DROP_DOWNS)
