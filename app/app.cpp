@@ -31,7 +31,7 @@ int shutDown() {
 
 int loadGameData() {
     game.loadData(engine.inputSystem);
-    calendar.load("veri\\database\\tarih.trh");
+    game.loadCalendar(calendar, "veri\\database\\tarih.trh");
     return 1;
 }
 

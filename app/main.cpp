@@ -1,6 +1,7 @@
 #include "app/app.h"
 #include "app/options.h"
 #include "app/run_folders.h"
+#include "engine/services.h"
 #include "platform/sdl_platform.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     auto* host = new platform::SdlPlatform;
     host->setWindowed(options.window);
     platform::setCurrent(host);
-    settleFolders(options);
+    static const DataFolders settled = settleFolders(options); // read until the process ends
+    services::bindFolders(&settled);
     return menajerMain(nullptr);
 }

@@ -7,7 +7,6 @@
 
 #include "app/globals.h"
 #include "engine/screenshot.h"
-#include "folders/data_path.h"
 #include "platform/platform.h"
 #include "text/cp1254.h"
 
@@ -49,12 +48,12 @@ const char* sourceName(folders::DataSource source) {
 
 } // namespace
 
-void settleFolders(const Options& options, const fs::path& exe, fs::path here) {
+DataFolders settleFolders(const Options& options, const fs::path& exe, fs::path here) {
     std::error_code ec;
     if (here.empty()) here = fs::current_path(ec);
     const folders::DataSet set = folders::findData(options.dataFolder, exe, here);
-    dataFolder() = set.veri.string();
-    userDataFolder().clear();
+    DataFolders settled;
+    settled.data = set.veri.string();
 
     // A data set of the working folder's or the build tree's own is a game folder: the log
     // and the shots belong beside it, and no other files are read over it.
@@ -64,7 +63,7 @@ void settleFolders(const Options& options, const fs::path& exe, fs::path here) {
     const fs::path user = folders::userFolder();
     const bool besideData = gameFolder && writeInto(own);
     const bool inUserFolder = !besideData && writeInto(user);
-    if (inUserFolder && !gameFolder) userDataFolder() = folders::userData(user).string();
+    if (inUserFolder && !gameFolder) settled.user = folders::userData(user).string();
     if (!besideData && !inUserFolder) {
         debugLog.moveTo("");
         screenshotFolder.clear();
@@ -92,4 +91,5 @@ void settleFolders(const Options& options, const fs::path& exe, fs::path here) {
             "\n\nOyun, günlük dosyası ve ekran görüntüleri olmadan devam ediyor."_w;
         warn(cannotOpen + shown(user) + goesOn);
     }
+    return settled;
 }

@@ -1,5 +1,5 @@
 // The data files the game reads at start-up, named as data names (turn into host paths with
-// hostPath before opening).
+// DataFolders::hostPath before opening).
 #pragma once
 
 inline constexpr const char* PLAYER_FILE_NAME = "veri\\database\\oyuncu.odt";

@@ -5,11 +5,14 @@
 
 #include "engine/debug_log.h"
 #include "engine/engine.h"
+#include "folders/data_path.h"
 
 namespace {
 
 Engine* engineInstance = nullptr;
 DebugLog* logInstance = nullptr;
+const DataFolders WORKING_FOLDER;
+const DataFolders* foldersInstance = nullptr;
 
 } // namespace
 
@@ -42,6 +45,14 @@ bool writeLog(const char* format, ...) {
     std::vsnprintf(message, sizeof message, format, args);
     va_end(args);
     return logInstance->writeParagraph("%s", message);
+}
+
+void bindFolders(const DataFolders* folders) {
+    foldersInstance = folders;
+}
+
+const DataFolders& dataFolders() {
+    return foldersInstance ? *foldersInstance : WORKING_FOLDER;
 }
 
 int32_t screenWidth() {

@@ -3,18 +3,17 @@
 #include <filesystem>
 #include <system_error>
 
-std::string hostPath(std::string_view name) {
-    const bool data = isDataName(name);
-    const std::string relative = slashedName(data ? name.substr(dataPrefix.size()) : name);
-    if (!data) return relative;
+std::string DataFolders::hostPath(std::string_view name) const {
+    const bool dataName = isDataName(name);
+    const std::string relative = slashedName(dataName ? name.substr(dataPrefix.size()) : name);
+    if (!dataName) return relative;
     std::error_code ec;
-    if (!userDataFolder().empty() && std::filesystem::exists(userDataFolder() + '/' + relative, ec))
-        return userDataFolder() + '/' + relative;
-    return dataFolder() + '/' + relative;
+    if (!user.empty() && std::filesystem::exists(user + '/' + relative, ec))
+        return user + '/' + relative;
+    return data + '/' + relative;
 }
 
-bool isUserFile(std::string_view path) {
-    const std::string& user = userDataFolder();
+bool DataFolders::isUserFile(std::string_view path) const {
     return !user.empty() && path.size() > user.size() && path.starts_with(user) &&
            path[user.size()] == '/';
 }

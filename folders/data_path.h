@@ -1,5 +1,5 @@
-// Where a data name ("veri\gui\dugme") is opened: the process's data folder and the user's own
-// folder, which the game settles at start-up, and the look-up between them.
+// Where a data name ("veri\gui\dugme") is opened: the data folder and the user's own folder
+// the game settles at start-up, and the look-up between them.
 #pragma once
 
 #include <string>
@@ -7,22 +7,16 @@
 
 #include "text/path.h"
 
-// The folder a data name's leading "veri" stands for: the working folder's "veri" unless the
-// program names another (an installed data set, --data).
-inline std::string& dataFolder() {
-    static std::string folder = "veri";
-    return folder;
-}
+struct DataFolders {
+    // The folder a data name's leading "veri" stands for: the working folder's "veri" unless the
+    // program names another (an installed data set, --data).
+    std::string data = "veri";
+    // The user's own "veri": a file there is read instead of the data folder's file of the same
+    // relative name, whether it is sound or not. Empty: no such folder.
+    std::string user;
 
-// The user's own "veri": a file there is read instead of the data folder's file of the same
-// relative name, whether it is sound or not. Empty: no such folder.
-inline std::string& userDataFolder() {
-    static std::string folder;
-    return folder;
-}
-
-// The host path a data name is opened at; other names only change their separators.
-std::string hostPath(std::string_view name);
-
-// Whether a host path is one of the user's own files.
-bool isUserFile(std::string_view path);
+    // The host path a data name is opened at; other names only change their separators.
+    std::string hostPath(std::string_view name) const;
+    // Whether a host path is one of the user's own files.
+    bool isUserFile(std::string_view path) const;
+};

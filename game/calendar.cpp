@@ -9,24 +9,11 @@
 #include "render/bitmap_font.h"
 #include "text/cp1254.h"
 
-namespace {
-
-const Calendar* latest = nullptr;
-
-} // namespace
-
 Calendar::Calendar() {
     std::snprintf(weekday, sizeof weekday, "%s", "Salı"_w);
-    latest = this;
 }
 
-Calendar::~Calendar() {
-    if (latest == this) latest = nullptr;
-}
-
-const Calendar* Calendar::current() {
-    return latest;
-}
+Calendar::~Calendar() = default;
 
 int Calendar::load(const char* name) {
     day = 1;

@@ -20,9 +20,6 @@ public:
     // The date line for the current date (the last matching day wins) and the clock below it.
     void draw(float x, float y);
 
-    // The calendar the game reads the date from: the last one constructed, while it lives.
-    static const Calendar* current();
-
     int32_t day = 1;
     int32_t month = 6;
     int32_t year = 2004;

@@ -5,13 +5,13 @@
 #include "text/cp1254.h"
 
 std::string dataFilePath(const char* name) {
-    std::string path = hostPath(name);
+    std::string path = services::dataFolders().hostPath(name);
     services::writeLog("Veri dosyasi : %s", cp1254::fromUtf8Lossy(path).c_str());
     return path;
 }
 
 void warnRefused(const LoadReport& report, const std::string& path) {
-    if (!isUserFile(path)) {
+    if (!services::dataFolders().isUserFile(path)) {
         services::showWarning(report.message);
         return;
     }

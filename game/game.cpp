@@ -4,6 +4,7 @@
 
 #include "database/file_names.h"
 #include "engine/services.h"
+#include "game/calendar.h"
 #include "game/data_files.h"
 #include "render/texture_loader.h"
 #include "text/cp1254.h"
@@ -11,6 +12,7 @@
 namespace {
 
 struct ButtonLayout {
+    ButtonId id; // the row's own place, checked below
     const char* caption;
     float glyphWidth, glyphHeight;
     float x, y, width, height;
@@ -21,43 +23,56 @@ constexpr float WIDE_MENU_WIDTH = 238, LEAGUE_MENU_WIDTH = 150, TRANSFER_MENU_WI
                 MENU_ROW_HEIGHT = 21;
 
 // Buttons shown by a menu or a page are moved there before they are drawn.
-const ButtonLayout BUTTONS[BUTTON_COUNT] = {
-    {"Oyun Seçenekleri"_w, 15, 15, 0, 65, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Menajer Ekle"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
-    {"Ayarlara Bak"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Yapimci"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
-    {"ZG Topluluğu"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Yükle"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Kaydet"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Kapat"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
-    {"Menajer Seçenekleri"_w, 13, 15, 240, 65, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Ana Kadro"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"20 Yaş Altı Kadro"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"18 Yaş Altı Kadro"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Haberler"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Taktik ve Antreman"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Külüp Güveni"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"İş Bilgileri"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Emekli Ol"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Lig Durumu"_w, 15, 15, 480, 65, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Lig Durumu"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Fikstur"_w, 20, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Son Maç"_w, 17, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Lig Geçmişi"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Kupalar"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"İstatistik"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Sonuçlar"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Transferler"_w, 15, 15, 633, 65, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Transferler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Gelecekler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Gidecekler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Sözleşmesi Bitenler"_w, 12, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
-    {"Arama"_w, 20, 15, 870, 65, 154, MENU_ROW_HEIGHT, false},
-    {"Tamam"_w, 20, 18, 340, 65, 140, 25, true},
-    {"Vazgeç"_w, 19, 18, 340, 65, 140, 25, true},
-    {"Ad :"_w, 20, 15, 870, 65, 100, MENU_ROW_HEIGHT, false},
-    {"Soyad :"_w, 20, 15, 870, 65, 100, MENU_ROW_HEIGHT, false},
+constexpr ButtonLayout BUTTONS[BUTTON_COUNT] = {
+    {BUTTON_GAME_OPTIONS, "Oyun Seçenekleri"_w, 15, 15, 0, 65, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT,
+     false},
+    {BUTTON_ADD_MANAGER, "Menajer Ekle"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
+    {BUTTON_SETTINGS, "Ayarlara Bak"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_MAKERS, "Yapimci"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
+    {BUTTON_COMMUNITY, "ZG Topluluğu"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_LOAD, "Yükle"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_SAVE, "Kaydet"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_CLOSE, "Kapat"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, true},
+    {BUTTON_MANAGER_OPTIONS, "Menajer Seçenekleri"_w, 13, 15, 240, 65, WIDE_MENU_WIDTH,
+     MENU_ROW_HEIGHT, false},
+    {BUTTON_FIRST_SQUAD, "Ana Kadro"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_UNDER_20, "20 Yaş Altı Kadro"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_UNDER_18, "18 Yaş Altı Kadro"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_NEWS, "Haberler"_w, 18, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_TACTICS, "Taktik ve Antreman"_w, 14, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_CLUB_TRUST, "Külüp Güveni"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_JOB_INFO, "İş Bilgileri"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_RETIRE, "Emekli Ol"_w, 15, 15, 0, 0, WIDE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_LEAGUE, "Lig Durumu"_w, 15, 15, 480, 65, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_LEAGUE_TABLE, "Lig Durumu"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_FIXTURES, "Fikstur"_w, 20, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_LAST_MATCH, "Son Maç"_w, 17, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_LEAGUE_HISTORY, "Lig Geçmişi"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT,
+     false},
+    {BUTTON_CUPS, "Kupalar"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_STATISTICS, "İstatistik"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_RESULTS, "Sonuçlar"_w, 15, 15, 0, 0, LEAGUE_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_TRANSFERS, "Transferler"_w, 15, 15, 633, 65, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT,
+     false},
+    {BUTTON_TRANSFER_LIST, "Transferler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT,
+     false},
+    {BUTTON_INCOMING, "Gelecekler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_OUTGOING, "Gidecekler"_w, 15, 15, 0, 0, TRANSFER_MENU_WIDTH, MENU_ROW_HEIGHT, false},
+    {BUTTON_CONTRACTS_ENDING, "Sözleşmesi Bitenler"_w, 12, 15, 0, 0, TRANSFER_MENU_WIDTH,
+     MENU_ROW_HEIGHT, false},
+    {BUTTON_SEARCH, "Arama"_w, 20, 15, 870, 65, 154, MENU_ROW_HEIGHT, false},
+    {BUTTON_OK, "Tamam"_w, 20, 18, 340, 65, 140, 25, true},
+    {BUTTON_CANCEL, "Vazgeç"_w, 19, 18, 340, 65, 140, 25, true},
+    {BUTTON_FIRST_NAME, "Ad :"_w, 20, 15, 870, 65, 100, MENU_ROW_HEIGHT, false},
+    {BUTTON_SURNAME, "Soyad :"_w, 20, 15, 870, 65, 100, MENU_ROW_HEIGHT, false},
 };
+
+constexpr bool inButtonOrder(const ButtonLayout (&rows)[BUTTON_COUNT]) {
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+        if (rows[i].id != i) return false;
+    return true;
+}
+static_assert(inButtonOrder(BUTTONS), "BUTTONS lists one row per ButtonId, in its order");
 
 const char* const MONTHS[] = {"Ocak"_w,   "Subat"_w,   "Mart"_w,  "Nisan"_w, "Mayis"_w, "Haziran"_w,
                               "Temmuz"_w, "Ağustos"_w, "Eylül"_w, "Ekim"_w,  "Kasım"_w, "Aralık"_w};
@@ -161,6 +176,11 @@ bool Game::loadMaterials(const char* baseName, ShaderScriptTable& table) {
 const TeamRecord* Game::chosenTeamRecord() const {
     if (chosenTeam < 0 || chosenTeam >= teams.count || !teams.records) return nullptr;
     return &teams.records[chosenTeam];
+}
+
+int Game::loadCalendar(Calendar& calendar_, const char* name) {
+    calendar = &calendar_;
+    return calendar_.load(name);
 }
 
 int Game::shutdownHook() {

@@ -19,6 +19,8 @@
 #include "render/shader_script.h"
 #include "render/texture_list.h"
 
+class Calendar;
+
 // What the menu bar shows (MenuBarState).
 enum MenuBarState : int32_t {
     MENU_IDLE = 1,
@@ -33,16 +35,35 @@ enum MenuBarState : int32_t {
 
 enum BarMode : int32_t { BAR_ACTIVE = 2, BAR_PASSIVE = 3 };
 
+// The pages of the content area, one row each: the `Page` it is and its number (any other
+// number shows no page), the Game member that draws it, the button that opens it and how it
+// opens (PageOpening). A drop-down menu's item opens its page when clicked; the search header
+// asks for its page through MENU_SEARCH; the pages opened by other pages' buttons name none.
+// A new page is its own file, a row here and the active flag of the item that opens it.
+#define GAME_PAGES(ROW)                                                                            \
+    ROW(PAGE_START, 2, drawStartPage, NO_BUTTON, OPENED_BY_PAGES)                                  \
+    ROW(PAGE_ABOUT, 3, drawAboutPage, BUTTON_MAKERS, OPENS_CLOSING_MENU)                           \
+    ROW(PAGE_NEWS, 4, drawNewsPage, BUTTON_NEWS, OPENS_CLOSING_MENU)                               \
+    ROW(PAGE_REGISTRATION, 5, drawRegistrationPage, BUTTON_ADD_MANAGER, OPENS_LOCKING_MENU)        \
+    ROW(PAGE_TEAM_CHOICE, 6, drawTeamChoicePage, NO_BUTTON, OPENED_BY_PAGES)                       \
+    ROW(PAGE_TACTICS, 7, drawTacticsPage, BUTTON_TACTICS, OPENS_CLOSING_MENU)                      \
+    ROW(PAGE_COMPLETION, 8, drawCompletionStep, NO_BUTTON, OPENED_BY_PAGES)                        \
+    ROW(PAGE_SEARCH, 9, drawSearchPage, BUTTON_SEARCH, OPENS_KEEPING_PICTURE)
+
 // What the content area shows (Page).
 enum Page : int32_t {
-    PAGE_START = 2,
-    PAGE_ABOUT = 3,
-    PAGE_NEWS = 4,
-    PAGE_REGISTRATION = 5,
-    PAGE_TEAM_CHOICE = 6,
-    PAGE_TACTICS = 7,
-    PAGE_COMPLETION = 8,
-    PAGE_SEARCH = 9,
+#define PAGE_ID(page, number, draw, button, opening) page = number,
+    GAME_PAGES(PAGE_ID)
+#undef PAGE_ID
+};
+
+// What opening a page from the menu does besides showing it.
+enum class PageOpening {
+    OPENS_CLOSING_MENU,    // the menu closes, the next background picture shows
+    OPENS_LOCKING_MENU,    // the headers locked and deaf, typing into the first name, the next
+                           // picture
+    OPENS_KEEPING_PICTURE, // the menu closes, the picture stays
+    OPENED_BY_PAGES,       // only shown: the page's opener takes its own steps
 };
 
 enum EditTarget : int32_t { EDIT_NONE = 1, EDIT_FIRST_NAME = 2, EDIT_SURNAME = 3 };
@@ -86,6 +107,7 @@ enum ButtonId : int {
     BUTTON_SURNAME,
     BUTTON_COUNT
 };
+constexpr ButtonId NO_BUTTON = BUTTON_COUNT;
 
 // Slots of the texture table that hold pictures.
 enum TextureSlot : int {
@@ -115,6 +137,9 @@ public:
     // Set-up: pictures, materials, widgets, the football database and the lists. The game and
     // its widgets read the pointer and the keys of `input`, which must outlive the game's use.
     void loadData(const InputSystem& input);
+    // The calendar file (a data name) into `calendar`, which the game then reads the date from
+    // and which must outlive the game's use; as Calendar::load.
+    int loadCalendar(Calendar& calendar, const char* name);
     int shutdownHook();
     // A texture list into the entry array; false when the file does not open.
     bool readTextureList(const char* baseName);
@@ -145,6 +170,8 @@ public:
 
     // The exit box in place of any menu, the headers deaf and the bottom bar blinking.
     void openExitBox();
+    // The page shown, with the steps its row's PageOpening names.
+    void openPage(Page id);
 
     // The standard look: the hover face while the pointer is over the button.
     void drawButton(GuiButton& button);
@@ -153,15 +180,10 @@ public:
     // The team the manager took over; null when the chosen index names no team of the file.
     const TeamRecord* chosenTeamRecord() const;
 
-    // Pages, one per page id.
-    void drawStartPage();
-    void drawAboutPage();
-    void drawNewsPage();
-    void drawRegistrationPage();
-    void drawTeamChoicePage();
-    void drawCompletionStep();
-    void drawTacticsPage();
-    void drawSearchPage();
+    // Pages, one per row of GAME_PAGES.
+#define PAGE_DRAW(page, number, draw, button, opening) void draw();
+    GAME_PAGES(PAGE_DRAW)
+#undef PAGE_DRAW
 
     uint32_t textures[TEXTURE_SLOTS] = {};
     QuadDrawer quadDrawer;
@@ -211,6 +233,7 @@ public:
     TeamDatabase teams;
     int32_t chosenTeam = 0;
     const InputSystem* input = nullptr; // loadData's; none before it: no pointer, no keys
+    const Calendar* calendar = nullptr; // loadCalendar's; none before it: no date notice
 
 private:
     void createButtons();
@@ -218,6 +241,8 @@ private:
     void fillLists();
     // The menu's items moved under its header, one row apart, and drawn.
     void drawDropDown(int header, int firstItem, int itemCount);
+    // The page whose row names the clicked item of the drop-down menu `menu`.
+    void openClickedPage(int32_t menu);
     // The box and its question, the headers passive under it, "Tamam" and "Vazgeç" placed,
     // made active and drawn.
     void drawExitBox();

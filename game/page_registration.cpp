@@ -162,7 +162,6 @@ void Game::drawCompletionStep() {
     typingBuffer.active = 0;
     emptyField(typingBuffer);
 
-    const Calendar* calendar = Calendar::current();
     if (calendar)
         mailbox.addDateNotice(calendar->day, calendar->month, calendar->year, calendar->weekday);
     chosenTeam = teamList.selected;

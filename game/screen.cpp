@@ -1,5 +1,7 @@
 #include <GL/gl.h>
 
+#include <cstddef>
+
 #include "game/game.h"
 #include "input/input_system.h"
 #include "platform/platform.h"
@@ -20,6 +22,67 @@ constexpr float POINTER_HEIGHT = 35;
 // Background picture i lives in texture slot BACKGROUNDS[i].
 constexpr int BACKGROUNDS[Game::BACKGROUND_COUNT] = {
     TEX_BACKGROUND_0, TEX_BACKGROUND_1, TEX_BACKGROUND_2, TEX_BACKGROUND_3, TEX_BACKGROUND_4};
+
+// GAME_PAGES as a table, which drawPage and the drop-down menus' clicks read.
+struct PageRow {
+    Page page;
+    void (Game::*draw)();
+    ButtonId opener;
+    PageOpening opening;
+};
+
+constexpr PageRow PAGES[] = {
+#define PAGE_ROW(page, number, draw, button, opening)                                              \
+    {page, &Game::draw, button, PageOpening::opening},
+    GAME_PAGES(PAGE_ROW)
+#undef PAGE_ROW
+};
+
+template <size_t N> constexpr bool ascending(const PageRow (&rows)[N]) {
+    for (size_t i = 1; i < N; ++i)
+        if (rows[i].page <= rows[i - 1].page) return false;
+    return true;
+}
+static_assert(ascending(PAGES), "every page has a number of its own");
+
+const PageRow* pageRow(int32_t page) {
+    for (const PageRow& row : PAGES)
+        if (row.page == page) return &row;
+    return nullptr;
+}
+
+// The four drop-down menus: the header that opens each and its items, which follow the header
+// in ButtonId.
+struct DropDown {
+    MenuBarState menu;
+    ButtonId header;
+    ButtonId firstItem;
+    int itemCount;
+
+    bool holds(ButtonId button) const {
+        return button >= firstItem && button < firstItem + itemCount;
+    }
+};
+
+constexpr DropDown DROP_DOWNS[] = {
+    {MENU_GAME_OPTIONS, BUTTON_GAME_OPTIONS, BUTTON_ADD_MANAGER, 7},
+    {MENU_MANAGER_OPTIONS, BUTTON_MANAGER_OPTIONS, BUTTON_FIRST_SQUAD, 8},
+    {MENU_LEAGUE, BUTTON_LEAGUE, BUTTON_LEAGUE_TABLE, 7},
+    {MENU_TRANSFERS, BUTTON_TRANSFERS, BUTTON_TRANSFER_LIST, 4},
+};
+
+template <size_t N> constexpr bool itemsFollowHeaders(const DropDown (&menus)[N]) {
+    for (const DropDown& d : menus)
+        if (d.firstItem != d.header + 1) return false;
+    return true;
+}
+static_assert(itemsFollowHeaders(DROP_DOWNS), "a menu's items follow its header in ButtonId");
+
+const DropDown* dropDown(int32_t menu) {
+    for (const DropDown& d : DROP_DOWNS)
+        if (d.menu == menu) return &d;
+    return nullptr;
+}
 
 void setColor(const uint8_t (&c)[3]) {
     glColor3ub(c[0], c[1], c[2]);
@@ -63,34 +126,39 @@ void Game::drawBackgroundAndBars() {
 }
 
 void Game::drawPage() {
-    switch (page) {
-    case PAGE_START:
-        drawStartPage();
+    if (const PageRow* row = pageRow(page)) (this->*row->draw)();
+}
+
+void Game::openPage(Page id) {
+    const PageRow* row = pageRow(id);
+    if (!row) return;
+    page = id;
+    switch (row->opening) {
+    case PageOpening::OPENS_CLOSING_MENU:
+        menuState = MENU_IDLE;
+        ++backgroundIndex;
         break;
-    case PAGE_ABOUT:
-        drawAboutPage();
+    case PageOpening::OPENS_LOCKING_MENU:
+        menuState = MENU_LOCKED;
+        editTarget = EDIT_FIRST_NAME;
+        barMode = BAR_PASSIVE;
+        typingBuffer.active = 1;
+        ++backgroundIndex;
         break;
-    case PAGE_NEWS:
-        drawNewsPage();
+    case PageOpening::OPENS_KEEPING_PICTURE:
+        menuState = MENU_IDLE;
         break;
-    case PAGE_REGISTRATION:
-        drawRegistrationPage();
-        break;
-    case PAGE_TEAM_CHOICE:
-        drawTeamChoicePage();
-        break;
-    case PAGE_TACTICS:
-        drawTacticsPage();
-        break;
-    case PAGE_COMPLETION:
-        drawCompletionStep();
-        break;
-    case PAGE_SEARCH:
-        drawSearchPage();
-        break;
-    default:
+    case PageOpening::OPENED_BY_PAGES:
         break;
     }
+}
+
+void Game::openClickedPage(int32_t menu) {
+    const DropDown* open = dropDown(menu);
+    if (!open) return;
+    // The items of one menu lie apart, so one click opens one page at most.
+    for (const PageRow& row : PAGES)
+        if (open->holds(row.opener) && buttons[row.opener].isClicked()) openPage(row.page);
 }
 
 void Game::drawMenuBar() {
@@ -139,25 +207,10 @@ void Game::openExitBox() {
 }
 
 void Game::drawOpenMenu() {
-    switch (menuState) {
-    case MENU_GAME_OPTIONS:
-        drawDropDown(BUTTON_GAME_OPTIONS, BUTTON_ADD_MANAGER, 7);
-        break;
-    case MENU_MANAGER_OPTIONS:
-        drawDropDown(BUTTON_MANAGER_OPTIONS, BUTTON_FIRST_SQUAD, 8);
-        break;
-    case MENU_LEAGUE:
-        drawDropDown(BUTTON_LEAGUE, BUTTON_LEAGUE_TABLE, 7);
-        break;
-    case MENU_TRANSFERS:
-        drawDropDown(BUTTON_TRANSFERS, BUTTON_TRANSFER_LIST, 4);
-        break;
-    case MENU_EXIT_BOX:
+    if (const DropDown* open = dropDown(menuState))
+        drawDropDown(open->header, open->firstItem, open->itemCount);
+    else if (menuState == MENU_EXIT_BOX)
         drawExitBox();
-        break;
-    default:
-        break;
-    }
 }
 
 void Game::updateMenu() {
@@ -173,39 +226,19 @@ void Game::updateMenu() {
             header(i).setState(0);
         break;
     case MENU_GAME_OPTIONS:
-        if (buttons[BUTTON_ADD_MANAGER].isClicked()) {
-            page = PAGE_REGISTRATION;
-            menuState = MENU_LOCKED;
-            editTarget = EDIT_FIRST_NAME;
-            barMode = BAR_PASSIVE;
-            typingBuffer.active = 1;
-            ++backgroundIndex;
-        }
-        if (buttons[BUTTON_MAKERS].isClicked()) {
-            menuState = MENU_IDLE;
-            page = PAGE_ABOUT;
-            ++backgroundIndex;
-        }
-        if (buttons[BUTTON_CLOSE].isClicked()) {
+        openClickedPage(MENU_GAME_OPTIONS);
+        if (buttons[BUTTON_CLOSE].isClicked()) { // the exit box is no page
             openExitBox();
             ++backgroundIndex;
         }
         break;
     case MENU_MANAGER_OPTIONS:
-        if (buttons[BUTTON_NEWS].isClicked()) {
-            menuState = MENU_IDLE;
-            page = PAGE_NEWS;
-            ++backgroundIndex;
-        }
-        if (buttons[BUTTON_TACTICS].isClicked()) {
-            menuState = MENU_IDLE;
-            page = PAGE_TACTICS;
-            ++backgroundIndex;
-        }
+    case MENU_LEAGUE:
+    case MENU_TRANSFERS:
+        openClickedPage(menuState);
         break;
     case MENU_SEARCH:
-        page = PAGE_SEARCH;
-        menuState = MENU_IDLE;
+        openPage(PAGE_SEARCH);
         break;
     case MENU_EXIT_BOX:
         if (buttons[BUTTON_OK].isClicked()) platform::current().postQuitMessage(0);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "engine/services.h"
 #include "folders/data_path.h"
 
 namespace {
@@ -35,7 +36,7 @@ bool FileBytes::read(const char* fileName) {
     size = 0;
     opened = false;
     if (!fileName) return false;
-    std::FILE* file = std::fopen(hostPath(fileName).c_str(), "rb");
+    std::FILE* file = std::fopen(services::dataFolders().hostPath(fileName).c_str(), "rb");
     if (!file) return false;
     opened = true;
     bool ok = false;

@@ -253,7 +253,9 @@ int ShaderScriptTable::parseScript(const char* scriptName, int index) {
     if (!scriptName) scriptName = "";
     services::writeLog("Golge dokusu yukleniyor : %s", scriptName);
     if (!inTable(index)) return 0;
-    std::FILE* file = scriptName[0] ? std::fopen(hostPath(scriptName).c_str(), "r") : nullptr;
+    std::FILE* file = scriptName[0]
+                          ? std::fopen(services::dataFolders().hostPath(scriptName).c_str(), "r")
+                          : nullptr;
     if (!file) {
         services::showWarning("Golge dokusu bulunamadi!");
         services::writeLog("Golge dokusu bulunamadi!");

@@ -80,7 +80,7 @@ bool TextureList::read(const char* baseName) {
     if (baseName) {
         const int written = std::snprintf(name, sizeof name, "%s.tex", baseName);
         if (written > 0 && size_t(written) < sizeof name)
-            file = std::fopen(hostPath(name).c_str(), "r");
+            file = std::fopen(services::dataFolders().hostPath(name).c_str(), "r");
     }
     if (!file) {
         services::showWarning("Doku dosyasi bulunamadi!");

@@ -335,9 +335,9 @@ void TestPlatform::queueKeyboard(const uint8_t state[256]) {
     keyboardQueue.push_back(k);
 }
 
-void TestPlatform::queueKeys(std::initializer_list<uint8_t> scanCodesDown) {
+void TestPlatform::queueKeys(std::initializer_list<ScanCode> scanCodesDown) {
     KeyboardState k = {};
-    for (uint8_t code : scanCodesDown)
+    for (ScanCode code : scanCodesDown)
         k.keys[code] = 0x80;
     keyboardQueue.push_back(k);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/scan_code.h"
 
 namespace platform {
 
@@ -123,7 +124,7 @@ public:
     // keyboard and joystick repeat their last sample and the mouse keeps its buttons with no
     // motion.
     void queueKeyboard(const uint8_t state[256]);
-    void queueKeys(std::initializer_list<uint8_t> scanCodesDown); // all others up
+    void queueKeys(std::initializer_list<ScanCode> scanCodesDown); // all others up
     void queueMouse(const MouseSample& sample);
     void queueMouse(int32_t dx, int32_t dy, int32_t wheel = 0, bool left = false,
                     bool right = false, bool middle = false);

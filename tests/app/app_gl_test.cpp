@@ -36,7 +36,6 @@ protected:
 // On a driver that leaves the back buffer undefined after the swap, F12 still writes the frame
 // just drawn, numbered from the counter, and nothing without the key.
 TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
-    constexpr uint8_t SCAN_F12 = 88;
     ASSERT_EQ(createGameEngine(engine, windowProc), 1);
     std::filesystem::remove_all("veri");
     std::filesystem::create_directories("veri/ekrang");
@@ -49,7 +48,7 @@ TEST_F(AppGLTest, F12ShotHoldsTheFramePresented) {
     renderFrame(); // leaves the back buffer magenta
     EXPECT_FALSE(std::filesystem::exists("veri/ekrang/ekrang3.tga"));
     glClearColor(0.2f, 0.4f, 0.6f, 1); // whatever the game draws over it, not the magenta
-    host.queueKeys({SCAN_F12});
+    host.queueKeys({platform::SCAN_F12});
     engine.inputSystem.poll();
     renderFrame();
     glClearColor(0, 0, 0, 0);

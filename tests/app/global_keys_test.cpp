@@ -57,8 +57,8 @@ TEST_F(GlobalKeys, EscapeAndRightButton) {
         game.menuState = p.before;
         game.barMode = BAR_ACTIVE;
         game.exitConfirm = 0; // set again only by a new opening
-        host.queueKeys(p.escape ? std::initializer_list<uint8_t>{1}
-                                : std::initializer_list<uint8_t>{});
+        host.queueKeys(p.escape ? std::initializer_list<platform::ScanCode>{platform::SCAN_ESCAPE}
+                                : std::initializer_list<platform::ScanCode>{});
         host.queueMouse(0, 0, 0, false, p.rightButton);
         ASSERT_EQ(engine.inputSystem.poll(), 0);
         handleGlobalKeys();

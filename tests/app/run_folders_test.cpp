@@ -58,9 +58,9 @@ TEST(RunFolders, DataSetAndWritingFolder) {
         setenv("XDG_DATA_HOME", (root / c.xdg).c_str(), 1);
         Options options;
         if (c.option) options.dataFolder = c.option;
-        settleFolders(options, root / c.exe);
-        EXPECT_EQ(dataFolder(), (root / c.data).string());
-        EXPECT_EQ(userDataFolder(), c.overlay ? (root / "xdg/menajer/veri").string() : "");
+        const DataFolders settled = settleFolders(options, root / c.exe);
+        EXPECT_EQ(settled.data, (root / c.data).string());
+        EXPECT_EQ(settled.user, c.overlay ? (root / "xdg/menajer/veri").string() : "");
 
         const std::vector<std::string> boxes = host.messageBoxTexts();
         ASSERT_EQ(boxes.size(), c.box ? 1u : 0u);
@@ -85,8 +85,6 @@ TEST(RunFolders, DataSetAndWritingFolder) {
         parkPlatform();
     }
     fs::current_path(root);
-    dataFolder() = "veri";
-    userDataFolder().clear();
     unsetenv("XDG_DATA_HOME");
 }
 

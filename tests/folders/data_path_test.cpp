@@ -9,8 +9,7 @@
 TEST(HostPath, DataNamesAndTheUsersOwnFiles) {
     std::filesystem::create_directories("user/gui");
     std::ofstream("user/gui/own.bmp") << "x";
-    dataFolder() = "/opt/veri";
-    userDataFolder() = "user";
+    const DataFolders folders{"/opt/veri", "user"};
     const std::pair<const char*, const char*> cases[] = {
         {"veri\\gui\\dugme", "/opt/veri/gui/dugme"},
         {"veri\\gui\\own.bmp", "user/gui/own.bmp"},
@@ -18,8 +17,10 @@ TEST(HostPath, DataNamesAndTheUsersOwnFiles) {
         {"veriX\\a", "veriX/a"},
     };
     for (const auto& [name, path] : cases)
-        EXPECT_EQ(hostPath(name), path) << name;
-    EXPECT_TRUE(isUserFile("user/gui/own.bmp"));
-    EXPECT_FALSE(isUserFile("userx/a") || isUserFile("user") || isUserFile("/opt/veri/a"));
-    dataFolder() = "veri", userDataFolder().clear();
+        EXPECT_EQ(folders.hostPath(name), path) << name;
+    EXPECT_TRUE(folders.isUserFile("user/gui/own.bmp"));
+    EXPECT_FALSE(folders.isUserFile("userx/a") || folders.isUserFile("user") ||
+                 folders.isUserFile("/opt/veri/a"));
+    EXPECT_EQ(DataFolders{}.hostPath("veri\\gui\\own.bmp"), "veri/gui/own.bmp")
+        << "without a user's folder";
 }

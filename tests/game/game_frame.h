@@ -10,9 +10,6 @@
 #include "engine/services.h"
 #include "tests/render/gl_fixture.h"
 
-constexpr uint8_t SCAN_CODE_ESCAPE = 1, SCAN_CODE_SPACE = 57, SCAN_CODE_UP = 200,
-                  SCAN_CODE_DOWN = 208;
-
 // Main-loop passes on the program's globals, through the current (scripted) platform.
 struct GamePasses {
     static platform::TestPlatform& tp() {
@@ -20,7 +17,7 @@ struct GamePasses {
     }
     // The waiting messages, a poll with the pointer at (x, y), then the frame.
     static void frame(int x = 900, int y = 700, bool left = false, bool right = false,
-                      std::initializer_list<uint8_t> keys = {}) {
+                      std::initializer_list<platform::ScanCode> keys = {}) {
         platform::WindowMessage message;
         while (tp().peekMessage(message))
             windowProc(message);
@@ -34,7 +31,7 @@ struct GamePasses {
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "page " << game.page;
     }
     // A pass with the key down and the pointer out of the way.
-    static void hold(uint8_t key) { frame(900, 700, false, false, {key}); }
+    static void hold(platform::ScanCode key) { frame(900, 700, false, false, {key}); }
     static void type(const char* utf8) {
         tp().typeText(utf8);
         frame();

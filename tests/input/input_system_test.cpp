@@ -11,8 +11,6 @@ using namespace platform;
 
 namespace {
 
-constexpr uint8_t SCAN_ESCAPE = 1, SCAN_A = 30;
-
 // The game's set-up: every device present, the cursor confined to a 1024 x 768 screen.
 class InputTest : public ::testing::Test {
 protected:
@@ -24,8 +22,8 @@ protected:
     }
     void TearDown() override { setCurrent(nullptr); }
     int32_t pollKeys(bool down) {
-        tp.queueKeys(down ? std::initializer_list<uint8_t>{SCAN_ESCAPE, SCAN_A}
-                          : std::initializer_list<uint8_t>{});
+        tp.queueKeys(down ? std::initializer_list<ScanCode>{SCAN_ESCAPE, SCAN_A}
+                          : std::initializer_list<ScanCode>{});
         return input.poll();
     }
 

@@ -180,7 +180,7 @@ TEST_F(Screens, ManagerMenuAndTactics) {
 }
 
 TEST_F(Screens, ExitBoxAndAboutPage) {
-    hold(SCAN_CODE_ESCAPE);
+    hold(platform::SCAN_ESCAPE);
     frame(400, 420);
     expectScreen("exit-box", 330, 412);
     click(game.buttons[BUTTON_CANCEL]);
@@ -218,7 +218,7 @@ TEST_F(Screens, TeamChoiceLists) {
 
 TEST_F(Screens, NewsWithTheAppointmentRead) {
     registerFor(1);
-    hold(SCAN_CODE_DOWN);
+    hold(platform::SCAN_DOWN);
     frame();
     expectScreen("news-appointment", 600, 600);
 }

@@ -170,7 +170,7 @@ struct Run : GamePasses {
             frame();
         }
         game.page = PAGE_START;
-        hold(SCAN_CODE_ESCAPE);
+        hold(platform::SCAN_ESCAPE);
         ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
         click(BUTTON_OK);
         EXPECT_TRUE(tp().quitPosted) << "the exit box's Tamam posts the quit message";

@@ -11,19 +11,17 @@
 
 namespace {
 
-constexpr uint8_t SCAN_CODE_F1 = 59, SCAN_CODE_F2 = 60, SCAN_CODE_F3 = 61, SCAN_CODE_F4 = 62;
-
 // The demo data set's clubs.
 class ManagerRoad : public GameFrameTest {
 protected:
-    static void press(uint8_t key) { hold(key), frame(); }
+    static void press(platform::ScanCode key) { hold(key), frame(); }
 
     static const char* name() { return game.firstNameField.displayBuffer; }
     static const char* surname() { return game.surnameField.displayBuffer; }
     static const ListItem& mail(int i) { return game.mailbox.list.items[i]; }
 
     // A key's press drawn, then its release polled without a frame.
-    static void step(uint8_t key) {
+    static void step(platform::ScanCode key) {
         hold(key);
         host->queueKeys({});
         ASSERT_EQ(::engine.inputSystem.poll(), 0);
@@ -62,7 +60,7 @@ TEST_F(ManagerRoad, CompletionPostsTheNewsOfTheChosenClub) {
     EXPECT_STREQ(
         mail(1).text[1],
         "   Zonguldak Güçü takımının adını sır gibi sakladıgı yeni menajeri belli oldu."_w);
-    press(SCAN_CODE_SPACE); // the next mail, as the down arrow
+    press(platform::SCAN_SPACE); // the next mail, as the down arrow
     EXPECT_EQ(mails.selected, 1);
 }
 
@@ -72,7 +70,7 @@ TEST_F(ManagerRoad, IndicatorAndTestKeys) {
     click(BUTTON_MANAGER_OPTIONS);
     click(BUTTON_TACTICS);
     for (int i = 0; i < 4; ++i)
-        hold(SCAN_CODE_ESCAPE);
+        hold(platform::SCAN_ESCAPE);
     frame();
     ASSERT_EQ(game.menuState, MENU_EXIT_BOX);
     click(60, 10);
@@ -82,19 +80,19 @@ TEST_F(ManagerRoad, IndicatorAndTestKeys) {
     frame(900, 700, false, true);
     const MailList& mails = game.mailbox.list;
     for (int32_t wording : {8, 8, 5, 8}) { // F2 cycles through the three wordings
-        press(SCAN_CODE_F2);
+        press(platform::SCAN_F2);
         EXPECT_EQ(mail(mails.count - 1).lineCount, wording);
     }
 
-    press(SCAN_CODE_F4);
+    press(platform::SCAN_F4);
     frame();
     EXPECT_EQ(mails.count, 0);
     click(500, 190); // the news' row before the reset
     frame();
     EXPECT_EQ(mails.selected, 1);
 
-    press(SCAN_CODE_F3);
-    press(SCAN_CODE_F1);
+    press(platform::SCAN_F3);
+    press(platform::SCAN_F1);
     ASSERT_EQ(mails.count, 2);
     EXPECT_STREQ(mail(0).text[0], "Bugün : 11/9/2004/Cumartesi"_w);
     EXPECT_STREQ(mail(1).text[1], "Zendor : Oyun Yapim Grubu");
@@ -109,15 +107,15 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
         game.mailbox.addIntroductionMail();
     game.page = PAGE_NEWS;
     frame();
-    for (uint8_t key : {SCAN_CODE_DOWN, SCAN_CODE_UP})
+    for (platform::ScanCode key : {platform::SCAN_DOWN, platform::SCAN_UP})
         for (int i = 1; i < count; ++i) {
             step(key);
             const int first = mails.firstVisible;
             ASSERT_TRUE(first <= mails.selected && mails.selected < first + 12);
-            if (key == SCAN_CODE_UP && mails.selected == count - 12) {
+            if (key == platform::SCAN_UP && mails.selected == count - 12) {
                 EXPECT_EQ(first, count - 12) << "back up: the last rows stay";
             }
-            if (key == SCAN_CODE_UP && mails.selected == count - 13) {
+            if (key == platform::SCAN_UP && mails.selected == count - 13) {
                 EXPECT_EQ(mails.selected - first, 6) << "back up: the selection mid-list";
             }
         }
@@ -129,7 +127,7 @@ TEST_F(ManagerRoad, WalkingTheMailsKeepsTheSelectionShown) {
     click(BUTTON_MANAGER_OPTIONS); // a menu open: the arrows work, the mouse does not
     click(700, 190);
     EXPECT_EQ(mails.selected, 0);
-    press(SCAN_CODE_DOWN);
+    press(platform::SCAN_DOWN);
     EXPECT_EQ(mails.selected, 1);
 }
 
@@ -152,7 +150,7 @@ TEST_F(ManagerRoad, SixPictureChangesShowBackgroundsOneToFourThenZeroAndOne) {
 TEST_F(ManagerRoad, ExitBoxBlinksUntilVazgec) {
     game.textures[TEX_BAR] = makeTexture(1, [](int, int) { return Rgb{255, 255, 255}; });
     const auto bottomBar = [] { return pixel(60, H - 1 - 745); }; // GL rows count upwards
-    hold(SCAN_CODE_ESCAPE);
+    hold(platform::SCAN_ESCAPE);
     frame();
     std::set<std::pair<int, int>> colours;
     for (int i = 0; i < 30; ++i) {
@@ -174,9 +172,10 @@ TEST_F(ManagerRoad, UserFilesOverlayTheDataSetFileByFile) {
     fs::create_directories("user/database");
     writeWholeFile("user/database/takim.tdt", playerFileBytes(2)); // a player file: refused
     debugLog.moveTo("rav3d.htm");
-    userDataFolder() = "user";
+    const DataFolders overlaid{"veri", "user"};
+    services::bindFolders(&overlaid);
     game.loadData(::engine.inputSystem);
-    userDataFolder().clear();
+    services::bindFolders(nullptr);
     frame();
 
     EXPECT_EQ(host->messageBoxTexts(),
