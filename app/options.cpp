@@ -45,6 +45,10 @@ int printHelp(Options&, const char*) {
     }
     for (size_t i = 0; i < std::size(OPTIONS); ++i)
         std::printf("  %-*s  %s\n", width, left[i], OPTIONS[i].help);
+    std::printf("\nKeys:\n"
+                "  Alt+Enter, F11  switch between full screen and a window\n"
+                "  F12             write the frame as veri/ekrang/ekrangN.tga (a TGA stored\n"
+                "                  bottom row first) in the game's working folder\n");
     return 0;
 }
 
