@@ -201,6 +201,13 @@ void SdlPlatform::setFullScreen(bool on, int32_t x, int32_t y) {
     if (!window || on == !windowed) return;
     windowed = !on;
     if (on) {
+        // Without a window manager nothing resizes the window for full screen: it covers the
+        // display first, as one made for full screen does.
+        if (desktopWidth > 0) {
+            SDL_SetWindowBordered(window, SDL_FALSE);
+            SDL_SetWindowPosition(window, desktopX, desktopY);
+            SDL_SetWindowSize(window, desktopWidth, desktopHeight);
+        }
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
         if (!testMode) SDL_SetRelativeMouseMode(SDL_TRUE);
         SDL_GetRelativeMouseState(nullptr, nullptr); // the switch is no movement of the mouse

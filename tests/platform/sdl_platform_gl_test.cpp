@@ -214,10 +214,16 @@ SDL_Event keyEvent(SDL_Scancode scan, Uint16 mod, Uint8 repeat = 0) {
 }
 
 // Alt+Enter (either Enter) and F11 switch the mode once per press; Enter alone, with Ctrl, or
-// repeated does not.
+// repeated does not. The keyboard reads show Enter only when it switched nothing.
 TEST(SdlPlatformGL, ModeKeysBecomeOneMessagePerPress) {
     SdlPlatform p;
     ASSERT_TRUE(createAll(p));
+    p.showWindow();
+    ASSERT_TRUE(p.createInputDevice(InputDevice::Keyboard));
+    for (int i = 0; i < 200 && p.acquireInputDevice(InputDevice::Keyboard) != INPUT_OK; ++i) {
+        SDL_Delay(10);
+        drain(p);
+    }
     drain(p);
     constexpr uint32_t FullScreenKey = uint32_t(MessageType::FullScreenKey);
     const struct {
@@ -234,10 +240,22 @@ TEST(SdlPlatformGL, ModeKeysBecomeOneMessagePerPress) {
         {keyEvent(SDL_SCANCODE_RETURN, KMOD_LCTRL), 0},
         {keyEvent(SDL_SCANCODE_F12, KMOD_NONE), 0},
     };
+    constexpr uint8_t SCAN_ENTER = 28, SCAN_F11 = 87;
     for (const auto& c : cases) {
         SDL_Event e = c.event;
         SDL_PushEvent(&e);
         EXPECT_EQ(drain(p), Messages(c.messages, {FullScreenKey, 0, 0})) << &c - cases;
+        uint8_t keys[256] = {};
+        if (p.readKeyboard(keys) != INPUT_OK) continue; // no focus: nothing to read
+        const bool enter =
+            e.key.keysym.scancode == SDL_SCANCODE_RETURN && !c.messages && !e.key.repeat;
+        EXPECT_EQ((std::array{keys[SCAN_ENTER], keys[SCAN_F11]}),
+                  (std::array<uint8_t, 2>{uint8_t(enter ? 0x80 : 0), 0}))
+            << &c - cases;
+        e.type = SDL_KEYUP;
+        SDL_PushEvent(&e);
+        drain(p);
+        p.readKeyboard(keys);
     }
     destroyAll(p);
 }
