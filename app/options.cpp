@@ -25,7 +25,7 @@ int printHelp(Options&, const char*);
 const Option OPTIONS[] = {
     {"--data", "DIR", "read the data set (a veri folder) from DIR instead of looking for it",
      [](Options& o, const char* v) { return o.dataFolder = v, RUN; }},
-    {"--window", nullptr, "run in a resizable desktop window instead of full screen",
+    {"--window", nullptr, "start in a resizable desktop window instead of full screen",
      [](Options& o, const char*) { return o.window = true, RUN; }},
     {"--help", nullptr, "print this help and exit", printHelp},
     {"--version", nullptr, "print the version and exit",
