@@ -318,7 +318,6 @@ void TestPlatform::postQuitMessage(int exitCode) {
 }
 
 void TestPlatform::waitMessage(uint32_t timeoutMs) {
-    ++waits;
     if (messages.empty() && !quitPending) now += timeoutMs;
 }
 

@@ -171,7 +171,6 @@ public:
     bool undefinedBackBufferAfterSwap = false;
     std::vector<uint8_t> presentedFrame;
     bool canSwap = false; // swap control offered, with real GL too (Xvfb's driver has none)
-    int waits = 0;        // waitMessage calls
     bool isFullScreen = true;
     std::vector<std::array<int32_t, 2>> modeSwitches; // the pointer given to each setFullScreen
     bool quitPosted = false;

@@ -86,7 +86,7 @@ protected:
 // Each event decides the next pass: minimized or hidden, no frame but a wait (5 s of them);
 // shown again, a frame at once, whose time step is its own and not the rest's, while the FPS
 // figure goes on counting the second it was counting. Escape pressed while hidden does nothing.
-// A window that only lost the focus keeps drawing.
+// A window that only lost the focus keeps drawing, and a hidden one still quits on request.
 TEST_F(RestGLTest, HiddenWindowWaitsAndComesBackAsItWas) {
     for (int i = 0; i < 75; ++i) // 1.5 s of frames: the figure is 50
         ASSERT_EQ(pass(), LoopPass::Frame);
@@ -124,4 +124,12 @@ TEST_F(RestGLTest, HiddenWindowWaitsAndComesBackAsItWas) {
         ASSERT_EQ(pass(), LoopPass::Frame);
     EXPECT_NEAR(engine.fps, 1000.0f / FRAME_MS, 1.5f);
     EXPECT_EQ(game.menuState, MENU_IDLE);
+
+    // Hidden, it still ends on the close request (SIGTERM arrives so).
+    push(SDL_WINDOWEVENT_HIDDEN);
+    ASSERT_EQ(pass(), LoopPass::Rest);
+    SDL_Event quit = {};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    EXPECT_EQ(pass(), LoopPass::Quit);
 }
