@@ -102,9 +102,12 @@ void SdlPlatform::inputEvent(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
         const int scan = scanCodeOf(event.key.keysym.scancode);
-        // A key that switched the window's mode is the window's until it is let go.
-        if (scan >= 0 && event.type == SDL_KEYDOWN && switchesWindowMode(event.key.keysym))
+        // A key that switched the window's mode is the window's until it is let go: once per
+        // press, not again when it repeats or SDL reports it down anew on a focus change.
+        if (scan >= 0 && event.type == SDL_KEYDOWN && switchesWindowMode(event.key.keysym)) {
+            if (!modeKeysDown[scan] && !event.key.repeat) push({MessageType::FullScreenKey, 0, 0});
             modeKeysDown[scan] = true;
+        }
         if (scan >= 0 && modeKeysDown[scan]) {
             if (event.type == SDL_KEYUP) modeKeysDown[scan] = false;
             break;

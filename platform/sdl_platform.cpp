@@ -368,9 +368,6 @@ void SdlPlatform::translateEvent(const SDL_Event& event) {
         break;
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_BACKSPACE) push({MessageType::KeyDown, 8, 0});
-        // Held, the key repeats; the mode switches once per press.
-        if (!event.key.repeat && switchesWindowMode(event.key.keysym))
-            push({MessageType::FullScreenKey, 0, 0});
         break;
     default:
         break;
