@@ -8,6 +8,8 @@ namespace {
 
 constexpr uint32_t VIRTUAL_KEY_BACKSPACE = 8;
 
+bool resting = false; // the last pass drew no frame because the window could not be seen
+
 } // namespace
 
 int startUp(void* instance) {
@@ -89,6 +91,14 @@ int windowProc(const platform::WindowMessage& message) {
     case MessageType::Char:
         if (game.typingBuffer.active == 1) game.typingBuffer.typeChar(uint8_t(message.wParam));
         return 0;
+    case MessageType::FullScreenKey: {
+        // The game's cursor stays on its frame pixel in either mode.
+        int32_t x = 0, y = 0;
+        engine.inputSystem.mousePosition(x, y);
+        platform::Platform& host = platform::current();
+        host.setFullScreen(!host.fullScreen(), x, y);
+        return 0;
+    }
     case MessageType::Quit:
         break;
     }
@@ -106,18 +116,30 @@ int menajerMain(void* instance) {
     engine.renderState.applyViewOptions(startupSettings.waitForRefresh,
                                         startupSettings.lineAntialiasing);
 
-    // Never waits: an empty queue means one input poll and one frame.
-    for (;;) {
-        platform::WindowMessage message;
-        if (host.peekMessage(message)) {
-            if (message.type == platform::MessageType::Quit) break;
-            windowProc(message);
-            continue;
-        }
-        engine.inputSystem.poll();
-        if (engine.active) renderFrame();
+    resting = false;
+    while (runLoopPass(host) != LoopPass::Quit) {
     }
 
     shutDown();
     return 0;
+}
+
+// A shown window never waits: an empty queue means one input poll and one frame.
+LoopPass runLoopPass(platform::Platform& host) {
+    platform::WindowMessage message;
+    if (host.peekMessage(message)) {
+        if (message.type == platform::MessageType::Quit) return LoopPass::Quit;
+        windowProc(message);
+        return LoopPass::Message;
+    }
+    if (!host.windowVisible()) {
+        host.waitMessage(REST_WAIT_MS);
+        resting = true;
+        return LoopPass::Rest;
+    }
+    if (resting) engine.resumeTiming();
+    resting = false;
+    engine.inputSystem.poll();
+    if (engine.active) renderFrame();
+    return LoopPass::Frame;
 }

@@ -23,5 +23,11 @@ void renderFrame();
 void handleGlobalKeys();
 int windowProc(const platform::WindowMessage& message);
 
+// One pass of the main loop: a waiting message dispatched, else one input poll and one frame,
+// else, while nobody can see the window, a wait for the next message of at most REST_WAIT_MS.
+enum class LoopPass { Quit, Message, Frame, Rest };
+constexpr uint32_t REST_WAIT_MS = 100;
+LoopPass runLoopPass(platform::Platform& host);
+
 // The program entry after the platform is set: dialog, start-up, loop, shutdown. Returns 0.
 int menajerMain(void* instance);

@@ -25,7 +25,7 @@ int printHelp(Options&, const char*);
 const Option OPTIONS[] = {
     {"--data", "DIR", "read the data set (a veri folder) from DIR instead of looking for it",
      [](Options& o, const char* v) { return o.dataFolder = v, RUN; }},
-    {"--window", nullptr, "run in a resizable desktop window instead of full screen",
+    {"--window", nullptr, "start in a resizable desktop window instead of full screen",
      [](Options& o, const char*) { return o.window = true, RUN; }},
     {"--help", nullptr, "print this help and exit", printHelp},
     {"--version", nullptr, "print the version and exit",
@@ -45,6 +45,10 @@ int printHelp(Options&, const char*) {
     }
     for (size_t i = 0; i < std::size(OPTIONS); ++i)
         std::printf("  %-*s  %s\n", width, left[i], OPTIONS[i].help);
+    std::printf("\nKeys:\n"
+                "  Alt+Enter, F11  switch between full screen and a window\n"
+                "  F12             write the frame as veri/ekrang/ekrangN.tga (a TGA stored\n"
+                "                  bottom row first) in the game's working folder\n");
     return 0;
 }
 

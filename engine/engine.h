@@ -26,6 +26,8 @@ public:
     int showWarning(const char* text);
     int showInfo(const char* text);
     void updateTiming();
+    // After frames were left out (a hidden window): the time nobody saw is not the game's.
+    void resumeTiming();
 
     void* instance = nullptr;
     WindowProc windowProc = nullptr;

@@ -32,3 +32,11 @@ void Engine::updateTiming() {
         secondStart = now;
     }
 }
+
+// The next frame's step counts from now instead of from the last frame drawn, and the second
+// the FPS figure is counting goes on where it stopped: the game runs on as after a short pause.
+void Engine::resumeTiming() {
+    const float now = clockSeconds();
+    secondStart += now - lastTime;
+    lastTime = now;
+}

@@ -71,7 +71,23 @@
 // Outside creation and teardown, with no message of their own: runStartupDialog (before
 // creation), messageBox, peekMessage and postQuitMessage (the main loop), swapBuffers
 // (presents the scaled frame), setSwapInterval, ticks, the device reads, releaseInputDevice,
-// unacquireInputDevice and freePointer.
+// unacquireInputDevice and freePointer. And these, for the main loop:
+//
+//   windowVisible        whether anyone can see a frame
+//       SDL: false from the window's minimized event until its restored, maximized or shown
+//       one, and from its hidden event until its shown one; while it is false no device can
+//       be acquired, and the devices acquired before it are let go.
+//   waitMessage(ms)      waits for the next message, at most ms milliseconds
+//       SDL: returns at once when a message waits, else sleeps in SDL_WaitEventTimeout until
+//       the display sends an event, which is then translated as peekMessage would.
+//   fullScreen,          full screen at the display's mode, or the resizable window
+//   setFullScreen           of --window; in a window the desktop pointer is put on the frame
+//                           pixel given, so that the game's cursor stays where it was
+//       SDL: SDL_SetWindowFullscreen with the desktop's mode (the frame is scaled as at
+//       start-up), or back to a bordered, resizable window of the frame's size, centred. Full
+//       screen takes the pointer in relative mode, the window lets it go; the frame scaler
+//       follows the new drawable at once. Alt+Enter and F11 reach the game only as the
+//       FullScreenKey message: the keyboard reads never show either key.
 #pragma once
 
 #include <cstdint>
@@ -82,12 +98,13 @@ enum class MessageIcon { Error, Warning, Information, Question };
 
 // Window messages the game reacts to, in the shape the main loop dispatches them.
 enum class MessageType {
-    Quit,     // the quit message: ends the main loop
-    Close,    // the window's close request (also SIGTERM through SDL)
-    Size,     // wParam = width, lParam = height
-    Activate, // window shown or focus gained
-    KeyDown,  // wParam = virtual key (8 for Backspace)
-    Char,     // wParam = Windows-1254 byte of one typed character
+    Quit,          // the quit message: ends the main loop
+    Close,         // the window's close request (also SIGTERM through SDL)
+    Size,          // wParam = width, lParam = height
+    Activate,      // window shown or focus gained
+    KeyDown,       // wParam = virtual key (8 for Backspace)
+    Char,          // wParam = Windows-1254 byte of one typed character
+    FullScreenKey, // Alt+Enter or F11: switch between full screen and a window
 };
 
 struct WindowMessage {
@@ -201,6 +218,15 @@ public:
     // Message queue.
     virtual bool peekMessage(WindowMessage& message) = 0;
     virtual void postQuitMessage(int exitCode) = 0;
+    // False while the window is minimized or hidden: a frame then reaches nobody.
+    virtual bool windowVisible() = 0;
+    // Returns when a message may wait, or after timeoutMs milliseconds.
+    virtual void waitMessage(uint32_t timeoutMs) = 0;
+
+    // Full screen, or an ordinary resizable window with the desktop pointer put on the frame
+    // pixel (x, y).
+    virtual bool fullScreen() = 0;
+    virtual void setFullScreen(bool on, int32_t x, int32_t y) = 0;
 
     // Milliseconds since a fixed start, wrapping at 32 bits.
     virtual uint32_t ticks() = 0;

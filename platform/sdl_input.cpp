@@ -112,11 +112,23 @@ bool hasFocus(SDL_Window* window) {
 void SdlPlatform::inputEvent(const SDL_Event& event) {
     switch (event.type) {
     case SDL_KEYDOWN:
-    case SDL_KEYUP:
+    case SDL_KEYUP: {
+        const int scan = scanCodeOf(event.key.keysym.scancode);
+        // A key that switched the window's mode is the window's until it is let go: once per
+        // press, not again when it repeats or SDL reports it down anew on a focus change.
+        if (scan >= 0 && event.type == SDL_KEYDOWN && switchesWindowMode(event.key.keysym)) {
+            if (!modeKeysDown[scan] && !event.key.repeat) push({MessageType::FullScreenKey, 0, 0});
+            modeKeysDown[scan] = true;
+        }
+        if (scan >= 0 && modeKeysDown[scan]) {
+            if (event.type == SDL_KEYUP) modeKeysDown[scan] = false;
+            break;
+        }
         // Auto-repeat is the character messages' business: the key is simply still down.
         if (inputAcquired[int(InputDevice::Keyboard)] && !event.key.repeat)
-            keyChanges.change(scanCodeOf(event.key.keysym.scancode), event.type == SDL_KEYDOWN);
+            keyChanges.change(scan, event.type == SDL_KEYDOWN);
         break;
+    }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (inputAcquired[int(InputDevice::Mouse)])
@@ -139,12 +151,19 @@ void SdlPlatform::inputEvent(const SDL_Event& event) {
         const int64_t sum = int64_t(wheelMotion) + int64_t(notches) * WHEEL_NOTCH;
         wheelMotion = sum > INT32_MAX ? INT32_MAX : sum < INT32_MIN ? INT32_MIN : int32_t(sum);
     }
-    // Focus lost and found again between two polls still counts as lost.
-    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_FOCUS_LOST &&
-        window && event.window.windowID == SDL_GetWindowID(window)) {
+    // Focus lost and found again between two polls still counts as lost; so does a window
+    // hidden or minimized in between, whose presses were nobody's.
+    if (!ownWindowEvent(event)) return;
+    const uint8_t id = event.window.event;
+    if (id == SDL_WINDOWEVENT_FOCUS_LOST || id == SDL_WINDOWEVENT_HIDDEN ||
+        id == SDL_WINDOWEVENT_MINIMIZED) {
         for (bool& acquired : inputAcquired)
             acquired = false;
     }
+}
+
+bool SdlPlatform::inputAllowed() const {
+    return hasFocus(window) && !minimized && !hidden;
 }
 
 void SdlPlatform::releaseAllInput() {
@@ -189,7 +208,7 @@ void SdlPlatform::releaseInputDevice(InputDevice device) {
 int32_t SdlPlatform::acquireInputDevice(InputDevice device) {
     const int d = int(device);
     if (!inputCreated[d]) return INPUT_ERR_NO_DEVICE;
-    if (!hasFocus(window)) return INPUT_ERR_ACCESS_DENIED;
+    if (!inputAllowed()) return INPUT_ERR_ACCESS_DENIED;
     if (!inputAcquired[d]) {
         // Movement, wheel and presses from before the acquire are not the game's.
         if (device == InputDevice::Keyboard) keyChanges.reset();
@@ -211,7 +230,7 @@ void SdlPlatform::unacquireInputDevice(InputDevice device) {
 int32_t SdlPlatform::readKeyboard(uint8_t* state) {
     const int d = int(InputDevice::Keyboard);
     if (!inputCreated[d]) return INPUT_ERR_NO_DEVICE;
-    if (!inputAcquired[d] || !hasFocus(window)) {
+    if (!inputAcquired[d] || !inputAllowed()) {
         inputAcquired[d] = false;
         return INPUT_ERR_NOT_ACQUIRED;
     }
@@ -219,14 +238,15 @@ int32_t SdlPlatform::readKeyboard(uint8_t* state) {
     const Uint8* keys = SDL_GetKeyboardState(&count);
     std::memset(state, 0, 256);
     for (const ScanCodeMapping& m : SCAN_CODES)
-        if (keyChanges.read(m.scanCode, m.sdl < count && keys[m.sdl])) state[m.scanCode] = 0x80;
+        if (keyChanges.read(m.scanCode, m.sdl < count && keys[m.sdl]) && !modeKeysDown[m.scanCode])
+            state[m.scanCode] = 0x80;
     return INPUT_OK;
 }
 
 int32_t SdlPlatform::readMouse(MouseSample& sample) {
     const int d = int(InputDevice::Mouse);
     if (!inputCreated[d]) return INPUT_ERR_NO_DEVICE;
-    if (!inputAcquired[d] || !hasFocus(window)) {
+    if (!inputAcquired[d] || !inputAllowed()) {
         inputAcquired[d] = false;
         return INPUT_ERR_NOT_ACQUIRED;
     }
@@ -247,7 +267,7 @@ int32_t SdlPlatform::readMouse(MouseSample& sample) {
 int32_t SdlPlatform::readJoystick(JoystickSample& sample) {
     const int d = int(InputDevice::Joystick);
     if (!inputCreated[d] || !joystickDevice) return INPUT_ERR_NO_DEVICE;
-    if (!inputAcquired[d] || !hasFocus(window)) {
+    if (!inputAcquired[d] || !inputAllowed()) {
         inputAcquired[d] = false;
         return INPUT_ERR_NOT_ACQUIRED;
     }

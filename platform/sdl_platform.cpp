@@ -197,6 +197,42 @@ void SdlPlatform::showWindow() {
     SDL_DisableScreenSaver();
 }
 
+void SdlPlatform::setFullScreen(bool on, int32_t x, int32_t y) {
+    if (!window || on == !windowed) return;
+    windowed = !on;
+    if (on) {
+        // Without a window manager nothing resizes the window for full screen: it covers the
+        // display first, as one made for full screen does.
+        if (desktopWidth > 0) {
+            SDL_SetWindowBordered(window, SDL_FALSE);
+            SDL_SetWindowPosition(window, desktopX, desktopY);
+            SDL_SetWindowSize(window, desktopWidth, desktopHeight);
+        }
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (!testMode) SDL_SetRelativeMouseMode(SDL_TRUE);
+        SDL_GetRelativeMouseState(nullptr, nullptr); // the switch is no movement of the mouse
+    } else {
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+        SDL_SetWindowFullscreen(window, 0);
+        // A window made for full screen has no border and the display's size.
+        SDL_SetWindowBordered(window, SDL_TRUE);
+        SDL_SetWindowResizable(window, SDL_TRUE);
+        SDL_SetWindowSize(window, windowWidth, windowHeight);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    // The next frame is drawn for the new drawable, not the old one.
+    int w = 0, h = 0;
+    SDL_GL_GetDrawableSize(window, &w, &h);
+    if (context) scaler.target(w, h);
+    if (on) return;
+    // The frame pixel's centre in window points: where the free pointer maps back to (x, y).
+    const FrameRect shown = shownFrame();
+    if (windowWidth <= 0 || windowHeight <= 0) return;
+    const int wx = shown.x + int((2 * int64_t(x) + 1) * shown.width / (2 * int64_t(windowWidth)));
+    const int wy = shown.y + int((2 * int64_t(y) + 1) * shown.height / (2 * int64_t(windowHeight)));
+    SDL_WarpMouseInWindow(window, wx, wy);
+}
+
 void SdlPlatform::showCursor(bool show) {
     cursorCount += show ? 1 : -1;
     SDL_ShowCursor(cursorCount >= 0 ? SDL_ENABLE : SDL_DISABLE);
@@ -274,7 +310,37 @@ bool SdlPlatform::push(const WindowMessage& message) {
     return true;
 }
 
+bool switchesWindowMode(const SDL_Keysym& key) {
+    if (key.scancode == SDL_SCANCODE_F11) return true;
+    return (key.scancode == SDL_SCANCODE_RETURN || key.scancode == SDL_SCANCODE_KP_ENTER) &&
+           (key.mod & KMOD_ALT);
+}
+
+bool SdlPlatform::ownWindowEvent(const SDL_Event& event) const {
+    return event.type == SDL_WINDOWEVENT && window &&
+           event.window.windowID == SDL_GetWindowID(window);
+}
+
 void SdlPlatform::translateEvent(const SDL_Event& event) {
+    if (ownWindowEvent(event)) {
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_MINIMIZED:
+            minimized = true;
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            minimized = false;
+            break;
+        case SDL_WINDOWEVENT_HIDDEN:
+            hidden = true;
+            break;
+        case SDL_WINDOWEVENT_SHOWN: // as SDL itself takes it: shown is no longer minimized
+            hidden = minimized = false;
+            break;
+        default:
+            break;
+        }
+    }
     switch (event.type) {
     case SDL_QUIT:
         push({MessageType::Close, 0, 0});
@@ -327,6 +393,17 @@ bool SdlPlatform::peekMessage(WindowMessage& message) {
         return true;
     }
     return false;
+}
+
+// Sleeps in the display connection's wait, so a hidden game costs next to nothing; an event
+// ends the wait early and is taken as peekMessage takes it.
+void SdlPlatform::waitMessage(uint32_t timeoutMs) {
+    if (queueCount > 0 || quitPending) return;
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, int(timeoutMs > INT32_MAX ? INT32_MAX : timeoutMs))) {
+        inputEvent(event);
+        translateEvent(event);
+    }
 }
 
 void SdlPlatform::postQuitMessage(int exitCode) {

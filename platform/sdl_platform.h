@@ -9,9 +9,13 @@
 #include "platform/platform.h"
 
 struct SDL_Window;
+struct SDL_Keysym;
 union SDL_Event;
 
 namespace platform {
+
+// Alt+Enter (either Enter) and F11: the keys that switch between full screen and a window.
+bool switchesWindowMode(const SDL_Keysym& key);
 
 class SdlPlatform : public Platform {
 public:
@@ -53,6 +57,10 @@ public:
     int messageBox(const char* text, const char* caption, MessageIcon icon) override;
     bool peekMessage(WindowMessage& message) override;
     void postQuitMessage(int exitCode) override;
+    bool windowVisible() override { return !minimized && !hidden; }
+    void waitMessage(uint32_t timeoutMs) override;
+    bool fullScreen() override { return !windowed; }
+    void setFullScreen(bool on, int32_t x, int32_t y) override;
     uint32_t ticks() override;
 
     // Input devices: defined in sdl_input.cpp.
@@ -72,6 +80,9 @@ public:
 private:
     // Sees every SDL event the pump takes, before translation (sdl_input.cpp).
     void inputEvent(const SDL_Event& event);
+    // Whether the devices may be read: the window has the focus and can be seen.
+    bool inputAllowed() const;
+    bool ownWindowEvent(const SDL_Event& event) const;
     void releaseAllInput(); // sdl_input.cpp; called when the platform goes
     bool startVideo();
     bool push(const WindowMessage& message);
@@ -87,6 +98,10 @@ private:
 
     bool videoUp = false;
     bool windowed = false;
+    // The game window's own events say whether it can be seen: minimized until restored,
+    // maximized or shown; hidden until shown.
+    bool minimized = false;
+    bool hidden = false;
     // The display's own size, which full screen keeps; its mode is never changed.
     int desktopX = 0, desktopY = 0, desktopWidth = 0, desktopHeight = 0;
     SDL_Window* window = nullptr;
@@ -104,6 +119,8 @@ private:
     // ---- Input device state (owned by sdl_input.cpp; add members here) ----
     bool inputCreated[3] = {};
     bool inputAcquired[3] = {};
+    // Keys that switched the window's mode, kept from the game until they are let go.
+    bool modeKeysDown[256] = {};
     void* joystickDevice = nullptr; // SDL_Joystick*
     bool joystickSubsystem = false;
     int32_t wheelMotion = 0; // 120 per notch, summed between two mouse reads

@@ -437,6 +437,46 @@ private:
     GLuint texture = 0;
 };
 
+// F11 pressed (Alt+Enter does the same) to the first frame presented in the other mode, each
+// way, from full screen on this display's screen.
+bool runModeSwitches(BenchPlatform& host, int screenW, int screenH) {
+    constexpr int SWITCHES = 10;
+    bench::Samples toWindow, toFullScreen;
+    for (int i = 0; i < 2 * SWITCHES; ++i) {
+        const bool toFull = !host.fullScreen();
+        SDL_Event key = {};
+        key.type = SDL_KEYDOWN;
+        key.key.keysym.scancode = SDL_SCANCODE_F11;
+        const double t = wallMs();
+        SDL_PushEvent(&key);
+        key.type = SDL_KEYUP;
+        SDL_PushEvent(&key);
+        gameFrame(host);
+        (toFull ? toFullScreen : toWindow).add(wallMs() - t);
+        int w = 0, h = 0;
+        SDL_GL_GetDrawableSize(host.sdlWindow(), &w, &h);
+        const bool right = host.fullScreen() == toFull &&
+                           (toFull ? w == screenW && h == screenH : w == SCREEN_W && h == SCREEN_H);
+        if (!right) {
+            std::fprintf(stderr, "bench_game: F11 left a %d x %d drawable\n", w, h);
+            return false;
+        }
+        for (int f = 0; f < 3; ++f) // settled in the new mode before the next switch
+            gameFrame(host);
+    }
+    char what[96], fig[48];
+    std::snprintf(fig, sizeof fig, "%.1f ms, max %.1f", toWindow.median(),
+                  toWindow.percentile(100));
+    bench::row("mode key to the first frame shown: full screen to window", fig, "-", -1, "report",
+               "-");
+    std::snprintf(fig, sizeof fig, "%.1f ms, max %.1f", toFullScreen.median(),
+                  toFullScreen.percentile(100));
+    std::snprintf(what, sizeof what, "mode key to the first frame shown: window to %d x %d",
+                  screenW, screenH);
+    bench::row(what, fig, "-", -1, "report", "-");
+    return true;
+}
+
 // The start page on this display's screen (scripts/bench gives a 1920 x 1080 one): the scaled
 // frame as the game shows it, beside the same frame drawn at 1024 x 768 and not shown plus one
 // presented full-screen textured quad.
@@ -482,8 +522,9 @@ bool runScreen(int frames) {
     std::snprintf(fig, sizeof fig, "%.2f ms", shown.median());
     std::snprintf(what, sizeof what, "  floor: one textured quad at %d x %d, shown", w, h);
     bench::row(what, fig, "-", -1, "-", "-");
+    const bool switched = runModeSwitches(host, w, h);
     shutDown();
-    return true;
+    return switched;
 }
 
 } // namespace

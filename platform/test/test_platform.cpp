@@ -317,6 +317,16 @@ void TestPlatform::postQuitMessage(int exitCode) {
     quitCode = exitCode;
 }
 
+void TestPlatform::waitMessage(uint32_t timeoutMs) {
+    if (messages.empty() && !quitPending) now += timeoutMs;
+}
+
+// Only recorded: a test's window keeps its size.
+void TestPlatform::setFullScreen(bool on, int32_t x, int32_t y) {
+    isFullScreen = on;
+    modeSwitches.push_back({x, y});
+}
+
 uint32_t TestPlatform::ticks() {
     const uint32_t t = now;
     now += autoAdvanceMs;

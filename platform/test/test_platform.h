@@ -4,6 +4,7 @@
 // carried out by the SDL backend, so a test can draw and read pixels back under Xvfb.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -136,6 +137,9 @@ public:
     // The window's keyboard focus. Losing it unacquires every device; without it acquiring
     // is denied and reads fail as not acquired, as on the real backend.
     void setFocus(bool focused);
+    // Whether the window can be seen; while it cannot, waitMessage advances the clock by its
+    // timeout when no message waits, as a real wait would.
+    void setWindowVisible(bool visible) { windowIsVisible = visible; }
     void setCursorScreenPosition(int32_t x, int32_t y) {
         cursorX = x;
         cursorY = y;
@@ -168,6 +172,8 @@ public:
     bool undefinedBackBufferAfterSwap = false;
     std::vector<uint8_t> presentedFrame;
     bool canSwap = false; // swap control offered, with real GL too (Xvfb's driver has none)
+    bool isFullScreen = true;
+    std::vector<std::array<int32_t, 2>> modeSwitches; // the pointer given to each setFullScreen
     bool quitPosted = false;
     int quitCode = 0;
     int deviceCreates[3] = {};
@@ -206,6 +212,10 @@ public:
     int messageBox(const char* text, const char* caption, MessageIcon icon) override;
     bool peekMessage(WindowMessage& message) override;
     void postQuitMessage(int exitCode) override;
+    bool windowVisible() override { return windowIsVisible; }
+    void waitMessage(uint32_t timeoutMs) override;
+    bool fullScreen() override { return isFullScreen; }
+    void setFullScreen(bool on, int32_t x, int32_t y) override;
     uint32_t ticks() override;
     bool createInputDevice(InputDevice device) override;
     void releaseInputDevice(InputDevice device) override;
@@ -247,6 +257,7 @@ private:
     int acquireFailTimes[3] = {};
     int32_t cursorX = 0, cursorY = 0;
     bool focus = true;
+    bool windowIsVisible = true;
 };
 
 } // namespace platform
