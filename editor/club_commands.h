@@ -7,35 +7,11 @@
 #include <string>
 
 #include "database/team_database.h"
+#include "editor/editor_ids.h"
 #include "editor/editor_view.h"
 
 class FileOps;
 class PlayerDatabase;
-
-// The club dialog's controls.
-namespace club_ctl {
-enum : int {
-    ADD = 1014,
-    MODIFY = 1015,
-    SELECT = 1016,
-    LOAD = 1018,
-    PREVIOUS = 1019,
-    NEXT = 1020,
-    SAVE = 1021,
-    NAME = 1036,
-    SHORT_NAME = 1037, // no place in the file: shown disabled
-    TYPED_ID = 1038,
-    MANAGERS = 1039,
-    SHOWN_ID = 1044, // "Kulup id :"
-    TOTAL = 1045,    // "Toplam id :"
-    SQUAD = 1046,    // the squad list, in the box "Oyuncu Ekle :"
-    PLAYER_ID = 1047,
-    SQUAD_ADD = 1048,
-    SQUAD_REMOVE = 1049,
-    SQUAD_UP = 1050,
-    SQUAD_DOWN = 1051,
-};
-} // namespace club_ctl
 
 class ClubView : public DialogView {
 public:

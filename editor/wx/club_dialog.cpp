@@ -42,10 +42,11 @@ constexpr const char* FILE_FILTER = "Takim Database(*.tdt)|*.tdt";
 
 ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, TeamFileKeeper& kept)
     : wxDialog(parent, wxID_ANY, TITLE), clubs(*this, players, kept) {
-    const PlaceholderLayout l =
-        startLayout(this, "Kulup bilgisi", "Kulup id :", {club_ctl::TYPED_ID, "Kulup id:"},
-                    {club_ctl::LOAD, "Yükle"_w}, {club_ctl::SAVE, "Kaydet"}, club_ctl::SHOWN_ID,
-                    club_ctl::TOTAL);
+    const PlaceholderLayout l = startLayout(
+        this, "Kulup bilgisi", "Kulup id :", {club_ctl::TYPED_ID, "Kulup id:"},
+        {club_ctl::ADD, club_ctl::MODIFY, club_ctl::SELECT, club_ctl::PREVIOUS, club_ctl::NEXT},
+        {club_ctl::LOAD, "Yükle"_w}, {club_ctl::SAVE, "Kaydet"}, club_ctl::SHOWN_ID,
+        club_ctl::TOTAL);
     wxWindow* box = l.identity->GetStaticBox();
     addLabeled(l.identity, box, "Kulup adi :",
                new wxTextCtrl(box, club_ctl::NAME, "", wxDefaultPosition, wxSize(260, -1)));

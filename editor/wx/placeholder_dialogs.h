@@ -34,16 +34,22 @@ struct Button {
     const char* caption; // Windows-1254
 };
 
+// The browse buttons' ids: "Ekle", "Degistir", "Sec", "<<<<<<<<<" and ">>>>>>>>".
+struct BrowseIds {
+    int add, modify, select, previous, next;
+};
+
 // Identity box, id line, browse and file buttons: the frame the league, club and manager
-// dialogs share. The id line's two labels get shownId and totalId.
+// dialogs share, every control it creates with the id given. The id line's two labels get
+// shownId and totalId.
 struct PlaceholderLayout {
     wxBoxSizer* top;
     wxStaticBoxSizer* identity;
     wxBoxSizer* extra; // the column right of the frame
 };
 PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* idLabel,
-                              Button idEdit, Button load, Button save, int shownId = wxID_ANY,
-                              int totalId = wxID_ANY);
+                              Button idEdit, const BrowseIds& browse, Button load, Button save,
+                              int shownId = wxID_ANY, int totalId = wxID_ANY);
 // Adds "Kapat" (which ends the dialog; Escape too) and fits the dialog.
 void finishLayout(wxDialog* d, const PlaceholderLayout& l);
 // A button in a captioned box that opens the next dialog of the chain.
