@@ -180,13 +180,13 @@ void AttributeForm::open(DialogView& view) {
     if (!r) return;
     const std::string name(fixed_text::view(r->name, sizeof r->name));
     const std::string surname(fixed_text::view(r->surname, sizeof r->surname));
-    view.setText(ctl::HEADER, field_text::utf8("Oyuncu adi :: %s  Soyad :: %s id:: %d",
-                                               name.c_str(), surname.c_str(), db.selected));
+    view.setText(ctl::HEADER, field_text::formatCp1254("Oyuncu adi :: %s  Soyad :: %s id:: %d",
+                                                       name.c_str(), surname.c_str(), db.selected));
     const AttributeLayout& l = layout();
     for (int i = 0; i < l.rowCount; ++i) {
         const AttributeRow& row = l.rows[i];
         if (row.spin) view.setSpinRange(row.spin, row.lo, row.hi);
-        view.setText(row.edit, std::to_string(fieldValue(*r, row.offset)));
+        view.setText(row.edit, Utf8(std::to_string(fieldValue(*r, row.offset))));
     }
 }
 
@@ -197,14 +197,14 @@ void AttributeForm::save(DialogView& view) {
     int32_t values[MAX_ATTRIBUTE_ROWS];
     for (int i = 0; i < l.rowCount; ++i) {
         const AttributeRow& row = l.rows[i];
-        values[i] = field_text::leadingNumber(view.typed(row.edit));
+        values[i] = field_text::leadingNumber(view.typed(row.edit).bytes());
         // The game and the file checker take nothing outside the field's range: refuse the
         // whole save rather than store half of it.
         if (values[i] < row.lo || values[i] > row.hi) {
-            view.message(
-                MessageStyle::NOTE_WARNING,
-                field_text::utf8("%s alani %d ile %d arasinda olmali!\nBilgiler kaydedilmedi.",
-                                 rowName(l, i).c_str(), row.lo, row.hi));
+            view.message(MessageStyle::NOTE_WARNING,
+                         field_text::formatCp1254(
+                             "%s alani %d ile %d arasinda olmali!\nBilgiler kaydedilmedi.",
+                             rowName(l, i).c_str(), row.lo, row.hi));
             return;
         }
     }
@@ -214,6 +214,6 @@ void AttributeForm::save(DialogView& view) {
 
 bool AttributeForm::close(DialogView& view) {
     return view.message(MessageStyle::ASK_WARNING,
-                        field_text::utf8("%s", "Kayit yaptiginizdan emin misiniz?\nPencere "
-                                               "kapatilacak!!!!!."_w));
+                        field_text::formatCp1254("%s", "Kayit yaptiginizdan emin misiniz?\nPencere "
+                                                       "kapatilacak!!!!!."_w));
 }

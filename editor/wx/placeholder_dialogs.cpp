@@ -28,7 +28,7 @@ constexpr BrowseIds BROWSE{browse_ctl::ADD, browse_ctl::MODIFY, browse_ctl::SELE
 
 void addButtons(wxSizer* sizer, wxWindow* parent, std::initializer_list<Button> buttons) {
     for (const Button& b : buttons)
-        sizer->Add(new wxButton(parent, b.id, ui(b.caption)), 0, wxALL, 2);
+        sizer->Add(new wxButton(parent, b.id, wxFromCp1254(b.caption)), 0, wxALL, 2);
 }
 
 wxTextCtrl* edit(wxWindow* parent, int id) {
@@ -47,7 +47,7 @@ PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* 
     left->Add(l.identity, 0, wxEXPAND | wxALL, 4);
     auto* ids = new wxBoxSizer(wxHORIZONTAL);
     for (const Button label : {Button{shownId, idLabel}, Button{totalId, "Toplam id :"}})
-        ids->Add(new wxStaticText(d, label.id, ui(label.caption)), 0,
+        ids->Add(new wxStaticText(d, label.id, wxFromCp1254(label.caption)), 0,
                  wxALIGN_CENTER_VERTICAL | wxALL, 3);
     left->Add(ids);
     auto* choose = groupBox(d, "Secim bilgileri:", wxHORIZONTAL);
@@ -79,7 +79,7 @@ void finishLayout(wxDialog* d, const PlaceholderLayout& l) {
 void addOpener(wxDialog* d, wxSizer* into, const char* boxCaption, int id, const char* caption,
                std::function<void(wxWindow*)> open) {
     auto* box = groupBox(d, boxCaption, wxVERTICAL);
-    box->Add(new wxButton(box->GetStaticBox(), id, ui(caption)), 0, wxALL, 4);
+    box->Add(new wxButton(box->GetStaticBox(), id, wxFromCp1254(caption)), 0, wxALL, 4);
     into->Add(box, 0, wxEXPAND | wxALL, 4);
     d->Bind(
         wxEVT_BUTTON, [d, open](wxCommandEvent&) { open(d); }, id);

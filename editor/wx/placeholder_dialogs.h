@@ -41,7 +41,7 @@ struct BrowseIds {
 
 // Identity box, id line, browse and file buttons: the frame the league, club and manager
 // dialogs share, every control it creates with the id given. The id line's two labels get
-// shownId and totalId.
+// shownId and totalId. Every caption is Windows-1254.
 struct PlaceholderLayout {
     wxBoxSizer* top;
     wxStaticBoxSizer* identity;
@@ -52,6 +52,6 @@ PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* 
                               int shownId = wxID_ANY, int totalId = wxID_ANY);
 // Adds "Kapat" (which ends the dialog; Escape too) and fits the dialog.
 void finishLayout(wxDialog* d, const PlaceholderLayout& l);
-// A button in a captioned box that opens the next dialog of the chain.
+// A button in a captioned box that opens the next dialog of the chain (captions Windows-1254).
 void addOpener(wxDialog* d, wxSizer* into, const char* boxCaption, int id, const char* caption,
                std::function<void(wxWindow*)> open);
