@@ -19,7 +19,7 @@ const AttributeLayout LAYOUTS[ATTRIBUTE_KINDS] = {
      "Oyuncu Teknik Ozellikleri"_w,
      "Asagida ismi soyismi ve id'siOyuncu icin teknik bilgiler :"_w,
      {"  Kaydet tusuna basmaz iseniz bilgiler kayit edilmez."_w, nullptr, nullptr},
-     1058,
+     technical_ctl::SAVE,
      "Bilgileri Dataya Kaydet"_w,
      true,
      true,
@@ -27,23 +27,35 @@ const AttributeLayout LAYOUTS[ATTRIBUTE_KINDS] = {
      "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
      "teknik ozelligi acilacaktir."_w,
      12,
-     {{"Bitiricilik :"_w, nullptr, 1033, 1034, FIELD(technical, finishing), 1, 20},
-      {"Duran Toplar :"_w, nullptr, 1035, 1036, FIELD(technical, set_pieces), 1, 20},
-      {"Kafa :"_w, nullptr, 1037, 1038, FIELD(technical, heading), 1, 20},
-      {"Markaj :"_w, nullptr, 1039, 1040, FIELD(technical, marking), 1, 20},
-      {"Orta Yapma :"_w, nullptr, 1041, 1042, FIELD(technical, crossing), 1, 20},
-      {"Pas :"_w, nullptr, 1043, 1044, FIELD(technical, passing), 1, 20},
-      {"Penalti :"_w, nullptr, 1045, 1046, FIELD(technical, penalties), 1, 20},
-      {"Teknik :"_w, nullptr, 1047, 1048, FIELD(technical, technique), 1, 20},
-      {"Top Kapma :"_w, nullptr, 1049, 1050, FIELD(technical, tackling), 1, 20},
-      {"Top Surme :"_w, nullptr, 1051, 1052, FIELD(technical, dribbling), 1, 20},
-      {"Uzun Taclar :"_w, nullptr, 1053, 1054, FIELD(technical, long_throws), 1, 20},
-      {"Uzun Sut:"_w, nullptr, 1055, 1056, FIELD(technical, long_shots), 1, 20}}},
+     {{"Bitiricilik :"_w, nullptr, technical_ctl::FINISHING, technical_ctl::FINISHING_SPIN,
+       FIELD(technical, finishing), 1, 20},
+      {"Duran Toplar :"_w, nullptr, technical_ctl::SET_PIECES, technical_ctl::SET_PIECES_SPIN,
+       FIELD(technical, set_pieces), 1, 20},
+      {"Kafa :"_w, nullptr, technical_ctl::HEADING, technical_ctl::HEADING_SPIN,
+       FIELD(technical, heading), 1, 20},
+      {"Markaj :"_w, nullptr, technical_ctl::MARKING, technical_ctl::MARKING_SPIN,
+       FIELD(technical, marking), 1, 20},
+      {"Orta Yapma :"_w, nullptr, technical_ctl::CROSSING, technical_ctl::CROSSING_SPIN,
+       FIELD(technical, crossing), 1, 20},
+      {"Pas :"_w, nullptr, technical_ctl::PASSING, technical_ctl::PASSING_SPIN,
+       FIELD(technical, passing), 1, 20},
+      {"Penalti :"_w, nullptr, technical_ctl::PENALTIES, technical_ctl::PENALTIES_SPIN,
+       FIELD(technical, penalties), 1, 20},
+      {"Teknik :"_w, nullptr, technical_ctl::TECHNIQUE, technical_ctl::TECHNIQUE_SPIN,
+       FIELD(technical, technique), 1, 20},
+      {"Top Kapma :"_w, nullptr, technical_ctl::TACKLING, technical_ctl::TACKLING_SPIN,
+       FIELD(technical, tackling), 1, 20},
+      {"Top Surme :"_w, nullptr, technical_ctl::DRIBBLING, technical_ctl::DRIBBLING_SPIN,
+       FIELD(technical, dribbling), 1, 20},
+      {"Uzun Taclar :"_w, nullptr, technical_ctl::LONG_THROWS, technical_ctl::LONG_THROWS_SPIN,
+       FIELD(technical, long_throws), 1, 20},
+      {"Uzun Sut:"_w, nullptr, technical_ctl::LONG_SHOTS, technical_ctl::LONG_SHOTS_SPIN,
+       FIELD(technical, long_shots), 1, 20}}},
     {"Fiziksel Özellik"_w,
      "Oyuncu Fiziksel Özellik"_w,
      "Asagida ismi soyismi ve id'siOyuncu icin fiziksel bilgiler :"_w,
      {"Tur : 1=Sag ayak , 2= Sol ayak  , 3=Her ikiside"_w, nullptr, nullptr},
-     1059,
+     physical_ctl::SAVE,
      "Bilgileri DATAYA Kaydet"_w,
      false,
      true,
@@ -51,20 +63,29 @@ const AttributeLayout LAYOUTS[ATTRIBUTE_KINDS] = {
      "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
      "Fiziksel ozelligi acilacaktir."_w,
      9,
-     {{"Dayanıklılık "_w, nullptr, 1045, 1054, FIELD(physical, stamina), 1, 20},
-      {"Denge : "_w, nullptr, 1046, 1035, FIELD(physical, balance), 1, 20},
-      {"Güç :  "_w, nullptr, 1047, 1036, FIELD(physical, strength), 1, 20},
-      {"Hız : "_w, nullptr, 1048, 1037, FIELD(physical, pace), 1, 20},
-      {"Hızlanma : "_w, nullptr, 1049, 1038, FIELD(physical, acceleration), 1, 20},
-      {"Zıplama :"_w, nullptr, 1050, 1039, FIELD(physical, jumping), 1, 20},
-      {"Çeviklik :"_w, nullptr, 1051, 1040, FIELD(physical, agility), 1, 20},
-      {"Kalecilik Puan :"_w, nullptr, 1052, 1041, FIELD(physical, goalkeeping), 1, 20},
-      {"Kullandigi Ayak :"_w, nullptr, 1053, 1042, FIELD(physical, preferred_foot), 1, 3}}},
+     {{"Dayanıklılık "_w, nullptr, physical_ctl::STAMINA, physical_ctl::STAMINA_SPIN,
+       FIELD(physical, stamina), 1, 20},
+      {"Denge : "_w, nullptr, physical_ctl::BALANCE, physical_ctl::BALANCE_SPIN,
+       FIELD(physical, balance), 1, 20},
+      {"Güç :  "_w, nullptr, physical_ctl::STRENGTH, physical_ctl::STRENGTH_SPIN,
+       FIELD(physical, strength), 1, 20},
+      {"Hız : "_w, nullptr, physical_ctl::PACE, physical_ctl::PACE_SPIN, FIELD(physical, pace), 1,
+       20},
+      {"Hızlanma : "_w, nullptr, physical_ctl::ACCELERATION, physical_ctl::ACCELERATION_SPIN,
+       FIELD(physical, acceleration), 1, 20},
+      {"Zıplama :"_w, nullptr, physical_ctl::JUMPING, physical_ctl::JUMPING_SPIN,
+       FIELD(physical, jumping), 1, 20},
+      {"Çeviklik :"_w, nullptr, physical_ctl::AGILITY, physical_ctl::AGILITY_SPIN,
+       FIELD(physical, agility), 1, 20},
+      {"Kalecilik Puan :"_w, nullptr, physical_ctl::GOALKEEPING, physical_ctl::GOALKEEPING_SPIN,
+       FIELD(physical, goalkeeping), 1, 20},
+      {"Kullandigi Ayak :"_w, nullptr, physical_ctl::PREFERRED_FOOT,
+       physical_ctl::PREFERRED_FOOT_SPIN, FIELD(physical, preferred_foot), 1, 3}}},
     {"Zihinsel Özellik"_w,
      "Zihinsel özellikler"_w,
      "Asagida ismi soyismi ve id'siOyuncu icin zihinsel bilgiler :"_w,
      {nullptr, nullptr, nullptr},
-     1079,
+     mental_ctl::SAVE,
      "Bilgileri DATAYA Kaydet"_w,
      false,
      true,
@@ -72,18 +93,30 @@ const AttributeLayout LAYOUTS[ATTRIBUTE_KINDS] = {
      "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
      "Zihinsel ozelligi acilacaktir."_w,
      12,
-     {{"Azim :"_w, nullptr, 1055, 1056, FIELD(mental, determination), 1, 20},
-      {"Cesaret :"_w, nullptr, 1057, 1058, FIELD(mental, bravery), 1, 20},
-      {"Karar Verme :"_w, nullptr, 1059, 1060, FIELD(mental, decisions), 1, 20},
-      {"Pozisyon alma  :"_w, nullptr, 1061, 1062, FIELD(mental, positioning), 1, 20},
-      {"Saldırganlık :"_w, nullptr, 1063, 1064, FIELD(mental, aggression), 1, 20},
-      {"Söz Geçirme :"_w, nullptr, 1065, 1066, FIELD(mental, influence), 1, 20},
-      {"Takım Oyunu :"_w, nullptr, 1067, 1068, FIELD(mental, teamwork), 1, 20},
-      {"Topsuz Alan :"_w, nullptr, 1069, 1070, FIELD(mental, off_the_ball), 1, 20},
-      {"Yaratıcılık :"_w, nullptr, 1071, 1072, FIELD(mental, creativity), 1, 20},
-      {"Calışma Oranı :"_w, nullptr, 1073, 1074, FIELD(mental, work_rate), 1, 20},
-      {"Onceden Sezme :"_w, nullptr, 1075, 1076, FIELD(mental, anticipation), 1, 20},
-      {"Ozel yetenek :"_w, nullptr, 1077, 1078, FIELD(mental, flair), 1, 20}}},
+     {{"Azim :"_w, nullptr, mental_ctl::DETERMINATION, mental_ctl::DETERMINATION_SPIN,
+       FIELD(mental, determination), 1, 20},
+      {"Cesaret :"_w, nullptr, mental_ctl::BRAVERY, mental_ctl::BRAVERY_SPIN,
+       FIELD(mental, bravery), 1, 20},
+      {"Karar Verme :"_w, nullptr, mental_ctl::DECISIONS, mental_ctl::DECISIONS_SPIN,
+       FIELD(mental, decisions), 1, 20},
+      {"Pozisyon alma  :"_w, nullptr, mental_ctl::POSITIONING, mental_ctl::POSITIONING_SPIN,
+       FIELD(mental, positioning), 1, 20},
+      {"Saldırganlık :"_w, nullptr, mental_ctl::AGGRESSION, mental_ctl::AGGRESSION_SPIN,
+       FIELD(mental, aggression), 1, 20},
+      {"Söz Geçirme :"_w, nullptr, mental_ctl::INFLUENCE, mental_ctl::INFLUENCE_SPIN,
+       FIELD(mental, influence), 1, 20},
+      {"Takım Oyunu :"_w, nullptr, mental_ctl::TEAMWORK, mental_ctl::TEAMWORK_SPIN,
+       FIELD(mental, teamwork), 1, 20},
+      {"Topsuz Alan :"_w, nullptr, mental_ctl::OFF_THE_BALL, mental_ctl::OFF_THE_BALL_SPIN,
+       FIELD(mental, off_the_ball), 1, 20},
+      {"Yaratıcılık :"_w, nullptr, mental_ctl::CREATIVITY, mental_ctl::CREATIVITY_SPIN,
+       FIELD(mental, creativity), 1, 20},
+      {"Calışma Oranı :"_w, nullptr, mental_ctl::WORK_RATE, mental_ctl::WORK_RATE_SPIN,
+       FIELD(mental, work_rate), 1, 20},
+      {"Onceden Sezme :"_w, nullptr, mental_ctl::ANTICIPATION, mental_ctl::ANTICIPATION_SPIN,
+       FIELD(mental, anticipation), 1, 20},
+      {"Ozel yetenek :"_w, nullptr, mental_ctl::FLAIR, mental_ctl::FLAIR_SPIN, FIELD(mental, flair),
+       1, 20}}},
     {"Oyuncu Ozel  Bilgiler"_w,
      "Oyuncu Ozel Bilgiler"_w,
      "Asagida ismi soyismi ve id'siOyuncu icin Ozel bilgiler :"_w,
@@ -92,7 +125,7 @@ const AttributeLayout LAYOUTS[ATTRIBUTE_KINDS] = {
       "saha sag 6- Orta saha orta 7-Forvet sag 8-Forvet sol 9-Forvet orta"_w,
       "10 -  ofansif orta saha  sol  11- defansif orta saha  sol  12- ofansif orta saha sag  "
       "13-defansif orta saha sag 14- ofansif orta saha orta 15- defansif orta saha orta"_w},
-     1080,
+     detail_ctl::SAVE,
      "Bilgileri DATAYA Kaydet"_w,
      false,
      false,
@@ -100,14 +133,14 @@ const AttributeLayout LAYOUTS[ATTRIBUTE_KINDS] = {
      "Lutfen ilk once oyuncu sec tusuna basin.\nDaha dogrusu SEC tusu.\nDaha sonra secili oyuncu "
      "Oyuncu ozelligi acilacaktir."_w,
      6,
-     {{"Oynadigi Pozisyon toplam:"_w, nullptr, 1058, 0, FIELD(position, position_count), 0,
-       POSITION_SLOTS},
-      {"Oynadigi Poszisyon  :"_w, "1.", 1057, 0, FIELD(position, positions[0]), 0,
+     {{"Oynadigi Pozisyon toplam:"_w, nullptr, detail_ctl::POSITION_COUNT, 0,
+       FIELD(position, position_count), 0, POSITION_SLOTS},
+      {"Oynadigi Poszisyon  :"_w, "1.", detail_ctl::POSITION1, 0, FIELD(position, positions[0]), 0,
        POSITION_CODES - 1},
-      {"", "2.", 1059, 0, FIELD(position, positions[1]), 0, POSITION_CODES - 1},
-      {"", "3.", 1060, 0, FIELD(position, positions[2]), 0, POSITION_CODES - 1},
-      {"", "4", 1061, 0, FIELD(position, positions[3]), 0, POSITION_CODES - 1},
-      {"", "5", 1062, 0, FIELD(position, positions[4]), 0, POSITION_CODES - 1}}},
+      {"", "2.", detail_ctl::POSITION2, 0, FIELD(position, positions[1]), 0, POSITION_CODES - 1},
+      {"", "3.", detail_ctl::POSITION3, 0, FIELD(position, positions[2]), 0, POSITION_CODES - 1},
+      {"", "4", detail_ctl::POSITION4, 0, FIELD(position, positions[3]), 0, POSITION_CODES - 1},
+      {"", "5", detail_ctl::POSITION5, 0, FIELD(position, positions[4]), 0, POSITION_CODES - 1}}},
 };
 #undef FIELD
 
@@ -132,8 +165,11 @@ std::string rowName(const AttributeLayout& l, int i) {
 
 } // namespace
 
-const PresetButton PRESET_BUTTONS[5] = {
-    {1015, "Berbat"}, {1016, "idare eder"}, {1017, "normal"}, {1018, "iyi"}, {1019, "super adam"}};
+const PresetButton PRESET_BUTTONS[5] = {{preset_ctl::TERRIBLE, "Berbat"},
+                                        {preset_ctl::PASSABLE, "idare eder"},
+                                        {preset_ctl::NORMAL, "normal"},
+                                        {preset_ctl::GOOD, "iyi"},
+                                        {preset_ctl::SUPERB, "super adam"}};
 
 const AttributeLayout& attributeLayout(AttributeKind kind) {
     return LAYOUTS[int(kind)];
@@ -144,13 +180,13 @@ void AttributeForm::open(DialogView& view) {
     if (!r) return;
     const std::string name(fixed_text::view(r->name, sizeof r->name));
     const std::string surname(fixed_text::view(r->surname, sizeof r->surname));
-    view.setText(ctl::HEADER, field_text::utf8("Oyuncu adi :: %s  Soyad :: %s id:: %d",
-                                               name.c_str(), surname.c_str(), db.selected));
+    view.setText(ctl::HEADER, field_text::formatCp1254("Oyuncu adi :: %s  Soyad :: %s id:: %d",
+                                                       name.c_str(), surname.c_str(), db.selected));
     const AttributeLayout& l = layout();
     for (int i = 0; i < l.rowCount; ++i) {
         const AttributeRow& row = l.rows[i];
         if (row.spin) view.setSpinRange(row.spin, row.lo, row.hi);
-        view.setText(row.edit, std::to_string(fieldValue(*r, row.offset)));
+        view.setText(row.edit, Utf8(std::to_string(fieldValue(*r, row.offset))));
     }
 }
 
@@ -161,14 +197,14 @@ void AttributeForm::save(DialogView& view) {
     int32_t values[MAX_ATTRIBUTE_ROWS];
     for (int i = 0; i < l.rowCount; ++i) {
         const AttributeRow& row = l.rows[i];
-        values[i] = field_text::leadingNumber(view.typed(row.edit));
+        values[i] = field_text::leadingNumber(view.typed(row.edit).bytes());
         // The game and the file checker take nothing outside the field's range: refuse the
         // whole save rather than store half of it.
         if (values[i] < row.lo || values[i] > row.hi) {
-            view.message(
-                MessageStyle::NOTE_WARNING,
-                field_text::utf8("%s alani %d ile %d arasinda olmali!\nBilgiler kaydedilmedi.",
-                                 rowName(l, i).c_str(), row.lo, row.hi));
+            view.message(MessageStyle::NOTE_WARNING,
+                         field_text::formatCp1254(
+                             "%s alani %d ile %d arasinda olmali!\nBilgiler kaydedilmedi.",
+                             rowName(l, i).c_str(), row.lo, row.hi));
             return;
         }
     }
@@ -178,6 +214,6 @@ void AttributeForm::save(DialogView& view) {
 
 bool AttributeForm::close(DialogView& view) {
     return view.message(MessageStyle::ASK_WARNING,
-                        field_text::utf8("%s", "Kayit yaptiginizdan emin misiniz?\nPencere "
-                                               "kapatilacak!!!!!."_w));
+                        field_text::formatCp1254("%s", "Kayit yaptiginizdan emin misiniz?\nPencere "
+                                                       "kapatilacak!!!!!."_w));
 }

@@ -11,8 +11,9 @@
 #include "editor/save_flow.h"
 #include "text/cp1254.h"
 
-using field_text::shownPath;
-using field_text::utf8;
+using field_text::formatCp1254;
+using field_text::fromCp1254;
+using field_text::pathInCp1254;
 
 namespace {
 
@@ -62,7 +63,7 @@ ClubCommands::ClubCommands(ClubView& view, const PlayerDatabase& players, TeamFi
       db(std::make_unique<TeamDatabase>()) {}
 
 void ClubCommands::start() {
-    view.setText(club_ctl::SHOWN_ID, "Kulup id : -");
+    view.setText(club_ctl::SHOWN_ID, "Kulup id : -"_u8);
     showTotal();
     showSquad(-1);
     if (!kept.file.empty() && kept.whole && copyTeams(kept.teams, *db))
@@ -75,8 +76,9 @@ void ClubCommands::start() {
 
 void ClubCommands::showFile(const std::string& path) {
     currentFile = path;
-    view.showFile(samePath(path, files.proposal) ? std::filesystem::path(path).filename().string()
-                                                 : path);
+    // Host paths are UTF-8.
+    view.showFile(Utf8(
+        samePath(path, files.proposal) ? std::filesystem::path(path).filename().string() : path));
 }
 
 void ClubCommands::show(const std::string& path) {
@@ -84,8 +86,8 @@ void ClubCommands::show(const std::string& path) {
     current = -1;
     showFile(path);
     showTotal();
-    view.setText(club_ctl::SHOWN_ID, "Kulup id : -");
-    view.setText(club_ctl::NAME, "");
+    view.setText(club_ctl::SHOWN_ID, "Kulup id : -"_u8);
+    view.setText(club_ctl::NAME, ""_u8);
     if (db->count > 0)
         selectIndex(0);
     else
@@ -139,7 +141,7 @@ bool ClubCommands::command(int id) {
 }
 
 void ClubCommands::showTotal() {
-    view.setText(club_ctl::TOTAL, utf8("Toplam id : %d", db->count));
+    view.setText(club_ctl::TOTAL, formatCp1254("Toplam id : %d", db->count));
 }
 
 void ClubCommands::showSquad(int32_t highlight) {
@@ -149,40 +151,42 @@ void ClubCommands::showSquad(int32_t highlight) {
 
 bool ClubCommands::selectIndex(int32_t index) {
     if (index < 0 || index >= db->count) {
-        note(MessageStyle::NOTE_WARNING, utf8("%d numarali kulup yok!\nKulup secilmedi.", index));
+        note(MessageStyle::NOTE_WARNING,
+             formatCp1254("%d numarali kulup yok!\nKulup secilmedi.", index));
         return false;
     }
     current = index;
-    view.setText(club_ctl::TYPED_ID, std::to_string(index));
-    view.setText(club_ctl::SHOWN_ID, utf8("Kulup id : %d", index));
-    view.setText(club_ctl::NAME, cp1254::toUtf8(clubName(db->records[index])));
+    view.setText(club_ctl::TYPED_ID, Utf8(std::to_string(index)));
+    view.setText(club_ctl::SHOWN_ID, formatCp1254("Kulup id : %d", index));
+    view.setText(club_ctl::NAME, fromCp1254(clubName(db->records[index])));
     showSquad(-1);
     return true;
 }
 
 void ClubCommands::selectTyped() {
-    selectIndex(field_text::leadingNumber(view.typed(club_ctl::TYPED_ID)));
+    selectIndex(field_text::leadingNumber(view.typed(club_ctl::TYPED_ID).bytes()));
 }
 
 void ClubCommands::step(int by) {
-    int32_t n = field_text::leadingNumber(view.typed(club_ctl::TYPED_ID));
+    int32_t n = field_text::leadingNumber(view.typed(club_ctl::TYPED_ID).bytes());
     if (by > 0 && n < db->count - 1) ++n;
     if (by < 0 && n > 0) --n;
     selectIndex(n);
 }
 
 bool ClubCommands::readName(std::string& bytes) {
-    std::string bad;
+    Utf8 bad;
     if (!field_text::toRecordText(view.typed(club_ctl::NAME), bytes, bad)) {
         note(MessageStyle::NOTE_WARNING,
-             utf8("Kulup adi alanindaki \"") + bad +
-                 utf8("\" karakteri Turkce kod sayfasinda yok!\nIslem yapilmadi."));
+             formatCp1254("Kulup adi alanindaki \"") + bad +
+                 formatCp1254("\" karakteri Turkce kod sayfasinda yok!\nIslem yapilmadi."));
         return false;
     }
     if (bytes.size() > NAME_CHARS) {
         note(MessageStyle::NOTE_WARNING,
-             utf8("Kulup adi en fazla %zu harf olabilir, yazilan %zu harf!\nIslem yapilmadi.",
-                  NAME_CHARS, bytes.size()));
+             formatCp1254(
+                 "Kulup adi en fazla %zu harf olabilir, yazilan %zu harf!\nIslem yapilmadi.",
+                 NAME_CHARS, bytes.size()));
         return false;
     }
     return true;
@@ -191,7 +195,7 @@ bool ClubCommands::readName(std::string& bytes) {
 void ClubCommands::modify() {
     TeamRecord* t = club();
     if (!t) {
-        note(MessageStyle::NOTE_DONE, "Lutfen ilk once kulup secin!");
+        note(MessageStyle::NOTE_DONE, "Lutfen ilk once kulup secin!"_u8);
         return;
     }
     std::string name;
@@ -203,23 +207,24 @@ void ClubCommands::modify() {
 void ClubCommands::add() {
     std::string name;
     if (!readName(name)) return;
-    if (!view.message(MessageStyle::ASK_QUESTION,
-                      utf8("Eklemek istediginiz kulup adi : %s  id no: %d \n  Eklemek istiyor "
-                           "musunuz?",
-                           name.c_str(), db->count))) {
-        note(MessageStyle::NOTE_WARNING, "Eklenemedi!\n\nDikkatli olun..");
+    if (!view.message(
+            MessageStyle::ASK_QUESTION,
+            formatCp1254("Eklemek istediginiz kulup adi : %s  id no: %d \n  Eklemek istiyor "
+                         "musunuz?",
+                         name.c_str(), db->count))) {
+        note(MessageStyle::NOTE_WARNING, "Eklenemedi!\n\nDikkatli olun.."_u8);
         return;
     }
     TeamRecord fresh{};
     rename(fresh, name);
     if (!db->append(fresh)) {
-        note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nEklenemedi!");
+        note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nEklenemedi!"_u8);
         return;
     }
     dirty = true;
     showTotal();
     selectIndex(db->count - 1);
-    note(MessageStyle::NOTE_DONE, "Eklendi!");
+    note(MessageStyle::NOTE_DONE, "Eklendi!"_u8);
 }
 
 int32_t ClubCommands::clubHolding(int32_t playerId) const {
@@ -235,43 +240,47 @@ int32_t ClubCommands::clubHolding(int32_t playerId) const {
 void ClubCommands::addPlayer() {
     TeamRecord* t = club();
     if (!t) {
-        note(MessageStyle::NOTE_DONE, "Lutfen ilk once kulup secin!");
+        note(MessageStyle::NOTE_DONE, "Lutfen ilk once kulup secin!"_u8);
         return;
     }
     // An id typed beside the list, else the player selected in the main dialog.
-    const std::string typed = view.typed(club_ctl::PLAYER_ID);
+    const std::string typed = view.typed(club_ctl::PLAYER_ID).bytes();
     const bool hasTyped = typed.find_first_not_of(" \t") != std::string::npos;
     const int32_t id = hasTyped ? field_text::leadingNumber(typed) : players.selected;
     if (!hasTyped && id < 0) {
         note(MessageStyle::NOTE_DONE,
-             "Lutfen ana pencerede bir oyuncu secin ya da oyuncu id yazin!");
+             "Lutfen ana pencerede bir oyuncu secin ya da oyuncu id yazin!"_u8);
         return;
     }
     // Without a player file any id is taken: the save asks about the squads then.
     if (id < 0 || (players.playerCount() > 0 && id >= players.playerCount())) {
         note(MessageStyle::NOTE_WARNING,
-             utf8("%d numarali oyuncu yok!\nOyuncu dosyasinda %d oyuncu var.\nKadroya eklenmedi.",
-                  id, players.playerCount()));
+             formatCp1254(
+                 "%d numarali oyuncu yok!\nOyuncu dosyasinda %d oyuncu var.\nKadroya eklenmedi.",
+                 id, players.playerCount()));
         return;
     }
     if (std::find(t->squad, t->squad + t->squad_size, id) != t->squad + t->squad_size) {
         note(MessageStyle::NOTE_WARNING,
-             utf8("%d numarali oyuncu zaten bu kadroda!\nKadroya eklenmedi.", id));
+             formatCp1254("%d numarali oyuncu zaten bu kadroda!\nKadroya eklenmedi.", id));
         return;
     }
     if (t->squad_size >= SQUAD_CAPACITY) {
         note(MessageStyle::NOTE_WARNING,
-             utf8("Kadro dolu: en fazla %d oyuncu olabilir!\nKadroya eklenmedi.", SQUAD_CAPACITY));
+             formatCp1254("Kadro dolu: en fazla %d oyuncu olabilir!\nKadroya eklenmedi.",
+                          SQUAD_CAPACITY));
         return;
     }
     // A player of another club moves, after a question naming that club.
     const int32_t other = clubHolding(id);
     if (other >= 0) {
-        if (!view.message(MessageStyle::ASK_QUESTION,
-                          utf8("%s (id %d) %s kulubunun kadrosunda!\nOradan cikarilip bu kulube "
-                               "eklensin mi?",
-                               playerName(id).c_str(), id, clubName(db->records[other]).c_str()))) {
-            note(MessageStyle::NOTE_WARNING, "Kadroya eklenmedi.");
+        if (!view.message(
+                MessageStyle::ASK_QUESTION,
+                formatCp1254("%s (id %d) %s kulubunun kadrosunda!\nOradan cikarilip bu kulube "
+                             "eklensin mi?",
+                             playerNameCp1254(id).c_str(), id,
+                             clubName(db->records[other]).c_str()))) {
+            note(MessageStyle::NOTE_WARNING, "Kadroya eklenmedi."_u8);
             return;
         }
         for (int32_t c = 0; c < db->count; ++c)
@@ -286,7 +295,7 @@ void ClubCommands::removePlayer() {
     TeamRecord* t = club();
     const int32_t row = view.selectedSquadRow();
     if (!t || row < 0 || row >= t->squad_size) {
-        note(MessageStyle::NOTE_DONE, "Lutfen kadro listesinden bir oyuncu secin!");
+        note(MessageStyle::NOTE_DONE, "Lutfen kadro listesinden bir oyuncu secin!"_u8);
         return;
     }
     removeAt(*t, row);
@@ -298,7 +307,7 @@ void ClubCommands::movePlayer(int by) {
     TeamRecord* t = club();
     const int32_t row = view.selectedSquadRow();
     if (!t || row < 0 || row >= t->squad_size) {
-        note(MessageStyle::NOTE_DONE, "Lutfen kadro listesinden bir oyuncu secin!");
+        note(MessageStyle::NOTE_DONE, "Lutfen kadro listesinden bir oyuncu secin!"_u8);
         return;
     }
     const int32_t to = row + by;
@@ -308,32 +317,32 @@ void ClubCommands::movePlayer(int by) {
     showSquad(to);
 }
 
-std::string ClubCommands::playerName(int32_t id) const {
+std::string ClubCommands::playerNameCp1254(int32_t id) const {
     const PlayerRecord* p = players.record(id);
     if (!p) return "(bilinmeyen oyuncu)";
     return std::string(fixed_text::view(p->name, sizeof p->name)) + ' ' +
            std::string(fixed_text::view(p->surname, sizeof p->surname));
 }
 
-std::string ClubCommands::squadText(int32_t row, int column) const {
+Utf8 ClubCommands::squadText(int32_t row, int column) const {
     if (current < 0 || current >= db->count) return {};
     const TeamRecord& t = db->records[current];
     if (row < 0 || row >= t.squad_size) return {};
-    if (column == 0) return std::to_string(row + 1);
-    if (column == 1) return std::to_string(t.squad[row]);
-    return cp1254::toUtf8(playerName(t.squad[row]));
+    if (column == 0) return Utf8(std::to_string(row + 1));
+    if (column == 1) return Utf8(std::to_string(t.squad[row]));
+    return fromCp1254(playerNameCp1254(t.squad[row]));
 }
 
 void ClubCommands::load() {
     std::string path = currentFile;
     if (!view.chooseFile(FileDialogKind::OPEN, path)) return;
     if (!view.message(MessageStyle::ASK_QUESTION,
-                      utf8("Su anda %s dosyayi yuklemek istiyor musunuz?%s",
-                           shownPath(path).c_str(),
-                           dirty ? "\nKaydedilmemis degisiklikler kaybolacak!" : ""))) {
+                      formatCp1254("Su anda %s dosyayi yuklemek istiyor musunuz?%s",
+                                   pathInCp1254(path).c_str(),
+                                   dirty ? "\nKaydedilmemis degisiklikler kaybolacak!" : ""))) {
         note(MessageStyle::NOTE_WARNING,
-             utf8("Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi "
-                  "kaybedersen emekler bosa gider."));
+             formatCp1254("Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi "
+                          "kaybedersen emekler bosa gider."));
         return;
     }
     loadFile(path, true);
@@ -345,14 +354,14 @@ bool ClubCommands::loadFile(const std::string& path, bool announce) {
     if (!fresh->read(path.c_str(), &report)) {
         // The game's own refusal, with the file named.
         note(MessageStyle::NOTE_WARNING,
-             utf8("%s\n%s\nYukleme Yapilmadi!..", shownPath(path).c_str(),
-                  report.message ? report.message : db_text::NOT_FOUND));
+             formatCp1254("%s\n%s\nYukleme Yapilmadi!..", pathInCp1254(path).c_str(),
+                          report.message ? report.message : db_text::NOT_FOUND));
         return false;
     }
     db = std::move(fresh);
     show(path);
     keep();
-    if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!");
+    if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!"_u8);
     return true;
 }
 
@@ -365,17 +374,17 @@ bool ClubCommands::squadsCheckOut() {
             const int32_t id = t.squad[j];
             if (id >= 0 && (known == 0 || id < known)) continue;
             note(MessageStyle::NOTE_WARNING,
-                 utf8("%s kulubunun (id %d) kadrosunda %d. sira: %d numarali oyuncu yok!\n"
-                      "Oyuncu dosyasinda %d oyuncu var.\nKayit yapilmadi!",
-                      clubName(t).c_str(), c, j + 1, id, known));
+                 formatCp1254("%s kulubunun (id %d) kadrosunda %d. sira: %d numarali oyuncu yok!\n"
+                              "Oyuncu dosyasinda %d oyuncu var.\nKayit yapilmadi!",
+                              clubName(t).c_str(), c, j + 1, id, known));
             return false;
         }
     }
     if (known == 0 &&
         !view.message(MessageStyle::ASK_WARNING,
                       "Oyuncu dosyasi yuklu degil: kadrolar kontrol edilemiyor!\nKontrol "
-                      "etmeden kaydetmek istiyor musunuz?")) {
-        note(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!");
+                      "etmeden kaydetmek istiyor musunuz?"_u8)) {
+        note(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!"_u8);
         return false;
     }
     return true;
@@ -398,5 +407,5 @@ void ClubCommands::save() {
 bool ClubCommands::leave() {
     return !dirty || view.message(MessageStyle::ASK_WARNING,
                                   "Kaydedilmemis degisiklikler var!\nKaydetmeden kapatmak "
-                                  "istiyor musunuz?");
+                                  "istiyor musunuz?"_u8);
 }

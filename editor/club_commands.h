@@ -7,43 +7,19 @@
 #include <string>
 
 #include "database/team_database.h"
+#include "editor/editor_ids.h"
 #include "editor/editor_view.h"
 
 class FileOps;
 class PlayerDatabase;
 
-// The club dialog's controls.
-namespace club_ctl {
-enum : int {
-    ADD = 1014,
-    MODIFY = 1015,
-    SELECT = 1016,
-    LOAD = 1018,
-    PREVIOUS = 1019,
-    NEXT = 1020,
-    SAVE = 1021,
-    NAME = 1036,
-    SHORT_NAME = 1037, // no place in the file: shown disabled
-    TYPED_ID = 1038,
-    MANAGERS = 1039,
-    SHOWN_ID = 1044, // "Kulup id :"
-    TOTAL = 1045,    // "Toplam id :"
-    SQUAD = 1046,    // the squad list, in the box "Oyuncu Ekle :"
-    PLAYER_ID = 1047,
-    SQUAD_ADD = 1048,
-    SQUAD_REMOVE = 1049,
-    SQUAD_UP = 1050,
-    SQUAD_DOWN = 1051,
-};
-} // namespace club_ctl
-
 class ClubView : public DialogView {
 public:
     // As MainView::chooseFile, for team files.
     virtual bool chooseFile(FileDialogKind kind, std::string& path) = 0;
-    // The file last loaded or saved, for the title (UTF-8): its name when it is the user's own
-    // file, else its whole path, so that the installed demo file shows as such.
-    virtual void showFile(const std::string& /*utf8Name*/) {}
+    // The file last loaded or saved, for the title: its name when it is the user's own file,
+    // else its whole path, so that the installed demo file shows as such.
+    virtual void showFile(const Utf8& /*shown*/) {}
     // The squad list now has this many rows (texts from ClubCommands::squadText), `selected`
     // highlighted (-1: none).
     virtual void showSquad(int32_t rows, int32_t selected) = 0;
@@ -92,7 +68,7 @@ public:
     // "Kapat", Escape and the close box: true when the dialog may close.
     bool leave();
 
-    std::string squadText(int32_t row, int column) const; // place, id, name; UTF-8
+    Utf8 squadText(int32_t row, int column) const; // place, id, name
     const TeamDatabase& teams() const { return *db; }
     int32_t selected() const { return current; }
     bool changed() const { return dirty; }
@@ -103,7 +79,7 @@ private:
     bool selectIndex(int32_t index);
     void showTotal();
     void showSquad(int32_t highlight);
-    bool readName(std::string& bytes);
+    bool readName(std::string& cp1254Name); // "Kulup adi :" in Windows-1254, or a refusal
     void showFile(const std::string& path); // the file in the title, and offered by "Kaydet"
     void show(const std::string& path);     // a whole database just taken: its first club
     void keep();                            // the dialog's database becomes the kept one
@@ -112,8 +88,8 @@ private:
     }
     int32_t clubHolding(int32_t playerId) const; // another club whose squad lists the player
     bool squadsCheckOut();
-    std::string playerName(int32_t id) const; // Windows-1254
-    void note(MessageStyle style, const std::string& utf8) { view.message(style, utf8); }
+    std::string playerNameCp1254(int32_t id) const; // "name surname", Windows-1254
+    void note(MessageStyle style, const Utf8& text) { view.message(style, text); }
 
     ClubView& view;
     const PlayerDatabase& players;

@@ -15,8 +15,9 @@
 #include "editor/save_flow.h"
 #include "text/cp1254.h"
 
-using field_text::shownPath;
-using field_text::utf8;
+using field_text::formatCp1254;
+using field_text::fromCp1254;
+using field_text::pathInCp1254;
 
 namespace {
 
@@ -70,22 +71,22 @@ EditorCommands::EditorCommands(MainView& view) : view(view), fileOps(&systemFile
 
 bool EditorCommands::start() {
     for (int d = 1; d <= 31; ++d)
-        view.addChoice(ctl::DAY, std::to_string(d));
+        view.addChoice(ctl::DAY, Utf8(std::to_string(d)));
     for (int m = 1; m <= 12; ++m)
-        view.addChoice(ctl::MONTH, std::to_string(m));
+        view.addChoice(ctl::MONTH, Utf8(std::to_string(m)));
     for (int y = FIRST_YEAR; y <= LAST_YEAR; ++y)
-        view.addChoice(ctl::YEAR, std::to_string(y));
+        view.addChoice(ctl::YEAR, Utf8(std::to_string(y)));
     for (const char* language :
          {"Türkçe"_w, "Fransızca"_w, "Almanca"_w, "italyanca"_w, "Japonca"_w, "ispanyolca"_w})
-        view.addChoice(ctl::LANGUAGE, cp1254::toUtf8(language));
-    for (const char* column : {"Adi", "Soyad", "ID"})
+        view.addChoice(ctl::LANGUAGE, fromCp1254(language));
+    for (const Utf8& column : {"Adi"_u8, "Soyad"_u8, "ID"_u8})
         view.addColumn(column, LIST_COLUMN_WIDTH);
-    setText(ctl::SHOWN_ID, "Oyuncu ID : ");
-    setText(ctl::TOTAL, "Toplam Oyuncu  : ");
-    setText(ctl::FOUND, "Bulunan 0");
+    view.setText(ctl::SHOWN_ID, "Oyuncu ID : "_u8);
+    view.setText(ctl::TOTAL, "Toplam Oyuncu  : "_u8);
+    view.setText(ctl::FOUND, "Bulunan 0"_u8);
     found.reset(new (std::nothrow) FoundRow[PLAYER_CAPACITY]);
     if (!found || !db.init()) {
-        note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nProgram calisamaz."_w);
+        note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nProgram calisamaz."_u8);
         return false;
     }
     return true;
@@ -141,68 +142,69 @@ bool EditorCommands::command(int id) {
     return true;
 }
 
-void EditorCommands::setText(int id, const char* cp1254Text) {
-    view.setText(id, cp1254::toUtf8(cp1254Text));
+void EditorCommands::showCp1254(int id, std::string_view cp1254Text) {
+    view.setText(id, fromCp1254(cp1254Text));
 }
 
-void EditorCommands::note(MessageStyle style, const char* cp1254Text) {
-    view.message(style, cp1254::toUtf8(cp1254Text));
+void EditorCommands::note(MessageStyle style, const Utf8& text) {
+    view.message(style, text);
 }
 
 void EditorCommands::showPlayer(int32_t index) {
     const PlayerRecord* r = db.record(index);
     if (!r) return;
-    setText(ctl::NAME, text(r->name, sizeof r->name).c_str());
-    setText(ctl::SURNAME, text(r->surname, sizeof r->surname).c_str());
-    setText(ctl::BIRTHPLACE, text(r->birthplace, sizeof r->birthplace).c_str());
-    setText(ctl::LANGUAGE, text(r->language, sizeof r->language).c_str());
-    setText(ctl::COUNTRY, text(r->country, sizeof r->country).c_str());
-    view.setText(ctl::MONTH, std::to_string(r->birth_month));
-    view.setText(ctl::DAY, std::to_string(r->birth_day));
-    view.setText(ctl::YEAR, std::to_string(r->birth_year));
+    showCp1254(ctl::NAME, text(r->name, sizeof r->name));
+    showCp1254(ctl::SURNAME, text(r->surname, sizeof r->surname));
+    showCp1254(ctl::BIRTHPLACE, text(r->birthplace, sizeof r->birthplace));
+    showCp1254(ctl::LANGUAGE, text(r->language, sizeof r->language));
+    showCp1254(ctl::COUNTRY, text(r->country, sizeof r->country));
+    view.setText(ctl::MONTH, Utf8(std::to_string(r->birth_month)));
+    view.setText(ctl::DAY, Utf8(std::to_string(r->birth_day)));
+    view.setText(ctl::YEAR, Utf8(std::to_string(r->birth_year)));
 }
 
 bool EditorCommands::selectIndex(int32_t index) {
     if (!db.record(index)) {
         view.message(MessageStyle::NOTE_WARNING,
-                     utf8("%d numarali oyuncu yok!\nOyuncu secilmedi."_w, index));
+                     formatCp1254("%d numarali oyuncu yok!\nOyuncu secilmedi."_w, index));
         return false;
     }
     db.selected = index;
-    view.setText(ctl::SHOWN_ID, utf8("Oyuncu id:%d", index));
+    view.setText(ctl::SHOWN_ID, formatCp1254("Oyuncu id:%d", index));
     showPlayer(index);
     return true;
 }
 
 void EditorCommands::selectTyped() {
-    selectIndex(field_text::leadingNumber(view.typed(ctl::TYPED_ID)));
+    selectIndex(field_text::leadingNumber(view.typed(ctl::TYPED_ID).bytes()));
 }
 
 void EditorCommands::step(int by) {
-    int32_t n = field_text::leadingNumber(view.typed(ctl::TYPED_ID));
+    int32_t n = field_text::leadingNumber(view.typed(ctl::TYPED_ID).bytes());
     if (by > 0 && n < db.playerCount() - 1) ++n;
     if (by < 0 && n > 0) --n;
     if (!db.record(n)) {
         selectIndex(n); // refuses with its message
         return;
     }
-    view.setText(ctl::TYPED_ID, std::to_string(n));
+    view.setText(ctl::TYPED_ID, Utf8(std::to_string(n)));
     selectIndex(n);
 }
 
 void EditorCommands::clear() {
-    setText(ctl::SHOWN_ID, "Oyuncu id: -");
+    view.setText(ctl::SHOWN_ID, "Oyuncu id: -"_u8);
     for (int id : IDENTITY_CONTROLS)
-        view.setText(id, "");
+        view.setText(id, Utf8());
     db.selected = -1;
 }
 
 bool EditorCommands::readText(int id, const char* label, char* field, std::size_t size) {
-    std::string bytes, bad;
+    std::string bytes;
+    Utf8 bad;
     if (!field_text::toRecordText(view.typed(id), bytes, bad)) {
         view.message(MessageStyle::NOTE_WARNING,
-                     utf8("%s alanindaki \"", label) + bad +
-                         utf8("\" karakteri Turkce kod sayfasinda yok!\nIslem yapilmadi."));
+                     formatCp1254("%s alanindaki \"", label) + bad +
+                         formatCp1254("\" karakteri Turkce kod sayfasinda yok!\nIslem yapilmadi."));
         return false;
     }
     fixed_text::assign(field, size, bytes, PLAYER_TEXT_CHARS);
@@ -217,15 +219,15 @@ bool EditorCommands::readIdentity(PlayerRecord& r) {
         !readText(ctl::COUNTRY, "Ülke"_w, r.country, sizeof r.country) ||
         !readText(ctl::LANGUAGE, "Dil", r.language, sizeof r.language))
         return false;
-    r.birth_month = field_text::leadingNumber(view.typed(ctl::MONTH));
-    r.birth_day = field_text::leadingNumber(view.typed(ctl::DAY));
-    r.birth_year = field_text::leadingNumber(view.typed(ctl::YEAR));
+    r.birth_month = field_text::leadingNumber(view.typed(ctl::MONTH).bytes());
+    r.birth_day = field_text::leadingNumber(view.typed(ctl::DAY).bytes());
+    r.birth_year = field_text::leadingNumber(view.typed(ctl::YEAR).bytes());
     return true;
 }
 
 void EditorCommands::modify() {
     if (db.selected < 0) {
-        note(MessageStyle::NOTE_DONE, "Lutfen ilk once oyuncu secin!");
+        note(MessageStyle::NOTE_DONE, "Lutfen ilk once oyuncu secin!"_u8);
         return;
     }
     if (!readIdentity(scratch)) return;
@@ -237,12 +239,12 @@ void EditorCommands::modify() {
 void EditorCommands::load() {
     std::string path;
     if (!view.chooseFile(FileDialogKind::OPEN, path)) return;
-    if (!view.message(
-            MessageStyle::ASK_QUESTION,
-            utf8("Su anda %s dosyayi yuklemek istiyor musunuz?", shownPath(path).c_str()))) {
+    if (!view.message(MessageStyle::ASK_QUESTION,
+                      formatCp1254("Su anda %s dosyayi yuklemek istiyor musunuz?",
+                                   pathInCp1254(path).c_str()))) {
         note(MessageStyle::NOTE_WARNING,
              "Yukleme yapilmadi!\n\n\n\n\n\nDikkatli ol bol bol yedek al DATA yi kaybedersen "
-             "emekler bosa gider.");
+             "emekler bosa gider."_u8);
         return;
     }
     loadFile(path, true);
@@ -254,26 +256,26 @@ bool EditorCommands::loadFile(const std::string& path, bool announce) {
         db.selected = -1;
         if (report.status == LOAD_NOT_FOUND)
             view.message(MessageStyle::NOTE_WARNING,
-                         utf8("Dosya acilamadi!\n") + field_text::fromLocale(std::strerror(errno)) +
-                             utf8("\nYukleme Yapilmadi!.."));
+                         "Dosya acilamadi!\n"_u8 + field_text::fromLocale(std::strerror(errno)) +
+                             "\nYukleme Yapilmadi!.."_u8);
         else if (report.status == LOAD_NO_MEMORY)
-            note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nYukleme Yapilmadi!..");
+            note(MessageStyle::NOTE_WARNING, "Bellek yetmiyor!\nYukleme Yapilmadi!.."_u8);
         else
             note(MessageStyle::NOTE_WARNING,
-                 "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n");
+                 "Version Bigileri Tutmuyor!!!! \nYukleme Yapilmadi!..\n"_u8);
         return false;
     }
-    view.setText(ctl::TOTAL, utf8("Toplam Oyuncu :%d", db.playerCount()));
+    view.setText(ctl::TOTAL, formatCp1254("Toplam Oyuncu :%d", db.playerCount()));
     clear();
     databaseChanged();
     useFile(path);
-    if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!");
+    if (announce) note(MessageStyle::NOTE_DONE, "Yukleme Tamamlandi!"_u8);
     return true;
 }
 
 void EditorCommands::useFile(const std::string& path) {
     currentFile = path;
-    view.showFile(std::filesystem::path(path).filename().string());
+    view.showFile(Utf8(std::filesystem::path(path).filename().string())); // host paths: UTF-8
 }
 
 void EditorCommands::save() {
@@ -288,25 +290,26 @@ void EditorCommands::save() {
 
 void EditorCommands::add() {
     if (db.playerCount() >= db.capacity()) {
-        view.message(
-            MessageStyle::NOTE_WARNING,
-            utf8("Database dolu: en fazla %d oyuncu olabilir!\nEklenemedi!", db.capacity()));
+        view.message(MessageStyle::NOTE_WARNING,
+                     formatCp1254("Database dolu: en fazla %d oyuncu olabilir!\nEklenemedi!",
+                                  db.capacity()));
         return;
     }
     if (!readIdentity(scratch)) return;
-    if (!view.message(MessageStyle::ASK_QUESTION,
-                      utf8("Eklemek istediginiz oyuncu adi : %s %s  id no: %d \n  Eklemek istiyor "
-                           "musunuz?",
-                           scratch.name, scratch.surname, db.playerCount()))) {
-        note(MessageStyle::NOTE_WARNING, "Eklenemedi!\n\nDikkatli olun..");
+    if (!view.message(
+            MessageStyle::ASK_QUESTION,
+            formatCp1254("Eklemek istediginiz oyuncu adi : %s %s  id no: %d \n  Eklemek istiyor "
+                         "musunuz?",
+                         scratch.name, scratch.surname, db.playerCount()))) {
+        note(MessageStyle::NOTE_WARNING, "Eklenemedi!\n\nDikkatli olun.."_u8);
         return;
     }
     db.selected = -1;
     db.append(scratch);
-    view.setText(ctl::TOTAL, utf8("Toplam Oyuncu :%d", db.playerCount()));
-    view.setText(ctl::SHOWN_ID, utf8("Oyuncu id:%d", db.currentId()));
+    view.setText(ctl::TOTAL, formatCp1254("Toplam Oyuncu :%d", db.playerCount()));
+    view.setText(ctl::SHOWN_ID, formatCp1254("Oyuncu id:%d", db.currentId()));
     databaseChanged();
-    note(MessageStyle::NOTE_DONE, "Eklendi!");
+    note(MessageStyle::NOTE_DONE, "Eklendi!"_u8);
 }
 
 void EditorCommands::search() {
@@ -345,15 +348,15 @@ void EditorCommands::findRows() {
         row.name[sizeof row.name - 1] = row.surname[sizeof row.surname - 1] = '\0';
     }
     view.showRows(foundCount);
-    view.setText(ctl::FOUND, utf8("Bulunan Oyuncu : %d", foundCount));
+    view.setText(ctl::FOUND, formatCp1254("Bulunan Oyuncu : %d", foundCount));
 }
 
-std::string EditorCommands::rowText(int32_t row, int column) const {
+Utf8 EditorCommands::rowText(int32_t row, int column) const {
     if (row < 0 || row >= foundCount) return {};
     const FoundRow& r = found[row];
-    if (column == 0) return cp1254::toUtf8(text(r.name, sizeof r.name));
-    if (column == 1) return cp1254::toUtf8(text(r.surname, sizeof r.surname));
-    return std::to_string(r.id);
+    if (column == 0) return fromCp1254(text(r.name, sizeof r.name));
+    if (column == 1) return fromCp1254(text(r.surname, sizeof r.surname));
+    return Utf8(std::to_string(r.id));
 }
 
 bool EditorCommands::rowNamesItsPlayer(int32_t row) const {
@@ -371,18 +374,18 @@ void EditorCommands::listActivated() {
     if (row < 0 || row >= foundCount) return;
     if (db.record(found[row].id) && !rowNamesItsPlayer(row)) {
         note(MessageStyle::NOTE_WARNING,
-             "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi.");
+             "Listedeki oyuncu degismis!\nLutfen tekrar arama yapin.\nOyuncu secilmedi."_u8);
         return;
     }
     if (!selectIndex(found[row].id)) return;
     note(MessageStyle::NOTE_DONE, "Oyuncu Secim olarak yuklendi!\nistediginiz baska bir oyuncuyu "
-                                  "gene listeden secebilirsiniz.\nArama yapabilirsiniz!");
+                                  "gene listeden secebilirsiniz.\nArama yapabilirsiniz!"_u8);
 }
 
 void EditorCommands::openAttributes(AttributeKind kind) {
     AttributeForm form(db, kind);
     if (!db.record(db.selected)) {
-        note(MessageStyle::NOTE_WARNING, form.layout().noSelection);
+        note(MessageStyle::NOTE_WARNING, fromCp1254(form.layout().noSelection));
         return;
     }
     view.runAttributeDialog(form);
@@ -390,11 +393,11 @@ void EditorCommands::openAttributes(AttributeKind kind) {
 
 void EditorCommands::leagues() {
     if (view.message(MessageStyle::ASK_WARNING,
-                     cp1254::toUtf8("Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece "
-                                    "sematik olarak gelecekte neler yapilacagi yazilidir.")))
+                     "Bu bolum hazir degil genede bakmak istiyor musunuz?\nSadece "
+                     "sematik olarak gelecekte neler yapilacagi yazilidir."_u8))
         view.runLeagueDialogs();
 }
 
 bool EditorCommands::exit() {
-    return view.message(MessageStyle::ASK_QUESTION, cp1254::toUtf8("Cikmak istiyor musunuz?"));
+    return view.message(MessageStyle::ASK_QUESTION, "Cikmak istiyor musunuz?"_u8);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "database/player_database.h"
@@ -43,8 +44,8 @@ public:
     // "Kapat", Escape and the close box: true when the user wants to leave.
     bool exit();
 
-    // A result row's column (0 name, 1 surname, 2 id) as UTF-8.
-    std::string rowText(int32_t row, int column) const;
+    // A result row's column (0 name, 1 surname, 2 id).
+    Utf8 rowText(int32_t row, int column) const;
     int32_t rows() const { return foundCount; }
 
     PlayerDatabase& database() { return db; }
@@ -68,9 +69,11 @@ private:
     void showPlayer(int32_t index);
     bool selectIndex(int32_t index); // false and a message when outside the database
     bool readIdentity(PlayerRecord& into);
+    // A control's typed text into a record field, in Windows-1254; `label` (Windows-1254) names
+    // the field in the refusal of a character the code page lacks.
     bool readText(int id, const char* label, char* field, std::size_t size);
-    void setText(int id, const char* cp1254);
-    void note(MessageStyle style, const char* cp1254);
+    void showCp1254(int id, std::string_view cp1254); // a Windows-1254 text into a control
+    void note(MessageStyle style, const Utf8& text);
     void useFile(const std::string& path);
     // Lists the last search's matches in the database as it now is.
     void findRows();

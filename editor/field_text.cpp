@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <utility>
 
 #include "text/cp1254.h"
 
@@ -26,17 +27,22 @@ int32_t leadingNumber(std::string_view text) {
     return int32_t(negative ? -value : value);
 }
 
-bool toRecordText(std::string_view utf8, std::string& out, std::string& bad) {
+bool toRecordText(const Utf8& typed, std::string& out, Utf8& bad) {
+    const std::string_view utf8 = typed.bytes();
     std::size_t at = 0;
     if (cp1254::fromUtf8(utf8, out, &at)) return true;
     std::size_t end = at;
     cp1254::decodeUtf8(utf8, end);
-    bad.assign(utf8.substr(at, end - at));
+    bad = Utf8(std::string(utf8.substr(at, end - at)));
     out.clear();
     return false;
 }
 
-std::string fromLocale(const char* text) {
+Utf8 fromCp1254(std::string_view cp1254) {
+    return Utf8(cp1254::toUtf8(cp1254));
+}
+
+Utf8 fromLocale(const char* text) {
     std::string out;
     std::mbstate_t state{};
     for (std::size_t left = std::strlen(text); left > 0;) {
@@ -66,14 +72,14 @@ std::string fromLocale(const char* text) {
         }
         text += n, left -= n;
     }
-    return out;
+    return Utf8(std::move(out));
 }
 
-std::string shownPath(const std::string& path) {
+std::string pathInCp1254(const std::string& path) {
     return cp1254::fromUtf8Lossy(path);
 }
 
-std::string utf8(const char* format, ...) {
+Utf8 formatCp1254(const char* format, ...) {
     va_list args, again;
     va_start(args, format);
     va_copy(again, args);
@@ -82,7 +88,7 @@ std::string utf8(const char* format, ...) {
     std::string text(n > 0 ? std::size_t(n) : 0, '\0');
     if (n > 0) std::vsnprintf(text.data(), text.size() + 1, format, again);
     va_end(again);
-    return cp1254::toUtf8(text);
+    return fromCp1254(text);
 }
 
 } // namespace field_text

@@ -5,24 +5,30 @@
 #include <string>
 #include <string_view>
 
+#include "editor/editor_view.h"
+
 namespace field_text {
 
 // The leading decimal number of a text, as the controls' numbers are read: blanks and a sign
 // may come first, a text without digits gives 0, and a number beyond int32 stops at its limit.
 int32_t leadingNumber(std::string_view text);
 
-// UTF-8 typed text to Windows-1254. False when a character has no byte in the code page;
-// `bad` then holds that character, as typed.
-bool toRecordText(std::string_view utf8, std::string& out, std::string& bad);
+// Typed text (UTF-8) to Windows-1254 in `cp1254Out`. False when a character has no byte in the
+// code page; `bad` then holds that character, as typed.
+bool toRecordText(const Utf8& typed, std::string& cp1254Out, Utf8& bad);
+
+// Windows-1254 bytes as UTF-8.
+Utf8 fromCp1254(std::string_view cp1254);
 
 // A text of the C library (strerror) in the locale's own encoding, as UTF-8; bytes the locale
 // cannot decode become '?'.
-std::string fromLocale(const char* text);
+Utf8 fromLocale(const char* localeText);
 
-// A file's path (UTF-8) as a message's %s shows it: characters the code page lacks are left out.
-std::string shownPath(const std::string& path);
+// A file's path (the host's, UTF-8) in Windows-1254, for a message's %s: characters the code
+// page lacks are left out.
+std::string pathInCp1254(const std::string& hostPath);
 
-// printf into a Windows-1254 string and hand it on as UTF-8.
-std::string utf8(const char* cp1254Format, ...) __attribute__((format(printf, 1, 2)));
+// printf of a Windows-1254 format and Windows-1254 arguments, handed on as UTF-8.
+Utf8 formatCp1254(const char* cp1254Format, ...) __attribute__((format(printf, 1, 2)));
 
 } // namespace field_text

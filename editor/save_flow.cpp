@@ -15,8 +15,9 @@
 #include "editor/field_text.h"
 #include "folders/folders.h"
 
-using field_text::shownPath;
-using field_text::utf8;
+using field_text::formatCp1254;
+using field_text::fromCp1254;
+using field_text::pathInCp1254;
 
 namespace {
 
@@ -71,18 +72,19 @@ const char* savedText(DataFileKind kind) {
 
 // The refusal of a path that holds, or by its name would hold, another kind of file; empty
 // when the save may go on.
-std::string otherKindRefusal(const std::string& path, DataFileKind saved) {
+Utf8 otherKindRefusal(const std::string& path, DataFileKind saved) {
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
         const DataFileKind held = fileKindOf(path);
         if (held != saved)
-            return utf8("%s dosyasi %s!\n%s onun yerine kaydedilemez.\nKayit yapilmadi!",
-                        shownPath(path).c_str(), kindText(held), savedText(saved));
+            return formatCp1254("%s dosyasi %s!\n%s onun yerine kaydedilemez.\nKayit yapilmadi!",
+                                pathInCp1254(path).c_str(), kindText(held), savedText(saved));
     }
     const DataFileKind named = kindOfName(path);
     if (named != DataFileKind::OTHER && named != saved)
-        return utf8("%s %snin adi (%s)!\n%s bu adla kaydedilemez.\nKayit yapilmadi!",
-                    shownPath(path).c_str(), kindText(named), extensionOf(named), savedText(saved));
+        return formatCp1254("%s %snin adi (%s)!\n%s bu adla kaydedilemez.\nKayit yapilmadi!",
+                            pathInCp1254(path).c_str(), kindText(named), extensionOf(named),
+                            savedText(saved));
     return {};
 }
 
@@ -144,42 +146,44 @@ bool saveDatabase(DialogView& view, const SaveOptions& o, const ChooseSaveFile& 
         if (!choose(path)) return false;
         path = withExtension(path, extensionOf(o.kind));
         if (isProtected(path)) {
-            view.message(MessageStyle::NOTE_WARNING,
-                         utf8("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
-                              "Baska bir klasore kaydedin.",
-                              shownPath(path).c_str()));
+            view.message(
+                MessageStyle::NOTE_WARNING,
+                formatCp1254("Kurulu oyunun dosyalarina kayit yapilamaz:\n%s\nKayit yapilmadi! "
+                             "Baska bir klasore kaydedin.",
+                             pathInCp1254(path).c_str()));
             return false;
         }
         // Replacing a file of another kind would lose it, and the game would refuse what came
         // in its place.
-        if (const std::string refusal = otherKindRefusal(path, o.kind); !refusal.empty()) {
+        if (const Utf8 refusal = otherKindRefusal(path, o.kind); !refusal.empty()) {
             view.message(MessageStyle::NOTE_WARNING, refusal);
             return false;
         }
         std::error_code error;
         if (!std::filesystem::exists(path, error) ||
             view.message(MessageStyle::ASK_WARNING,
-                         utf8("%s dosyasi zaten var!\nUzerine yazmak istiyor musunuz?",
-                              shownPath(path).c_str())))
+                         formatCp1254("%s dosyasi zaten var!\nUzerine yazmak istiyor musunuz?",
+                                      pathInCp1254(path).c_str())))
             break;
     }
-    if (!view.message(MessageStyle::ASK_QUESTION,
-                      utf8("Su anda %s dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
-                           "bol yedek alin.",
-                           shownPath(path).c_str()))) {
-        view.message(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!");
+    if (!view.message(
+            MessageStyle::ASK_QUESTION,
+            formatCp1254("Su anda %s dosyayi kaydetmek istiyor musunuz?\n Dikkatli olun ve bol "
+                         "bol yedek alin.",
+                         pathInCp1254(path).c_str()))) {
+        view.message(MessageStyle::NOTE_WARNING, "Kayit yapilmadi!"_u8);
         return false;
     }
     errno = 0;
     if (!write(path.c_str())) {
         const int error = errno;
         view.message(MessageStyle::NOTE_WARNING,
-                     utf8("Kayit yapilamadi!\n") +
-                         (error ? field_text::fromLocale(std::strerror(error)) : "?") +
-                         utf8("\nEski dosya oldugu gibi duruyor."));
+                     formatCp1254("Kayit yapilamadi!\n") +
+                         (error ? field_text::fromLocale(std::strerror(error)) : "?"_u8) +
+                         formatCp1254("\nEski dosya oldugu gibi duruyor."));
         return false;
     }
     saved = path;
-    view.message(MessageStyle::NOTE_DONE, "Kayit yapildi!");
+    view.message(MessageStyle::NOTE_DONE, "Kayit yapildi!"_u8);
     return true;
 }

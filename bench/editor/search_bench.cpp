@@ -23,20 +23,20 @@ struct ListingView : MainView {
     std::map<int, std::string> texts;
     std::size_t shownBytes = 0;
 
-    std::string typed(int id) override { return texts[id]; }
-    void setText(int id, const std::string& utf8) override { texts[id] = utf8; }
-    bool message(MessageStyle, const std::string& utf8) override {
-        std::fprintf(stderr, "bench_editor: %s\n", utf8.c_str());
+    Utf8 typed(int id) override { return Utf8(texts[id]); }
+    void setText(int id, const Utf8& text) override { texts[id] = text.bytes(); }
+    bool message(MessageStyle, const Utf8& text) override {
+        std::fprintf(stderr, "bench_editor: %s\n", text.bytes().c_str());
         return true;
     }
     void setSpinRange(int, int, int) override {}
-    void addChoice(int, const std::string&) override {}
-    void addColumn(const std::string&, int) override {}
+    void addChoice(int, const Utf8&) override {}
+    void addColumn(const Utf8&, int) override {}
     bool chooseFile(FileDialogKind, std::string&) override { return false; }
     void showRows(int32_t rows) override {
         for (int32_t r = 0; r < rows && r < VISIBLE_ROWS; ++r)
             for (int c = 0; c < 3; ++c)
-                shownBytes += commands->rowText(r, c).size();
+                shownBytes += commands->rowText(r, c).bytes().size();
     }
     int32_t firstSelectedRow() override { return -1; }
     void runAttributeDialog(AttributeForm&) override {}

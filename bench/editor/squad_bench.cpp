@@ -22,11 +22,11 @@ struct SquadView : ClubView {
     int32_t highlighted = -1;
     std::size_t shownBytes = 0;
 
-    std::string typed(int id) override { return texts[id]; }
-    void setText(int id, const std::string& utf8) override { texts[id] = utf8; }
-    bool message(MessageStyle style, const std::string& utf8) override {
+    Utf8 typed(int id) override { return Utf8(texts[id]); }
+    void setText(int id, const Utf8& text) override { texts[id] = text.bytes(); }
+    bool message(MessageStyle style, const Utf8& text) override {
         if (style != MessageStyle::ASK_QUESTION)
-            std::fprintf(stderr, "bench_squad: %s\n", utf8.c_str());
+            std::fprintf(stderr, "bench_squad: %s\n", text.bytes().c_str());
         return true; // Yes: a player of another club moves
     }
     void setSpinRange(int, int, int) override {}
@@ -35,7 +35,7 @@ struct SquadView : ClubView {
         highlighted = selected;
         for (int32_t r = 0; r < rows && r < VISIBLE_ROWS; ++r)
             for (int c = 0; c < 3; ++c)
-                shownBytes += commands->squadText(r, c).size();
+                shownBytes += commands->squadText(r, c).bytes().size();
     }
     int32_t selectedSquadRow() override { return highlighted; }
 };

@@ -14,7 +14,7 @@
 #include "text/cp1254.h"
 
 AttributeDialog::AttributeDialog(wxWindow* parent, AttributeForm& form)
-    : wxDialog(parent, wxID_ANY, ui(form.layout().title)), attributes(form) {
+    : wxDialog(parent, wxID_ANY, wxFromCp1254(form.layout().title)), attributes(form) {
     build();
     attributes.open(*this);
     // Each spin starts where its edit stands; a value from elsewhere outside the range
@@ -22,7 +22,7 @@ AttributeDialog::AttributeDialog(wxWindow* parent, AttributeForm& form)
     const AttributeLayout& l = attributes.layout();
     for (int i = 0; i < l.rowCount; ++i)
         if (auto* spin = dynamic_cast<wxSpinButton*>(FindWindow(l.rows[i].spin)))
-            spin->SetValue(field_text::leadingNumber(typed(l.rows[i].edit)));
+            spin->SetValue(field_text::leadingNumber(typed(l.rows[i].edit).bytes()));
     GetSizer()->SetSizeHints(this); // fitted again to the header with the player's real name
     SetEscapeId(ctl::CLOSE);
     Bind(
@@ -54,14 +54,15 @@ void AttributeDialog::build() {
         const AttributeRow& row = l.rows[i];
         if (family && l.notes[0] && i == l.rowCount - 1 &&
             attributes.kind() == AttributeKind::PHYSICAL) {
-            grid->Add(new wxStaticText(box, wxID_ANY, ui(l.notes[0])));
+            grid->Add(new wxStaticText(box, wxID_ANY, wxFromCp1254(l.notes[0])));
             grid->AddSpacer(0);
             grid->AddSpacer(0);
         }
         if (!row.box || !slots)
-            grid->Add(new wxStaticText(box, wxID_ANY, ui(row.label)), 0, wxALIGN_CENTER_VERTICAL);
+            grid->Add(new wxStaticText(box, wxID_ANY, wxFromCp1254(row.label)), 0,
+                      wxALIGN_CENTER_VERTICAL);
         wxStaticBoxSizer* around =
-            row.box ? new wxStaticBoxSizer(wxHORIZONTAL, box, ui(row.box)) : nullptr;
+            row.box ? new wxStaticBoxSizer(wxHORIZONTAL, box, wxFromCp1254(row.box)) : nullptr;
         wxWindow* editParent = around ? around->GetStaticBox() : box;
         auto* edit = family ? new wxTextCtrl(editParent, row.edit, "", wxDefaultPosition,
                                              wxSize(50, -1), wxTE_READONLY | wxTE_RIGHT)
@@ -90,11 +91,12 @@ void AttributeDialog::build() {
         for (int n = 1; n < MAX_ATTRIBUTE_NOTES; ++n)
             if (l.notes[n]) addLabel(frame, box, l.notes[n]);
 
-    auto* save = new wxButton(box, l.saveId, ui(l.saveCaption));
+    auto* save = new wxButton(box, l.saveId, wxFromCp1254(l.saveCaption));
     if (family) {
         auto* presets = groupBox(box, "Otomatik Oyuncu Bilgisi", wxHORIZONTAL);
         for (const PresetButton& p : PRESET_BUTTONS)
-            presets->Add(new wxButton(presets->GetStaticBox(), p.id, ui(p.caption)), 0, wxALL, 1);
+            presets->Add(new wxButton(presets->GetStaticBox(), p.id, wxFromCp1254(p.caption)), 0,
+                         wxALL, 1);
         frame->Add(presets, 0, wxALL, 4);
     }
     auto* saveRow = new wxBoxSizer(wxHORIZONTAL);
@@ -122,16 +124,16 @@ void AttributeDialog::askToClose() {
     if (attributes.close(*this) && IsModal()) EndModal(ctl::CLOSE);
 }
 
-std::string AttributeDialog::typed(int id) {
+Utf8 AttributeDialog::typed(int id) {
     return controlText(this, id);
 }
 
-void AttributeDialog::setText(int id, const std::string& utf8) {
-    setControlText(this, id, utf8);
+void AttributeDialog::setText(int id, const Utf8& text) {
+    setControlText(this, id, text);
 }
 
-bool AttributeDialog::message(MessageStyle style, const std::string& utf8) {
-    return showMessage(this, style, utf8);
+bool AttributeDialog::message(MessageStyle style, const Utf8& text) {
+    return showMessage(this, style, text);
 }
 
 void AttributeDialog::setSpinRange(int spinId, int lo, int hi) {

@@ -10,9 +10,9 @@ class AttributeDialog : public wxDialog, public DialogView {
 public:
     AttributeDialog(wxWindow* parent, AttributeForm& form);
 
-    std::string typed(int id) override;
-    void setText(int id, const std::string& utf8) override;
-    bool message(MessageStyle style, const std::string& utf8) override;
+    Utf8 typed(int id) override;
+    void setText(int id, const Utf8& text) override;
+    bool message(MessageStyle style, const Utf8& text) override;
     void setSpinRange(int spinId, int lo, int hi) override;
 
     AttributeForm& form() { return attributes; }

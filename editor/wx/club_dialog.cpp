@@ -26,7 +26,7 @@ public:
     }
 
     wxString OnGetItemText(long item, long column) const override {
-        return fromUtf8(clubs.squadText(int32_t(item), int(column)));
+        return wxFromUtf8(clubs.squadText(int32_t(item), int(column)));
     }
 
 private:
@@ -42,17 +42,18 @@ constexpr const char* FILE_FILTER = "Takim Database(*.tdt)|*.tdt";
 
 ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, TeamFileKeeper& kept)
     : wxDialog(parent, wxID_ANY, TITLE), clubs(*this, players, kept) {
-    const PlaceholderLayout l =
-        startLayout(this, "Kulup bilgisi", "Kulup id :", {club_ctl::TYPED_ID, "Kulup id:"},
-                    {club_ctl::LOAD, "Yükle"_w}, {club_ctl::SAVE, "Kaydet"}, club_ctl::SHOWN_ID,
-                    club_ctl::TOTAL);
+    const PlaceholderLayout l = startLayout(
+        this, "Kulup bilgisi", "Kulup id :", {club_ctl::TYPED_ID, "Kulup id:"},
+        {club_ctl::ADD, club_ctl::MODIFY, club_ctl::SELECT, club_ctl::PREVIOUS, club_ctl::NEXT},
+        {club_ctl::LOAD, "Yükle"_w}, {club_ctl::SAVE, "Kaydet"}, club_ctl::SHOWN_ID,
+        club_ctl::TOTAL);
     wxWindow* box = l.identity->GetStaticBox();
     addLabeled(l.identity, box, "Kulup adi :",
                new wxTextCtrl(box, club_ctl::NAME, "", wxDefaultPosition, wxSize(260, -1)));
     auto* shortName =
         new wxTextCtrl(box, club_ctl::SHORT_NAME, "", wxDefaultPosition, wxSize(140, -1));
     shortName->Disable();
-    shortName->SetToolTip(ui("Takim dosyasinda kisa ad yeri yok: bu alan kaydedilmez."));
+    shortName->SetToolTip(wxFromCp1254("Takim dosyasinda kisa ad yeri yok: bu alan kaydedilmez."));
     addLabeled(l.identity, box, "Kulup kisa adi :", shortName);
 
     l.extra->Add(groupBox(this, "Menajer Ekle", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
@@ -69,9 +70,9 @@ ClubDialog::ClubDialog(wxWindow* parent, const PlayerDatabase& players, TeamFile
           Button{club_ctl::SQUAD_UP, "Yukari"}, Button{club_ctl::SQUAD_DOWN, "Asagi"}})
         row->Add(narrowButton(pb, b.id, b.caption), 0, wxALL, 2);
     squadBox->Add(row);
-    squadBox->Add(
-        new wxStaticText(pb, wxID_ANY, ui("Bos id: ana pencerede secili oyuncu eklenir.")), 0,
-        wxALL, 3);
+    squadBox->Add(new wxStaticText(pb, wxID_ANY,
+                                   wxFromCp1254("Bos id: ana pencerede secili oyuncu eklenir.")),
+                  0, wxALL, 3);
     l.extra->Add(squadBox, 1, wxEXPAND | wxALL, 4);
     l.extra->Add(groupBox(this, "Kulup bilgileri", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
     addOpener(this, l.extra, "Diger datalar :", club_ctl::MANAGERS, "MENAJER ",
@@ -105,17 +106,17 @@ void ClubDialog::askToLeave() {
     if (clubs.leave() && IsModal()) EndModal(ctl::CLOSE);
 }
 
-std::string ClubDialog::typed(int id) {
+Utf8 ClubDialog::typed(int id) {
     return controlText(this, id);
 }
 
-void ClubDialog::setText(int id, const std::string& utf8) {
-    setControlText(this, id, utf8);
+void ClubDialog::setText(int id, const Utf8& text) {
+    setControlText(this, id, text);
     if (dynamic_cast<wxStaticText*>(FindWindow(id))) Layout();
 }
 
-bool ClubDialog::message(MessageStyle style, const std::string& utf8) {
-    return showMessage(this, style, utf8);
+bool ClubDialog::message(MessageStyle style, const Utf8& text) {
+    return showMessage(this, style, text);
 }
 
 bool ClubDialog::chooseFile(FileDialogKind kind, std::string& path) {
@@ -124,8 +125,8 @@ bool ClubDialog::chooseFile(FileDialogKind kind, std::string& path) {
         FILE_FILTER, kind, path);
 }
 
-void ClubDialog::showFile(const std::string& utf8Name) {
-    SetTitle(wxString(TITLE) + " " + fromUtf8(utf8Name));
+void ClubDialog::showFile(const Utf8& shown) {
+    SetTitle(wxString(TITLE) + " " + wxFromUtf8(shown));
 }
 
 void ClubDialog::showSquad(int32_t rows, int32_t selected) {

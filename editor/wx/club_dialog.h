@@ -16,12 +16,12 @@ public:
     ClubCommands& commands() { return clubs; }
     wxListCtrl* squadList();
 
-    std::string typed(int id) override;
-    void setText(int id, const std::string& utf8) override;
-    bool message(MessageStyle style, const std::string& utf8) override;
+    Utf8 typed(int id) override;
+    void setText(int id, const Utf8& text) override;
+    bool message(MessageStyle style, const Utf8& text) override;
     void setSpinRange(int, int, int) override {}
     bool chooseFile(FileDialogKind kind, std::string& path) override;
-    void showFile(const std::string& utf8Name) override;
+    void showFile(const Utf8& shown) override;
     void showSquad(int32_t rows, int32_t selected) override;
     int32_t selectedSquadRow() override;
 

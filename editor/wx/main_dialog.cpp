@@ -27,7 +27,7 @@ public:
           editor(editor) {}
 
     wxString OnGetItemText(long item, long column) const override {
-        return fromUtf8(editor.rowText(int32_t(item), int(column)));
+        return wxFromUtf8(editor.rowText(int32_t(item), int(column)));
     }
 
 private:
@@ -49,7 +49,7 @@ wxComboBox* combo(wxWindow* parent, int id, int width) {
 }
 
 wxButton* button(wxWindow* parent, int id, const char* caption) {
-    return new wxButton(parent, id, ui(caption));
+    return new wxButton(parent, id, wxFromCp1254(caption));
 }
 
 } // namespace
@@ -190,7 +190,7 @@ void PlayerEditorDialog::bindCommands() {
             return;
         }
         wxMenu menu;
-        menu.Append(ctl::ABOUT, ui("&Kadroed Hakkinda ...(ve Zendor)"));
+        menu.Append(ctl::ABOUT, wxFromCp1254("&Kadroed Hakkinda ...(ve Zendor)"));
         PopupMenu(&menu);
     });
     Bind(
@@ -206,25 +206,25 @@ void PlayerEditorDialog::askToExit() {
     if (editor.exit() && IsModal()) EndModal(ctl::CLOSE);
 }
 
-std::string PlayerEditorDialog::typed(int id) {
+Utf8 PlayerEditorDialog::typed(int id) {
     return controlText(this, id);
 }
 
-void PlayerEditorDialog::setText(int id, const std::string& utf8) {
-    setControlText(this, id, utf8);
+void PlayerEditorDialog::setText(int id, const Utf8& text) {
+    setControlText(this, id, text);
     if (dynamic_cast<wxStaticText*>(FindWindow(id))) Layout(); // labels may have grown
 }
 
-bool PlayerEditorDialog::message(MessageStyle style, const std::string& utf8) {
-    return showMessage(this, style, utf8);
+bool PlayerEditorDialog::message(MessageStyle style, const Utf8& text) {
+    return showMessage(this, style, text);
 }
 
-void PlayerEditorDialog::addChoice(int comboId, const std::string& utf8) {
-    if (auto* c = dynamic_cast<wxComboBox*>(FindWindow(comboId))) c->Append(fromUtf8(utf8));
+void PlayerEditorDialog::addChoice(int comboId, const Utf8& text) {
+    if (auto* c = dynamic_cast<wxComboBox*>(FindWindow(comboId))) c->Append(wxFromUtf8(text));
 }
 
-void PlayerEditorDialog::addColumn(const std::string& utf8, int width) {
-    results->AppendColumn(fromUtf8(utf8), wxLIST_FORMAT_LEFT, width);
+void PlayerEditorDialog::addColumn(const Utf8& title, int width) {
+    results->AppendColumn(wxFromUtf8(title), wxLIST_FORMAT_LEFT, width);
 }
 
 bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
@@ -233,8 +233,8 @@ bool PlayerEditorDialog::chooseFile(FileDialogKind kind, std::string& path) {
         FILE_FILTER, kind, path);
 }
 
-void PlayerEditorDialog::showFile(const std::string& utf8Name) {
-    SetTitle(wxString(TITLE) + " - " + fromUtf8(utf8Name));
+void PlayerEditorDialog::showFile(const Utf8& shown) {
+    SetTitle(wxString(TITLE) + " - " + wxFromUtf8(shown));
 }
 
 void PlayerEditorDialog::showRows(int32_t rows) {

@@ -22,14 +22,14 @@ public:
     // "Kapat", Escape and the close box alike: ends the dialog only when the user agrees.
     void askToExit();
 
-    std::string typed(int id) override;
-    void setText(int id, const std::string& utf8) override;
-    bool message(MessageStyle style, const std::string& utf8) override;
+    Utf8 typed(int id) override;
+    void setText(int id, const Utf8& text) override;
+    bool message(MessageStyle style, const Utf8& text) override;
     void setSpinRange(int, int, int) override {}
-    void addChoice(int comboId, const std::string& utf8) override;
-    void addColumn(const std::string& utf8, int width) override;
+    void addChoice(int comboId, const Utf8& text) override;
+    void addColumn(const Utf8& title, int width) override;
     bool chooseFile(FileDialogKind kind, std::string& path) override;
-    void showFile(const std::string& utf8Name) override;
+    void showFile(const Utf8& shown) override;
     void showRows(int32_t rows) override;
     int32_t firstSelectedRow() override;
     void runAttributeDialog(AttributeForm& form) override;

@@ -9,7 +9,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "editor/club_commands.h"
 #include "editor/editor_ids.h"
 #include "editor/wx/wx_ui.h"
 #include "text/cp1254.h"
@@ -23,17 +22,13 @@ const wxIcon& programIcon() {
 
 namespace {
 
-// The record browsing buttons the three dialogs share, by the club dialog's ids: only there do
-// they have commands.
-constexpr Button BROWSE[] = {{club_ctl::ADD, "Ekle"},
-                             {club_ctl::MODIFY, "Degistir"},
-                             {club_ctl::SELECT, "Sec"},
-                             {club_ctl::PREVIOUS, "<<<<<<<<<"},
-                             {club_ctl::NEXT, ">>>>>>>>"}};
+// The browse buttons of the league and manager dialogs, which have no commands.
+constexpr BrowseIds BROWSE{browse_ctl::ADD, browse_ctl::MODIFY, browse_ctl::SELECT,
+                           browse_ctl::PREVIOUS, browse_ctl::NEXT};
 
 void addButtons(wxSizer* sizer, wxWindow* parent, std::initializer_list<Button> buttons) {
     for (const Button& b : buttons)
-        sizer->Add(new wxButton(parent, b.id, ui(b.caption)), 0, wxALL, 2);
+        sizer->Add(new wxButton(parent, b.id, wxFromCp1254(b.caption)), 0, wxALL, 2);
 }
 
 wxTextCtrl* edit(wxWindow* parent, int id) {
@@ -43,7 +38,8 @@ wxTextCtrl* edit(wxWindow* parent, int id) {
 } // namespace
 
 PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* idLabel,
-                              Button idEdit, Button load, Button save, int shownId, int totalId) {
+                              Button idEdit, const BrowseIds& browse, Button load, Button save,
+                              int shownId, int totalId) {
     PlaceholderLayout l{new wxBoxSizer(wxVERTICAL), groupBox(d, identityBox, wxVERTICAL),
                         new wxBoxSizer(wxVERTICAL)};
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
@@ -51,14 +47,16 @@ PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* 
     left->Add(l.identity, 0, wxEXPAND | wxALL, 4);
     auto* ids = new wxBoxSizer(wxHORIZONTAL);
     for (const Button label : {Button{shownId, idLabel}, Button{totalId, "Toplam id :"}})
-        ids->Add(new wxStaticText(d, label.id, ui(label.caption)), 0,
+        ids->Add(new wxStaticText(d, label.id, wxFromCp1254(label.caption)), 0,
                  wxALIGN_CENTER_VERTICAL | wxALL, 3);
     left->Add(ids);
     auto* choose = groupBox(d, "Secim bilgileri:", wxHORIZONTAL);
     addLabeled(choose, choose->GetStaticBox(), idEdit.caption,
                new wxTextCtrl(choose->GetStaticBox(), idEdit.id, "", wxDefaultPosition,
                               wxSize(70, -1))); // a number: narrow, so the row fits
-    for (const Button& b : BROWSE)
+    for (const Button& b : {Button{browse.add, "Ekle"}, Button{browse.modify, "Degistir"},
+                            Button{browse.select, "Sec"}, Button{browse.previous, "<<<<<<<<<"},
+                            Button{browse.next, ">>>>>>>>"}})
         choose->Add(narrowButton(choose->GetStaticBox(), b.id, b.caption), 0, wxALL, 2);
     left->Add(choose, 0, wxEXPAND | wxALL, 4);
     auto* record = groupBox(d, "Kayit", wxHORIZONTAL);
@@ -81,7 +79,7 @@ void finishLayout(wxDialog* d, const PlaceholderLayout& l) {
 void addOpener(wxDialog* d, wxSizer* into, const char* boxCaption, int id, const char* caption,
                std::function<void(wxWindow*)> open) {
     auto* box = groupBox(d, boxCaption, wxVERTICAL);
-    box->Add(new wxButton(box->GetStaticBox(), id, ui(caption)), 0, wxALL, 4);
+    box->Add(new wxButton(box->GetStaticBox(), id, wxFromCp1254(caption)), 0, wxALL, 4);
     into->Add(box, 0, wxEXPAND | wxALL, 4);
     d->Bind(
         wxEVT_BUTTON, [d, open](wxCommandEvent&) { open(d); }, id);
@@ -106,40 +104,41 @@ AboutDialog::AboutDialog(wxWindow* parent)
 
 LeagueDialog::LeagueDialog(wxWindow* parent, std::function<void(wxWindow*)> openClubs)
     : wxDialog(parent, wxID_ANY, "Lig Bilgileri") {
-    const PlaceholderLayout l = startLayout(this, "Lig bilgisi", "Lig id :", {1037, "Lig id:"},
-                                            {1017, "Yükle"_w}, {1018, "Kaydet"});
+    const PlaceholderLayout l =
+        startLayout(this, "Lig bilgisi", "Lig id :", {league_ctl::TYPED_ID, "Lig id:"}, BROWSE,
+                    {league_ctl::LOAD, "Yükle"_w}, {league_ctl::SAVE, "Kaydet"});
     wxWindow* box = l.identity->GetStaticBox();
-    addLabeled(l.identity, box, "Hangi Ülke  Ligi:"_w, edit(box, 1035));
-    addLabeled(l.identity, box, "Lig adi :", edit(box, 1036));
+    addLabeled(l.identity, box, "Hangi Ülke  Ligi:"_w, edit(box, league_ctl::COUNTRY));
+    addLabeled(l.identity, box, "Lig adi :", edit(box, league_ctl::NAME));
     l.extra->Add(groupBox(this, "Kulup Ekle", wxVERTICAL), 0, wxEXPAND | wxALL, 4);
-    addOpener(this, l.extra, "Diger bilgiler", 1038, "KULUPLER", std::move(openClubs));
+    addOpener(this, l.extra, "Diger bilgiler", league_ctl::CLUBS, "KULUPLER", std::move(openClubs));
     finishLayout(this, l);
 }
 
 ManagerDialog::ManagerDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, "Menajer Biglisi") {
     const PlaceholderLayout l =
-        startLayout(this, "Menajer bilgisi", "Menajer id :", {1038, "Kulup id:"}, {1018, "Yükle"_w},
-                    {1021, "Kaydet"});
+        startLayout(this, "Menajer bilgisi", "Menajer id :", {manager_ctl::TYPED_ID, "Kulup id:"},
+                    BROWSE, {manager_ctl::LOAD, "Yükle"_w}, {manager_ctl::SAVE, "Kaydet"});
     wxWindow* box = l.identity->GetStaticBox();
-    addLabeled(l.identity, box, "Menajer adi :", edit(box, 1036));
-    addLabeled(l.identity, box, "Menajer Soyadi", edit(box, 1037));
-    addLabeled(l.identity, box, "Ülke :"_w, edit(box, 1003));
-    addLabeled(l.identity, box, "Dil :", new wxComboBox(box, 1008));
-    addLabeled(l.identity, box, "Dogdugu Yer :", edit(box, 1004));
+    addLabeled(l.identity, box, "Menajer adi :", edit(box, manager_ctl::NAME));
+    addLabeled(l.identity, box, "Menajer Soyadi", edit(box, manager_ctl::SURNAME));
+    addLabeled(l.identity, box, "Ülke :"_w, edit(box, manager_ctl::COUNTRY));
+    addLabeled(l.identity, box, "Dil :", new wxComboBox(box, manager_ctl::LANGUAGE));
+    addLabeled(l.identity, box, "Dogdugu Yer :", edit(box, manager_ctl::BIRTHPLACE));
     auto* date = new wxBoxSizer(wxHORIZONTAL);
     addLabel(date, box, "Dogdugu Tarih :");
-    addLabeled(date, box, "Gun :", new wxComboBox(box, 1009));
-    addLabeled(date, box, "Ay : ", new wxComboBox(box, 1010));
-    addLabeled(date, box, "Yil : ", new wxComboBox(box, 1011));
+    addLabeled(date, box, "Gun :", new wxComboBox(box, manager_ctl::DAY));
+    addLabeled(date, box, "Ay : ", new wxComboBox(box, manager_ctl::MONTH));
+    addLabeled(date, box, "Yil : ", new wxComboBox(box, manager_ctl::YEAR));
     l.identity->Add(date);
     auto* more = groupBox(this, "Menajer Bigliler", wxVERTICAL);
     wxWindow* m = more->GetStaticBox();
-    addLabeled(more, m, "Sevdigi Kulup id:", edit(m, 1035));
-    addLabeled(more, m, "izlendigi Kulup id:", edit(m, 1039));
+    addLabeled(more, m, "Sevdigi Kulup id:", edit(m, manager_ctl::FAVOURITE_CLUB));
+    addLabeled(more, m, "izlendigi Kulup id:", edit(m, manager_ctl::WATCHED_CLUB));
     addLabel(more, m, "Tur : 1= 4-4-2   , 2=3-5-2  , 3=3-4-3  , 4=4-3-3");
-    addLabeled(more, m, "Kullandigi Taktik:", edit(m, 1040));
+    addLabeled(more, m, "Kullandigi Taktik:", edit(m, manager_ctl::TACTIC));
     addLabel(more, m, "Tur : 1= taninmiyor  , 2=orta , 3=iyi  , 4=cok iyi ,5=süper"_w);
-    addLabeled(more, m, "itibar :", edit(m, 1041));
+    addLabeled(more, m, "itibar :", edit(m, manager_ctl::REPUTATION));
     l.extra->Add(more, 0, wxEXPAND | wxALL, 4);
     finishLayout(this, l);
 }

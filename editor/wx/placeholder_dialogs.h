@@ -34,18 +34,24 @@ struct Button {
     const char* caption; // Windows-1254
 };
 
+// The browse buttons' ids: "Ekle", "Degistir", "Sec", "<<<<<<<<<" and ">>>>>>>>".
+struct BrowseIds {
+    int add, modify, select, previous, next;
+};
+
 // Identity box, id line, browse and file buttons: the frame the league, club and manager
-// dialogs share. The id line's two labels get shownId and totalId.
+// dialogs share, every control it creates with the id given. The id line's two labels get
+// shownId and totalId. Every caption is Windows-1254.
 struct PlaceholderLayout {
     wxBoxSizer* top;
     wxStaticBoxSizer* identity;
     wxBoxSizer* extra; // the column right of the frame
 };
 PlaceholderLayout startLayout(wxDialog* d, const char* identityBox, const char* idLabel,
-                              Button idEdit, Button load, Button save, int shownId = wxID_ANY,
-                              int totalId = wxID_ANY);
+                              Button idEdit, const BrowseIds& browse, Button load, Button save,
+                              int shownId = wxID_ANY, int totalId = wxID_ANY);
 // Adds "Kapat" (which ends the dialog; Escape too) and fits the dialog.
 void finishLayout(wxDialog* d, const PlaceholderLayout& l);
-// A button in a captioned box that opens the next dialog of the chain.
+// A button in a captioned box that opens the next dialog of the chain (captions Windows-1254).
 void addOpener(wxDialog* d, wxSizer* into, const char* boxCaption, int id, const char* caption,
                std::function<void(wxWindow*)> open);

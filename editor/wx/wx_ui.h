@@ -1,5 +1,5 @@
-// The wx side of the editor's texts and message boxes: Windows-1254 and UTF-8 become
-// wxString here, and every message box takes the program's name as caption.
+// The wx side of the editor's texts and message boxes: Windows-1254 (const char*) and UTF-8
+// (Utf8) become wxString here, and every message box takes the program's name as caption.
 #pragma once
 
 #include <string>
@@ -11,10 +11,11 @@ class wxSizer;
 class wxStaticBoxSizer;
 class wxWindow;
 
-wxString ui(const char* cp1254Text);
-wxString fromUtf8(const std::string& utf8);
+// A Windows-1254 text, or UTF-8 text, as the toolkit's string.
+wxString wxFromCp1254(const char* cp1254Text);
+wxString wxFromUtf8(const Utf8& text);
 
-bool showMessage(wxWindow* parent, MessageStyle style, const std::string& utf8);
+bool showMessage(wxWindow* parent, MessageStyle style, const Utf8& text);
 
 class wxButton;
 
@@ -33,5 +34,5 @@ bool chooseDatabaseFile(wxWindow* parent, const char* cp1254Title, const char* f
                         FileDialogKind kind, std::string& path);
 
 // A control's text by id: the value of an edit or combo, else the label.
-std::string controlText(wxWindow* dialog, int id);
-void setControlText(wxWindow* dialog, int id, const std::string& utf8);
+Utf8 controlText(wxWindow* dialog, int id);
+void setControlText(wxWindow* dialog, int id, const Utf8& text);

@@ -110,8 +110,13 @@ open_clubs() {
 }
 # "Kapat" of the club dialog $1, nothing unsaved: no question; "KULUPLER" again.
 reopen_clubs() {
+  local closed=""
   at "$1" 884 532
-  for _ in $(seq 50); do xdotool getwindowname "$1" >/dev/null 2>&1 || break; sleep 0.1; done
+  for _ in $(seq 50); do
+    xdotool getwindowname "$1" >/dev/null 2>&1 || { closed=1; break; }
+    sleep 0.1
+  done
+  [ -n "$closed" ] || fail "the club dialog did not close: $(xdotool getwindowname "$1")"
   at "$league" 558 71
 }
 # Types $2 into "Kulup adi :" of the club dialog $1 and presses "Degistir".
@@ -129,6 +134,7 @@ shown "Kulup bilgileri : $prefix/share/menajer/veri/database/takim.tdt" >/dev/nu
 clubs=$(shown "Kulup bilgileri") || exit 1
 rename_club "$clubs" "Zonguldak Komurspor"
 save_clubs "$clubs" # the user's own file is new
+[ -f "$user/veri/database/takim.tdt" ] || fail "the first round was not saved"
 reopen_clubs "$clubs"
 clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1
 at "$clubs" 458 146 # ">>>>>>>>": the second club

@@ -134,7 +134,8 @@ TEST_F(Clubs, SquadEditsKeepItsLimits) {
     // Yes took the player out of every other squad.
     EXPECT_EQ(squad(2) + "|" + squad(5), "2|8 11 14 17");
     EXPECT_EQ(view.rows, 5);
-    EXPECT_EQ(cmd.squadText(2, 0) + "|" + cmd.squadText(2, 1) + "|" + cmd.squadText(2, 2),
+    EXPECT_EQ(cmd.squadText(2, 0).bytes() + "|" + cmd.squadText(2, 1).bytes() + "|" +
+                  cmd.squadText(2, 2).bytes(),
               "3|12|Şükrü12 Öztürk");
 
     // A hundred at most; without a player file any id is taken and shown as unknown.
@@ -143,7 +144,7 @@ TEST_F(Clubs, SquadEditsKeepItsLimits) {
         view.texts[club_ctl::PLAYER_ID] = std::to_string(id);
         press(club_ctl::SQUAD_ADD);
     }
-    EXPECT_EQ(cmd.squadText(99, 2), "(bilinmeyen oyuncu)");
+    EXPECT_EQ(cmd.squadText(99, 2).bytes(), "(bilinmeyen oyuncu)");
     view.texts[club_ctl::PLAYER_ID] = "99999";
     press(club_ctl::SQUAD_ADD);
     EXPECT_EQ(view.last(), "Kadro dolu: en fazla 100 oyuncu olabilir!\nKadroya eklenmedi.");

@@ -46,7 +46,7 @@ struct Editor : ::testing::Test {
     std::string listedIds() {
         std::string ids;
         for (int32_t row = 0; row < view.rows; ++row)
-            ids += (row ? " " : "") + cmd.rowText(row, 2);
+            ids += (row ? " " : "") + cmd.rowText(row, 2).bytes();
         return ids;
     }
 };
@@ -209,7 +209,7 @@ TEST_F(Editor, SearchMatchesBytePrefixesCaseSensitively) {
         press(ctl::SEARCH);
         EXPECT_EQ(listedIds(), c.ids);
     }
-    EXPECT_EQ(cmd.rowText(1, 0) + " " + cmd.rowText(6, 1), "ŞÜKRÜ Özen");
+    EXPECT_EQ(cmd.rowText(1, 0).bytes() + " " + cmd.rowText(6, 1).bytes(), "ŞÜKRÜ Özen");
 }
 
 TEST_F(Editor, RowsAlwaysNameThePlayersTheyShow) {

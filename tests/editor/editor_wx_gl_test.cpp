@@ -187,12 +187,13 @@ TEST(EditorDialogs, LoadSearchAndEditAPlayer) {
             wxWindow* header = d->FindWindow(ctl::HEADER); // not cut off by its frame
             EXPECT_GE(header->GetSize().x, header->GetBestSize().x);
             EXPECT_LE(header->GetRect().GetRight(), header->GetParent()->GetClientSize().x);
-            EXPECT_EQ(value(d, 1055), "20");
-            EXPECT_TRUE(dynamic_cast<wxButton*>(d->FindWindow(1058))->IsThisEnabled());
-            dynamic_cast<wxTextCtrl*>(d->FindWindow(1055))->ChangeValue("15"); // "Uzun Sut:"
-            press(d, 1019);                                                    // "super adam"
-            EXPECT_EQ(value(d, 1055), "15");
-            press(d, 1058);
+            EXPECT_EQ(value(d, technical_ctl::LONG_SHOTS), "20");
+            EXPECT_TRUE(
+                dynamic_cast<wxButton*>(d->FindWindow(technical_ctl::SAVE))->IsThisEnabled());
+            dynamic_cast<wxTextCtrl*>(d->FindWindow(technical_ctl::LONG_SHOTS))->ChangeValue("15");
+            press(d, preset_ctl::SUPERB); // bound to nothing
+            EXPECT_EQ(value(d, technical_ctl::LONG_SHOTS), "15");
+            press(d, technical_ctl::SAVE);
             press(d, ctl::CLOSE); // answered No below: stays open
             return ctl::CLOSE;
         }),
@@ -209,8 +210,8 @@ TEST(EditorDialogs, ClubDialogLoadsATeamFileAndListsASquad) {
     writeWholeFile(teams, teamFileBytes(6));
     PlayerEditorDialog dialog(nullptr);
     ASSERT_TRUE(dialog.commands().loadFile(cwd + "/twenty.odt", false));
-    const auto league =
-        ExpectDialog<LeagueDialog>([](LeagueDialog* d) { return press(d, 1038), ctl::CLOSE; });
+    const auto league = ExpectDialog<LeagueDialog>(
+        [](LeagueDialog* d) { return press(d, league_ctl::CLUBS), ctl::CLOSE; });
     const auto clubs = ExpectDialog<ClubDialog>([&](ClubDialog* d) {
         wxWindow* shortName = d->FindWindow(club_ctl::SHORT_NAME);
         EXPECT_FALSE(shortName->IsThisEnabled());
@@ -223,7 +224,7 @@ TEST(EditorDialogs, ClubDialogLoadsATeamFileAndListsASquad) {
         press(d, club_ctl::SELECT);
         EXPECT_EQ(d->squadList()->GetItemCount(), 3);
         EXPECT_EQ(d->squadList()->GetItemText(2, 2).utf8_string(), "Şükrü9 Öztürk");
-        press(d, 1039); // "MENAJER "
+        press(d, club_ctl::MANAGERS);
         return ctl::CLOSE;
     });
     wxTEST_DIALOG(

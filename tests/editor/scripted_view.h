@@ -25,13 +25,13 @@ template <class View> struct Scripted : View {
     std::vector<Shown> shown;
     std::deque<bool> answers; // for the Yes/No questions, in order
 
-    std::string typed(int id) override { return texts[id]; }
-    void setText(int id, const std::string& utf8) override { texts[id] = utf8; }
+    Utf8 typed(int id) override { return Utf8(texts[id]); }
+    void setText(int id, const Utf8& text) override { texts[id] = text.bytes(); }
     void setSpinRange(int, int, int) override {}
-    bool message(MessageStyle style, const std::string& utf8) override {
-        shown.push_back({style, utf8});
+    bool message(MessageStyle style, const Utf8& text) override {
+        shown.push_back({style, text.bytes()});
         if (style != MessageStyle::ASK_QUESTION && style != MessageStyle::ASK_WARNING) return true;
-        EXPECT_FALSE(answers.empty()) << "unexpected question: " << utf8;
+        EXPECT_FALSE(answers.empty()) << "unexpected question: " << text.bytes();
         const bool yes = !answers.empty() && answers.front();
         if (!answers.empty()) answers.pop_front();
         return yes;
@@ -62,9 +62,9 @@ struct ScriptedMainView : ScriptedFiles<MainView> {
     std::vector<AttributeKind> dialogsRun;
     std::map<int, std::vector<std::string>> choices; // each combo's list, in order
 
-    void addChoice(int id, const std::string& utf8) override { choices[id].push_back(utf8); }
-    void addColumn(const std::string&, int) override {}
-    void showFile(const std::string& name) override { fileShown = name; }
+    void addChoice(int id, const Utf8& text) override { choices[id].push_back(text.bytes()); }
+    void addColumn(const Utf8&, int) override {}
+    void showFile(const Utf8& name) override { fileShown = name.bytes(); }
     void showRows(int32_t n) override { rows = n; }
     int32_t firstSelectedRow() override { return selectedRow; }
     void runAttributeDialog(AttributeForm& form) override { dialogsRun.push_back(form.kind()); }
@@ -76,7 +76,7 @@ struct ScriptedClubView : ScriptedFiles<ClubView> {
     int32_t rows = 0, selectedRow = -1;
     std::string fileShown;
 
-    void showFile(const std::string& name) override { fileShown = name; }
+    void showFile(const Utf8& name) override { fileShown = name.bytes(); }
     void showSquad(int32_t n, int32_t selected) override { rows = n, selectedRow = selected; }
     int32_t selectedSquadRow() override { return selectedRow; }
 };
