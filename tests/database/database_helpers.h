@@ -53,10 +53,11 @@ struct ToolRun {
     int status;
     std::string out, err;
 };
-// Runs a built tool in the working folder.
-inline ToolRun runTool(const std::string& tool, const std::string& args) {
+// Runs a built tool in the working folder, or the copy in binDir, after the variables in env.
+inline ToolRun runTool(const std::string& tool, const std::string& args,
+                       const std::string& binDir = MENAJER_BIN_DIR, const std::string& env = "") {
     const std::string command =
-        "'" MENAJER_BIN_DIR "/" + tool + "' " + args + " >out.txt 2>err.txt";
+        env + " '" + binDir + "/" + tool + "' " + args + " >out.txt 2>err.txt";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readWholeFile("out.txt"),
             readWholeFile("err.txt")};

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,6 @@ struct OpenClubs {
     }
 };
 
-// One thing the user does in the session.
-struct Act {
-    enum What { OPEN, CLOSE, RENAME, SAVE_CLUBS, LOAD_CLUBS, SAVE_PLAYERS } what;
-    std::string text;           // RENAME: "index:name"; SAVE_* and LOAD_CLUBS: the typed file
-    std::deque<bool> answers{}; // the questions' answers, in order
-    std::string offered = "";   // SAVE_*: what the file dialog must offer
-};
-
 struct Session : ::testing::Test {
     ScriptedMainView mainView;
     EditorCommands editor{mainView};
@@ -52,56 +45,67 @@ struct Session : ::testing::Test {
         kept.files = {(installed / "six.tdt").string(), own, installed.string()};
     }
 
-    void run(const Act& a) {
-        SCOPED_TRACE(std::to_string(int(a.what)) + " " + a.text);
-        if (a.what == Act::OPEN) {
+    // "Kaydet" of the club dialog, else of the main dialog, with `typed` in the file dialog.
+    // Unless refused, Yes to replacing (an existing file only) and to saving; a refusal comes
+    // before either question. What the dialog showed.
+    std::vector<Shown> save(bool inClubs, const std::string& typed, bool refused = false) {
+        const auto press = [&](auto& view, auto command) {
+            view.shown.clear();
+            view.answers.clear();
+            if (!refused) view.answers = {true};
+            if (!refused && fs::exists(typed)) view.answers.push_back(true);
+            view.files = {typed};
+            command();
+            EXPECT_TRUE(view.answers.empty()) << "a question was not asked";
+            return view.shown;
+        };
+        if (inClubs) return press(clubs->view, [&] { clubs->cmd.command(club_ctl::SAVE); });
+        return press(mainView, [&] { editor.command(ctl::SAVE); });
+    }
+
+    // One thing the user does: "open"; "close" (nothing unsaved); "leave" (Yes to leaving
+    // changes unsaved); "N=name" (club N renamed); "save" (the clubs into the user's own file);
+    // "load FILE"; "players" (the main dialog's save into oyuncular.odt).
+    void run(const std::string& act) {
+        SCOPED_TRACE(act);
+        if (act == "open") {
             ASSERT_FALSE(clubs);
             clubs.emplace(editor.database(), kept);
             return;
         }
-        if (a.what == Act::SAVE_PLAYERS) {
-            mainView.answers = a.answers;
-            mainView.files = {a.text};
-            editor.command(ctl::SAVE);
-            EXPECT_EQ(mainView.proposed.back(), a.offered);
+        if (act == "players") {
+            const std::string offered = fs::exists("oyuncular.odt") ? "oyuncular.odt" : "";
+            save(false, "oyuncular.odt");
             EXPECT_EQ(mainView.last(), "Kayit yapildi!");
-            EXPECT_TRUE(mainView.answers.empty());
+            EXPECT_EQ(mainView.proposed.back(), offered); // the last file saved
             return;
         }
         ASSERT_TRUE(clubs);
         ScriptedClubView& v = clubs->view;
         v.shown.clear();
-        v.answers = a.answers;
-        switch (a.what) {
-        case Act::CLOSE:
+        if (act == "close" || act == "leave") {
+            v.answers = act == "leave" ? std::deque<bool>{true} : std::deque<bool>{};
             EXPECT_TRUE(clubs->cmd.leave());
+            EXPECT_TRUE(v.answers.empty()) << "a question was not asked";
             clubs.reset();
-            break;
-        case Act::RENAME: {
-            const std::size_t colon = a.text.find(':');
-            v.texts[club_ctl::TYPED_ID] = a.text.substr(0, colon);
-            clubs->cmd.command(club_ctl::SELECT);
-            v.texts[club_ctl::NAME] = a.text.substr(colon + 1);
-            clubs->cmd.command(club_ctl::MODIFY);
-            EXPECT_TRUE(v.shown.empty()) << v.last();
-            break;
-        }
-        case Act::SAVE_CLUBS:
-            v.files = {a.text};
-            clubs->cmd.command(club_ctl::SAVE);
-            EXPECT_EQ(v.proposed.back(), a.offered);
+        } else if (act == "save") {
+            save(true, own);
             EXPECT_EQ(v.last(), "Kayit yapildi!");
-            break;
-        case Act::LOAD_CLUBS:
-            v.files = {a.text};
+            EXPECT_EQ(v.proposed.back(), own);
+        } else if (act.rfind("load ", 0) == 0) {
+            v.answers = {true};
+            v.files = {act.substr(5)};
             clubs->cmd.command(club_ctl::LOAD);
             EXPECT_EQ(v.last(), "Yukleme Tamamlandi!");
-            break;
-        default:
-            break;
-        }
-        if (clubs) {
-            EXPECT_TRUE(clubs->view.answers.empty()) << "a question was not asked";
+            EXPECT_TRUE(v.answers.empty()) << "a question was not asked";
+        } else {
+            const std::size_t equals = act.find('=');
+            ASSERT_NE(equals, std::string::npos);
+            v.texts[club_ctl::TYPED_ID] = act.substr(0, equals);
+            clubs->cmd.command(club_ctl::SELECT);
+            v.texts[club_ctl::NAME] = act.substr(equals + 1);
+            clubs->cmd.command(club_ctl::MODIFY);
+            EXPECT_TRUE(v.shown.empty()) << v.last();
         }
     }
 
@@ -132,85 +136,42 @@ const char* const DEMO = "Beşiktaş 0|Beşiktaş 1|Beşiktaş 2|Beşiktaş 3|Be
 } // namespace
 
 TEST_F(Session, EveryOpeningShowsTheTeamFileLastLoadedOrSaved) {
-    using A = Act;
     const struct Road {
-        const char* name;
-        std::vector<Act> acts;
-        const char* title;   // of the dialog opened at the end: "own": the user's own file
-        const char* shown;   // its clubs' names
-        const char* ownFile; // the user's own file's clubs on disk; "" when none was written
+        const char* acts;  // run's acts, "|" between
+        const char* title; // of the dialog opened at the end: "own": the user's own file
+        const char* shown; // its clubs' names, and on disk when it is the user's own file
     } roads[] = {
-        {"two rounds of renames, a close between them",
-         {{A::OPEN, ""},
-          {A::RENAME, "0:Zonguldak Kömürspor"},
-          {A::SAVE_CLUBS, own, {true}, own},
-          {A::CLOSE, ""},
-          {A::OPEN, ""},
-          {A::RENAME, "3:Kars"},
-          {A::SAVE_CLUBS, own, {true, true}, own}, // replace, save
-          {A::CLOSE, ""}},
-         "own",
-         "Zonguldak Kömürspor|Beşiktaş 1|Beşiktaş 2|Kars|Beşiktaş 4|Beşiktaş 5",
+        {"open|0=Zonguldak Kömürspor|save|close|open|3=Kars|save|close", "own",
          "Zonguldak Kömürspor|Beşiktaş 1|Beşiktaş 2|Kars|Beşiktaş 4|Beşiktaş 5"},
-        {"another file loaded, closed, opened",
-         {{A::OPEN, ""}, {A::LOAD_CLUBS, "four.tdt", {true}}, {A::CLOSE, ""}},
-         "four.tdt",
-         "Beşiktaş 0|Beşiktaş 1|Beşiktaş 2|Beşiktaş 3",
-         ""},
-        {"a change left unsaved after a save",
-         {{A::OPEN, ""},
-          {A::RENAME, "2:Rize"},
-          {A::SAVE_CLUBS, own, {true}, own},
-          {A::RENAME, "4:Unutulan"},
-          {A::RENAME, "2:Unutulan"},
-          {A::CLOSE, "", {true}}}, // leave without saving: Yes
-         "own",
-         "Beşiktaş 0|Beşiktaş 1|Rize|Beşiktaş 3|Beşiktaş 4|Beşiktaş 5",
+        {"open|load four.tdt|close", "four.tdt", "Beşiktaş 0|Beşiktaş 1|Beşiktaş 2|Beşiktaş 3"},
+        {"open|2=Rize|save|4=Unutulan|2=Unutulan|leave", "own",
          "Beşiktaş 0|Beşiktaş 1|Rize|Beşiktaş 3|Beşiktaş 4|Beşiktaş 5"},
-        {"a change left unsaved before any save",
-         {{A::OPEN, ""}, {A::RENAME, "1:Unutulan"}, {A::CLOSE, "", {true}}},
-         "demo",
-         DEMO,
-         ""},
-        {"player saves between club saves",
-         {{A::SAVE_PLAYERS, "oyuncular", {true}, ""},
-          {A::OPEN, ""},
-          {A::RENAME, "5:Van"},
-          {A::SAVE_CLUBS, own, {true}, own},
-          {A::CLOSE, ""},
-          {A::SAVE_PLAYERS, "oyuncular", {true, true}, "oyuncular.odt"},
-          {A::OPEN, ""},
-          {A::RENAME, "1:Muş"},
-          {A::SAVE_CLUBS, own, {true, true}, own},
-          {A::CLOSE, ""}},
-         "own",
-         "Beşiktaş 0|Muş|Beşiktaş 2|Beşiktaş 3|Beşiktaş 4|Van",
+        {"open|1=Unutulan|leave", "demo", DEMO},
+        {"players|open|5=Van|save|close|players|open|1=Muş|save|close", "own",
          "Beşiktaş 0|Muş|Beşiktaş 2|Beşiktaş 3|Beşiktaş 4|Van"},
     };
     for (const Road& road : roads) {
-        SCOPED_TRACE(road.name);
+        SCOPED_TRACE(road.acts);
         fs::remove_all("own");
         fs::remove("oyuncular.odt");
         kept.file.clear(); // a fresh session
         kept.teams.resize(0);
-        for (const Act& a : road.acts)
-            run(a);
-        run({Act::OPEN, ""});
-        const std::string title = road.title;
+        std::istringstream acts(road.acts);
+        for (std::string act; std::getline(acts, act, '|');)
+            run(act);
+        run("open");
+        const std::string title = road.title, shown = road.shown;
         EXPECT_EQ(clubs->view.fileShown, title == "own"    ? "takim.tdt"
                                          : title == "demo" ? kept.files.start
                                                            : title);
-        const std::string shown = road.shown;
         EXPECT_EQ(clubs->view.texts[club_ctl::NAME], shown.substr(0, shown.find('|')));
-        EXPECT_EQ(namesShown(), road.shown);
-        EXPECT_EQ(fs::exists(own) ? namesOnDisk(own) : "", road.ownFile);
+        EXPECT_EQ(namesShown(), shown);
+        EXPECT_EQ(fs::exists(own) ? namesOnDisk(own) : "", title == "own" ? shown : "");
         EXPECT_EQ(namesOnDisk("installed/six.tdt"), DEMO); // the installed file is never written
         // "Kaydet" offers the file the dialog shows.
-        clubs->view.files = {};
-        clubs->view.answers = {};
-        clubs->cmd.command(club_ctl::SAVE);
+        save(true, "", true);
         EXPECT_EQ(clubs->view.proposed.back(), title == "own" || title == "demo" ? own : title);
-        run({Act::CLOSE, ""});
+        run("close");
     }
     // The player file saved between the club saves is still one.
     PlayerDatabase players;
@@ -226,65 +187,50 @@ TEST_F(Session, NoSaveReplacesAFileOfAnotherKind) {
     writeWholeFile("tarih.trh", calendarBytes(12));
     writeWholeFile("notlar.txt", "bir iki\n");
     writeWholeFile("yedek.bak", teamFileBytes(1)); // a team file under another extension
-    const char* const PLAYERS = "Oyuncu dosyasi onun yerine kaydedilemez.\nKayit yapilmadi!";
-    const char* const TEAMS = "Takim dosyasi onun yerine kaydedilemez.\nKayit yapilmadi!";
+    // What the refusal says of the file or its name, for each save; empty: saved, null: not
+    // tried. A refusing save comes first, so that a new name is still new to it.
     const struct {
-        bool clubs;          // the club dialog's save, else the main dialog's
-        const char* typed;   // in the file dialog
-        std::string refusal; // empty: saved after the questions
+        const char* typed; // in the file dialog
+        const char *players, *clubs;
     } cases[] = {
-        {false, "takim.tdt", "takim.tdt dosyasi bir takim dosyasi!\n" + std::string(PLAYERS)},
-        {false, "tarih.trh", "tarih.trh dosyasi bir takvim dosyasi!\n" + std::string(PLAYERS)},
-        {false, "notlar.txt",
-         "notlar.txt dosyasi oyunun bir dosyasi degil!\n" + std::string(PLAYERS)},
-        {false, "yedek.bak", "yedek.bak dosyasi bir takim dosyasi!\n" + std::string(PLAYERS)},
-        {false, "yeni.TDT",
-         "yeni.TDT bir takim dosyasinin adi (.tdt)!\nOyuncu dosyasi bu adla "
-         "kaydedilemez.\nKayit yapilmadi!"},
-        {false, "yeni.trh",
-         "yeni.trh bir takvim dosyasinin adi (.trh)!\nOyuncu dosyasi bu adla "
-         "kaydedilemez.\nKayit yapilmadi!"},
-        {false, "oyuncu.odt", ""},
-        {false, "yeni.yedek", ""},
-        {true, "oyuncu.odt", "oyuncu.odt dosyasi bir oyuncu dosyasi!\n" + std::string(TEAMS)},
-        {true, "tarih.trh", "tarih.trh dosyasi bir takvim dosyasi!\n" + std::string(TEAMS)},
-        {true, "notlar.txt", "notlar.txt dosyasi oyunun bir dosyasi degil!\n" + std::string(TEAMS)},
-        {true, "yeni.odt",
-         "yeni.odt bir oyuncu dosyasinin adi (.odt)!\nTakim dosyasi bu adla "
-         "kaydedilemez.\nKayit yapilmadi!"},
-        {true, "yeni.Trh",
-         "yeni.Trh bir takvim dosyasinin adi (.trh)!\nTakim dosyasi bu adla "
-         "kaydedilemez.\nKayit yapilmadi!"},
-        {true, "yedek.bak", ""},
-        {true, "takim.tdt", ""},
-        {true, "yeni.tdt", ""},
+        {"oyuncu.odt", "", "bir oyuncu dosyasi"},
+        {"takim.tdt", "bir takim dosyasi", ""},
+        {"tarih.trh", "bir takvim dosyasi", "bir takvim dosyasi"},
+        {"notlar.txt", "oyunun bir dosyasi degil", "oyunun bir dosyasi degil"},
+        {"yedek.bak", "bir takim dosyasi", ""},
+        {"yeni.odt", "", "bir oyuncu dosyasinin adi (.odt)"},
+        {"yeni.TDT", "bir takim dosyasinin adi (.tdt)", ""},
+        {"yeni.Trh", "bir takvim dosyasinin adi (.trh)", "bir takvim dosyasinin adi (.trh)"},
+        {"yeni.yedek", "", nullptr},
     };
-    run({Act::OPEN, ""});
+    run("open");
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        const bool existed = fs::exists(c.typed);
-        const std::string before = readWholeFile(c.typed);
-        const std::string fileBefore = c.clubs ? clubs->cmd.file() : editor.file();
-        // Replace (an existing file only), then save; a refusal comes before either question.
-        std::deque<bool> answers;
-        if (c.refusal.empty())
-            answers = existed ? std::deque<bool>{true, true} : std::deque<bool>{true};
-        std::vector<Shown>& shown = c.clubs ? clubs->view.shown : mainView.shown;
-        shown.clear();
-        (c.clubs ? clubs->view.answers : mainView.answers) = answers;
-        (c.clubs ? clubs->view.files : mainView.files) = {c.typed};
-        if (c.clubs)
-            clubs->cmd.command(club_ctl::SAVE);
-        else
-            editor.command(ctl::SAVE);
-        ASSERT_FALSE(shown.empty());
-        EXPECT_EQ(shown.back().text, c.refusal.empty() ? "Kayit yapildi!" : c.refusal);
-        EXPECT_EQ(shown.size(), c.refusal.empty() ? answers.size() + 1 : 1u);
-        if (!c.refusal.empty()) {
+        const bool clubsFirst = c.clubs && *c.clubs;
+        for (const bool inClubs : {clubsFirst, !clubsFirst}) {
+            const char* const said = inClubs ? c.clubs : c.players;
+            if (!said) continue;
+            SCOPED_TRACE(c.typed + std::string(inClubs ? " clubs" : " players"));
+            const std::string typed = c.typed, held = said, kind = inClubs ? "Takim" : "Oyuncu";
+            const bool existed = fs::exists(typed), refused = !held.empty();
+            const std::string before = readWholeFile(typed);
+            const std::string fileBefore = inClubs ? clubs->cmd.file() : editor.file();
+            const std::vector<Shown> shown = save(inClubs, typed, refused);
+            ASSERT_FALSE(shown.empty());
+            if (!refused) {
+                EXPECT_EQ(shown.back().text, "Kayit yapildi!");
+                EXPECT_EQ(shown.size(), existed ? 3u : 2u); // after the questions
+                continue;
+            }
+            EXPECT_EQ(shown.back().text,
+                      existed ? typed + " dosyasi " + held + "!\n" + kind +
+                                    " dosyasi onun yerine kaydedilemez.\nKayit yapilmadi!"
+                              : typed + " " + held + "!\n" + kind +
+                                    " dosyasi bu adla kaydedilemez.\nKayit yapilmadi!");
+            EXPECT_EQ(shown.size(), 1u);
             EXPECT_EQ(shown.back().style, MessageStyle::NOTE_WARNING);
-            EXPECT_EQ(fs::exists(c.typed), existed);
-            EXPECT_TRUE(readWholeFile(c.typed) == before);
-            EXPECT_EQ(c.clubs ? clubs->cmd.file() : editor.file(), fileBefore);
+            EXPECT_EQ(fs::exists(typed), existed);
+            EXPECT_TRUE(readWholeFile(typed) == before);
+            EXPECT_EQ(inClubs ? clubs->cmd.file() : editor.file(), fileBefore);
         }
     }
 }
