@@ -130,8 +130,7 @@ rename_club() {
 # dialog closed and opened again on that file, the second club renamed and saved.
 start_editor
 open_clubs
-shown "Kulup bilgileri : $prefix/share/menajer/veri/database/takim.tdt" >/dev/null || exit 1
-clubs=$(shown "Kulup bilgileri") || exit 1
+clubs=$(shown "Kulup bilgileri : $prefix/share/menajer/veri/database/takim.tdt") || exit 1
 rename_club "$clubs" "Zonguldak Komurspor"
 save_clubs "$clubs" # the user's own file is new
 [ -f "$user/veri/database/takim.tdt" ] || fail "the first round was not saved"
