@@ -68,7 +68,8 @@ Messages drain(Platform& p) {
     return got;
 }
 
-// SDL events become these messages, the quit message only once nothing else waits.
+// SDL events become these messages, the quit message only once nothing else waits. An event
+// ends a long wait for messages at once and is taken as any other.
 TEST(SdlPlatformGL, EventsBecomeMessagesInOrder) {
     SdlPlatform sdl;
     ASSERT_TRUE(createAll(sdl));
@@ -76,10 +77,12 @@ TEST(SdlPlatformGL, EventsBecomeMessagesInOrder) {
     constexpr uint32_t Quit = 0, Close = 1, Size = 2, Key = 4, Char = 5;
     const struct {
         bool quitFirst; // the program posts its quit message before the events come
+        bool wait;      // the program waits for them
         std::vector<SDL_Event> events;
         Messages messages;
     } cases[] = {
         {false,
+         false,
          {textEvent("aşİ✓€"), keyEvent(SDLK_BACKSPACE), keyEvent(SDLK_RETURN),
           windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600), windowEvent(SDL_WINDOWEVENT_CLOSE)},
          {{Char, 'a', 0},
@@ -89,12 +92,16 @@ TEST(SdlPlatformGL, EventsBecomeMessagesInOrder) {
           {Key, 8, 0},
           {Size, 1024, 768}, // the frame keeps its size
           {Close, 0, 0}}},
-        {true, {windowEvent(SDL_WINDOWEVENT_CLOSE)}, {{Close, 0, 0}, {Quit, 0, 0}}},
+        {true, false, {windowEvent(SDL_WINDOWEVENT_CLOSE)}, {{Close, 0, 0}, {Quit, 0, 0}}},
+        {false, true, {windowEvent(SDL_WINDOWEVENT_CLOSE)}, {{Close, 0, 0}}},
     };
     for (const auto& c : cases) {
         if (c.quitFirst) sdl.postQuitMessage(0);
         for (SDL_Event e : c.events)
             SDL_PushEvent(&e);
+        const Uint32 start = SDL_GetTicks();
+        if (c.wait) sdl.waitMessage(5000);
+        EXPECT_LT(SDL_GetTicks() - start, 2500u) << &c - cases;
         EXPECT_EQ(drain(sdl), c.messages) << &c - cases;
     }
     destroyAll(sdl);
@@ -132,19 +139,6 @@ TEST(SdlPlatformGL, WindowBuffersSwapControlAndTheShrunkFramesAlpha) {
     destroyAll(p);
 }
 
-// A message that comes ends the wait early and is taken as peekMessage takes it.
-TEST(SdlPlatformGL, WaitMessageEndsWhenAMessageComes) {
-    SdlPlatform p;
-    ASSERT_TRUE(createAll(p));
-    drain(p);
-    pushEvent(windowEvent(SDL_WINDOWEVENT_CLOSE));
-    const Uint32 early = SDL_GetTicks();
-    p.waitMessage(5000);
-    EXPECT_LT(SDL_GetTicks() - early, 2500u);
-    EXPECT_EQ(drain(p), (Messages{{1, 0, 0}}));
-    destroyAll(p);
-}
-
 // Alt+Enter (either Enter) and F11 switch the mode once per press, also when SDL reports the key
 // down again before its release (it does so when the focus comes back); Enter alone, with Ctrl,
 // or repeated does not. The keyboard reads show Enter only when it switched nothing.
@@ -162,16 +156,17 @@ TEST(SdlPlatformGL, ModeKeysBecomeOneMessagePerPress) {
         SDL_Event event;
         int downs; // reports of the press before its release
         size_t messages;
+        bool enter; // the keyboard read shows Enter
     } cases[] = {
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LALT), 1, 1},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_RALT), 1, 1},
-        {keyEvent(SDL_SCANCODE_KP_ENTER, KMOD_LALT), 1, 1},
-        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE), 2, 1},
-        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE, 1), 1, 0},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LALT, 1), 1, 0},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_NONE), 1, 0},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LCTRL), 1, 0},
-        {keyEvent(SDL_SCANCODE_F12, KMOD_NONE), 1, 0},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LALT), 1, 1, false},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_RALT), 1, 1, false},
+        {keyEvent(SDL_SCANCODE_KP_ENTER, KMOD_LALT), 1, 1, false},
+        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE), 2, 1, false},
+        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE, 1), 1, 0, false},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LALT, 1), 1, 0, false},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_NONE), 1, 0, true},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LCTRL), 1, 0, true},
+        {keyEvent(SDL_SCANCODE_F12, KMOD_NONE), 1, 0, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -181,10 +176,8 @@ TEST(SdlPlatformGL, ModeKeysBecomeOneMessagePerPress) {
         EXPECT_EQ(drain(p), Messages(c.messages, {uint32_t(MessageType::FullScreenKey), 0, 0}));
         uint8_t keys[256] = {};
         if (p.readKeyboard(keys) == INPUT_OK) { // only with the focus
-            const bool enter =
-                e.key.keysym.scancode == SDL_SCANCODE_RETURN && !c.messages && !e.key.repeat;
             EXPECT_EQ((std::array{keys[SCAN_ENTER], keys[SCAN_F11]}),
-                      (std::array<uint8_t, 2>{uint8_t(enter ? 0x80 : 0), 0}));
+                      (std::array<uint8_t, 2>{uint8_t(c.enter ? 0x80 : 0), 0}));
         }
         e.type = SDL_KEYUP;
         pushEvent(e);
