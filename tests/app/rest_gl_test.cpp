@@ -28,12 +28,7 @@ public:
         SdlPlatform::waitMessage(0);
         now += timeoutMs;
     }
-    void swapBuffers() override {
-        SdlPlatform::swapBuffers();
-        ++frames;
-    }
     uint32_t now = 600000;
-    int frames = 0;
 };
 
 class RestGLTest : public ::testing::Test {
@@ -106,11 +101,9 @@ TEST_F(RestGLTest, HiddenWindowWaitsAndComesBackAsItWas) {
     for (const auto& s : steps) {
         SCOPED_TRACE(&s - steps);
         push(s.event, s.own);
-        const int frames = host.frames;
         const uint32_t before = host.now;
         ASSERT_EQ(pass(), s.decision);
         if (s.decision == Frame) {
-            EXPECT_EQ(host.frames, frames + 1);
             EXPECT_NEAR(engine.frameDelta, FRAME_MS / 1000.0f, 0.001f);
             EXPECT_EQ(engine.fps, fps);
             continue;
@@ -121,7 +114,6 @@ TEST_F(RestGLTest, HiddenWindowWaitsAndComesBackAsItWas) {
         pushEvent(keyEvent(SDL_SCANCODE_ESCAPE, KMOD_NONE, 0, SDL_KEYUP));
         while (host.now - before < 5000)
             ASSERT_EQ(pass(), Rest);
-        EXPECT_EQ(host.frames, frames);
     }
     for (int i = 0; i < 60; ++i) // a full second after the rests: still 50 a second
         ASSERT_EQ(pass(), Frame);
