@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game on a 1920 x 1080 screen of its own: unmapped for 5 s it draws nothing and uses
 # next to no processor time, mapped again it shows the frame it showed; Alt+Enter puts it in a
-# 1024 x 768 window with the same frame and the pointer still on its header.
+# 1024 x 768 window with the same frame and the pointer still on its header, F11 back in full
+# screen with the menu the click opened.
 # Usage: window_e2e.sh BIN_DIR RUN_DIR
 # shellcheck source=e2e_lib.sh
 . "$(dirname "$0")/e2e_lib.sh"
@@ -47,5 +48,13 @@ same "$before" "$(shoot)" "in the window the frame is not the one shown full scr
 click
 menu=$(shoot) || exit 1
 ! python3 "$here/frame_check.py" same "$before" "$menu" 2>/dev/null || fail "the click hit no header"
+
+# F11: full screen again, the menu still open.
+xdotool key F11
+game_size="1920 1080"
+game=$(wait_window 100 is) || fail "F11 did not bring full screen back"
+sleep "$beat"
+focus
+same "$menu" "$(shoot)" "back in full screen the frame is not the window's"
 terminate rav3d.htm
-echo "window e2e: hidden at rest ($used ticks in 5 s), Alt+Enter keeps the frame and the pointer"
+echo "window e2e: hidden at rest ($used ticks in 5 s), Alt+Enter and F11 keep the frame"
