@@ -78,18 +78,3 @@ TEST_F(GlobalKeys, OnlyBackspaceInAnActiveFieldDeletes) {
         EXPECT_STREQ(game.typingBuffer.typingBuffer, "AB") << key;
     }
 }
-
-// Alt+Enter or F11 switches the mode each time, handing the platform the game's cursor so that
-// it stays on the same frame pixel; nothing is typed.
-TEST_F(GlobalKeys, FullScreenKeySwitchesTheModeAtTheCursor) {
-    game.typingBuffer.init();
-    game.typingBuffer.active = 1;
-    engine.inputSystem.cursorX = 119;
-    engine.inputSystem.cursorY = 76;
-    for (bool fullScreen : {false, true, false}) {
-        EXPECT_EQ(windowProc({platform::MessageType::FullScreenKey, 0, 0}), 0);
-        EXPECT_EQ(host.isFullScreen, fullScreen);
-    }
-    EXPECT_EQ(host.modeSwitches, (std::vector<std::array<int32_t, 2>>(3, {119, 76})));
-    EXPECT_STREQ(game.typingBuffer.typingBuffer, "");
-}

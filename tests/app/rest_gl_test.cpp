@@ -9,6 +9,7 @@
 #include "platform/sdl_platform.h"
 #include "render/bitmap_font.h"
 #include "tests/engine/platform_fixture.h"
+#include "tests/platform/sdl_events.h"
 
 namespace {
 
@@ -27,12 +28,7 @@ public:
         SdlPlatform::waitMessage(0);
         now += timeoutMs;
     }
-    void swapBuffers() override {
-        SdlPlatform::swapBuffers();
-        ++frames;
-    }
     uint32_t now = 600000;
-    int frames = 0;
 };
 
 class RestGLTest : public ::testing::Test {
@@ -65,17 +61,10 @@ protected:
         }
         return p;
     }
-    void push(SDL_WindowEventID id) {
-        SDL_Event e = {};
-        e.type = SDL_WINDOWEVENT;
-        e.window.event = Uint8(id);
-        e.window.windowID = SDL_GetWindowID(host.sdlWindow());
-        SDL_PushEvent(&e);
-    }
-    void pushKey(SDL_Scancode scan, bool down) {
-        SDL_Event e = {};
-        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        e.key.keysym.scancode = scan;
+    // The game window's event, or another window's.
+    void push(SDL_WindowEventID id, bool own = true) {
+        SDL_Event e = windowEvent(id);
+        e.window.windowID = SDL_GetWindowID(host.sdlWindow()) + (own ? 0 : 1);
         SDL_PushEvent(&e);
     }
     RestPlatform host;
@@ -83,53 +72,57 @@ protected:
 
 } // namespace
 
-// Each event decides the next pass: minimized or hidden, no frame but a wait (5 s of them);
-// shown again, a frame at once, whose time step is its own and not the rest's, while the FPS
-// figure goes on counting the second it was counting. Escape pressed while hidden does nothing.
-// A window that only lost the focus keeps drawing, and a hidden one still quits on request.
+// Each event of the game window decides the next pass: minimized until restored, maximized or
+// shown, hidden until shown, no frame but a wait (5 s of them) in which no device can be
+// acquired; shown again, a frame at once, whose time step is its own and not the rest's, while
+// the FPS figure goes on counting the second it was counting. Escape pressed while hidden does
+// nothing. Another window's events change nothing, a window that only lost the focus keeps
+// drawing, and a hidden one still quits on request.
 TEST_F(RestGLTest, HiddenWindowWaitsAndComesBackAsItWas) {
     for (int i = 0; i < 75; ++i) // 1.5 s of frames: the figure is 50
         ASSERT_EQ(pass(), LoopPass::Frame);
     const float fps = engine.fps;
     ASSERT_NEAR(fps, 1000.0f / FRAME_MS, 1.5f);
 
+    constexpr LoopPass Rest = LoopPass::Rest, Frame = LoopPass::Frame;
     const struct {
         SDL_WindowEventID event;
+        bool own;
         LoopPass decision;
     } steps[] = {
-        {SDL_WINDOWEVENT_MINIMIZED, LoopPass::Rest},   {SDL_WINDOWEVENT_HIDDEN, LoopPass::Rest},
-        {SDL_WINDOWEVENT_RESTORED, LoopPass::Rest},    {SDL_WINDOWEVENT_SHOWN, LoopPass::Frame},
-        {SDL_WINDOWEVENT_FOCUS_LOST, LoopPass::Frame}, {SDL_WINDOWEVENT_HIDDEN, LoopPass::Rest},
-        {SDL_WINDOWEVENT_SHOWN, LoopPass::Frame},
+        {SDL_WINDOWEVENT_MINIMIZED, true, Rest},  {SDL_WINDOWEVENT_HIDDEN, true, Rest},
+        {SDL_WINDOWEVENT_RESTORED, true, Rest},   {SDL_WINDOWEVENT_SHOWN, false, Rest},
+        {SDL_WINDOWEVENT_SHOWN, true, Frame},     {SDL_WINDOWEVENT_FOCUS_LOST, true, Frame},
+        {SDL_WINDOWEVENT_HIDDEN, true, Rest},     {SDL_WINDOWEVENT_MAXIMIZED, true, Rest},
+        {SDL_WINDOWEVENT_SHOWN, true, Frame},     {SDL_WINDOWEVENT_MINIMIZED, true, Rest},
+        {SDL_WINDOWEVENT_MAXIMIZED, true, Frame}, {SDL_WINDOWEVENT_MINIMIZED, true, Rest},
+        {SDL_WINDOWEVENT_HIDDEN, true, Rest},     {SDL_WINDOWEVENT_SHOWN, true, Frame},
     };
     for (const auto& s : steps) {
         SCOPED_TRACE(&s - steps);
-        push(s.event);
-        const int frames = host.frames;
+        push(s.event, s.own);
         const uint32_t before = host.now;
         ASSERT_EQ(pass(), s.decision);
-        if (s.decision == LoopPass::Frame) {
-            EXPECT_EQ(host.frames, frames + 1);
+        if (s.decision == Frame) {
             EXPECT_NEAR(engine.frameDelta, FRAME_MS / 1000.0f, 0.001f);
             EXPECT_EQ(engine.fps, fps);
             continue;
         }
-        pushKey(SDL_SCANCODE_ESCAPE, true);
-        pushKey(SDL_SCANCODE_ESCAPE, false);
+        EXPECT_EQ(host.acquireInputDevice(platform::InputDevice::Keyboard),
+                  platform::INPUT_ERR_ACCESS_DENIED);
+        pushEvent(keyEvent(SDL_SCANCODE_ESCAPE));
+        pushEvent(keyEvent(SDL_SCANCODE_ESCAPE, KMOD_NONE, 0, SDL_KEYUP));
         while (host.now - before < 5000)
-            ASSERT_EQ(pass(), LoopPass::Rest);
-        EXPECT_EQ(host.frames, frames);
+            ASSERT_EQ(pass(), Rest);
     }
     for (int i = 0; i < 60; ++i) // a full second after the rests: still 50 a second
-        ASSERT_EQ(pass(), LoopPass::Frame);
+        ASSERT_EQ(pass(), Frame);
     EXPECT_NEAR(engine.fps, 1000.0f / FRAME_MS, 1.5f);
     EXPECT_EQ(game.menuState, MENU_IDLE);
 
     // Hidden, it still ends on the close request (SIGTERM arrives so).
     push(SDL_WINDOWEVENT_HIDDEN);
-    ASSERT_EQ(pass(), LoopPass::Rest);
-    SDL_Event quit = {};
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
+    ASSERT_EQ(pass(), Rest);
+    pushEvent(SDL_Event{.type = SDL_QUIT});
     EXPECT_EQ(pass(), LoopPass::Quit);
 }

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <ctime>
 #include <vector>
+
+#include "platform/scan_code.h"
+#include "tests/platform/sdl_events.h"
 
 using namespace platform;
 
@@ -56,12 +58,6 @@ SDL_Event keyEvent(SDL_Keycode key) {
     e.key.keysym.sym = key;
     return e;
 }
-SDL_Event windowEvent(SDL_WindowEventID id, int data1 = 0, int data2 = 0) {
-    SDL_Event e = {};
-    e.type = SDL_WINDOWEVENT;
-    e.window = {SDL_WINDOWEVENT, 0, 0, Uint8(id), 0, 0, 0, data1, data2};
-    return e;
-}
 
 using Messages = std::vector<std::array<uint32_t, 3>>; // type, wParam, lParam
 
@@ -72,7 +68,8 @@ Messages drain(Platform& p) {
     return got;
 }
 
-// SDL events become these messages, the quit message only once nothing else waits.
+// SDL events become these messages, the quit message only once nothing else waits. An event
+// ends a long wait for messages at once and is taken as any other.
 TEST(SdlPlatformGL, EventsBecomeMessagesInOrder) {
     SdlPlatform sdl;
     ASSERT_TRUE(createAll(sdl));
@@ -80,10 +77,12 @@ TEST(SdlPlatformGL, EventsBecomeMessagesInOrder) {
     constexpr uint32_t Quit = 0, Close = 1, Size = 2, Key = 4, Char = 5;
     const struct {
         bool quitFirst; // the program posts its quit message before the events come
+        bool wait;      // the program waits for them
         std::vector<SDL_Event> events;
         Messages messages;
     } cases[] = {
         {false,
+         false,
          {textEvent("aşİ✓€"), keyEvent(SDLK_BACKSPACE), keyEvent(SDLK_RETURN),
           windowEvent(SDL_WINDOWEVENT_SIZE_CHANGED, 800, 600), windowEvent(SDL_WINDOWEVENT_CLOSE)},
          {{Char, 'a', 0},
@@ -93,12 +92,16 @@ TEST(SdlPlatformGL, EventsBecomeMessagesInOrder) {
           {Key, 8, 0},
           {Size, 1024, 768}, // the frame keeps its size
           {Close, 0, 0}}},
-        {true, {windowEvent(SDL_WINDOWEVENT_CLOSE)}, {{Close, 0, 0}, {Quit, 0, 0}}},
+        {true, false, {windowEvent(SDL_WINDOWEVENT_CLOSE)}, {{Close, 0, 0}, {Quit, 0, 0}}},
+        {false, true, {windowEvent(SDL_WINDOWEVENT_CLOSE)}, {{Close, 0, 0}}},
     };
     for (const auto& c : cases) {
         if (c.quitFirst) sdl.postQuitMessage(0);
         for (SDL_Event e : c.events)
             SDL_PushEvent(&e);
+        const Uint32 start = SDL_GetTicks();
+        if (c.wait) sdl.waitMessage(5000);
+        EXPECT_LT(SDL_GetTicks() - start, 2500u) << &c - cases;
         EXPECT_EQ(drain(sdl), c.messages) << &c - cases;
     }
     destroyAll(sdl);
@@ -136,85 +139,9 @@ TEST(SdlPlatformGL, WindowBuffersSwapControlAndTheShrunkFramesAlpha) {
     destroyAll(p);
 }
 
-SDL_Event ownWindowEvent(const SdlPlatform& p, SDL_WindowEventID id) {
-    SDL_Event e = windowEvent(id);
-    e.window.windowID = SDL_GetWindowID(p.sdlWindow());
-    return e;
-}
-
-// Minimized ends when the window is restored, maximized or shown, hidden only when it is
-// shown; another window's events change nothing. While the window cannot be seen no device can be
-// acquired.
-TEST(SdlPlatformGL, VisibilityFollowsTheWindowsOwnEvents) {
-    SdlPlatform p;
-    ASSERT_TRUE(createAll(p));
-    p.showWindow();
-    drain(p);
-    ASSERT_TRUE(p.createInputDevice(InputDevice::Keyboard));
-    const struct {
-        SDL_WindowEventID event;
-        bool own, visible;
-    } steps[] = {
-        {SDL_WINDOWEVENT_MINIMIZED, true, false}, {SDL_WINDOWEVENT_HIDDEN, true, false},
-        {SDL_WINDOWEVENT_RESTORED, true, false},  {SDL_WINDOWEVENT_SHOWN, false, false},
-        {SDL_WINDOWEVENT_SHOWN, true, true},      {SDL_WINDOWEVENT_FOCUS_LOST, true, true},
-        {SDL_WINDOWEVENT_HIDDEN, true, false},    {SDL_WINDOWEVENT_MAXIMIZED, true, false},
-        {SDL_WINDOWEVENT_SHOWN, true, true},      {SDL_WINDOWEVENT_MINIMIZED, true, false},
-        {SDL_WINDOWEVENT_MAXIMIZED, true, true},  {SDL_WINDOWEVENT_MINIMIZED, true, false},
-        {SDL_WINDOWEVENT_HIDDEN, true, false},    {SDL_WINDOWEVENT_SHOWN, true, true},
-    };
-    for (const auto& s : steps) {
-        SCOPED_TRACE(&s - steps);
-        SDL_Event e = ownWindowEvent(p, s.event);
-        if (!s.own) e.window.windowID += 1;
-        SDL_PushEvent(&e);
-        drain(p);
-        EXPECT_EQ(p.windowVisible(), s.visible);
-        if (!s.visible) {
-            EXPECT_EQ(p.acquireInputDevice(InputDevice::Keyboard), INPUT_ERR_ACCESS_DENIED);
-            uint8_t keys[256];
-            EXPECT_EQ(p.readKeyboard(keys), INPUT_ERR_NOT_ACQUIRED);
-        }
-    }
-    destroyAll(p);
-}
-
-// The wait sleeps instead of spinning, and a message that comes ends it early.
-TEST(SdlPlatformGL, WaitMessageSleepsUntilAMessageComes) {
-    SdlPlatform p;
-    ASSERT_TRUE(createAll(p));
-    drain(p);
-    const auto cpuMs = [] {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-    };
-    const double cpu = cpuMs();
-    const Uint32 wall = SDL_GetTicks();
-    for (int i = 0; i < 3; ++i)
-        p.waitMessage(100);
-    EXPECT_GE(SDL_GetTicks() - wall, 280u);
-    EXPECT_LT(cpuMs() - cpu, 30.0); // a busy wait burns all 300 ms
-    SDL_Event e = windowEvent(SDL_WINDOWEVENT_CLOSE);
-    SDL_PushEvent(&e);
-    const Uint32 early = SDL_GetTicks();
-    p.waitMessage(5000);
-    EXPECT_LT(SDL_GetTicks() - early, 2500u);
-    EXPECT_EQ(drain(p), (Messages{{1, 0, 0}}));
-    destroyAll(p);
-}
-
-SDL_Event keyEvent(SDL_Scancode scan, Uint16 mod, Uint8 repeat = 0) {
-    SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.scancode = scan;
-    e.key.keysym.mod = mod;
-    e.key.repeat = repeat;
-    return e;
-}
-
-// Alt+Enter (either Enter) and F11 switch the mode once per press; Enter alone, with Ctrl, or
-// repeated does not. The keyboard reads show Enter only when it switched nothing.
+// Alt+Enter (either Enter) and F11 switch the mode once per press, also when SDL reports the key
+// down again before its release (it does so when the focus comes back); Enter alone, with Ctrl,
+// or repeated does not. The keyboard reads show Enter only when it switched nothing.
 TEST(SdlPlatformGL, ModeKeysBecomeOneMessagePerPress) {
     SdlPlatform p;
     ASSERT_TRUE(createAll(p));
@@ -225,52 +152,43 @@ TEST(SdlPlatformGL, ModeKeysBecomeOneMessagePerPress) {
         drain(p);
     }
     drain(p);
-    constexpr uint32_t FullScreenKey = uint32_t(MessageType::FullScreenKey);
     const struct {
         SDL_Event event;
+        int downs; // reports of the press before its release
         size_t messages;
+        bool enter; // the keyboard read shows Enter
     } cases[] = {
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LALT), 1},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_RALT), 1},
-        {keyEvent(SDL_SCANCODE_KP_ENTER, KMOD_LALT), 1},
-        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE), 1},
-        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE, 1), 0},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LALT, 1), 0},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_NONE), 0},
-        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LCTRL), 0},
-        {keyEvent(SDL_SCANCODE_F12, KMOD_NONE), 0},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LALT), 1, 1, false},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_RALT), 1, 1, false},
+        {keyEvent(SDL_SCANCODE_KP_ENTER, KMOD_LALT), 1, 1, false},
+        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE), 2, 1, false},
+        {keyEvent(SDL_SCANCODE_F11, KMOD_NONE, 1), 1, 0, false},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_NONE), 1, 0, true},
+        {keyEvent(SDL_SCANCODE_RETURN, KMOD_LCTRL), 1, 0, true},
+        {keyEvent(SDL_SCANCODE_F12, KMOD_NONE), 1, 0, false},
     };
-    constexpr uint8_t SCAN_ENTER = 28, SCAN_F11 = 87;
     for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
         SDL_Event e = c.event;
-        SDL_PushEvent(&e);
-        EXPECT_EQ(drain(p), Messages(c.messages, {FullScreenKey, 0, 0})) << &c - cases;
+        for (int i = 0; i < c.downs; ++i)
+            SDL_PushEvent(&e);
+        EXPECT_EQ(drain(p), Messages(c.messages, {uint32_t(MessageType::FullScreenKey), 0, 0}));
         uint8_t keys[256] = {};
-        if (p.readKeyboard(keys) != INPUT_OK) continue; // no focus: nothing to read
-        const bool enter =
-            e.key.keysym.scancode == SDL_SCANCODE_RETURN && !c.messages && !e.key.repeat;
-        EXPECT_EQ((std::array{keys[SCAN_ENTER], keys[SCAN_F11]}),
-                  (std::array<uint8_t, 2>{uint8_t(enter ? 0x80 : 0), 0}))
-            << &c - cases;
+        if (p.readKeyboard(keys) == INPUT_OK) { // only with the focus
+            EXPECT_EQ((std::array{keys[SCAN_ENTER], keys[SCAN_F11]}),
+                      (std::array<uint8_t, 2>{uint8_t(c.enter ? 0x80 : 0), 0}));
+        }
         e.type = SDL_KEYUP;
-        SDL_PushEvent(&e);
+        pushEvent(e);
         drain(p);
         p.readKeyboard(keys);
     }
-    // Reported down again before its release (SDL does so when the focus comes back).
-    for (Uint32 type : {SDL_KEYDOWN, SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event e = keyEvent(SDL_SCANCODE_F11, KMOD_NONE);
-        e.type = type;
-        SDL_PushEvent(&e);
-    }
-    EXPECT_EQ(drain(p), Messages(1, {FullScreenKey, 0, 0}));
     destroyAll(p);
 }
 
 // Full screen takes the display and scales the frame into its middle; back in a window the frame
-// is drawn at its own size and the desktop pointer sits on the frame pixel the game's cursor
-// was on. Either way the frame read back is the one drawn.
-TEST(SdlPlatformGL, FullScreenAndBackKeepTheFrameAndThePointer) {
+// is drawn at its own size. Either way the scaler is set for the first frame.
+TEST(SdlPlatformGL, FullScreenAndBackScaleTheFirstFrame) {
     SdlPlatform p;
     p.setWindowed(true);
     ASSERT_TRUE(createAll(p));
@@ -278,39 +196,17 @@ TEST(SdlPlatformGL, FullScreenAndBackKeepTheFrameAndThePointer) {
     drain(p);
     SDL_Rect display{};
     ASSERT_EQ(SDL_GetDisplayBounds(0, &display), 0);
-    const auto sizeOf = [&] {
-        int w = 0, h = 0;
-        SDL_GetWindowSize(p.sdlWindow(), &w, &h);
-        return std::array{w, h};
-    };
     const FrameRect fitted = fitFrame(1024, 768, display.w, display.h);
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round);
-        p.setFullScreen(true, 0, 0);
-        drain(p);
-        EXPECT_TRUE(p.fullScreen());
-        EXPECT_EQ(sizeOf(), (std::array{display.w, display.h}));
-        // Scaled already for the first frame, unless the display is the frame's own size.
-        EXPECT_EQ(p.frameScaler().offScreen(), display.w != 1024 || display.h != 768);
-        const FrameRect shown = p.shownFrame();
-        EXPECT_EQ((std::array{shown.x, shown.y, shown.width, shown.height}),
-                  (std::array{fitted.x, fitted.y, fitted.width, fitted.height}));
-        glClearColor(0, 1, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        uint8_t rgb[3] = {};
-        glReadPixels(1023, 767, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
-        EXPECT_EQ((std::array{rgb[0], rgb[1], rgb[2]}), (std::array<uint8_t, 3>{0, 255, 0}));
+    p.setFullScreen(true, 0, 0);
+    drain(p);
+    // Scaled, unless the display is the frame's own size.
+    EXPECT_EQ(p.frameScaler().offScreen(), display.w != 1024 || display.h != 768);
+    const FrameRect shown = p.shownFrame();
+    EXPECT_EQ((std::array{shown.x, shown.y, shown.width, shown.height}),
+              (std::array{fitted.x, fitted.y, fitted.width, fitted.height}));
 
-        const int32_t x = 100 + 400 * round, y = 75 + 300 * round;
-        p.setFullScreen(false, x, y);
-        drain(p);
-        EXPECT_FALSE(p.fullScreen());
-        EXPECT_EQ(sizeOf(), (std::array{1024, 768}));
-        EXPECT_FALSE(p.frameScaler().offScreen());
-        int32_t fx = -1, fy = -1;
-        EXPECT_TRUE(p.freePointer(fx, fy));
-        EXPECT_EQ((std::array{fx, fy}), (std::array{x, y}));
-    }
-    glClearColor(0, 0, 0, 0);
+    p.setFullScreen(false, 0, 0);
+    drain(p);
+    EXPECT_FALSE(p.frameScaler().offScreen());
     destroyAll(p);
 }
