@@ -78,12 +78,10 @@ TEST(TeamAndCalendar, RefusalsLeaveTheListEmpty) {
         EXPECT_EQ(std::pair(report.status, std::string(report.message)),
                   std::pair(c.status, std::string(c.message)));
     }
-    TeamDatabase teamList;
-    CalendarData calendar;
     LoadReport teamReport, calendarReport;
-    EXPECT_FALSE(teamList.read("missing.tdt", &teamReport));
+    EXPECT_FALSE(TeamDatabase().read("missing.tdt", &teamReport));
+    EXPECT_FALSE(CalendarData().read("missing.trh", &calendarReport));
     EXPECT_STREQ(teamReport.message, "DATABASE bulunamadi!!!!!!!!!!!!!!!!");
-    EXPECT_FALSE(calendar.read("missing.trh", &calendarReport));
     EXPECT_EQ(std::pair(calendarReport.status, std::string(calendarReport.message)),
               std::pair(LOAD_NOT_FOUND, std::string("Tarih Bilgileri Bulunamadi.!!")));
 }

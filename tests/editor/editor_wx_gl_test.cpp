@@ -247,14 +247,12 @@ TEST(EditorDialogs, RecordDialogsKeepTheirControlsInside) {
     PlayerDatabase players;
     TeamFileKeeper kept{{cwd + "/long.tdt", "", ""}, {}, {}};
     ClubDialog clubs(nullptr, players, kept);
-    clubs.Show();
-    EXPECT_EQ(crowded(&clubs), "");
     ManagerDialog managers(nullptr);
-    managers.Show();
-    EXPECT_EQ(crowded(&managers), "");
     LeagueDialog leagues(nullptr, [](wxWindow*) {});
-    leagues.Show();
-    EXPECT_EQ(crowded(&leagues), "");
+    for (wxWindow* d : std::initializer_list<wxWindow*>{&clubs, &managers, &leagues}) {
+        d->Show();
+        EXPECT_EQ(crowded(d), "") << d->GetLabel().utf8_string();
+    }
     // The browse buttons step the club dialog: ">>>>>>>>" twice, "<<<<<<<<<" once.
     for (int id : {club_ctl::NEXT, club_ctl::NEXT, club_ctl::PREVIOUS})
         press(&clubs, id);
