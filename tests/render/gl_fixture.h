@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "platform/test/test_platform.h"
@@ -16,6 +17,7 @@
 #include "tests/support/test_seam.h"
 
 constexpr int W = 1024, H = 768;
+using Strings = std::vector<std::string>;
 
 struct Rgb {
     int r, g, b;

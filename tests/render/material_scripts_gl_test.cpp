@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 
@@ -10,12 +9,6 @@
 #include "tests/render/picture_fixtures.h"
 
 namespace {
-
-using Strings = std::vector<std::string>;
-
-void writeText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // The fields that differ from zero, in a few words; "frames" counts loaded handles.
 std::string describe(const ShaderScript& s) {
@@ -55,7 +48,7 @@ protected:
     }
     // Parses `text` as a script into entry `index` and describes the entry.
     std::string parse(const std::string& text, int index = 3) {
-        writeText("mat/script.gol", text);
+        writeFile("mat/script.gol", text);
         EXPECT_EQ(table->parseScript("mat\\script.gol", index), 1);
         return describe(table->entries[index]);
     }
@@ -132,7 +125,7 @@ TEST_F(MaterialScripts, TextureListLines) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        writeText("mat/liste.tex", c.text);
+        writeFile("mat/liste.tex", c.text);
         TextureList list;
         EXPECT_TRUE(list.read("mat\\liste"));
         Entries got;
@@ -143,9 +136,9 @@ TEST_F(MaterialScripts, TextureListLines) {
 }
 
 TEST_F(MaterialScripts, LoadingAListFillsItsEntriesInOrder) {
-    writeText("mat/s0.gol", "saydam ac doku - mat\\ok zaman = 1");
-    writeText("mat/s5.gol", "zaman = 5 doku - mat\\ok");
-    writeText("mat/liste.tex", "NUMTEXTURE 5\n0 mat\\s0.gol\n5 mat\\s5.gol\n250 mat\\s5.gol\n"
+    writeFile("mat/s0.gol", "saydam ac doku - mat\\ok zaman = 1");
+    writeFile("mat/s5.gol", "zaman = 5 doku - mat\\ok");
+    writeFile("mat/liste.tex", "NUMTEXTURE 5\n0 mat\\s0.gol\n5 mat\\s5.gol\n250 mat\\s5.gol\n"
                                "0 mat\\s5.gol\n9 mat\\yok.gol\n");
     TextureList list;
     EXPECT_TRUE(loadMaterials(list, "mat\\liste", *table));

@@ -28,6 +28,9 @@ inline bool writeFile(const std::string& path, const Bytes& bytes) {
     return bool(
         out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size())));
 }
+inline bool writeFile(const std::string& path, const std::string& text) {
+    return writeFile(path, Bytes(text.begin(), text.end()));
+}
 
 // Descriptor 0, an identification field of idLength bytes, then a colour map of mapEntries
 // entries of mapBits bits when mapEntries is not 0.

@@ -8,8 +8,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 // base.bmp (2 × 2) and base.jpg (8 × 8) red on top of blue; base.tga is 1 × 2, 24 bits, with
 // 3-byte rows that need padding under any unpack alignment above 1.
 void writePictures(const std::string& base) {
