@@ -4,13 +4,22 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "/tmp/menajer_$(basename "$0" .sh).XXXXXX")
 
-pid=""
+pid="" xvfb_pid=""
 cleanup() {
   [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "e2e: $*" >&2; exit 1; }
+
+# A screen of $1 (WxH) of the run's own for what starts next, in place of the one it had.
+own_screen() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null
+  . "$here/../../scripts/xvfb.sh"
+  start_xvfb "$1" || fail "no Xvfb of $1"
+  export DISPLAY=$display
+}
 
 # Width and height of a window, as "W H".
 size_of() { xwininfo -id "$1" 2>/dev/null | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w, h}'; }

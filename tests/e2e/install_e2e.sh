@@ -52,17 +52,7 @@ written=$(cd "$HOME" && find . -type f | sort | tr '\n' ' ')
 [ -z "$(ls -A "$work/elsewhere")" ] || fail "the game wrote into its working folder"
 
 # The installed editor, driven by clicks at places inside each dialog (no window manager: the
-# pointer's window gets the keys). Starts it; sets pid (cleanup's to end) and editor.
-start_editor() {
-  "$prefix/bin/kadroed" >"$work/kadroed.txt" 2>&1 &
-  pid=$!
-  editor=$pid
-}
-end_editor() {
-  kill "$editor"
-  wait "$editor" 2>/dev/null
-  pid=""
-}
+# pointer's window gets the keys); editor is its pid.
 # The id of the editor's visible window whose title starts with $1, once it shows.
 shown() {
   local id
@@ -125,21 +115,34 @@ rename_club() {
   xdotool key ctrl+a type "$2"
   at "$1" 219 146
 }
-# The editor's road for a user without files of his own: the club dialog opens the installed demo
-# file (named by its whole path); the first club renamed and saved into the user's folder, the
-# dialog closed and opened again on that file, the second club renamed and saved.
-start_editor
-open_clubs
-clubs=$(shown "Kulup bilgileri : $prefix/share/menajer/veri/database/takim.tdt") || exit 1
-rename_club "$clubs" "Zonguldak Komurspor"
-save_clubs "$clubs" # the user's own file is new
-[ -f "$user/veri/database/takim.tdt" ] || fail "the first round was not saved"
-reopen_clubs "$clubs"
-clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1
-at "$clubs" 458 146 # ">>>>>>>>": the second club
-rename_club "$clubs" "Bogazici Spor"
-save_clubs "$clubs" replace
-end_editor
+# One session of the editor in two rounds: the club dialog opens as "Kulup bilgileri : $1"; the
+# first club renamed $2 and saved into the user's folder ($3: "replace" when the user's file is
+# there already), the dialog closed and opened again on that file, the second club renamed $4,
+# the rest of the arguments run as a command in the dialog $clubs, and saved. Sets pid (cleanup's
+# to end) while the editor runs.
+two_rounds() {
+  "$prefix/bin/kadroed" >"$work/kadroed.txt" 2>&1 &
+  pid=$!
+  editor=$pid
+  open_clubs
+  clubs=$(shown "Kulup bilgileri : $1") || exit 1
+  rename_club "$clubs" "$2"
+  save_clubs "$clubs" "$3"
+  [ -f "$folder/veri/database/takim.tdt" ] || fail "the first round was not saved"
+  reopen_clubs "$clubs"
+  clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1
+  at "$clubs" 458 146 # ">>>>>>>>": the second club
+  rename_club "$clubs" "$4"
+  "${@:5}"
+  save_clubs "$clubs" replace
+  kill "$editor"
+  wait "$editor" 2>/dev/null
+  pid=""
+}
+# A user without files of his own: the installed demo file, named by its whole path; the user's
+# own file is new.
+folder=$user
+two_rounds "$prefix/share/menajer/veri/database/takim.tdt" "Zonguldak Komurspor" "" "Bogazici Spor" :
 "$prefix/bin/menajer-odt" dump "$user/veri/database/takim.tdt" | cut -d, -f1-2 | head -n 3 >"$work/demo_teams.csv"
 [ "$(cat "$work/demo_teams.csv")" = "$(printf 'index,name\n0,Zonguldak Komurspor\n1,Bogazici Spor')" ] ||
   fail "the editor's two rounds saved: $(cat "$work/demo_teams.csv")"
@@ -169,24 +172,18 @@ done
   "$prefix/bin/menajer-datagen" calendar 2025 "$veri/database/tarih.trh" ||
   fail "the league's files were not built"
 
-# The installed editor's two rounds on the user's own file.
-start_editor
-open_clubs
-clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1 # the user's own file, by its name
-rename_club "$clubs" Kutup # the first club
-save_clubs "$clubs" replace
-reopen_clubs "$clubs"
-clubs=$(shown "Kulup bilgileri : takim.tdt") || exit 1
-at "$clubs" 458 146 # ">>>>>>>>": the second club
-rename_club "$clubs" Kars
-at "$clubs" 660 89  # the squad's first row
-at "$clubs" 794 371 # "Cikar"
-at "$clubs" 635 371 # "Oyuncu id:"
-xdotool type "0"
-at "$clubs" 720 371 # "Oyuncu Ekle"
-answer kadroed      # "... Kutup kulubunun kadrosunda!": Yes
-save_clubs "$clubs" replace
-end_editor
+# The installed editor's two rounds on the user's own file, named by its name; the second club's
+# first player taken out and the first club's first put in.
+new_squad() {
+  at "$clubs" 660 89  # the squad's first row
+  at "$clubs" 794 371 # "Cikar"
+  at "$clubs" 635 371 # "Oyuncu id:"
+  xdotool type "0"
+  at "$clubs" 720 371 # "Oyuncu Ekle"
+  answer kadroed      # "... Kutup kulubunun kadrosunda!": Yes
+}
+folder=$XDG_DATA_HOME/menajer
+two_rounds takim.tdt Kutup replace Kars new_squad
 "$prefix/bin/menajer-odt" dump "$veri/database/takim.tdt" >"$work/teams_after.csv"
 squad="$(seq -s ' ' 23 43) 0"
 grep -qx "1,Kars,22,$squad" "$work/teams_after.csv" &&

@@ -9,8 +9,6 @@ bin_dir=$(cd "$1" && pwd) || exit 1
 run_dir=$(cd "$2" && pwd) || exit 1
 keep=$work/keep
 mkdir "$keep"
-. "$here/../../scripts/xvfb.sh"
-trap 'cleanup; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
 check() { python3 "$here/frame_check.py" "$@" || exit 1; }
 capture() {
   import -window root -depth 8 "ppm:$keep/$1.ppm" || fail "no capture of the screen"
@@ -22,15 +20,8 @@ to_screen() { echo "$(($3 + (2 * $1 + 1) * $5 / 2048)) $(($4 + (2 * $2 + 1) * $6
 header="119 76" kapat="119 223" tamam="371 413"
 reference=$keep/reference.tga
 
-new_screen() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" && wait "$xvfb_pid" 2>/dev/null
-  start_xvfb "$1" || fail "no Xvfb of $1"
-  export DISPLAY=$display
-}
-
 # --window on the 1920 x 1080 screen first: its 1024 x 768 client area draws the reference shot.
-xvfb_pid=""
-new_screen 1920x1080
+own_screen 1920x1080
 start_game --window
 point() { # the desktop pointer on frame pixel ($1, $2) of the window's frame rectangle ($3..$6)
   xdotool mousemove --window "$game" $(to_screen "$@")
@@ -57,7 +48,7 @@ ended_well "the exit box in --window"
 
 # Full screen on 1280 x 1024, the frame in rectangle 0 32 1280 960: its shot is the reference's,
 # the capture shows it scaled, and a click on the first header opens its menu.
-new_screen 1280x1024
+own_screen 1280x1024
 game_size="1280 1024"
 read -r header_x header_y <<<"$(to_screen $header 0 32 1280 960)"
 rm -rf "$work/veri/ekrang"

@@ -8,11 +8,7 @@
 . "$(dirname "$0")/e2e_lib.sh"
 bin_dir=$(cd "$1" && pwd) || exit 1
 run_dir=$(cd "$2" && pwd) || exit 1
-. "$here/../../scripts/xvfb.sh"
-xvfb_pid=""
-trap 'cleanup; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
-start_xvfb 1920x1080 || fail "no Xvfb of 1920x1080"
-export DISPLAY=$display
+own_screen 1920x1080
 same() { python3 "$here/frame_check.py" same "$1" "$2" || fail "$3"; }
 focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$game" ] || xdotool windowfocus "$game"; }
 # Processor time of the game so far, in clock ticks.
